@@ -1,0 +1,73 @@
+#include "app/ConfigFile.h"
+
+#include "library/Cp1252.h"
+#include "library/TextInput.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace pinatlas {
+
+ConfigValues parseConfig(const QByteArray& bytes) {
+    ConfigValues values;
+    TextInput in(bytes);
+    if (auto language = in.readField())
+        values.language = *language;
+    else
+        return values;
+    auto field = in.readField();
+    if (!field || field->trimmed().isEmpty())
+        return values;
+    if (auto number = parseListNumber(*field))
+        values.position = roundHalfEven(*number);
+    else
+        values.positionNotANumber = true;
+    return values;
+}
+
+QByteArray formatConfig(const QString& language, int position) {
+    QByteArray bytes = encodeCp1252(language);
+    bytes += "\r\n";
+    if (position >= 0)
+        bytes += ' ';
+    bytes += QByteArray::number(position);
+    bytes += " \r\n";
+    return bytes;
+}
+
+int selectedPosition(const ConfigValues& values, int count) {
+    if (values.positionNotANumber)
+        return -1;
+    const int position = values.position.value_or(0);
+    return position >= 0 && position < count ? position : -1;
+}
+
+bool configFileExists(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() && info.isFile() && !info.isHidden();
+}
+
+bool writeConfigFile(const QString& path, const QString& language, int position) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = formatConfig(language, position);
+    if (file.write(bytes) != bytes.size())
+        return false;
+    return file.commit();
+}
+
+QStringList scanLibraryDirectories(const QString& programDir) {
+    QStringList names = QDir(programDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
+    // Dot directories are this platform's hidden entries.
+    names.erase(std::remove_if(names.begin(), names.end(),
+                               [](const QString& n) { return n.startsWith(u'.'); }),
+                names.end());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace pinatlas

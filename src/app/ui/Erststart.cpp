@@ -1,0 +1,53 @@
+#include "app/ui/Erststart.h"
+
+#include "platform/ui/Twips.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace pinatlas {
+
+Erststart::Erststart(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("Erststart"));
+    setWindowTitle(QStringLiteral("Welcome / Willkommen "));
+    const Twips tw = Twips::of(this);
+
+    auto* frame = new QGroupBox(
+        QStringLiteral("Please choose your language: / Bitte wählen Sie Ihre Sprache:"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    tw.place(frame, 240, 240, 5400, 1320);
+    m_englisch = new QRadioButton(QStringLiteral("English"), frame);
+    m_englisch->setObjectName(QStringLiteral("Englisch"));
+    tw.place(m_englisch, 360, 420, 2400, 300);
+    m_deutsch = new QRadioButton(QStringLiteral("Deutsch"), frame);
+    m_deutsch->setObjectName(QStringLiteral("Deutsch"));
+    tw.place(m_deutsch, 360, 840, 2400, 300);
+    m_englisch->setChecked(true);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setDefault(true);
+    tw.place(ok, 2160, 1800, 1455, 420);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    setFixedSize(tw.toPxX(5880), tw.toPxY(2460));
+}
+
+bool Erststart::englishChosen() const {
+    return m_englisch->isChecked();
+}
+
+void Erststart::reject() {
+    QDialog::reject();
+    Q_EMIT dismissed();
+}
+
+void Erststart::closeEvent(QCloseEvent* event) {
+    // The close box goes through reject(), so Escape and the box behave alike.
+    event->ignore();
+    reject();
+}
+
+} // namespace pinatlas

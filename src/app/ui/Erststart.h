@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+
+class QRadioButton;
+
+namespace pinatlas {
+
+// The first-start dialog: asks for the language once, before the
+// configuration file exists. Its texts are bilingual in themselves.
+class Erststart : public QDialog {
+    Q_OBJECT
+public:
+    explicit Erststart(QWidget* parent);
+    bool englishChosen() const;
+
+Q_SIGNALS:
+    // Closed other than by OK (close box, Escape).
+    void dismissed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    QRadioButton* m_englisch;
+    QRadioButton* m_deutsch;
+};
+
+} // namespace pinatlas

@@ -1,0 +1,326 @@
+#include "app/ui/Haupt.h"
+
+#include "app/ConfigFile.h"
+#include "app/Settings.h"
+#include "app/ui/Erststart.h"
+#include "display/WindowLayout.h"
+#include "display/ui/DatasheetView.h"
+#include "editor/ui/Wizard.h"
+#include "lang/Captions.h"
+#include "library/ui/Darstellung.h"
+#include "maintenance/ui/LibraryCommands.h"
+#include "platform/Platform.h"
+#include "platform/ui/Twips.h"
+#include "service/Maker.h"
+#include "service/ui/ServiceCommands.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTableWidget>
+
+namespace pinatlas {
+
+Haupt::Haupt(Settings& settings, Platform& platform, const QString& programDir, QWidget* parent)
+    : QMainWindow(parent), m_settings(settings), m_platform(platform), m_programDir(programDir) {
+    setObjectName(QStringLiteral("Haupt"));
+    setWindowTitle(QStringLiteral("Pinatlas V1.30 - data book of logic ICs"));
+
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("HauptClient"));
+    setCentralWidget(m_client);
+    const Twips tw = Twips::of(this);
+    resize(tw.toPxX(kHauptClientWidth),
+           tw.toPxY(kHauptClientHeight) + menuBar()->sizeHint().height());
+
+    m_dirBox = new QComboBox(m_client);
+    m_dirBox->setObjectName(QStringLiteral("DirBox"));
+    m_dirBox->setEditable(true);
+    m_dirBox->setInsertPolicy(QComboBox::NoInsert);
+    tw.place(m_dirBox, kDirBoxLeft, kDirBoxTop, kDirBoxWidth, kDirBoxHeight);
+    // Only choosing an entry acts; typed text just becomes the directory name.
+    connect(m_dirBox, &QComboBox::activated, this, [this](int) { onDirectoryChosen(); });
+
+    m_liste = new QTableWidget(0, 3, m_client);
+    m_liste->setObjectName(QStringLiteral("Liste"));
+    tw.place(m_liste, kListeLeft, kListeTop, kListeWidth, kHauptClientHeight - kListeTop);
+
+    m_view = new DatasheetView(m_client, m_settings);
+    m_darstellung = new Darstellung(*this);
+    m_wizard = new Wizard(*this);
+    m_library = new LibraryCommands(*this);
+    m_service = new ServiceCommands(*this);
+
+    buildMenus();
+    Form_Resize();
+}
+
+Haupt::~Haupt() = default;
+
+QMenu* Haupt::addMenu(QMenu* parent, const char* name, const QString& caption) {
+    QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+    menu->setObjectName(QString::fromUtf8(name));
+    return menu;
+}
+
+QAction* Haupt::addAction(QMenu* parent, const char* name, const QString& caption) {
+    QAction* action = parent->addAction(caption);
+    action->setObjectName(QString::fromUtf8(name));
+    return action;
+}
+
+void Haupt::buildMenus() {
+    QMenu* datei = addMenu(nullptr, "M_Datei", QStringLiteral("Datei"));
+    connect(addAction(datei, "Beenden", QStringLiteral("Beenden")), &QAction::triggered, this,
+            &QWidget::close);
+
+    QMenu* bearbeiten = addMenu(nullptr, "Bearbeiten", QStringLiteral("Bearbeiten"));
+    QMenu* datenblatt = addMenu(bearbeiten, "Datenblatt", QStringLiteral("Datenblatt"));
+    connect(addAction(datenblatt, "D_hinzufügen", QStringLiteral("hinzufügen")),
+            &QAction::triggered, m_wizard, [this] { m_wizard->startNew(); });
+    connect(addAction(datenblatt, "D_ändern", QStringLiteral("ändern")), &QAction::triggered,
+            m_wizard, [this] { m_wizard->startEdit(); });
+    connect(addAction(datenblatt, "D_entfernen", QStringLiteral("entfernen")), &QAction::triggered,
+            m_library, [this] { m_library->removeDatasheet(); });
+    QMenu* verzeichnis = addMenu(bearbeiten, "Verzeichnis", QStringLiteral("Verzeichnis"));
+    connect(addAction(verzeichnis, "V_hinzufügen", QStringLiteral("hinzufügen")),
+            &QAction::triggered, m_library, [this] { m_library->addDirectory(); });
+    connect(addAction(verzeichnis, "V_entfernen", QStringLiteral("entfernen")), &QAction::triggered,
+            m_library, [this] { m_library->removeDirectory(); });
+
+    QMenu* optionen = addMenu(nullptr, "Optionen", QStringLiteral("Optionen"));
+    QMenu* sortiere = addMenu(optionen, "Sortiere", QStringLiteral("Sortiere ICs"));
+    QAction* sort1 = addAction(sortiere, "SortIC1", QStringLiteral("nach Typ"));
+    QAction* sort2 = addAction(sortiere, "SortIC2", QStringLiteral("nach Beschreibung"));
+    sort1->setCheckable(true);
+    sort2->setCheckable(true);
+    sort1->setChecked(true);
+    connect(sort1, &QAction::triggered, this, &Haupt::sortByType);
+    connect(sort2, &QAction::triggered, this, &Haupt::sortByDescription);
+
+    QMenu* service = addMenu(nullptr, "MNU_S", QStringLiteral("Service"));
+    const QString site = QString::fromUtf8(maker::kSiteName);
+    connect(addAction(service, "MNU_S_velkaris", site + QStringLiteral(" Homepage")),
+            &QAction::triggered, m_service, [this] { m_service->openHomepage(); });
+    connect(addAction(service, "MNU_S_Update", QStringLiteral("Software Updates")),
+            &QAction::triggered, m_service, [this] { m_service->openUpdates(); });
+    QAction* separator = service->addSeparator();
+    separator->setObjectName(QStringLiteral("MNU_Leer1"));
+    connect(addAction(service, "MNU_S_Bücher", QStringLiteral("Buch-Schnellsuche")),
+            &QAction::triggered, m_service, [this] { m_service->openBookShop(); });
+
+    QMenu* help = addMenu(nullptr, "H", QStringLiteral("?"));
+    QMenu* sprache = addMenu(help, "EDSprache", QStringLiteral("Language/ Sprache"));
+    QAction* englisch = addAction(sprache, "Englisch", QStringLiteral("English"));
+    QAction* deutsch = addAction(sprache, "Deutsch", QStringLiteral("Deutsch"));
+    englisch->setCheckable(true);
+    deutsch->setCheckable(true);
+    englisch->setChecked(true);
+    connect(englisch, &QAction::triggered, this, [this] {
+        Sprache_Englisch();
+        Liste_aufbauen();
+        Datenblatt_laden();
+    });
+    connect(deutsch, &QAction::triggered, this, [this] {
+        Sprache_Deutsch();
+        Liste_aufbauen();
+        Datenblatt_laden();
+    });
+    connect(addAction(help, "Inform", QStringLiteral("Info/ Update")), &QAction::triggered,
+            m_service, [this] { m_service->showAbout(); });
+}
+
+void Haupt::applyCaptions(bool german) {
+    for (const MenuCaption& c : languageCaptions()) {
+        const QString name = QString::fromUtf8(c.item);
+        const QString& caption = german ? c.de : c.en;
+        if (auto* menu = findChild<QMenu*>(name))
+            menu->setTitle(caption);
+        else if (auto* action = findChild<QAction*>(name))
+            action->setText(caption);
+    }
+    findChild<QAction*>(QStringLiteral("Englisch"))->setChecked(!german);
+    findChild<QAction*>(QStringLiteral("Deutsch"))->setChecked(german);
+}
+
+void Haupt::Sprache_Deutsch() {
+    m_settings.language = QStringLiteral("D");
+    applyCaptions(true);
+}
+
+void Haupt::Sprache_Englisch() {
+    m_settings.language = QStringLiteral("E");
+    applyCaptions(false);
+}
+
+void Haupt::sortByType() {
+    m_settings.sortMode = 0;
+    findChild<QAction*>(QStringLiteral("SortIC1"))->setChecked(true);
+    findChild<QAction*>(QStringLiteral("SortIC2"))->setChecked(false);
+    Liste_aufbauen();
+}
+
+void Haupt::sortByDescription() {
+    m_settings.sortMode = 1;
+    findChild<QAction*>(QStringLiteral("SortIC1"))->setChecked(false);
+    findChild<QAction*>(QStringLiteral("SortIC2"))->setChecked(true);
+    Liste_aufbauen();
+}
+
+void Haupt::start() {
+    show();
+    Initialisieren();
+}
+
+void Haupt::Initialisieren() {
+    m_settings.changedCount = 0;
+    m_settings.changedFiles.clear();
+
+    // Arrange for the whole screen; the resize that follows fits the window.
+    if (QScreen* screen = this->screen()) {
+        const Twips tw = Twips::of(this);
+        const QSize size = screen->size();
+        m_view->arrange(tw.toTwipsX(size.width()), tw.toTwipsY(size.height()) - 1300);
+    }
+
+    m_settings.lineBreak = QStringLiteral("\r\n");
+    m_settings.programDir = m_programDir;
+    const QString configPath = m_settings.programDir + QString::fromLatin1(kConfigFileName);
+    const bool configExists = configFileExists(configPath);
+
+    m_dirBox->clear();
+    {
+        const QSignalBlocker block(m_dirBox);
+        m_dirBox->addItems(scanLibraryDirectories(m_settings.programDir));
+        m_dirBox->setCurrentIndex(-1);
+    }
+
+    if (!configExists && !m_unsavedConfig) {
+        hide();
+        if (!m_erststart) {
+            m_erststart = new Erststart(this);
+            connect(m_erststart, &Erststart::accepted, this, &Haupt::onErststartAccepted);
+            connect(m_erststart, &Erststart::dismissed, this, [this] { m_platform.endNow(); });
+        }
+        m_erststart->show();
+        return;
+    }
+
+    ConfigValues values;
+    if (configExists) {
+        QFile file(configPath);
+        if (file.open(QIODevice::ReadOnly))
+            values = parseConfig(file.readAll());
+    } else {
+        // The first-start choice could not be saved: go on with it for this run.
+        values = *m_unsavedConfig;
+    }
+    if (values.language)
+        m_settings.language = *values.language;
+    const int position = selectedPosition(values, m_dirBox->count());
+    if (position >= 0)
+        selectDirectory(position);
+    else
+        m_dirBox->setCurrentIndex(-1);
+    if (m_settings.language == QLatin1String("D"))
+        Sprache_Deutsch();
+    else
+        Sprache_Englisch();
+}
+
+void Haupt::onErststartAccepted() {
+    m_settings.language = m_erststart->englishChosen() ? QStringLiteral("E") : QStringLiteral("D");
+    const int index =
+        m_dirBox->findText(QStringLiteral("74xx"), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        selectDirectory(index);
+    if (!writeConfiguration(m_settings.language, m_dirBox->currentIndex()))
+        m_unsavedConfig = ConfigValues{m_settings.language, m_dirBox->currentIndex(), false};
+    show();
+    Initialisieren();
+    Erststart* dialog = m_erststart;
+    m_erststart = nullptr;
+    dialog->hide();
+    dialog->deleteLater();
+}
+
+bool Haupt::writeConfiguration(const QString& language, int position) {
+    const QString path = m_settings.programDir + QString::fromLatin1(kConfigFileName);
+    if (writeConfigFile(path, language, position))
+        return true;
+    if (!m_configFailureShown) {
+        m_configFailureShown = true;
+        m_platform.message(this, MsgIcon::Exclamation, QStringLiteral("Pinatlas"),
+                           m_settings.pick(QStringLiteral("Die Einstellungen konnten nicht "
+                                                          "gespeichert werden:"),
+                                           QStringLiteral("The settings could not be saved:")) +
+                               m_settings.lineBreak + path,
+                           MsgButtons::Ok);
+    }
+    return false;
+}
+
+QString Haupt::currentDirectory() const {
+    return m_dirBox->currentText();
+}
+
+QString Haupt::currentDirectoryPath() const {
+    return m_settings.programDir + currentDirectory() + QDir::separator();
+}
+
+void Haupt::selectDirectory(int index) {
+    {
+        const QSignalBlocker block(m_dirBox);
+        m_dirBox->setCurrentIndex(index);
+    }
+    onDirectoryChosen();
+}
+
+void Haupt::onDirectoryChosen() {
+    Liste_aufbauen();
+    Datenblatt_laden();
+}
+
+void Haupt::Liste_aufbauen() {
+    m_darstellung->Liste_aufbauen();
+}
+
+void Haupt::Datenblatt_laden() {
+    m_darstellung->Datenblatt_laden();
+}
+
+void Haupt::closeEvent(QCloseEvent* event) {
+    writeConfiguration(m_settings.language, m_dirBox->currentIndex());
+    if (m_settings.changedCount >= 1)
+        m_service->contributionMail();
+    event->accept();
+    // Wizard pages and dialogs end with the main window.
+    QCoreApplication::quit();
+}
+
+void Haupt::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void Haupt::Form_Resize() {
+    if (!m_view)
+        return;
+    const Twips tw = Twips::of(this);
+    const int width = tw.toTwipsX(m_client->width());
+    const int height = tw.toTwipsY(m_client->height());
+    const int listHeight = height - kListeTop;
+    if (listHeight >= 0)
+        tw.place(m_liste, kListeLeft, kListeTop, kListeWidth, listHeight);
+    m_view->arrange(width, listHeight);
+    if (isVisible())
+        Datenblatt_laden();
+}
+
+} // namespace pinatlas

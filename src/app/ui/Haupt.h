@@ -1,0 +1,98 @@
+#pragma once
+
+#include "app/ConfigFile.h"
+
+#include <QMainWindow>
+
+#include <optional>
+
+class QAction;
+class QComboBox;
+class QMenu;
+class QTableWidget;
+
+namespace pinatlas {
+
+class Darstellung;
+class DatasheetView;
+class Erststart;
+class LibraryCommands;
+class Platform;
+class ServiceCommands;
+class Wizard;
+struct Settings;
+
+// The main window: directory list, IC list, drawing area and every command.
+class Haupt : public QMainWindow {
+    Q_OBJECT
+public:
+    // `programDir` is where the library directories and the configuration file
+    // live; the program passes its own directory, tests a temporary one.
+    Haupt(Settings& settings, Platform& platform, const QString& programDir,
+          QWidget* parent = nullptr);
+    ~Haupt() override;
+
+    // The load event: shows the window and runs Initialisieren.
+    void start();
+
+    // Shared operations of the running program.
+    void Initialisieren();
+    void Liste_aufbauen();
+    void Datenblatt_laden();
+    void Sprache_Deutsch();
+    void Sprache_Englisch();
+
+    Settings& settings() const { return m_settings; }
+    Platform& platform() const { return m_platform; }
+    QComboBox* dirBox() const { return m_dirBox; }
+    QTableWidget* liste() const { return m_liste; }
+    DatasheetView* view() const { return m_view; }
+    Darstellung* darstellung() const { return m_darstellung; }
+    Wizard* wizard() const { return m_wizard; }
+    LibraryCommands* libraryCommands() const { return m_library; }
+    ServiceCommands* serviceCommands() const { return m_service; }
+    Erststart* erststart() const { return m_erststart; }
+
+    // The text of DirBox: the directory every operation works in.
+    QString currentDirectory() const;
+    // The directory currently in DirBox as a full path with a trailing separator.
+    QString currentDirectoryPath() const;
+    // Runs the directory-change handler, as choosing an entry does.
+    void selectDirectory(int index);
+    // The sort commands of the Options menu (also run by the list's headers).
+    void sortByType();
+    void sortByDescription();
+    // Writes the configuration file; tells the user once per run when it fails.
+    bool writeConfiguration(const QString& language, int position);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildMenus();
+    QMenu* addMenu(QMenu* parent, const char* name, const QString& caption);
+    QAction* addAction(QMenu* parent, const char* name, const QString& caption);
+    void applyCaptions(bool german);
+    void onDirectoryChosen();
+    void onErststartAccepted();
+    void Form_Resize();
+
+    Settings& m_settings;
+    Platform& m_platform;
+    QString m_programDir;
+    QWidget* m_client = nullptr;
+    QComboBox* m_dirBox = nullptr;
+    QTableWidget* m_liste = nullptr;
+    DatasheetView* m_view = nullptr;
+    Darstellung* m_darstellung = nullptr;
+    Wizard* m_wizard = nullptr;
+    LibraryCommands* m_library = nullptr;
+    ServiceCommands* m_service = nullptr;
+    Erststart* m_erststart = nullptr;
+    // The first-start choice when the configuration file could not be written.
+    std::optional<ConfigValues> m_unsavedConfig;
+    bool m_configFailureShown = false;
+};
+
+} // namespace pinatlas

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <optional>
+
+namespace pinatlas {
+
+// Geometry in twips. A value that a step could not compute (a negative width
+// or height while the window is tiny) is left empty; the window keeps the
+// element's previous value for it.
+struct TwipRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+struct TwipLine {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+// The fixed left column of the main window.
+inline constexpr int kDirBoxLeft = 120;
+inline constexpr int kDirBoxTop = 240;
+inline constexpr int kDirBoxWidth = 3975;
+inline constexpr int kDirBoxHeight = 315;
+inline constexpr int kListeLeft = 120;
+inline constexpr int kListeTop = 600;
+inline constexpr int kListeWidth = 3975;
+inline constexpr int kScrollBarSize = 255;
+inline constexpr int kInfoHeight = 570;
+// The designed client area of the main window.
+inline constexpr int kHauptClientWidth = 11910;
+inline constexpr int kHauptClientHeight = 8295;
+
+struct WindowArrangement {
+    std::optional<int> listeHeight;
+    int frameTop = 0;
+    std::optional<int> frameHeight;
+    int frameLeft = 0;
+    std::optional<int> frameWidth;
+    TwipRect vScroll; // width fixed at kScrollBarSize
+    TwipRect hScroll; // height fixed at kScrollBarSize
+    TwipLine feldlinieX;
+    TwipLine feldlinieY;
+    int infoLeft = 0;
+    int infoWidth = 0;
+};
+
+struct PreviousGeometry {
+    int listeHeight = 0;
+    int frameHeight = 0;
+    int frameWidth = 0;
+};
+
+// Lays out the drawing area for an available width `w` and a list height
+// `hl`, with px/py the size of one pixel in twips. Steps that would give a
+// negative size are skipped and use `previous` for what follows them.
+WindowArrangement arrangeWindow(int w, int hl, int px, int py, int listeTop = kListeTop,
+                                const PreviousGeometry& previous = {});
+
+} // namespace pinatlas

@@ -1,0 +1,33 @@
+#include "lang/Captions.h"
+
+#include "service/Maker.h"
+
+#include <array>
+
+namespace pinatlas {
+
+std::span<const MenuCaption> languageCaptions() {
+    static const QString site = QString::fromUtf8(maker::kSiteName);
+    static const std::array<MenuCaption, 17> captions = {{
+        {"M_Datei", QStringLiteral("Datei"), QStringLiteral("File")},
+        {"Beenden", QStringLiteral("Beenden"), QStringLiteral("Exit")},
+        {"Optionen", QStringLiteral("Optionen"), QStringLiteral("Option")},
+        {"Sortiere", QStringLiteral("Sortiere ICs"), QStringLiteral("Sort ICs")},
+        {"SortIC1", QStringLiteral("nach Typ"), QStringLiteral("by type")},
+        {"SortIC2", QStringLiteral("nach Beschreibung"), QStringLiteral("by description")},
+        {"Bearbeiten", QStringLiteral("Bearbeiten"), QStringLiteral("Edit")},
+        {"Datenblatt", QStringLiteral("Datenblatt"), QStringLiteral("Datasheet")},
+        {"D_hinzufügen", QStringLiteral("hinzufügen"), QStringLiteral("add")},
+        {"D_ändern", QStringLiteral("ändern"), QStringLiteral("edit")},
+        {"D_entfernen", QStringLiteral("entfernen"), QStringLiteral("remove")},
+        {"Verzeichnis", QStringLiteral("Verzeichnis"), QStringLiteral("Directory")},
+        {"V_hinzufügen", QStringLiteral("hinzufügen"), QStringLiteral("add")},
+        {"V_entfernen", QStringLiteral("entfernen"), QStringLiteral("remove")},
+        {"MNU_S_velkaris", site + QStringLiteral(" Homepage"), site + QStringLiteral(" homepage")},
+        {"MNU_S_Bücher", QStringLiteral("Buch-Schnellsuche"), QStringLiteral("Book-quickfinder")},
+        {"MNU_S_Update", QStringLiteral("Software Updates"), QStringLiteral("Software updates")},
+    }};
+    return captions;
+}
+
+} // namespace pinatlas

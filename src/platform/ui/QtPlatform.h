@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+namespace pinatlas {
+
+class QtPlatform final : public Platform {
+public:
+    MsgAnswer message(QWidget* parent, MsgIcon icon, const QString& title, const QString& text,
+                      MsgButtons buttons) override;
+    bool openUrl(const QString& address) override;
+    void beep() override;
+    QString clipboardText() override;
+    void setClipboardText(const QString& text) override;
+    void endNow() override;
+};
+
+} // namespace pinatlas

@@ -1,0 +1,76 @@
+#include "app/ConfigFile.h"
+
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+using namespace pinatlas;
+
+TEST(ConfigFile, WritesLanguageAndPositionWithSignPlaceAndTrailingBlank) {
+    EXPECT_EQ(formatConfig("E", 3), QByteArray("E\r\n 3 \r\n"));
+    EXPECT_EQ(formatConfig("D", 12), QByteArray("D\r\n 12 \r\n"));
+    EXPECT_EQ(formatConfig("E", -1), QByteArray("E\r\n-1 \r\n"));
+}
+
+struct ConfigCase {
+    const char* bytes;
+    int directories;
+    const char* language; // nullptr: not read
+    int selected;
+};
+
+class ConfigReading : public ::testing::TestWithParam<ConfigCase> {};
+
+TEST_P(ConfigReading, SelectsTheRememberedDirectoryOrNone) {
+    const ConfigCase& c = GetParam();
+    const ConfigValues v = parseConfig(QByteArray(c.bytes));
+    if (c.language)
+        EXPECT_EQ(v.language, QString(c.language));
+    else
+        EXPECT_FALSE(v.language.has_value());
+    EXPECT_EQ(selectedPosition(v, c.directories), c.selected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ConfigReading,
+    ::testing::Values(ConfigCase{"E\r\n 3 \r\n", 5, "E", 3},   // as written
+                      ConfigCase{"D,2", 5, "D", 2},            // comma form
+                      ConfigCase{"D", 5, "D", 0},              // only the first line
+                      ConfigCase{"", 5, nullptr, 0},           // empty file
+                      ConfigCase{"E\r\n 5 \r\n", 5, "E", -1},  // one past the last entry
+                      ConfigCase{"E\r\n-1 \r\n", 5, "E", -1},  // nothing selected
+                      ConfigCase{"E\r\n-2\r\n", 5, "E", -1},   // below -1
+                      ConfigCase{"E\r\nzwei\r\n", 5, "E", -1}, // not a number
+                      ConfigCase{"E\r\n2.5\r\n", 5, "E", 2},   // half to even
+                      ConfigCase{"E\r\n3.5\r\n", 5, "E", 4},   // half to even
+                      ConfigCase{"E\r\n 1.4 \r\n", 5, "E", 1}, // blanks around
+                      ConfigCase{"d\n0\n", 1, "d", 0},         // LF-only, any code
+                      ConfigCase{"E\r\n0\r\n", 0, "E", -1}));  // no directories
+
+TEST(ConfigFile, ExistsOnlyAsAVisibleOrdinaryFile) {
+    test::TempDir dir;
+    EXPECT_FALSE(configFileExists(dir.path() + "pinatlas.ini"));
+    dir.mkdir("pinatlas.ini");
+    EXPECT_FALSE(configFileExists(dir.path() + "pinatlas.ini"));
+    dir.write("sub/pinatlas.ini", "D\r\n");
+    EXPECT_TRUE(configFileExists(dir.path() + "sub/pinatlas.ini"));
+}
+
+TEST(ConfigFile, WriteReplacesTheFileAndReportsFailure) {
+    test::TempDir dir;
+    dir.write("pinatlas.ini", "old contents that are longer");
+    EXPECT_TRUE(writeConfigFile(dir.path() + "pinatlas.ini", "D", 0));
+    EXPECT_EQ(dir.read("pinatlas.ini"), QByteArray("D\r\n 0 \r\n"));
+    // A directory standing where the file must go cannot be replaced.
+    dir.mkdir("blocked/pinatlas.ini");
+    EXPECT_FALSE(writeConfigFile(dir.path() + "blocked/pinatlas.ini", "D", 0));
+}
+
+TEST(ConfigFile, ScanListsVisibleDirectoriesInNameOrder) {
+    test::TempDir dir;
+    for (const char* name : {"74xx", "40xx", ".hidden", "Zeta", "alpha"})
+        dir.mkdir(name);
+    dir.write("pinatlas.ini", "E\r\n");
+    dir.write("file.txt", "x");
+    EXPECT_EQ(scanLibraryDirectories(dir.path()), QStringList({"40xx", "74xx", "Zeta", "alpha"}));
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <vector>
+
+namespace pinatlas::test {
+
+// A scripted desktop: records every box shown and answers from a queue.
+class FakePlatform final : public Platform {
+public:
+    struct Box {
+        MsgIcon icon;
+        QString title;
+        QString text;
+        MsgButtons buttons;
+    };
+
+    // Answers given to the next boxes, in order; when the queue is empty a box
+    // is answered with its first button (Ok, Ok, Yes, Abort).
+    void answer(MsgAnswer a) { answers.push_back(a); }
+
+    MsgAnswer message(QWidget*, MsgIcon icon, const QString& title, const QString& text,
+                      MsgButtons buttons) override {
+        boxes.push_back({icon, title, text, buttons});
+        if (!answers.empty()) {
+            const MsgAnswer a = answers.front();
+            answers.pop_front();
+            return a;
+        }
+        switch (buttons) {
+        case MsgButtons::Ok:
+        case MsgButtons::OkCancel:
+            return MsgAnswer::Ok;
+        case MsgButtons::YesNoCancel:
+            return MsgAnswer::Yes;
+        case MsgButtons::AbortRetryIgnore:
+            return MsgAnswer::Abort;
+        }
+        return MsgAnswer::Ok;
+    }
+    bool openUrl(const QString& address) override {
+        opened << address;
+        return true;
+    }
+    void beep() override { ++beeps; }
+    QString clipboardText() override { return clipboard; }
+    void setClipboardText(const QString& text) override { clipboard = text; }
+    void endNow() override { ++endNowCalls; }
+
+    std::vector<Box> boxes;
+    std::deque<MsgAnswer> answers;
+    QStringList opened;
+    QString clipboard;
+    int beeps = 0;
+    int endNowCalls = 0;
+};
+
+} // namespace pinatlas::test

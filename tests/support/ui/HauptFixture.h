@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/Settings.h"
+#include "app/ui/Haupt.h"
+#include "support/TempDir.h"
+#include "support/ui/FakePlatform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace pinatlas::test {
+
+// A main window over a temporary program directory and a scripted desktop.
+class HauptFixture : public ::testing::Test {
+protected:
+    void TearDown() override {
+        haupt.reset();
+        QApplication::processEvents();
+    }
+
+    // Creates the window and runs its load event.
+    Haupt& startHaupt() {
+        haupt = std::make_unique<Haupt>(settings, platform, dir.path());
+        haupt->start();
+        QApplication::processEvents();
+        return *haupt;
+    }
+
+    // The caption of a menu or menu command by its name.
+    QString caption(const QString& name) const {
+        if (auto* menu = haupt->findChild<QMenu*>(name))
+            return menu->title();
+        if (auto* action = haupt->findChild<QAction*>(name))
+            return action->text();
+        ADD_FAILURE() << "no menu item " << name.toStdString();
+        return {};
+    }
+    QAction* action(const QString& name) const { return haupt->findChild<QAction*>(name); }
+
+    TempDir dir;
+    Settings settings;
+    FakePlatform platform;
+    std::unique_ptr<Haupt> haupt;
+};
+
+} // namespace pinatlas::test
