@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QStringList>
+
+namespace pinatlas::tool {
+
+// Each command takes its own arguments (without the command name) and returns
+// the process exit code: 0 success, 1 a defect was found, 2 wrong usage.
+int check(const QStringList& args);
+int dump(const QStringList& args);
+int list(const QStringList& args);
+int render(const QStringList& args);
+
+} // namespace pinatlas::tool

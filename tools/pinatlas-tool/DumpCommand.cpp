@@ -1,0 +1,12 @@
+#include "Commands.h"
+
+#include <cstdio>
+
+namespace pinatlas::tool {
+
+int dump(const QStringList&) {
+    std::fputs("pinatlas-tool dump: not built yet\n", stderr);
+    return 2;
+}
+
+} // namespace pinatlas::tool

@@ -1,0 +1,12 @@
+#include "Commands.h"
+
+#include <cstdio>
+
+namespace pinatlas::tool {
+
+int list(const QStringList&) {
+    std::fputs("pinatlas-tool list: not built yet\n", stderr);
+    return 2;
+}
+
+} // namespace pinatlas::tool
