@@ -1,19 +1,25 @@
 #include "app/ProgramDirectory.h"
 #include "app/Settings.h"
 #include "app/ui/Haupt.h"
+#include "platform/ui/Fonts.h"
 #include "platform/ui/QtPlatform.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Pinatlas"));
+    pinatlas::installDesktopFonts();
     // Wizard pages and dialogs must not keep the program alive after Haupt closed.
     app.setQuitOnLastWindowClosed(false);
 
     pinatlas::Settings settings;
     pinatlas::QtPlatform platform;
     pinatlas::Haupt haupt(settings, platform, pinatlas::programDirectory());
+    // The start-up layout is made for the whole screen: open the window that size.
+    if (const QScreen* screen = haupt.screen())
+        haupt.setGeometry(screen->availableGeometry());
     haupt.setWindowState(Qt::WindowMaximized);
     haupt.start();
     return app.exec();

@@ -2,6 +2,8 @@
 // from the same core.
 #include "Commands.h"
 
+#include "platform/ui/Fonts.h"
+
 #include <QApplication>
 #include <QTextStream>
 
@@ -27,6 +29,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    pinatlas::installDesktopFonts();
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {
         std::fputs(kUsage, stderr);

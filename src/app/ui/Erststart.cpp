@@ -17,7 +17,7 @@ Erststart::Erststart(QWidget* parent) : QDialog(parent) {
     auto* frame = new QGroupBox(
         QStringLiteral("Please choose your language: / Bitte wählen Sie Ihre Sprache:"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    tw.place(frame, 240, 240, 5400, 1320);
+    tw.place(frame, 240, 240, 5760, 1320);
     m_englisch = new QRadioButton(QStringLiteral("English"), frame);
     m_englisch->setObjectName(QStringLiteral("Englisch"));
     tw.place(m_englisch, 360, 420, 2400, 300);
@@ -29,10 +29,10 @@ Erststart::Erststart(QWidget* parent) : QDialog(parent) {
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setDefault(true);
-    tw.place(ok, 2160, 1800, 1455, 420);
+    tw.place(ok, 2400, 1800, 1455, 420);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    setFixedSize(tw.toPxX(5880), tw.toPxY(2460));
+    setFixedSize(tw.toPxX(6240), tw.toPxY(2460));
 }
 
 bool Erststart::englishChosen() const {
