@@ -76,7 +76,6 @@ REFERENCE_PART = {
     "74595": "74HC595",
     "74138": "74LS138",
     "74139": "74LS139",
-    "7442": "74LS42",
     "7447": "74LS47",
     "74151": "74LS151",
     "74153": "74LS153",
@@ -87,7 +86,6 @@ REFERENCE_PART = {
     "74374": "74LS374",
     "74283": "74LS283",
     "7485": "74LS85",
-    "74688": "74LS688",
     # 40xx
     "4001": "4001",
     "4011": "4011",
@@ -119,15 +117,16 @@ def _numbered(mine, ref, numbers, shift=0):
 
 
 # Per reference part: our normalised pin name -> the reference's normalised
-# name for the same pin. Only naming differences belong here (another maker's
-# letters, 0- vs 1-based numbering, a bar the reference does not draw); every
-# entry maps one of our names to exactly one reference name, so swapped pins
-# still fail. Normalised means: upper case, "~" for active low.
+# name for the same pin (normalised: upper case, "~" for active low). Only
+# naming differences belong here: another maker's letters, 0- vs 1-based
+# numbering, a bar the reference does not draw. Every entry maps one of our
+# names to exactly one reference name, so swapped pins still fail. Keys are
+# tried with their case kept first, for parts whose pin names differ only in
+# case.
 ALIASES = {
     "74LS74": {"~CLR": "~R", "~PRE": "~S", "CLK": "C"},
-    "74LS112": {"~CLR": "~R", "~PRE": "~S", "~CLK": "C"},
+    "74LS112": {"~CLR": "~R", "~PRE": "~S", "CLK": "C"},
     "74LS90": {
-        **_numbered("Q{}", "Q{}", range(4)),
         "QA": "Q0", "QB": "Q1", "QC": "Q2", "QD": "Q3",
         "CKA": "CP0", "CKB": "CP1..3",
     },
@@ -135,18 +134,13 @@ ALIASES = {
         "QA": "Q0", "QB": "Q1", "QC": "Q2", "QD": "Q3",
         "CKA": "CP0", "CKB": "CP1..3",
     },
-    "74LS393": {"~CP": "CP"},
     "74LS138": {
         **_numbered("~Y{}", "O{}", range(8)),
-        "~E1": "E1", "~E2": "E2",
+        "A": "A0", "B": "A1", "C": "A2", "~G2A": "E1", "~G2B": "E2", "G1": "E3",
     },
     "74LS139": {
         **_numbered("~Y{}", "O{}", range(4)),
-        "~E": "E",
-    },
-    "74LS42": {
-        **_numbered("~{}", "{}", range(10)),
-        "A": "A0", "B": "A1", "C": "A2", "D": "A3",
+        "A": "A0", "B": "A1", "~G": "E",
     },
     "74LS47": {"~LT": "LT", "~BI/RBO": "BI", "~RBI": "RBI"},
     "74LS151": {
@@ -159,7 +153,7 @@ ALIASES = {
         "~1G": "EA", "~2G": "EB", "1Y": "ZA", "2Y": "ZB", "A": "S0", "B": "S1",
     },
     "74LS157": {
-        "A/~B": "S", "~G": "E",
+        "A/B": "S", "~G": "E",
         "1A": "I0A", "1B": "I1A", "1Y": "ZA",
         "2A": "I0B", "2B": "I1B", "2Y": "ZB",
         "3A": "I0C", "3B": "I1C", "3Y": "ZC",
@@ -172,33 +166,29 @@ ALIASES = {
         **_numbered("2Y{}", "O{}B", range(1, 5), -1),
         "~1OE": "OEA", "~2OE": "OEB",
     },
-    "74LS245": {"DIR": "A->B", "~OE": "CE"},
+    "74LS245": {
+        **_numbered("A{}", "A{}", range(1, 9), -1),
+        **_numbered("B{}", "B{}", range(1, 9), -1),
+        "DIR": "A->B", "~OE": "CE",
+    },
     "74LS373": {**_numbered("Q{}", "O{}", range(8)), "~OE": "OE"},
-    "74LS374": {**_numbered("Q{}", "O{}", range(8)), "~OE": "OE", "CP": "CP"},
-    "74LS283": {},
-    "74LS688": {**_numbered("Q{}", "R{}", range(8)), "~G": "G", "~P=Q": "P=R"},
+    "74LS374": {**_numbered("Q{}", "O{}", range(8)), "~OE": "OE"},
+    "74LS85": {"QA>B": "OA>B", "QA=B": "OA=B", "QA<B": "OA<B"},
     "4013": {"CLK": "C"},
-    "4017": {"CLK": "CLK", "~CE": "CKEN", "MR": "RESET", "~Q5-9": "COUT"},
+    # the reference's CKEN is the clock inhibit, drawn without its bar
+    "4017": {"CO": "COUT", "INH": "CKEN", "RST": "RESET"},
     "4020": {"MR": "RESET", "~CP": "CLK"},
     "4040": {"MR": "RESET", "~CP": "CLK"},
     "4027": {"CLK": "C"},
     "4028": {
         **_numbered("Q{}", "S{}", range(10)),
     },
-    "4051": {
-        **_numbered("Y{}", "X{}", range(8)),
-        "Z": "X", "~E": "INH",
-    },
-    "4053": {
-        "AY0": "X0", "AY1": "X1", "AZ": "X",
-        "BY0": "Y0", "BY1": "Y1", "BZ": "Y",
-        "CY0": "Z0", "CY1": "Z1", "CZ": "Z",
-        "E": "INH", "~E": "INH", "S1": "A", "S2": "B", "S3": "C",
-    },
-    "4518": {"CP0": "CK", "~CP1": "ENABLE", "MR": "RESET"},
+    "4518": {"CLK": "CK", "EN": "ENABLE", "RST": "RESET"},
+    # inputs A..D and segment outputs a..g differ only in case here
     "4543": {
-        "LD": "~LE", "PH": "PH", "BI": "BL",
-        **{c: "Q" + c for c in "ABCDEFG"},
+        "LD": "~LE", "BI": "BL",
+        "A": "D0", "B": "D1", "C": "D2", "D": "D3",
+        **{c: "Q" + c.upper() for c in "abcdefg"},
     },
 }
 
@@ -213,7 +203,7 @@ SUPPLY_GROUND = {"GND", "VSS"}
 _OUTPUT_NAME = re.compile(r"[YZQ]\d*")
 
 
-def normalise(name):
+def normalise(name, keep_case=False):
     """Upper case with a leading "~" for active-low, for both our "/CLR" and
     the reference's "~{CLR}" or "~CLR"."""
     name = name.strip()
@@ -224,7 +214,7 @@ def normalise(name):
         name, low = name[1:], True
     elif name.startswith("/") and len(name) > 1:
         name, low = name[1:], True
-    return ("~" if low else "") + name.upper()
+    return ("~" if low else "") + (name if keep_case else name.upper())
 
 
 def strip_unit(token):
@@ -232,7 +222,7 @@ def strip_unit(token):
     reference names the pins of all units alike."""
     low = token.startswith("~")
     base = token[1:] if low else token
-    m = re.fullmatch(r"(\d)([A-Z].*)", base)
+    m = re.fullmatch(r"(\d)([A-Za-z].*)", base)
     if not m:
         return token
     return ("~" if low else "") + m.group(2)
@@ -376,17 +366,25 @@ def read_sheet(path):
         else:
             table, i = _read_table(key, lines, i, problems)
             sheet.sections[key] = table
+    clean = False
     if i >= len(lines):
         problems.append("missing the closing line 'Ende")
-    elif lines[i] != "'Ende":
+    elif lines[i] == "'Ende":
+        clean = i == len(lines) - 1
+        if not clean:
+            problems.append(f"lines after 'Ende (from line {i + 2})")
+    elif lines[i].startswith("'") and lines[i] not in KEY_ORDER:
+        problems.append(
+            f"line {i + 1}: {lines[i]!r} is no section key; a comment line must not "
+            "begin with an apostrophe"
+        )
+    else:
         problems.append(f"line {i + 1}: {lines[i]!r} where a section key or 'Ende was due")
-    elif i != len(lines) - 1:
-        problems.append(f"lines after 'Ende (from line {i + 2})")
 
     # What every sheet of the shipped library carries, beyond what the format
-    # allows.
+    # allows. Only worth saying when the file was read to its end.
     for key in KEY_ORDER[:4]:
-        if not sheet.sections.get(key):
+        if clean and not sheet.sections.get(key):
             problems.append(f"no {key} section")
     data_table = sheet.sections.get("'Datentabelle:")
     if data_table is not None and len(data_table) != DATA_TABLE_ROWS:
@@ -413,7 +411,9 @@ def load_reference(path):
 
 def compare_pins(sheet, part, ref, aliases):
     problems = []
-    ref_count = max(ref)
+    # The reference leaves out unconnected pins, the last one too (4049: 16
+    # pins, 15 listed), so its package is the highest pin rounded up to even.
+    ref_count = max(ref) + max(ref) % 2
     if len(sheet.pins) != ref_count:
         problems.append(f"{len(sheet.pins)} pins, reference {part} has {ref_count}")
 
@@ -442,7 +442,9 @@ def compare_pins(sheet, part, ref, aliases):
                 problems.append(f"pin {pin}: {mine!r}, reference {part} has supply {ref_name}")
             continue
         if token in SUPPLY_POSITIVE | SUPPLY_GROUND:
-            problems.append(f"pin {pin}: supply {mine!r}, reference {part} has {ref_name} ({ref_type})")
+            problems.append(
+                f"pin {pin}: supply {mine!r}, reference {part} has {ref_name} ({ref_type})"
+            )
             continue
         if ref_name == "~":
             want = "in" if ref_type == "I" else "out"
@@ -454,7 +456,8 @@ def compare_pins(sheet, part, ref, aliases):
                 )
             continue
         ref_token = normalise(ref_name)
-        candidates = [token, strip_unit(token)]
+        cased = normalise(mine, keep_case=True)
+        candidates = [cased, strip_unit(cased), token, strip_unit(token)]
         if any(c in aliases for c in candidates):
             mapped = next(aliases[c] for c in candidates if c in aliases)
             ok = mapped == ref_token
