@@ -1,0 +1,225 @@
+#include "library/IcList.h"
+
+#include "library/DatasheetReader.h"
+#include "library/TextInput.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <numeric>
+#include <string>
+
+namespace pinatlas {
+
+bool isPlainDirectoryName(QStringView name) {
+    if (name.isEmpty() || name.startsWith(u'.'))
+        return false;
+    for (QChar c : name) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u == 0x7F || u == u'/' || u == u'\\' || u == u':')
+            return false;
+    }
+    return true;
+}
+
+double leadingNumber(QStringView text) {
+    std::string s;
+    s.reserve(text.size());
+    for (QChar c : text)
+        if (c != u' ' && c != u'\t' && c != u'\n')
+            s += c.unicode() < 0x80 ? char(c.unicode()) : '\x7f';
+
+    size_t i = 0;
+    const size_t n = s.size();
+    auto isDigit = [&](size_t k) { return k < n && s[k] >= '0' && s[k] <= '9'; };
+    bool negative = false;
+    if (i < n && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    // The mantissa's digits without the point, and where the point stood.
+    std::string digits;
+    long long pointShift = 0;
+    while (isDigit(i))
+        digits += s[i++];
+    if (i < n && s[i] == '.') {
+        ++i;
+        while (isDigit(i)) {
+            digits += s[i++];
+            --pointShift;
+        }
+    }
+    if (digits.empty())
+        return 0.0;
+    long long exponent = 0;
+    if (i < n && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
+        size_t j = i + 1;
+        bool expNegative = false;
+        if (j < n && (s[j] == '+' || s[j] == '-')) {
+            expNegative = s[j] == '-';
+            ++j;
+        }
+        // Saturate: an exponent this large says infinity or zero either way.
+        constexpr long long kHuge = 1'000'000'000;
+        while (isDigit(j)) {
+            exponent = std::min(kHuge, exponent * 10 + (s[j] - '0'));
+            ++j;
+        }
+        if (expNegative)
+            exponent = -exponent;
+    }
+
+    const size_t firstNonZero = digits.find_first_not_of('0');
+    if (firstNonZero == std::string::npos)
+        return negative ? -0.0 : 0.0;
+    digits.erase(0, firstNonZero);
+    const long long scale = exponent + pointShift;
+    // The decimal magnitude decides beforehand what from_chars cannot represent.
+    const long long magnitude = scale + static_cast<long long>(digits.size());
+    double value;
+    if (magnitude > 400) {
+        value = std::numeric_limits<double>::infinity();
+    } else if (magnitude < -400) {
+        value = 0.0;
+    } else {
+        const std::string literal = digits + 'e' + std::to_string(scale);
+        value = 0.0;
+        const auto r = std::from_chars(literal.data(), literal.data() + literal.size(), value);
+        if (r.ec == std::errc::result_out_of_range)
+            value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return negative ? -value : value;
+}
+
+double typeKey(const QString& fileName) {
+    return leadingNumber(typeOfFileName(fileName));
+}
+
+QString descriptionKey(const QString& description) {
+    return description.size() > 4 ? description.left(description.size() - 4) : QString();
+}
+
+QString descriptionSentinel() {
+    return QString(10, QChar(0x00FC));
+}
+
+std::vector<IcRow> sortIcList(const std::vector<IcEntry>& entries, IcSort sort,
+                              const QString& language) {
+    const bool german = language == QLatin1String("D");
+    std::vector<size_t> order(entries.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+
+    if (sort == IcSort::ByType) {
+        std::vector<double> keys;
+        keys.reserve(entries.size());
+        for (const IcEntry& e : entries)
+            keys.push_back(typeKey(e.fileName));
+        std::stable_sort(order.begin(), order.end(),
+                         [&](size_t a, size_t b) { return keys[a] < keys[b]; });
+        order.erase(std::remove_if(order.begin(), order.end(),
+                                   [&](size_t k) { return !(keys[k] < kTypeSentinel); }),
+                    order.end());
+    } else {
+        std::vector<QString> keys;
+        keys.reserve(entries.size());
+        for (const IcEntry& e : entries)
+            keys.push_back(descriptionKey(german ? e.descriptionDe : e.descriptionEn));
+        // QString's operator< compares UTF-16 code units: the character code
+        // order, since every character comes from the single-byte code page.
+        std::stable_sort(order.begin(), order.end(),
+                         [&](size_t a, size_t b) { return keys[a] < keys[b]; });
+        const QString sentinel = descriptionSentinel();
+        order.erase(std::remove_if(order.begin(), order.end(),
+                                   [&](size_t k) { return !(keys[k] < sentinel); }),
+                    order.end());
+    }
+
+    std::vector<IcRow> rows;
+    rows.reserve(order.size());
+    for (size_t k : order) {
+        const IcEntry& e = entries[k];
+        rows.push_back(
+            {typeOfFileName(e.fileName), german ? e.descriptionDe : e.descriptionEn, e.pinField});
+    }
+    return rows;
+}
+
+QStringList listedFileNames(const QString& directory) {
+    // Hidden (dot) files and special files are left out by the filter.
+    QStringList names = QDir(directory).entryList(QDir::Files, QDir::NoSort);
+    names.erase(std::remove_if(names.begin(), names.end(),
+                               [](const QString& n) { return n.startsWith(u'.'); }),
+                names.end());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::optional<IcEntry> readIcHead(const QString& path, const QString& fileName) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // Read only as much as the three lines need, growing the amount so that a
+    // file made of one huge line costs no more than twice its head.
+    QByteArray bytes;
+    qint64 chunk = 16 * 1024;
+    for (;;) {
+        const QByteArray more = f.read(chunk);
+        if (f.error() != QFileDevice::NoError)
+            return std::nullopt;
+        bytes += more;
+        const bool atEnd = more.size() < chunk;
+        TextInput in(bytes);
+        const auto line1 = in.readLine();
+        const auto line2 = in.readLine();
+        const auto field = line1 && line2 ? in.readField() : std::nullopt;
+        // A field that stops at the end of what was read may go on in the file.
+        if (field && (!in.atEnd() || atEnd))
+            return IcEntry{fileName, *line1, *line2, *field};
+        if (atEnd || bytes.size() >= kMaxDatasheetBytes)
+            return std::nullopt;
+        chunk = std::min(qint64(bytes.size()), kMaxDatasheetBytes - bytes.size());
+    }
+}
+
+DirectoryScan scanIcDirectory(const QString& directory) {
+    DirectoryScan scan;
+    for (const QString& name : listedFileNames(directory)) {
+        auto entry = readIcHead(directory + name, name);
+        if (!entry) {
+            scan.failedFile = name;
+            return scan;
+        }
+        scan.entries.push_back(std::move(*entry));
+    }
+    return scan;
+}
+
+QStringList icListHeaders(const QString& language) {
+    if (language == QLatin1String("E"))
+        return {QStringLiteral("Type"), QStringLiteral("Description"), QStringLiteral("DIL")};
+    return {QStringLiteral("Typ"), QStringLiteral("Beschreibung"), QStringLiteral("DIL")};
+}
+
+IcColumnWidths icColumnWidths(double twipsPerPixelX, bool firstAndLastRowVisible) {
+    return {roundHalfEven(63 * twipsPerPixelX),
+            roundHalfEven((firstAndLastRowVisible ? 170 : 153) * twipsPerPixelX),
+            roundHalfEven(27 * twipsPerPixelX)};
+}
+
+FileErrorMessage defectiveFileMessage(const QString& language, const QString& path,
+                                      const QString& lineBreak) {
+    if (language == QLatin1String("D"))
+        return {QStringLiteral("Fehler im Programmverzeichnis"),
+                QStringLiteral("Unbekannte oder fehlerhafte Datei gefunden:") + lineBreak + path +
+                    lineBreak +
+                    QStringLiteral("Bitte entfernen Sie alle programmfremden Dateien!")};
+    return {QStringLiteral("Error"),
+            QStringLiteral("Unknown or defect file in program directory:") + lineBreak + path +
+                lineBreak + QStringLiteral("Please remove all foreign files!")};
+}
+
+} // namespace pinatlas

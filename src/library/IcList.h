@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <optional>
+#include <vector>
+
+namespace pinatlas {
+
+// True for a directory name that stays directly below the program directory:
+// not empty, no separator of either system, no drive colon, no control
+// character, and not hidden (which also rules out "." and ".."). Every
+// operation that puts a typed directory name into a path checks it first.
+bool isPlainDirectoryName(QStringView name);
+
+// The head of one file of a library directory, as the IC list reads it.
+struct IcEntry {
+    QString fileName;      // as listed, for example 7400.txt
+    QString descriptionDe; // line 1
+    QString descriptionEn; // line 2
+    QString pinField;      // the first list-input field of line 3
+    bool operator==(const IcEntry&) const = default;
+};
+
+// One row of the IC list as shown.
+struct IcRow {
+    QString type;
+    QString description;
+    QString pins;
+    bool operator==(const IcRow&) const = default;
+};
+
+// The leading number of a text: blanks, tabs and line feeds are ignored
+// wherever they stand, then an optional sign, digits, an optional decimal
+// point with digits and an optional exponent (E or D); reading stops at the
+// first other character. 0 when there is no number; overflow gives infinity.
+double leadingNumber(QStringView text);
+
+// The sort keys. A name or description of four characters or fewer has the
+// key of the empty text.
+double typeKey(const QString& fileName);
+QString descriptionKey(const QString& description);
+
+// Keys at or above these are never listed.
+inline constexpr double kTypeSentinel = 999999999.0;
+QString descriptionSentinel(); // ten u-umlauts
+
+enum class IcSort { ByType = 0, ByDescription = 1 };
+
+// The rows of the list in order: ascending key, equal keys in table order,
+// keys not below the sentinel left out. `language` is the language code; "D"
+// takes the German descriptions, any other code the English ones.
+std::vector<IcRow> sortIcList(const std::vector<IcEntry>& entries, IcSort sort,
+                              const QString& language);
+
+// The ordinary, non-hidden files of a directory (no sub-directories), by name.
+QStringList listedFileNames(const QString& directory);
+
+// Reads the head of one file: line 1, line 2 and the first field of line 3.
+// Empty when the file cannot be opened or ends before the third field.
+std::optional<IcEntry> readIcHead(const QString& path, const QString& fileName);
+
+struct DirectoryScan {
+    std::vector<IcEntry> entries; // the files read, in name order
+    QString failedFile;           // the name of the first file that could not be read
+    bool failed() const { return !failedFile.isEmpty(); }
+};
+
+// Reads the heads of every listed file of `directory` (which ends with a
+// separator), stopping at the first that cannot be read. Every readable file
+// is taken, however many there are: the sort does not care.
+DirectoryScan scanIcDirectory(const QString& directory);
+
+// The header texts of the list: English for "E", German for any other code.
+QStringList icListHeaders(const QString& language);
+
+// Column widths of the list in twips: 63, 170 and 27 pixels when the first and
+// the last row are both visible, 63, 153 and 27 when a scroll bar needs room.
+struct IcColumnWidths {
+    int type;
+    int description;
+    int pins;
+    bool operator==(const IcColumnWidths&) const = default;
+};
+IcColumnWidths icColumnWidths(double twipsPerPixelX, bool firstAndLastRowVisible);
+
+// The box shown when a datasheet file cannot be read, by the list and by the
+// loader alike: German for "D", English for any other code.
+struct FileErrorMessage {
+    QString title;
+    QString text;
+};
+FileErrorMessage defectiveFileMessage(const QString& language, const QString& path,
+                                      const QString& lineBreak);
+
+} // namespace pinatlas

@@ -1,0 +1,288 @@
+#include "library/IcList.h"
+#include "library/Cp1252.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <QRandomGenerator>
+
+#include <cmath>
+#include <variant>
+
+using namespace pinatlas;
+
+namespace {
+
+// The selection sort exactly as the list was first described: N passes over a
+// table whose used rows are overwritten with markers. Slow on purpose; the
+// real sort must give the same rows.
+std::vector<IcRow> literalSelectionSort(std::vector<IcEntry> table, IcSort sort,
+                                        const QString& language) {
+    const bool german = language == QLatin1String("D");
+    std::vector<IcRow> grid;
+    const size_t n = table.size();
+    for (size_t a = 0; a < n; ++a) {
+        std::optional<size_t> best;
+        if (sort == IcSort::ByType) {
+            double min = 999999999.0;
+            for (size_t b = 0; b < n; ++b) {
+                const double key = typeKey(table[b].fileName);
+                if (key < min) {
+                    min = key;
+                    best = b;
+                }
+            }
+        } else {
+            QString min = QString(10, QChar(0x00FC));
+            for (size_t b = 0; b < n; ++b) {
+                const QString& d = german ? table[b].descriptionDe : table[b].descriptionEn;
+                const QString key = d.size() > 4 ? d.left(d.size() - 4) : QString();
+                if (key < min) {
+                    min = key;
+                    best = b;
+                }
+            }
+        }
+        if (!best)
+            continue;
+        IcEntry& e = table[*best];
+        const QString& name = e.fileName;
+        grid.push_back({name.size() > 4 ? name.left(name.size() - 4) : QString(),
+                        german ? e.descriptionDe : e.descriptionEn, e.pinField});
+        if (sort == IcSort::ByType)
+            e.fileName = QStringLiteral(" 9999999999999");
+        else
+            (german ? e.descriptionDe : e.descriptionEn) = QString(14, QChar(0x00FC));
+    }
+    return grid;
+}
+
+std::vector<IcEntry> entries(std::initializer_list<std::pair<const char*, const char*>> list) {
+    std::vector<IcEntry> out;
+    for (const auto& [name, description] : list)
+        out.push_back({QString::fromUtf8(name), QString::fromUtf8(description),
+                       QString::fromUtf8(description), QStringLiteral("14")});
+    return out;
+}
+
+QStringList types(const std::vector<IcRow>& rows) {
+    QStringList out;
+    for (const IcRow& r : rows)
+        out << r.type;
+    return out;
+}
+
+} // namespace
+
+TEST(IcList, TypeKeyReadsTheLeadingNumberOfTheName) {
+    EXPECT_EQ(typeKey("7400.txt"), 7400);
+    EXPECT_EQ(typeKey("74138.txt"), 74138);
+    EXPECT_EQ(typeKey("74LS00.txt"), 74);
+    EXPECT_EQ(typeKey("CD4011.txt"), 0);
+    EXPECT_EQ(typeKey(" 12.txt"), 12);
+    EXPECT_EQ(typeKey("1 2\t3\n4.txt"), 1234); // blanks, tabs, line feeds anywhere
+    EXPECT_EQ(typeKey("1e3x.txt"), 1000);
+    EXPECT_EQ(typeKey("2D2.txt"), 200);
+    EXPECT_EQ(typeKey("-5.txt"), -5);
+    EXPECT_EQ(typeKey("+.5e1.txt"), 5);
+    EXPECT_EQ(typeKey("1.2.3.txt"), 1.2);
+    EXPECT_EQ(typeKey("1e.txt"), 1);
+    EXPECT_EQ(typeKey("1e-.txt"), 1);
+    EXPECT_EQ(typeKey("-.txt"), 0);
+    EXPECT_EQ(typeKey(".txt"), 0);
+    EXPECT_EQ(typeKey("abc"), 0);
+    EXPECT_EQ(typeKey(" 9999999999999"), 999999999); // the used-row marker
+    EXPECT_TRUE(std::isinf(typeKey("1e999.txt")));
+    EXPECT_EQ(typeKey("1e-999.txt"), 0);
+    EXPECT_EQ(typeKey("00000000000000000000000000000000007.txt"), 7);
+    EXPECT_EQ(leadingNumber(u"12³4"), 12);
+}
+
+TEST(IcList, DescriptionKeyDropsTheLastFourCharacters) {
+    EXPECT_EQ(descriptionKey("Quad 2-input NAND"), "Quad 2-input ");
+    EXPECT_EQ(descriptionKey("Quad 2-input NOR"), "Quad 2-input");
+    EXPECT_EQ(descriptionKey("abcd"), "");
+    EXPECT_EQ(descriptionKey("abc"), "");
+    EXPECT_EQ(descriptionKey(QString(14, QChar(0xFC))), descriptionSentinel());
+}
+
+TEST(IcList, SortsByTypeNumericallyAndStably) {
+    const auto rows = sortIcList(entries({{"7402.txt", "a"},
+                                          {"74138.txt", "b"},
+                                          {"74LS00.txt", "c"},
+                                          {"7400.txt", "d"},
+                                          {"CD4011.txt", "e"},
+                                          {"74HC00.txt", "f"},
+                                          {"999999999.txt", "g"},
+                                          {"1e9.txt", "h"},
+                                          {"999999998.txt", "i"}}),
+                                 IcSort::ByType, "E");
+    EXPECT_EQ(types(rows),
+              QStringList({"CD4011", "74LS00", "74HC00", "7400", "7402", "74138", "999999998"}));
+    EXPECT_EQ(rows[0], (IcRow{"CD4011", "e", "14"}));
+}
+
+TEST(IcList, SortsByDescriptionByCharacterCode) {
+    std::vector<IcEntry> list{
+        {"a.txt", "x", "Quad 2-input NAND", "14"},
+        {"b.txt", "x", "Quad 2-input NOR", "14"},
+        {"c.txt", "x", "hex buffer", "14"},
+        {"d.txt", "x", "Hex inverter", "14"},
+        {"e.txt", "x", "\u00e4nder", "14"},
+        {"f.txt", "x", "\u00ffberall", "16"},
+        {"g.txt", "x", "\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc0123", "1"},
+        {"h.txt", "x", "\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc0123", "1"},
+        {"i.txt", "x", "\u20ac sign", "2"},
+        {"j.txt", "x", "zzz", "3"}};
+    const auto rows = sortIcList(list, IcSort::ByDescription, "E");
+    // A description of four characters or fewer has the empty key; NOR before
+    // NAND because the keys drop four characters; uppercase first; ASCII before
+    // accented letters; ten u-umlauts, y-diaeresis and the euro sign are at or
+    // above the sentinel and so are not listed.
+    EXPECT_EQ(types(rows), QStringList({"j", "d", "b", "a", "c", "e", "h"}));
+    EXPECT_EQ(rows[2].description, "Quad 2-input NOR");
+
+    // The German column decides in German, and is shown.
+    list[0].descriptionDe = "zzzzzz";
+    const auto german = sortIcList(list, IcSort::ByDescription, "D");
+    EXPECT_EQ(german.back(), (IcRow{"a", "zzzzzz", "14"}));
+    EXPECT_EQ(german.size(), list.size());
+}
+
+TEST(IcList, EqualsTheLiteralSelectionSortOnGeneratedDirectories) {
+    QRandomGenerator rng(20240611);
+    const QStringList names{"7400",       "7402",    "74138",     "74LS00", "74HC00", "CD4011",
+                            "4011",       "1e3x",    " 12",       "12",     "-3",     "+4",
+                            "1.5",        "1,5",     "ab",        "",       "x",      "999999999",
+                            "999999998",  "1e9",     "1e999",     "2d3",    "74 00",  "0",
+                            "9999999999", "readme0", "74HCT4060", "007"};
+    const QStringList words{"Quad",   "quad",   "Hex",     "hex",   "NAND",       "NOR",
+                            "Zähler", "zähler", "Äbc",     "ÿ",     "üüüüüüüüüü", "ü",
+                            "",       "a",      "2-input", "€",     "Œ",          "Inverter",
+                            " ",      "z",      "üüüüü",   "Gatter"};
+    const QStringList extensions{".txt", ".TXT", "", ".c", "txt"};
+    for (int round = 0; round < 600; ++round) {
+        std::vector<IcEntry> table;
+        const int count = int(rng.bounded(round < 100 ? 6 : 60));
+        auto description = [&] {
+            QString d;
+            for (int w = int(rng.bounded(5)); w > 0; --w)
+                d += words[int(rng.bounded(words.size()))] + (rng.bounded(3) ? " " : "");
+            return d;
+        };
+        for (int k = 0; k < count; ++k) {
+            // Repeat earlier rows now and then so that keys tie.
+            if (!table.empty() && rng.bounded(4) == 0) {
+                table.push_back(table[rng.bounded(quint32(table.size()))]);
+                table.back().pinField = QString::number(k);
+                continue;
+            }
+            table.push_back({names[int(rng.bounded(names.size()))] +
+                                 extensions[int(rng.bounded(extensions.size()))],
+                             description(), description(), QString::number(k)});
+        }
+        for (IcSort sort : {IcSort::ByType, IcSort::ByDescription})
+            for (const char* language : {"D", "E"})
+                ASSERT_EQ(sortIcList(table, sort, language),
+                          literalSelectionSort(table, sort, language))
+                    << "round " << round << " sort " << int(sort) << " " << language;
+    }
+}
+
+TEST(IcList, PlainDirectoryNamesStayBelowTheProgramDirectory) {
+    for (const char* good : {"74xx", "40xx", "My ICs", "Zähler", "a.b"})
+        EXPECT_TRUE(isPlainDirectoryName(QString::fromUtf8(good))) << good;
+    for (const char* bad : {"", ".", "..", ".hidden", "../74xx", "74xx/..", "a/b", "a\\b",
+                            "\\\\server\\share", "/etc", "C:\\Windows", "C:", "a\tb", "a\nb"})
+        EXPECT_FALSE(isPlainDirectoryName(QString::fromUtf8(bad))) << bad;
+    EXPECT_FALSE(isPlainDirectoryName(QString(QChar(0))));
+}
+
+TEST(IcList, ScanReadsTheHeadsOfOrdinaryFilesInNameOrder) {
+    test::TempDir dir;
+    const QString lib = dir.mkdir("lib");
+    dir.write("lib/7402.txt", "Vier NOR\r\nQuad NOR\r\n 14 \r\nTP (totem pole)\r\n");
+    dir.write("lib/7400.txt", encodeCp1252(u"Vier NAND-Gatter mit Eingängen\r\nQuad NAND\r\n14"));
+    dir.write("lib/readme", "one\ntwo\n\"3,x\"\n"); // LF only, a quoted field
+    dir.write("lib/.hidden.txt", "x");              // hidden: never read
+    dir.mkdir("lib/sub.txt");                       // directories are not listed
+    const DirectoryScan scan = scanIcDirectory(lib);
+    ASSERT_FALSE(scan.failed()) << scan.failedFile.toStdString();
+    ASSERT_EQ(scan.entries.size(), 3u);
+    EXPECT_EQ(scan.entries[0],
+              (IcEntry{"7400.txt", QString::fromUtf8("Vier NAND-Gatter mit Eingängen"), "Quad NAND",
+                       "14"}));
+    EXPECT_EQ(scan.entries[1].pinField, "14 ");
+    EXPECT_EQ(scan.entries[2], (IcEntry{"readme", "one", "two", "3,x"}));
+    EXPECT_EQ(types(sortIcList(scan.entries, IcSort::ByType, "E")),
+              QStringList({"re", "7400", "7402"}));
+}
+
+TEST(IcList, ScanStopsAtTheFirstFileWithoutAThirdLine) {
+    test::TempDir dir;
+    const QString lib = dir.mkdir("lib");
+    dir.write("lib/a.txt", "1\r\n2\r\n3\r\n");
+    dir.write("lib/b.txt", "1\r\n2\r\n");
+    dir.write("lib/c.txt", "");
+    DirectoryScan scan = scanIcDirectory(lib);
+    EXPECT_EQ(scan.failedFile, "b.txt");
+    EXPECT_EQ(scan.entries.size(), 1u);
+
+    dir.write("lib/b.txt", "1\r\n2\r\n\"unclosed\r\n");
+    EXPECT_EQ(scanIcDirectory(lib).failedFile, "b.txt");
+    dir.write("lib/b.txt", "1\r\n2\r\n\r\n"); // an empty third field is a field
+    EXPECT_EQ(scanIcDirectory(lib).failedFile, "c.txt");
+    EXPECT_TRUE(scanIcDirectory(dir.path() + "missing/").entries.empty());
+}
+
+TEST(IcList, HeadsAcrossHugeLinesAreFoundWithoutReadingEverything) {
+    test::TempDir dir;
+    const QString lib = dir.mkdir("lib");
+    // The head spans several of the reader's chunks; the CR LF falls on a
+    // chunk border in one of the cases.
+    for (int size : {16 * 1024 - 1, 16 * 1024, 3 * 1024 * 1024}) {
+        QByteArray bytes(size, 'd');
+        bytes += "\r\nEnglish\r\n  16  ,rest\r\n";
+        dir.write("lib/big.txt", bytes);
+        const auto entry = readIcHead(lib + "big.txt", "big.txt");
+        ASSERT_TRUE(entry) << size;
+        EXPECT_EQ(entry->descriptionDe.size(), size);
+        EXPECT_EQ(entry->descriptionEn, "English");
+        EXPECT_EQ(entry->pinField, "16  ");
+    }
+}
+
+TEST(IcList, DirectoriesOfAThousandAndMoreFilesAreListedWhole) {
+    test::TempDir dir;
+    const QString lib = dir.mkdir("lib");
+    for (int k = 1; k <= 1005; ++k)
+        dir.write(QStringLiteral("lib/%1.txt").arg(2000 - k),
+                  QStringLiteral("d%1\r\ne\r\n14\r\n").arg(k).toLatin1());
+    const DirectoryScan scan = scanIcDirectory(lib);
+    ASSERT_FALSE(scan.failed());
+    const auto rows = sortIcList(scan.entries, IcSort::ByType, "E");
+    ASSERT_EQ(rows.size(), 1005u);
+    EXPECT_EQ(rows.front().type, "995");
+    EXPECT_EQ(rows.back().type, "1999");
+}
+
+TEST(IcList, HeadersWidthsAndMessageFollowTheLanguage) {
+    EXPECT_EQ(icListHeaders("E"), QStringList({"Type", "Description", "DIL"}));
+    EXPECT_EQ(icListHeaders("D"), QStringList({"Typ", "Beschreibung", "DIL"}));
+    EXPECT_EQ(icColumnWidths(15, true), (IcColumnWidths{945, 2550, 405}));
+    EXPECT_EQ(icColumnWidths(15, false), (IcColumnWidths{945, 2295, 405}));
+    // 120 dpi: 12 twips a pixel; 144 dpi: 10.
+    EXPECT_EQ(icColumnWidths(12, true), (IcColumnWidths{756, 2040, 324}));
+    // Halves go to the even neighbour: 27 * 12.5 = 337.5, 63 * 12.5 = 787.5.
+    EXPECT_EQ(icColumnWidths(12.5, false), (IcColumnWidths{788, 1912, 338}));
+
+    const FileErrorMessage de = defectiveFileMessage("D", "/p/74xx/a.txt", "\r\n");
+    EXPECT_EQ(de.title, "Fehler im Programmverzeichnis");
+    EXPECT_EQ(de.text, QString::fromUtf8("Unbekannte oder fehlerhafte Datei gefunden:\r\n"
+                                         "/p/74xx/a.txt\r\n"
+                                         "Bitte entfernen Sie alle programmfremden Dateien!"));
+    const FileErrorMessage en = defectiveFileMessage("E", "/p/74xx/a.txt", "\r\n");
+    EXPECT_EQ(en.title, "Error");
+    EXPECT_EQ(en.text, "Unknown or defect file in program directory:\r\n/p/74xx/a.txt\r\n"
+                       "Please remove all foreign files!");
+}
