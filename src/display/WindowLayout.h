@@ -16,6 +16,7 @@ struct TwipRect {
 
 struct TwipLine {
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    bool operator==(const TwipLine&) const = default;
 };
 
 // The fixed left column of the main window.

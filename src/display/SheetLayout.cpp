@@ -1,0 +1,109 @@
+#include "display/SheetLayout.h"
+
+#include "library/TextInput.h"
+
+#include <algorithm>
+
+namespace pinatlas {
+
+namespace {
+
+// From the drawing origin to the right edge of PinsR.
+int packageWidth(const PinBoxes& pins) {
+    return pins.widthL + kStubLength + kBodyWidth + kStubLength + kPinsRWidth;
+}
+
+} // namespace
+
+int contentHeight(const DrawingContent& c) {
+    int t = c.pins.height;
+    if (c.dokuVisible)
+        t += c.dokuHeight + kGapAfterElement;
+    if (c.funktionVisible)
+        t += c.labelHeight + c.funktionHeight + kGapAfterElement;
+    if (c.datenVisible)
+        t += c.datenHeight + kGapAfterElement;
+    if (c.zusatzVisible)
+        t += c.zusatzHeight + kGapAfterElement;
+    return t;
+}
+
+int contentWidth(const DrawingContent& c) {
+    // Hidden grids are 1 twip wide, so their visibility need not be asked.
+    int m = kMinContentWidth;
+    for (int width : {c.funktionWidth, c.datenWidth, c.zusatzWidth})
+        m = std::max(m, width);
+    return std::max(m, packageWidth(c.pins));
+}
+
+ScrollRanges SetScrollRanges(const DrawingContent& content, int frameWidth, int frameHeight,
+                             int pixelX, int pixelY) {
+    ScrollRanges r;
+    const int excessV = contentHeight(content) + 960 - frameHeight;
+    r.vMaximum = excessV < 1 ? 1 : excessV;
+    const int excessH = contentWidth(content) + 240 - frameWidth;
+    r.hMaximum = excessH < 1 ? 1 : excessH;
+    r.vSmallChange = 10 * pixelY;
+    r.vLargeChange = roundHalfEven(frameHeight - frameHeight / 10.0);
+    r.hSmallChange = 10 * pixelX;
+    r.hLargeChange = roundHalfEven(frameWidth - frameWidth / 10.0);
+    return r;
+}
+
+DatasheetPlacement PlaceDatasheet(const DrawingContent& c, int hPosition, int vPosition,
+                                  int pixelX) {
+    DatasheetPlacement p;
+    const int x0 = kDrawingLeft - hPosition;
+    const int y0 = kDrawingTop - vPosition;
+    p.package = PlacePackage(c.pins, x0, y0, pixelX);
+
+    int y = p.package.pinsL.y + c.pins.height + kGapBelowPins;
+    if (c.dokuVisible) {
+        p.doku = {x0, y};
+        y += c.dokuHeight + kGapAfterElement;
+    }
+    if (c.funktionVisible) {
+        p.funktion = {x0, y + c.labelHeight};
+        p.inputLabel = {x0, y};
+        p.outputLabel = {x0 + c.inputLabelWidth, y};
+        y += c.labelHeight + c.funktionHeight + kGapAfterElement;
+    }
+    if (c.datenVisible) {
+        p.daten = {x0, y};
+        y += c.datenHeight + kGapAfterElement;
+    }
+    if (c.zusatzVisible)
+        p.zusatz = {x0, y};
+    return p;
+}
+
+SheetDisplay prepareSheetDisplay(const Datasheet& sheet, int commentLines,
+                                 const QString& language) {
+    SheetDisplay d;
+    DrawingContent& c = d.content;
+    c.pins = FillPinBoxes(sheet);
+    c.dokuVisible = commentLines > 0;
+    c.dokuHeight = std::max(commentLines, 0) * kCommentLineHeight;
+    if (sheet.hasFunctionTable) {
+        d.function = ShowFunctionTable(sheet);
+        c.funktionVisible = true;
+        c.funktionWidth = d.function.grid.width;
+        c.funktionHeight = d.function.grid.height;
+        c.inputLabelWidth = d.function.inputLabelWidth;
+    }
+    if (sheet.hasDataTable) {
+        d.data = ShowDataTable(sheet, language);
+        c.datenVisible = true;
+        c.datenWidth = d.data.width;
+        c.datenHeight = d.data.height;
+    }
+    if (sheet.hasExtraTable) {
+        d.extra = ShowExtraTable(sheet);
+        c.zusatzVisible = true;
+        c.zusatzWidth = d.extra.width;
+        c.zusatzHeight = d.extra.height;
+    }
+    return d;
+}
+
+} // namespace pinatlas

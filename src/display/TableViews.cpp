@@ -1,0 +1,120 @@
+#include "display/TableViews.h"
+
+#include <algorithm>
+
+namespace pinatlas {
+
+namespace {
+
+// A cell the record does not hold reads as empty rather than out of bounds.
+QString cellOf(const CellTable& table, int column, int row) {
+    if (column < 1 || row < 1 || column > table.columns() || row > table.rows())
+        return {};
+    return table.at(column, row);
+}
+
+GridContent emptyGrid(int columns, int rows) {
+    GridContent grid;
+    grid.columns = std::max(columns, 0);
+    grid.rows = std::max(rows, 0);
+    grid.cells = QStringList(qsizetype(grid.columns) * grid.rows);
+    grid.height = grid.rows * kGridRowHeight + kGridBorder;
+    return grid;
+}
+
+// Copies the file's cells into the grid, file column c into grid column
+// c - 1 + offset, file row r into grid row r - 1.
+void copyCells(GridContent& grid, const CellTable& table, int columnOffset) {
+    for (int r = 1; r <= grid.rows; ++r)
+        for (int c = 1; c + columnOffset <= grid.columns; ++c)
+            grid.cell(r - 1, c - 1 + columnOffset) = cellOf(table, c, r);
+}
+
+// Sets the columns' widths by their longest texts and returns the sum.
+int sizeColumnsByContent(GridContent& grid) {
+    int sum = 0;
+    grid.columnWidths.clear();
+    for (int c = 0; c < grid.columns; ++c) {
+        int longest = 0;
+        for (int r = 0; r < grid.rows; ++r)
+            longest = std::max(longest, int(grid.cell(r, c).size()));
+        grid.columnWidths << columnWidth(longest);
+        sum += grid.columnWidths.last();
+    }
+    grid.width = sum + kGridBorder;
+    return sum;
+}
+
+} // namespace
+
+FunctionTableView ShowFunctionTable(const Datasheet& sheet) {
+    FunctionTableView view;
+    GridContent& grid = view.grid;
+    grid = emptyGrid(sheet.functionColumns, sheet.functionRows);
+    grid.fixedRows = grid.rows > 0 ? 1 : 0;
+    copyCells(grid, sheet.functionCells, 0);
+    const int sum = sizeColumnsByContent(grid);
+
+    const int inputs = std::clamp(int(sheet.functionInputColumns), 0, grid.columns);
+    int inputWidth = 0;
+    for (int c = 0; c < inputs; ++c)
+        inputWidth += grid.columnWidths[c];
+    view.inputLabelShown = inputs > 0;
+    view.inputLabelWidth = inputWidth;
+    view.outputLabelShown = inputs < grid.columns;
+    view.outputLabelOffset = inputWidth;
+    view.outputLabelWidth = sum - inputWidth + kOutputLabelOverhang;
+    return view;
+}
+
+QStringList dataTableLabels(const QString& language) {
+    if (language == QLatin1String("E"))
+        return {QStringLiteral("Some important conditions (max.)"),
+                QStringLiteral("Supply current with all outputs high"),
+                QStringLiteral("Supply current with all outputs low"),
+                QStringLiteral("High-level input current"),
+                QStringLiteral("Low-level input current"),
+                QStringLiteral("High-level output current"),
+                QStringLiteral("Low-level output current"),
+                QStringLiteral("Output max delay, low to high level"),
+                QStringLiteral("Output max delay, high to low level")};
+    return {QStringLiteral("Einige wichtige Betriebsdaten (max.)"),
+            QStringLiteral("Stromverbrauch - alle Ausgänge auf high"),
+            QStringLiteral("Stromverbrauch - alle Ausgänge auf low"),
+            QStringLiteral("High-level Eingangsstrom"),
+            QStringLiteral("Low-level Eingangsstrom"),
+            QStringLiteral("High-level Ausgangs-Belastbarkeit"),
+            QStringLiteral("Low-level Ausgangs-Belastbarkeit"),
+            QStringLiteral("Ausgangsverzögerung - low zu high"),
+            QStringLiteral("Ausgangsverzögerung - high zu low")};
+}
+
+GridContent ShowDataTable(const Datasheet& sheet, const QString& language) {
+    const int values = std::max(sheet.dataColumns, 0);
+    GridContent grid = emptyGrid(values + 1, sheet.dataRows);
+    grid.fixedRows = grid.rows > 0 ? 1 : 0;
+    grid.fixedColumns = 1;
+    grid.columnWidths << kDataLabelColumnWidth;
+    for (int c = 1; c <= values; ++c)
+        grid.columnWidths << kDataValueColumnWidth;
+    grid.width = values * kDataValueColumnWidth + kDataLabelColumnWidth + kDataTableExtraWidth;
+    copyCells(grid, sheet.dataCells, 1);
+
+    const QStringList labels = dataTableLabels(language);
+    for (int r = 0; r < std::min(grid.rows, int(labels.size())); ++r)
+        grid.cell(r, 0) = labels[r];
+    // Without a value column the last column is the label column: its heading
+    // stays the label.
+    if (language == QLatin1String("E") && grid.rows > 0 && values > 0)
+        grid.cell(0, values) = QStringLiteral("Unit");
+    return grid;
+}
+
+GridContent ShowExtraTable(const Datasheet& sheet) {
+    GridContent grid = emptyGrid(sheet.extraColumns, sheet.extraRows);
+    copyCells(grid, sheet.extraCells, 0);
+    sizeColumnsByContent(grid);
+    return grid;
+}
+
+} // namespace pinatlas

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "library/Datasheet.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace pinatlas {
+
+// Table sizes in twips.
+inline constexpr int kGridRowHeight = 240;
+inline constexpr int kGridBorder = 80;        // added to the columns and rows for the grid's frame
+inline constexpr int kTableLabelHeight = 315; // L_Input, L_Output
+inline constexpr int kOutputLabelOverhang = 60;
+inline constexpr int kDataLabelColumnWidth = 3000;
+inline constexpr int kDataValueColumnWidth = 800;
+inline constexpr int kDataTableExtraWidth = 50; // what the data grid adds to its columns
+inline constexpr int kDataLabelRows = 9;        // the heading and the eight quantities
+
+// Width of a function or extra table column whose longest text has `length`
+// characters.
+constexpr int columnWidth(int length) {
+    return 80 * length + 280;
+}
+
+// What one grid shows: its cells in screen order, its column widths and its
+// outer size. Fixed cells (a heading row, a label column) are drawn as such;
+// the label column keeps the grid's default left alignment, every other cell
+// is centred.
+struct GridContent {
+    int columns = 0;
+    int rows = 0;
+    int fixedRows = 0;
+    int fixedColumns = 0;
+    QStringList cells; // row after row, `columns` per row, counted from 0
+    QList<int> columnWidths;
+    int width = 0;
+    int height = 0;
+
+    const QString& cell(int row, int column) const { return cells[row * columns + column]; }
+    QString& cell(int row, int column) { return cells[row * columns + column]; }
+    bool leftAligned(int column) const { return column < fixedColumns; }
+};
+
+// The function table and the two captions over it. The captions' left edges
+// are offsets from the grid's left edge.
+struct FunctionTableView {
+    GridContent grid;
+    bool inputLabelShown = false; // "Inp" over the input columns
+    int inputLabelWidth = 0;
+    bool outputLabelShown = false; // "Out" over the output columns
+    int outputLabelOffset = 0;
+    int outputLabelWidth = 0;
+};
+
+// An input-column count outside 0..columns is taken as the nearest end of
+// that range; a caption over no column at all is not shown.
+FunctionTableView ShowFunctionTable(const Datasheet& sheet);
+
+// The data table with the fixed labels of `language` ("E" English, any other
+// code German). A table of fewer than nine rows gets the labels of the rows it
+// has.
+GridContent ShowDataTable(const Datasheet& sheet, const QString& language);
+
+GridContent ShowExtraTable(const Datasheet& sheet);
+
+// The fixed row labels of the data table, rows 0 to 8.
+QStringList dataTableLabels(const QString& language);
+
+} // namespace pinatlas
