@@ -1,13 +1,433 @@
 #include "editor/ui/Wizard.h"
 
+#include "app/Settings.h"
 #include "app/ui/Haupt.h"
+#include "editor/ui/Neu_D1.h"
+#include "editor/ui/Neu_D2.h"
+#include "editor/ui/Neu_D3.h"
+#include "editor/ui/Neu_D4.h"
+#include "editor/ui/Neu_D5.h"
+#include "editor/ui/TablePage.h"
+#include "library/DatasheetReader.h"
+#include "library/DatasheetWriter.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTableWidget>
 
 namespace pinatlas {
 
+namespace {
+
+const QString kTitle = QStringLiteral("Pinatlas");
+const QString kCrLf = QStringLiteral("\r\n");
+
+} // namespace
+
 Wizard::Wizard(Haupt& haupt) : QObject(&haupt), m_haupt(haupt) {}
 
-void Wizard::startNew() {}
+bool Wizard::english() const {
+    return !m_haupt.settings().german();
+}
 
-void Wizard::startEdit() {}
+void Wizard::tell(MsgIcon icon, const QString& de, const QString& en) {
+    m_haupt.platform().message(nullptr, icon, kTitle, m_haupt.settings().pick(de, en),
+                               MsgButtons::Ok);
+}
+
+PageWindow* Wizard::loaded(WizardPage id) const {
+    switch (id) {
+    case WizardPage::D1:
+        return m_d1;
+    case WizardPage::D2:
+        return m_d2;
+    case WizardPage::D3:
+        return m_d3;
+    case WizardPage::D4:
+        return m_d4;
+    case WizardPage::D5:
+        return m_d5;
+    default:
+        return nullptr;
+    }
+}
+
+PageWindow* Wizard::load(WizardPage id) {
+    if (PageWindow* page = loaded(id))
+        return page;
+    PageWindow* page = nullptr;
+    Platform& platform = m_haupt.platform();
+    switch (id) {
+    case WizardPage::D1:
+        page = m_d1 = new Neu_D1(&m_haupt, english());
+        break;
+    case WizardPage::D2:
+        page = m_d2 = new Neu_D2(&m_haupt, english());
+        break;
+    case WizardPage::D3:
+        page = m_d3 = new Neu_D3(&m_haupt, english());
+        break;
+    case WizardPage::D4:
+        page = m_d4 = new Neu_D4(&m_haupt, platform, english());
+        break;
+    case WizardPage::D5:
+        page = m_d5 = new Neu_D5(&m_haupt, platform, english());
+        break;
+    default:
+        return nullptr;
+    }
+    connect(page, &PageWindow::forwardPressed, this, [this, page] { forward(page); });
+    connect(page, &PageWindow::backPressed, this, [this, page] { back(page); });
+    connect(page, &PageWindow::abortPressed, this, [this, page] {
+        unload(page->id());
+        m_haupt.show();
+        m_haupt.raise();
+        m_haupt.activateWindow();
+    });
+    connect(page, &PageWindow::closedByUser, this, [this, page] { unload(page->id()); });
+    return page;
+}
+
+Neu_D1& Wizard::d1() {
+    load(WizardPage::D1);
+    return *m_d1;
+}
+Neu_D2& Wizard::d2() {
+    load(WizardPage::D2);
+    return *m_d2;
+}
+Neu_D3& Wizard::d3() {
+    load(WizardPage::D3);
+    return *m_d3;
+}
+Neu_D4& Wizard::d4() {
+    load(WizardPage::D4);
+    return *m_d4;
+}
+Neu_D5& Wizard::d5() {
+    load(WizardPage::D5);
+    return *m_d5;
+}
+
+void Wizard::showPage(WizardPage id) {
+    PageWindow* page = load(id);
+    if (auto* table = qobject_cast<TablePage*>(page))
+        table->Breite_anpassen();
+    page->showPage();
+}
+
+void Wizard::unload(WizardPage id) {
+    PageWindow* page = loaded(id);
+    if (!page)
+        return;
+    switch (id) {
+    case WizardPage::D1:
+        m_d1 = nullptr;
+        break;
+    case WizardPage::D2:
+        m_d2 = nullptr;
+        break;
+    case WizardPage::D3:
+        m_d3 = nullptr;
+        break;
+    case WizardPage::D4:
+        m_d4 = nullptr;
+        break;
+    case WizardPage::D5:
+        m_d5 = nullptr;
+        break;
+    default:
+        break;
+    }
+    // The page may be unloaded from inside its own button's signal.
+    page->disconnect(this);
+    page->hide();
+    page->setObjectName(QString());
+    page->deleteLater();
+}
+
+void Wizard::unloadAll() {
+    for (WizardPage id :
+         {WizardPage::D1, WizardPage::D2, WizardPage::D3, WizardPage::D4, WizardPage::D5})
+        unload(id);
+}
+
+void Wizard::startNew() {
+    showPage(WizardPage::D1);
+}
+
+bool Wizard::typeAccepted() {
+    const TypeNameProblem problem = typeNameProblem(d1().typeBox()->text());
+    if (problem == TypeNameProblem::None)
+        return true;
+    if (problem == TypeNameProblem::Empty) {
+        tell(MsgIcon::Information, QStringLiteral("Bitte geben Sie den Typnamen an!"),
+             QStringLiteral("Please insert a typ-name!"));
+    } else {
+        const QString type = d1().typeBox()->text();
+        tell(MsgIcon::Exclamation,
+             QStringLiteral("Der Typname \"%1\" kann nicht als Dateiname dienen.").arg(type) +
+                 kCrLf +
+                 QStringLiteral("Nicht erlaubt sind / und \\, die Zeichen : * ? \" < > |, "
+                                "Steuerzeichen, die Namen \".\" und \"..\", ein Punkt am Anfang, "
+                                "ein Punkt oder Leerzeichen am Ende, Gerätenamen wie CON, NUL "
+                                "oder COM1 und überlange Namen."),
+             QStringLiteral("The type name \"%1\" cannot be used as a file name.").arg(type) +
+                 kCrLf +
+                 QStringLiteral("Not allowed are / and \\, the characters : * ? \" < > |, "
+                                "control characters, the names \".\" and \"..\", a dot at the "
+                                "start, a dot or blank at the end, device names such as CON, NUL "
+                                "or COM1, and overlong names."));
+    }
+    return false;
+}
+
+bool Wizard::commentsAccepted() {
+    if (firstKeyLikeLine(d3().germanText()) < 0 && firstKeyLikeLine(d3().englishText()) < 0)
+        return true;
+    tell(MsgIcon::Exclamation,
+         QStringLiteral("Eine Zeile des Kommentars beginnt mit einem Apostroph ('). Beim Lesen "
+                        "würde sie den Kommentar beenden. Bitte ändern Sie diese Zeile."),
+         QStringLiteral("A line of the comment begins with an apostrophe ('). When read back it "
+                        "would end the comment. Please change that line."));
+    return false;
+}
+
+void Wizard::forward(PageWindow* page) {
+    const WizardPage from = page->id();
+    if (from == WizardPage::D1) {
+        if (!typeAccepted())
+            return;
+        if (m_d1->englishBox()->text().isEmpty())
+            m_d1->englishBox()->setText(QStringLiteral("No english description available!"));
+        if (m_d1->germanBox()->text().isEmpty())
+            m_d1->germanBox()->setText(QStringLiteral("Keine deutsche Beschreibung vorhanden!"));
+    }
+    if (from == WizardPage::D3 && !commentsAccepted())
+        return;
+    page->hide();
+    const WizardPage to = nextPage(from, d1().options());
+    if (to == WizardPage::Finish) {
+        m_finishedFrom = from;
+        Datenblatt_speichern();
+    } else {
+        showPage(to);
+    }
+}
+
+void Wizard::back(PageWindow* page) {
+    const WizardPage from = page->id();
+    page->hide();
+    const WizardPage to = previousPage(from, d1().options());
+    if (to != WizardPage::None)
+        showPage(to);
+}
+
+void Wizard::Datenblatt_speichern() {
+    const WizardPage returnTo =
+        m_finishedFrom == WizardPage::None ? WizardPage::D1 : m_finishedFrom;
+    m_finishedFrom = WizardPage::None;
+
+    // Another page's forward button can finish while page 1 was never passed.
+    if (!typeAccepted()) {
+        showPage(WizardPage::D1);
+        return;
+    }
+
+    const WizardOptions options = d1().options();
+    SheetContent content;
+    content.descriptionDe = d1().germanBox()->text();
+    content.descriptionEn = d1().englishBox()->text();
+    content.outputType = d1().outputType();
+    content.pinCount = d2().pinCount();
+    content.pinNames = d2().pinNames();
+    content.withComments = options.comments;
+    if (options.comments) {
+        content.commentDe = d3().germanText();
+        content.commentEn = d3().englishText();
+    }
+    content.withFunctionTable = options.functionTable;
+    if (options.functionTable) {
+        content.functionCells = d4().cells();
+        content.functionInputColumns = d4().inputColumns();
+    }
+    content.dataTable = d1().carriedDataTable();
+    content.withExtraTable = options.extraTable;
+    if (options.extraTable)
+        content.extraCells = d5().cells();
+
+    const EncodedSheet encoded = encodeDatasheet(content);
+    if (encoded.unwritable) {
+        const UnwritableCell& bad = *encoded.unwritable;
+        const bool function = bad.table == TableKind::Function;
+        tell(MsgIcon::Exclamation,
+             QStringLiteral("Die Zelle in Reihe %1, Spalte %2 der %3 enthält ein "
+                            "Anführungszeichen (\") und dazu ein Komma, einen Zeilenumbruch oder "
+                            "am Anfang ein Leerzeichen oder Anführungszeichen. So kann die Datei "
+                            "sie nicht aufnehmen. Bitte ändern Sie die Zelle.")
+                 .arg(bad.row)
+                 .arg(bad.column)
+                 .arg(function ? QStringLiteral("Funktionstabelle")
+                               : QStringLiteral("Zusatztabelle")),
+             QStringLiteral("The cell in row %1, column %2 of the %3 holds a double quote (\") "
+                            "together with a comma, a line break, or a leading blank or double "
+                            "quote. The file cannot hold it that way. Please change the cell.")
+                 .arg(bad.row)
+                 .arg(bad.column)
+                 .arg(function ? QStringLiteral("function table") : QStringLiteral("extra table")));
+        if (bad.table == TableKind::Data) {
+            showPage(returnTo);
+            return;
+        }
+        TablePage& table = function ? static_cast<TablePage&>(d4()) : d5();
+        table.grid()->setCurrentCell(bad.row - 1, bad.column - 1);
+        showPage(table.id());
+        return;
+    }
+
+    const QString directory = m_haupt.currentDirectory();
+    const QString path =
+        m_haupt.currentDirectoryPath() + d1().typeBox()->text() + QStringLiteral(".txt");
+    SaveOutcome saved;
+    if (typeNameProblem(directory) != TypeNameProblem::None)
+        saved.error = m_haupt.settings().pick(QStringLiteral("Kein Verzeichnis gewählt."),
+                                              QStringLiteral("No directory chosen."));
+    else
+        saved = saveFileWhole(path, encoded.bytes);
+    if (!saved.ok) {
+        tell(MsgIcon::Exclamation,
+             QStringLiteral("Das Datenblatt konnte nicht gespeichert werden:") + kCrLf + path +
+                 kCrLf + saved.error + kCrLf + QStringLiteral("Ihre Eingaben bleiben erhalten."),
+             QStringLiteral("The datasheet could not be saved:") + kCrLf + path + kCrLf +
+                 saved.error + kCrLf + QStringLiteral("Your entries are kept."));
+        showPage(returnTo);
+        return;
+    }
+
+    m_haupt.platform().message(
+        nullptr, MsgIcon::None, kTitle,
+        m_haupt.settings().pick(QStringLiteral("Das neue/geänderte Datenblatt ist nun im "
+                                               "Verzeichnis!"),
+                                QStringLiteral("The new/edit datasheet is now ready for use!")),
+        MsgButtons::Ok);
+    Settings& settings = m_haupt.settings();
+    recordChangedFile(settings.changedFiles, settings.changedCount, path,
+                      Settings::kMaxChangedFiles);
+    unloadAll();
+    m_haupt.Liste_aufbauen();
+    m_haupt.Datenblatt_laden();
+}
+
+void Wizard::startEdit() {
+    QTableWidget* liste = m_haupt.liste();
+    const QTableWidgetItem* item =
+        liste->currentRow() >= 0 ? liste->item(liste->currentRow(), 0) : nullptr;
+    const QString type = item ? item->text() : QString();
+    if (type.isEmpty()) {
+        Platform& platform = m_haupt.platform();
+        platform.message(nullptr, MsgIcon::Information, kTitle,
+                         QStringLiteral("Bitte wählen Sie zuerst das zu ändernde Datenblatt aus!"),
+                         MsgButtons::Ok);
+        platform.message(nullptr, MsgIcon::Information, kTitle,
+                         QStringLiteral("Please choose first a datasheet!"), MsgButtons::Ok);
+        return;
+    }
+    fillFromFile(type);
+}
+
+bool Wizard::fillFromFile(const QString& type) {
+    const QString path = m_haupt.currentDirectoryPath() + type + QStringLiteral(".txt");
+    auto refuse = [&](const QString& de, const QString& en) {
+        tell(MsgIcon::Exclamation,
+             QStringLiteral("Das Datenblatt kann nicht bearbeitet werden:") + kCrLf + path + kCrLf +
+                 de,
+             QStringLiteral("The datasheet cannot be edited:") + kCrLf + path + kCrLf + en);
+        return false;
+    };
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(file.errorString(), file.errorString());
+    const ReadResult read = readDatasheet(file.readAll(), type);
+    file.close();
+    if (!read.file)
+        return refuse(QStringLiteral("Die Datei ist fehlerhaft (Zeile %1: %2).")
+                          .arg(read.defectLine)
+                          .arg(read.defect),
+                      QStringLiteral("The file is defective (line %1: %2).")
+                          .arg(read.defectLine)
+                          .arg(read.defect));
+    const DatasheetFile& f = *read.file;
+    const Datasheet& s = f.sheet;
+    if (s.pinCount < 2 || s.pinCount > 2 * Neu_D2::kBoxesPerSide || s.pinCount % 2 != 0)
+        return refuse(
+            QStringLiteral("Die Pinzahl %1 bietet die Pin-Seite nicht an (2 bis 40, gerade).")
+                .arg(s.pinCount),
+            QStringLiteral("The pin page offers no pin count of %1 (2 to 40, even).")
+                .arg(s.pinCount));
+    const auto tooBig = [](bool present, int columns, int rows) {
+        return present && (columns > kMaxTableColumns || rows > kMaxTableRows);
+    };
+    if (tooBig(s.hasFunctionTable, s.functionColumns, s.functionRows) ||
+        tooBig(s.hasExtraTable, s.extraColumns, s.extraRows))
+        return refuse(QStringLiteral("Eine Tabelle ist größer, als die Tabellenseiten sie "
+                                     "bearbeiten können (höchstens 50 Spalten und 50 Reihen)."),
+                      QStringLiteral("A table is larger than the table pages can edit (at most "
+                                     "50 columns and 50 rows)."));
+
+    // Pages left from an aborted run must not lend their options, comments or
+    // tables to the sheet being edited.
+    unloadAll();
+    load(WizardPage::D2);
+    showPage(WizardPage::D1);
+    Neu_D1& p1 = d1();
+    Neu_D2& p2 = d2();
+    p1.typeBox()->setText(type);
+    p1.germanBox()->setText(s.descriptionDe);
+    p1.englishBox()->setText(s.descriptionEn);
+    p2.setPinCount(s.pinCount);
+    p1.setOutputType(s.outputType);
+    p2.setPinNames(s.pinNames.mid(0, s.pinCount));
+
+    if (f.hasCommentDe || f.hasCommentEn) {
+        p1.commentsBox()->setChecked(true);
+        d3().setGermanText(f.commentDe.join(kCrLf));
+        d3().setEnglishText(f.commentEn.join(kCrLf));
+    }
+    if (s.hasFunctionTable) {
+        Neu_D4& p4 = d4();
+        p1.functionTableBox()->setChecked(true);
+        p4.rowsBox()->setText(QString::number(s.functionRows));
+        p4.inputColumnsBox()->setText(QString::number(s.functionInputColumns));
+        p4.outputColumnsBox()->setText(QString::number(s.functionColumns - s.functionInputColumns));
+        for (int r = 1; r <= s.functionRows; ++r)
+            for (int c = 1; c <= s.functionColumns; ++c)
+                p4.setCell(r - 1, c - 1, s.functionCells.at(c, r));
+        p4.Breite_anpassen();
+    }
+    if (s.hasDataTable) {
+        CellTable data;
+        data.resize(s.dataColumns, s.dataRows);
+        for (int r = 1; r <= s.dataRows; ++r)
+            for (int c = 1; c <= s.dataColumns; ++c)
+                data.at(c, r) = s.dataCells.at(c, r);
+        p1.setCarriedDataTable(data);
+    }
+    if (s.hasExtraTable) {
+        Neu_D5& p5 = d5();
+        p1.extraTableBox()->setChecked(true);
+        p5.columnsBox()->setText(QString::number(s.extraColumns));
+        p5.rowsBox()->setText(QString::number(s.extraRows));
+        for (int r = 1; r <= s.extraRows; ++r)
+            for (int c = 1; c <= s.extraColumns; ++c)
+                p5.setCell(r - 1, c - 1, s.extraCells.at(c, r));
+        p5.Breite_anpassen();
+    }
+    p1.showPage();
+    return true;
+}
 
 } // namespace pinatlas

@@ -1,12 +1,22 @@
 #pragma once
 
+#include "editor/WizardRules.h"
+#include "platform/Platform.h"
+
 #include <QObject>
 
 namespace pinatlas {
 
 class Haupt;
+class Neu_D1;
+class Neu_D2;
+class Neu_D3;
+class Neu_D4;
+class Neu_D5;
+class PageWindow;
 
 // The five-page datasheet wizard: adds a new datasheet or edits the selected one.
+// The pages are its storage; it owns their lifetimes and the moves between them.
 class Wizard : public QObject {
     Q_OBJECT
 public:
@@ -15,8 +25,45 @@ public:
     void startNew();  // D_hinzufügen
     void startEdit(); // D_ändern
 
+    // Writes the file from the pages; on success closes the wizard and refreshes
+    // the main window, on failure tells why and shows the page it came from.
+    void Datenblatt_speichern();
+
+    // The loaded pages; null when a page is not loaded.
+    Neu_D1* page1() const { return m_d1; }
+    Neu_D2* page2() const { return m_d2; }
+    Neu_D3* page3() const { return m_d3; }
+    Neu_D4* page4() const { return m_d4; }
+    Neu_D5* page5() const { return m_d5; }
+
 private:
+    PageWindow* loaded(WizardPage id) const;
+    // Loads a page with its design content when it is not loaded.
+    PageWindow* load(WizardPage id);
+    Neu_D1& d1();
+    Neu_D2& d2();
+    Neu_D3& d3();
+    Neu_D4& d4();
+    Neu_D5& d5();
+    void showPage(WizardPage id);
+    void forward(PageWindow* page);
+    void back(PageWindow* page);
+    void unload(WizardPage id);
+    void unloadAll();
+    bool english() const;
+    void tell(MsgIcon icon, const QString& de, const QString& en);
+    // The type check of the first page; false after telling the user.
+    bool typeAccepted();
+    bool commentsAccepted();
+    bool fillFromFile(const QString& type);
+
     Haupt& m_haupt;
+    Neu_D1* m_d1 = nullptr;
+    Neu_D2* m_d2 = nullptr;
+    Neu_D3* m_d3 = nullptr;
+    Neu_D4* m_d4 = nullptr;
+    Neu_D5* m_d5 = nullptr;
+    WizardPage m_finishedFrom = WizardPage::None;
 };
 
 } // namespace pinatlas

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "editor/ui/PageWindow.h"
+#include "library/Datasheet.h"
+
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+namespace pinatlas {
+
+// The general page: type, short descriptions, package, output type and the
+// choice of the optional pages.
+class Neu_D1 : public PageWindow {
+    Q_OBJECT
+public:
+    Neu_D1(QWidget* owner, bool english);
+
+    QLineEdit* typeBox() const { return m_typ; }
+    QLineEdit* germanBox() const { return m_dt; }
+    QLineEdit* englishBox() const { return m_et; }
+    QComboBox* outputBox() const { return m_out; }
+    QCheckBox* commentsBox() const { return m_eb; }
+    QCheckBox* functionTableBox() const { return m_ftab; }
+    QCheckBox* extraTableBox() const { return m_ztab; }
+
+    WizardOptions options() const;
+    // The text of the selected output type; empty when none is selected.
+    QString outputType() const;
+    // Selects the entry with exactly this text. A text the list does not offer
+    // becomes an entry of its own, so that an edited sheet keeps it.
+    void setOutputType(const QString& text);
+
+    // The data table of the sheet being edited, written back unchanged.
+    const std::optional<CellTable>& carriedDataTable() const { return m_dataTable; }
+    void setCarriedDataTable(std::optional<CellTable> table) { m_dataTable = std::move(table); }
+
+private:
+    QLineEdit* m_typ = nullptr;
+    QLineEdit* m_et = nullptr;
+    QLineEdit* m_dt = nullptr;
+    QComboBox* m_geh = nullptr;
+    QComboBox* m_out = nullptr;
+    QCheckBox* m_eb = nullptr;
+    QCheckBox* m_ftab = nullptr;
+    QCheckBox* m_ztab = nullptr;
+    std::optional<CellTable> m_dataTable;
+};
+
+} // namespace pinatlas

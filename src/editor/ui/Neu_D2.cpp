@@ -1,0 +1,202 @@
+#include "editor/ui/Neu_D2.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace pinatlas {
+
+namespace {
+
+constexpr int kPinRowTwips = 240;
+
+QTextEdit* numberColumn(QWidget* parent, const char* name, Qt::Alignment align) {
+    auto* box = new QTextEdit(parent);
+    box->setObjectName(QString::fromUtf8(name));
+    box->setReadOnly(true);
+    box->setFrameStyle(QFrame::NoFrame);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setAlignment(align);
+    box->document()->setDocumentMargin(0);
+    box->viewport()->setAutoFillBackground(false);
+    box->setAutoFillBackground(false);
+    box->setStyleSheet(QStringLiteral("background: transparent"));
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(9.75);
+    box->setFont(font);
+    return box;
+}
+
+// One number per pin row, each line as tall as the name boxes are apart.
+void fillNumbers(QTextEdit* box, const QString& text, Qt::Alignment align, int lineHeightPx) {
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    box->clear();
+    QTextCursor cursor(box->document());
+    QTextBlockFormat format;
+    format.setLineHeight(lineHeightPx, QTextBlockFormat::FixedHeight);
+    format.setAlignment(align);
+    for (int i = 0; i < lines.size(); ++i) {
+        if (i == 0)
+            cursor.setBlockFormat(format);
+        else
+            cursor.insertBlock(format);
+        cursor.insertText(lines[i]);
+    }
+}
+
+} // namespace
+
+Neu_D2::Neu_D2(QWidget* owner, bool english)
+    : PageWindow(owner, WizardPage::D2, QStringLiteral("Neu_D2"),
+                 QStringLiteral("DIL Package / DIL Gehäuse"), 6270, 6720, 6120, english) {
+    addLabel("Label2", QStringLiteral("Pins:"), 2640, 240, 495, 255);
+    m_pins = new QLineEdit(QStringLiteral("14"), this);
+    m_pins->setObjectName(QStringLiteral("N_Pins"));
+    m_pins->setReadOnly(true);
+    m_pins->setFrame(false);
+    m_pins->setFocusPolicy(Qt::NoFocus);
+    place(m_pins, 3000, 200, 375, 285);
+
+    // A vertical bar grows downwards, so its down arrow raises the count.
+    m_scroll = new QScrollBar(Qt::Vertical, this);
+    m_scroll->setObjectName(QStringLiteral("VScroll"));
+    m_scroll->setRange(2, 2 * kBoxesPerSide);
+    m_scroll->setSingleStep(2);
+    m_scroll->setPageStep(2);
+    m_scroll->setValue(14);
+    m_scroll->setFocusPolicy(Qt::StrongFocus);
+    place(m_scroll, 3360, 200, 255, 285);
+
+    addLabel("Label1", QStringLiteral("Pin name / Pin Bezeichnung:"), 120, 480, 2175, 255);
+    addLabel("Label4", QStringLiteral("Pin name / Pin Bezeichnung:"), 3960, 480, 2175, 255);
+
+    QFont nameFont(QStringLiteral("Arial"));
+    nameFont.setPointSize(9);
+    for (int k = 1; k <= kBoxesPerSide; ++k) {
+        auto* left = new QLineEdit(this);
+        left->setObjectName(QStringLiteral("N_PinL%1").arg(k));
+        left->setAlignment(Qt::AlignRight);
+        left->setFont(nameFont);
+        place(left, 120, 720 + kPinRowTwips * (k - 1), 2175, 255);
+        left->installEventFilter(this);
+        m_left.append(left);
+    }
+    for (int k = 1; k <= kBoxesPerSide; ++k) {
+        auto* right = new QLineEdit(this);
+        right->setObjectName(QStringLiteral("N_PinR%1").arg(k));
+        right->setAlignment(Qt::AlignLeft);
+        right->setFont(nameFont);
+        place(right, 3960, 720 + kPinRowTwips * (k - 1), 2175, 255);
+        right->installEventFilter(this);
+        m_right.append(right);
+    }
+    m_numbersLeft = numberColumn(this, "PinL", Qt::AlignLeft);
+    place(m_numbersLeft, 2760, 720, 375, 4935);
+    m_numbersRight = numberColumn(this, "PinR", Qt::AlignRight);
+    place(m_numbersRight, 3120, 720, 375, 4935);
+
+    QList<QWidget*> order{m_scroll};
+    for (QLineEdit* b : m_left)
+        order << b;
+    for (QLineEdit* b : m_right)
+        order << b;
+    order << backButton() << abortButton() << forwardButton();
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    connect(m_scroll, &QScrollBar::valueChanged, this, &Neu_D2::pinCountChanged);
+    pinCountChanged(m_scroll->value());
+    m_scroll->setFocus();
+}
+
+int Neu_D2::pinCount() const {
+    return m_pins->text().toInt();
+}
+
+void Neu_D2::setPinCount(int pins) {
+    m_scroll->setValue(pins);
+}
+
+void Neu_D2::pinCountChanged(int value) {
+    // A dragged thumb can stop on an odd value; the count stays even.
+    if (value % 2 != 0) {
+        m_scroll->setValue(qMin(value + 1, m_scroll->maximum()));
+        return;
+    }
+    m_pins->setText(QString::number(value));
+    for (int k = 1; k <= kBoxesPerSide; ++k) {
+        m_left[k - 1]->setVisible(k <= value / 2);
+        m_right[k - 1]->setVisible(k <= value / 2);
+    }
+    const int n = pinCount();
+    const int line = twips().toPxY(kPinRowTwips);
+    fillNumbers(m_numbersLeft, leftPinNumbers(n), Qt::AlignLeft, line);
+    fillNumbers(m_numbersRight, rightPinNumbers(n), Qt::AlignRight, line);
+}
+
+QStringList Neu_D2::pinNames() const {
+    const int half = pinCount() / 2;
+    QStringList names;
+    for (int i = 1; i <= half; ++i)
+        names << m_left[i - 1]->text();
+    for (int i = half; i >= 1; --i)
+        names << m_right[i - 1]->text();
+    return names;
+}
+
+void Neu_D2::setPinNames(const QStringList& names) {
+    const int n = pinCount();
+    const int half = n / 2;
+    for (int i = 1; i <= half; ++i)
+        m_left[i - 1]->setText(names.value(i - 1));
+    for (int i = half; i >= 1; --i)
+        m_right[i - 1]->setText(names.value(n - i));
+}
+
+bool Neu_D2::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            const int half = pinCount() / 2;
+            const int left = m_left.indexOf(static_cast<QLineEdit*>(watched));
+            const int right = m_right.indexOf(static_cast<QLineEdit*>(watched));
+            if (left >= 0)
+                (left + 1 < half ? m_left[left + 1] : m_right[0])->setFocus();
+            else if (right >= 0)
+                (right + 1 < half ? static_cast<QWidget*>(m_right[right + 1]) : backButton())
+                    ->setFocus();
+            return true;
+        }
+    }
+    return PageWindow::eventFilter(watched, event);
+}
+
+void Neu_D2::paintEvent(QPaintEvent* event) {
+    PageWindow::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    const Twips& tw = twips();
+    auto line = [&](int x1, int y1, int x2, int y2) {
+        painter.drawLine(tw.toPxX(x1), tw.toPxY(y1), tw.toPxX(x2), tw.toPxY(y2));
+    };
+    line(2640, 600, 3600, 600);
+    line(3600, 600, 3600, 5760);
+    line(3600, 5760, 2640, 5760);
+    line(2640, 5760, 2640, 600);
+    for (int j = 0; j < kBoxesPerSide; ++j) {
+        const int y = 840 + kPinRowTwips * j;
+        line(2400, y, 2640, y);
+        line(3600, y, 3840, y);
+    }
+}
+
+} // namespace pinatlas

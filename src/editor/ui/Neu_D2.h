@@ -1,0 +1,46 @@
+#pragma once
+
+#include "editor/ui/PageWindow.h"
+
+#include <QList>
+
+class QLineEdit;
+class QScrollBar;
+class QTextEdit;
+
+namespace pinatlas {
+
+// The pin page: the pin count of the DIL package and a name box per pin.
+class Neu_D2 : public PageWindow {
+    Q_OBJECT
+public:
+    static constexpr int kBoxesPerSide = 20;
+
+    Neu_D2(QWidget* owner, bool english);
+
+    int pinCount() const;
+    void setPinCount(int pins);
+    QScrollBar* scrollBar() const { return m_scroll; }
+    // k from 1, top to bottom: left boxes are pins 1.., right boxes pins n, n-1, ..
+    QLineEdit* leftBox(int k) const { return m_left[k - 1]; }
+    QLineEdit* rightBox(int k) const { return m_right[k - 1]; }
+    // The names of pins 1 to n in order.
+    QStringList pinNames() const;
+    void setPinNames(const QStringList& names);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void pinCountChanged(int value);
+
+    QLineEdit* m_pins = nullptr;
+    QScrollBar* m_scroll = nullptr;
+    QList<QLineEdit*> m_left;
+    QList<QLineEdit*> m_right;
+    QTextEdit* m_numbersLeft = nullptr;
+    QTextEdit* m_numbersRight = nullptr;
+};
+
+} // namespace pinatlas

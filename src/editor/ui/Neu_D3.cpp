@@ -1,0 +1,74 @@
+#include "editor/ui/Neu_D3.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+
+namespace pinatlas {
+
+namespace {
+
+QPlainTextEdit* commentBox(QWidget* parent, const char* name) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(QString::fromUtf8(name));
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPointSizeF(8.25);
+    box->setFont(font);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setTabChangesFocus(true);
+    return box;
+}
+
+QString withCrLf(const QString& text) {
+    QString out = text;
+    return out.replace(u'\n', QStringLiteral("\r\n"));
+}
+
+QString withNewlines(const QString& text) {
+    static const QRegularExpression breaks(QStringLiteral("\r\n|\r"));
+    QString out = text;
+    return out.replace(breaks, QStringLiteral("\n"));
+}
+
+} // namespace
+
+Neu_D3::Neu_D3(QWidget* owner, bool english)
+    : PageWindow(owner, WizardPage::D3, QStringLiteral("Neu_D3"),
+                 QStringLiteral("Comments or extra description / Kommentar oder extra "
+                                "Beschreibung"),
+                 6270, 6720, 6120, english) {
+    addLabel("Label1", QStringLiteral("In english language / In englischer Sprache:"), 120, 120,
+             3255, 255);
+    m_des = commentBox(this, "N_des");
+    place(m_des, 120, 360, 6015, 2535);
+    addLabel("Label2", QStringLiteral("In german language / In deutscher Sprache:"), 120, 3120,
+             3615, 255);
+    m_bes = commentBox(this, "N_Bes");
+    place(m_bes, 120, 3360, 6015, 2535);
+
+    setTabOrder(m_des, m_bes);
+    setTabOrder(m_bes, abortButton());
+    setTabOrder(abortButton(), forwardButton());
+    setTabOrder(forwardButton(), backButton());
+    m_des->setFocus();
+}
+
+QString Neu_D3::germanText() const {
+    return withCrLf(m_bes->toPlainText());
+}
+
+QString Neu_D3::englishText() const {
+    return withCrLf(m_des->toPlainText());
+}
+
+void Neu_D3::setGermanText(const QString& text) {
+    m_bes->setPlainText(withNewlines(text));
+}
+
+void Neu_D3::setEnglishText(const QString& text) {
+    m_des->setPlainText(withNewlines(text));
+}
+
+} // namespace pinatlas

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "editor/ui/PageWindow.h"
+
+class QPlainTextEdit;
+
+namespace pinatlas {
+
+// The comment page: free text in English and German.
+class Neu_D3 : public PageWindow {
+    Q_OBJECT
+public:
+    Neu_D3(QWidget* owner, bool english);
+
+    QPlainTextEdit* englishBox() const { return m_des; }
+    QPlainTextEdit* germanBox() const { return m_bes; }
+    // The texts with CR LF between their lines.
+    QString germanText() const;
+    QString englishText() const;
+    void setGermanText(const QString& text);
+    void setEnglishText(const QString& text);
+
+private:
+    QPlainTextEdit* m_des = nullptr;
+    QPlainTextEdit* m_bes = nullptr;
+};
+
+} // namespace pinatlas

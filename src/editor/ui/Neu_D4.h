@@ -1,0 +1,34 @@
+#pragma once
+
+#include "editor/ui/TablePage.h"
+
+class QLabel;
+
+namespace pinatlas {
+
+// The function table page: input columns, then output columns.
+class Neu_D4 : public TablePage {
+    Q_OBJECT
+public:
+    Neu_D4(QWidget* owner, Platform& platform, bool english);
+
+    QLineEdit* inputColumnsBox() const { return m_icol; }
+    QLineEdit* outputColumnsBox() const { return m_ocol; }
+    QLineEdit* rowsBox() const { return m_rows; }
+    // The input columns of the grid as last applied, never more than it has.
+    int inputColumns() const { return m_inputColumns; }
+
+    void Breite_anpassen() override;
+
+private:
+    void columnCountChanged(QLineEdit* changed);
+
+    QLineEdit* m_icol = nullptr;
+    QLineEdit* m_ocol = nullptr;
+    QLineEdit* m_rows = nullptr;
+    QLabel* m_inputs = nullptr;
+    QLabel* m_outputs = nullptr;
+    int m_inputColumns = 1;
+};
+
+} // namespace pinatlas

@@ -1,0 +1,43 @@
+#include "editor/ui/Neu_D5.h"
+
+#include "platform/Platform.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace pinatlas {
+
+Neu_D5::Neu_D5(QWidget* owner, Platform& platform, bool english)
+    : TablePage(owner, platform, WizardPage::D5, QStringLiteral("Neu_D5"), QString(), 11700, 8535,
+                english) {
+    makeGrid("N_ZTabelle", 240, 975, 11415, 6975);
+    m_rows = makeCountBox("N_ZTab_Rows", QStringLiteral("2"), 3480, 240);
+    m_cols = makeCountBox("N_ZTab_Col", QStringLiteral("1"), 1680, 240);
+    addLabel("Label2", QStringLiteral("Rows / Reihen:"), 2280, 270, 1215, 255);
+    addLabel("Label1", QStringLiteral("Columns / Spalten:"), 240, 270, 1455, 255);
+    // The grid starts with as many columns as its box says.
+    setGridColumns(1);
+
+    QWidget* order[] = {grid(), m_rows, m_cols, backButton(), forwardButton(), abortButton()};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    grid()->setFocus();
+
+    connect(m_cols, &QLineEdit::textChanged, this, &Neu_D5::columnCountChanged);
+    connect(m_rows, &QLineEdit::textChanged, this, [this] { applyRowRule(m_rows); });
+    Breite_anpassen();
+}
+
+void Neu_D5::columnCountChanged() {
+    const QString text = m_cols->text();
+    const ColumnDecision decision = columnDecision(text, leadingNumber(text));
+    if (decision.beep)
+        platform().beep();
+    if (!decision.apply)
+        return;
+    setGridColumns(decision.columns);
+    Breite_anpassen();
+}
+
+} // namespace pinatlas

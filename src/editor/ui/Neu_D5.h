@@ -1,0 +1,23 @@
+#pragma once
+
+#include "editor/ui/TablePage.h"
+
+namespace pinatlas {
+
+// The extra table page: a free grid of one column count and one row count.
+class Neu_D5 : public TablePage {
+    Q_OBJECT
+public:
+    Neu_D5(QWidget* owner, Platform& platform, bool english);
+
+    QLineEdit* columnsBox() const { return m_cols; }
+    QLineEdit* rowsBox() const { return m_rows; }
+
+private:
+    void columnCountChanged();
+
+    QLineEdit* m_cols = nullptr;
+    QLineEdit* m_rows = nullptr;
+};
+
+} // namespace pinatlas

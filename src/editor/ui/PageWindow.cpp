@@ -1,0 +1,75 @@
+#include "editor/ui/PageWindow.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace pinatlas {
+
+namespace {
+constexpr int kButtonWidth = 1215;
+constexpr int kButtonHeight = 375;
+} // namespace
+
+PageWindow::PageWindow(QWidget* owner, WizardPage id, const QString& name, const QString& title,
+                       int clientWidth, int clientHeight, int buttonTop, bool english)
+    : QWidget(owner, Qt::Window), m_id(id), m_tw(Twips::of(owner ? owner : this)) {
+    setObjectName(name);
+    setWindowTitle(title);
+    setFixedSize(m_tw.toPxX(clientWidth), m_tw.toPxY(clientHeight));
+
+    m_back = new QPushButton(english ? QStringLiteral("Back") : QStringLiteral("Zurück"), this);
+    m_back->setObjectName(QStringLiteral("Zurück"));
+    m_abort =
+        new QPushButton(english ? QStringLiteral("Abort") : QStringLiteral("Abbrechen"), this);
+    m_abort->setObjectName(QStringLiteral("Abbrechen"));
+    m_forward =
+        new QPushButton(english ? QStringLiteral("Forward") : QStringLiteral("Weiter"), this);
+    m_forward->setObjectName(QStringLiteral("Weiter"));
+    for (QPushButton* b : {m_back, m_abort, m_forward})
+        b->setAutoDefault(false);
+    place(m_back, 360, buttonTop, kButtonWidth, kButtonHeight);
+    place(m_abort, 1800, buttonTop, kButtonWidth, kButtonHeight);
+    place(m_forward, 3240, buttonTop, kButtonWidth, kButtonHeight);
+    connect(m_back, &QPushButton::clicked, this, &PageWindow::backPressed);
+    connect(m_abort, &QPushButton::clicked, this, &PageWindow::abortPressed);
+    connect(m_forward, &QPushButton::clicked, this, &PageWindow::forwardPressed);
+}
+
+QLabel* PageWindow::addLabel(const char* name, const QString& text, int left, int top, int width,
+                             int height) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QString::fromUtf8(name));
+    place(label, left, top, width, height);
+    return label;
+}
+
+void PageWindow::showPage() {
+    if (!m_shownBefore) {
+        m_shownBefore = true;
+        const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+        if (screen) {
+            QRect frame(QPoint(), size());
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void PageWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Q_EMIT closedByUser();
+}
+
+void PageWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        activated();
+}
+
+} // namespace pinatlas

@@ -1,0 +1,185 @@
+#include "editor/ui/TablePage.h"
+
+#include "platform/Platform.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTableWidget>
+
+namespace pinatlas {
+
+namespace {
+
+constexpr int kRowHeightTwips = 240;
+
+// The character a key press delivers, as the grid's typed-character event
+// reports it; empty for keys that only move the current cell or the focus.
+QString typedCharacters(const QKeyEvent* e) {
+    const Qt::KeyboardModifiers mods = e->modifiers();
+    const int key = e->key();
+    if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)) {
+        if (key >= Qt::Key_A && key <= Qt::Key_Z)
+            return QString(QChar(char16_t(key - Qt::Key_A + 1)));
+        return {};
+    }
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return QString(QChar(char16_t(13)));
+    case Qt::Key_Backspace:
+        return QString(QChar(char16_t(8)));
+    case Qt::Key_Escape:
+        return QString(QChar(char16_t(27)));
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return {};
+    default:
+        break;
+    }
+    const QString text = e->text();
+    if (text.isEmpty() || text.front().unicode() == 0x7F)
+        return {};
+    return text;
+}
+
+} // namespace
+
+TablePage::TablePage(QWidget* owner, Platform& platform, WizardPage id, const QString& name,
+                     const QString& title, int clientWidth, int clientHeight, bool english)
+    : PageWindow(owner, id, name, title, clientWidth, clientHeight, 8040, english),
+      m_platform(platform) {}
+
+void TablePage::makeGrid(const char* name, int left, int top, int width, int height) {
+    m_grid = new QTableWidget(2, 2, this);
+    m_grid->setObjectName(QString::fromUtf8(name));
+    m_grid->horizontalHeader()->hide();
+    m_grid->verticalHeader()->hide();
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setTabKeyNavigation(false);
+    m_grid->verticalHeader()->setMinimumSectionSize(1);
+    m_grid->verticalHeader()->setDefaultSectionSize(twips().toPxY(kRowHeightTwips));
+    m_grid->horizontalHeader()->setMinimumSectionSize(1);
+    place(m_grid, left, top, width, height);
+    m_grid->setCurrentCell(0, 0);
+    m_grid->installEventFilter(this);
+}
+
+QLineEdit* TablePage::makeCountBox(const char* name, const QString& text, int left, int top) {
+    auto* box = new QLineEdit(text, this);
+    box->setObjectName(QString::fromUtf8(name));
+    place(box, left, top, 495, 285);
+    return box;
+}
+
+QString TablePage::cell(int row, int column) const {
+    const QTableWidgetItem* item = m_grid->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void TablePage::setCell(int row, int column, const QString& text) {
+    if (QTableWidgetItem* item = m_grid->item(row, column))
+        item->setText(text);
+    else
+        m_grid->setItem(row, column, new QTableWidgetItem(text));
+}
+
+CellTable TablePage::cells() const {
+    CellTable table;
+    table.resize(m_grid->columnCount(), m_grid->rowCount());
+    for (int row = 0; row < m_grid->rowCount(); ++row)
+        for (int column = 0; column < m_grid->columnCount(); ++column)
+            table.at(column + 1, row + 1) = cell(row, column);
+    return table;
+}
+
+int TablePage::columnWidth(int column) const {
+    return m_widths.value(column);
+}
+
+void TablePage::setGridColumns(int columns) {
+    m_grid->setColumnCount(columns);
+    if (m_grid->currentColumn() < 0)
+        m_grid->setCurrentCell(qMax(0, m_grid->currentRow()), 0);
+}
+
+void TablePage::Breite_anpassen() {
+    m_widths.clear();
+    for (int column = 0; column < m_grid->columnCount(); ++column) {
+        int longest = 0;
+        for (int row = 0; row < m_grid->rowCount(); ++row)
+            longest = qMax<int>(longest, cell(row, column).size());
+        const int width = columnWidthTwips(longest);
+        m_widths.append(width);
+        m_grid->setColumnWidth(column, twips().toPxX(width));
+    }
+}
+
+void TablePage::applyRowRule(QLineEdit* box) {
+    const RowDecision decision = rowDecision(box->text());
+    if (decision.tooMany) {
+        box->setText(QString::number(kMaxTableRows));
+        m_platform.beep();
+    }
+    m_grid->setRowCount(decision.rows);
+    if (m_grid->currentRow() < 0)
+        m_grid->setCurrentCell(0, qMax(0, m_grid->currentColumn()));
+    Breite_anpassen();
+}
+
+void TablePage::activated() {
+    Breite_anpassen();
+}
+
+bool TablePage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_grid && event->type() == QEvent::KeyPress) {
+        const QString typed = typedCharacters(static_cast<QKeyEvent*>(event));
+        if (!typed.isEmpty()) {
+            for (const QChar c : typed)
+                editCell(QString(c));
+            return true;
+        }
+    }
+    return PageWindow::eventFilter(watched, event);
+}
+
+void TablePage::editCell(const QString& code) {
+    int row = m_grid->currentRow();
+    int column = m_grid->currentColumn();
+    if (row < 0 || column < 0) {
+        row = 0;
+        column = 0;
+        m_grid->setCurrentCell(0, 0);
+    }
+    const QString text = cell(row, column);
+    switch (cellKey(code.front())) {
+    case CellKey::Copy:
+        m_platform.setClipboardText(text);
+        break;
+    case CellKey::Paste:
+        setCell(row, column, m_platform.clipboardText());
+        break;
+    case CellKey::Cut:
+        m_platform.setClipboardText(text);
+        setCell(row, column, QString());
+        break;
+    case CellKey::Enter: {
+        const CellPos next =
+            cellAfterEnter({row, column}, m_grid->rowCount(), m_grid->columnCount());
+        m_grid->setCurrentCell(next.row, next.column);
+        return;
+    }
+    case CellKey::Backspace:
+        if (!text.isEmpty())
+            setCell(row, column, text.chopped(1));
+        break;
+    case CellKey::Append:
+        setCell(row, column, text + code);
+        break;
+    }
+    Breite_anpassen();
+}
+
+} // namespace pinatlas

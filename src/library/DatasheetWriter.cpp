@@ -1,0 +1,146 @@
+#include "library/DatasheetWriter.h"
+
+#include "library/Cp1252.h"
+
+#include <QRegularExpression>
+#include <QSaveFile>
+
+namespace pinatlas {
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+// A one-line field holding a line break would shift every line after it.
+QString oneLine(QString text) {
+    static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n"));
+    return text.replace(breaks, QStringLiteral(" "));
+}
+
+QStringList commentLines(const QString& text) {
+    static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n"));
+    QStringList lines = text.split(breaks);
+    // A line opening with an apostrophe would read back as the end of the
+    // section and swallow the rest of the file; the page refuses such lines, and
+    // this keeps the file sound should one come through another way.
+    for (QString& line : lines)
+        if (line.startsWith(u'\''))
+            line.prepend(u' ');
+    return lines;
+}
+
+bool needsQuotes(const QString& cell) {
+    if (cell.isEmpty())
+        return false;
+    const QChar first = cell.front();
+    return first == u' ' || first == u'\t' || first == u'"' || cell.contains(u',') ||
+           cell.contains(u'\r') || cell.contains(u'\n');
+}
+
+// Appends the table rows; false with `bad` set when a cell cannot be written.
+bool appendRows(QString& out, const CellTable& table, TableKind kind,
+                std::optional<UnwritableCell>& bad) {
+    for (int row = 1; row <= table.rows(); ++row) {
+        for (int column = 1; column <= table.columns(); ++column) {
+            const auto cell = encodeCell(table.at(column, row));
+            if (!cell) {
+                bad = UnwritableCell{kind, column, row};
+                return false;
+            }
+            if (column > 1)
+                out += u',';
+            out += *cell;
+        }
+        out += kCrLf;
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<QString> encodeCell(const QString& cell) {
+    if (!needsQuotes(cell))
+        return cell;
+    if (cell.contains(u'"'))
+        return std::nullopt;
+    return u'"' + cell + u'"';
+}
+
+EncodedSheet encodeDatasheet(const SheetContent& c) {
+    QString out;
+    auto line = [&out](const QString& text) { out += text + kCrLf; };
+
+    line(oneLine(c.descriptionDe));
+    line(oneLine(c.descriptionEn));
+    line(QString::number(c.pinCount));
+    line(oneLine(c.outputType));
+    for (int pin = 1; pin <= c.pinCount; ++pin)
+        line(oneLine(pin <= c.pinNames.size() ? c.pinNames[pin - 1] : QString()));
+
+    if (c.withComments) {
+        if (!c.commentDe.isEmpty()) {
+            line(QStringLiteral("'Beschreibung-D:"));
+            for (const QString& l : commentLines(c.commentDe))
+                line(l);
+        }
+        if (!c.commentEn.isEmpty()) {
+            line(QStringLiteral("'Beschreibung-E:"));
+            for (const QString& l : commentLines(c.commentEn))
+                line(l);
+        }
+    }
+
+    std::optional<UnwritableCell> bad;
+    if (c.withFunctionTable) {
+        line(QStringLiteral("'Funktionstabelle:"));
+        line(u' ' + QString::number(c.functionCells.columns()) + QStringLiteral(" ,") +
+             QString::number(c.functionCells.rows()) + u',' +
+             QString::number(c.functionInputColumns));
+        if (!appendRows(out, c.functionCells, TableKind::Function, bad))
+            return {{}, bad};
+    }
+    if (c.dataTable) {
+        line(QStringLiteral("'Datentabelle:"));
+        line(QString::number(c.dataTable->columns()) + u',' + QString::number(c.dataTable->rows()));
+        if (!appendRows(out, *c.dataTable, TableKind::Data, bad))
+            return {{}, bad};
+    }
+    if (c.withExtraTable) {
+        line(QStringLiteral("'Zusatztabelle:"));
+        line(QString::number(c.extraCells.columns()) + u',' + QString::number(c.extraCells.rows()));
+        if (!appendRows(out, c.extraCells, TableKind::Extra, bad))
+            return {{}, bad};
+    }
+    line(QStringLiteral("'Ende"));
+    return {encodeCp1252(out), std::nullopt};
+}
+
+SaveOutcome saveFileWhole(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {false, file.errorString()};
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        file.commit(); // discards the temporary file
+        return {false, error};
+    }
+    if (!file.commit())
+        return {false, file.errorString()};
+    return {true, {}};
+}
+
+bool recordChangedFile(QStringList& files, qint16& count, const QString& path, int capacity) {
+    const int used = qMin<int>(count, files.size());
+    for (int i = 0; i < used; ++i)
+        if (files[i] == path)
+            return true;
+    if (count >= capacity)
+        return false;
+    while (files.size() > count)
+        files.removeLast();
+    files.append(path);
+    ++count;
+    return true;
+}
+
+} // namespace pinatlas
