@@ -12,7 +12,6 @@
 #include "library/DatasheetWriter.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -348,18 +347,19 @@ bool Wizard::fillFromFile(const QString& type) {
         return false;
     };
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(file.errorString(), file.errorString());
-    const ReadResult read = readDatasheet(file.readAll(), type);
-    file.close();
-    if (!read.file)
+    const ReadResult read = readDatasheetFile(path, type);
+    if (!read.file) {
+        if (read.defectLine == 0)
+            return refuse(
+                QStringLiteral("Die Datei kann nicht gelesen werden (%1).").arg(read.defect),
+                QStringLiteral("The file cannot be read (%1).").arg(read.defect));
         return refuse(QStringLiteral("Die Datei ist fehlerhaft (Zeile %1: %2).")
                           .arg(read.defectLine)
                           .arg(read.defect),
                       QStringLiteral("The file is defective (line %1: %2).")
                           .arg(read.defectLine)
                           .arg(read.defect));
+    }
     const DatasheetFile& f = *read.file;
     const Datasheet& s = f.sheet;
     if (s.pinCount < 2 || s.pinCount > 2 * Neu_D2::kBoxesPerSide || s.pinCount % 2 != 0)
