@@ -1,13 +1,211 @@
 #include "library/ui/Darstellung.h"
 
+#include "app/Settings.h"
 #include "app/ui/Haupt.h"
+#include "display/ui/DatasheetView.h"
+#include "library/DatasheetReader.h"
+#include "library/IcList.h"
+#include "platform/Platform.h"
+#include "platform/ui/Twips.h"
+
+#include <QDir>
+#include <QHeaderView>
+#include <QScopedValueRollback>
+#include <QTableWidget>
+
+#include <algorithm>
 
 namespace pinatlas {
+namespace {
 
-Darstellung::Darstellung(Haupt& haupt) : QObject(&haupt), m_haupt(haupt) {}
+// The list grid's row height, as the grid control has it by default.
+constexpr int kListRowHeight = 240;
 
-void Darstellung::Liste_aufbauen() {}
+QTableWidgetItem* listItem(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    // The column widths cut long descriptions; the tooltip shows them whole.
+    item->setToolTip(text);
+    return item;
+}
 
-void Darstellung::Datenblatt_laden() {}
+} // namespace
+
+Darstellung::Darstellung(Haupt& haupt) : QObject(&haupt), m_haupt(haupt) {
+    setUpListe();
+}
+
+void Darstellung::setUpListe() {
+    QTableWidget* liste = m_haupt.liste();
+    liste->setColumnCount(3);
+    liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    liste->setSelectionBehavior(QAbstractItemView::SelectRows);
+    liste->setSelectionMode(QAbstractItemView::SingleSelection);
+    liste->setSortingEnabled(false);
+    liste->setWordWrap(false);
+    liste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    liste->verticalHeader()->hide();
+    QHeaderView* header = liste->horizontalHeader();
+    header->setSectionsClickable(true);
+    header->setHighlightSections(false);
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    QHeaderView* rows = liste->verticalHeader();
+    rows->setMinimumSectionSize(1);
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(
+        std::max(Twips::of(liste).toPxY(kListRowHeight), liste->fontMetrics().height() + 4));
+    const QStringList headers = icListHeaders(m_haupt.settings().language);
+    for (int c = 0; c < 3; ++c)
+        liste->setHorizontalHeaderItem(c, listItem(headers[c]));
+    liste->setRowCount(1);
+
+    connect(header, &QHeaderView::sectionClicked, this, &Darstellung::onHeaderClicked);
+    connect(
+        liste->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+        [this](const QModelIndex& current, const QModelIndex&) { onCurrentRowChanged(current); });
+}
+
+void Darstellung::Liste_aufbauen() {
+    const Settings& s = m_haupt.settings();
+    QTableWidget* liste = m_haupt.liste();
+    for (;;) {
+        const QScopedValueRollback<bool> quiet(m_rebuilding, true);
+        liste->clearContents();
+        const QStringList headers = icListHeaders(s.language);
+        for (int c = 0; c < 3; ++c)
+            liste->setHorizontalHeaderItem(c, listItem(headers[c]));
+
+        // Without a directory, or with a typed name that would leave the
+        // program directory, there is nothing to list and nothing is read.
+        const QString dir = m_haupt.currentDirectory();
+        DirectoryScan scan;
+        if (isPlainDirectoryName(dir))
+            scan = scanIcDirectory(s.programDir + dir + QDir::separator());
+        if (scan.failed()) {
+            if (askAboutFile(s.programDir + dir + QDir::separator() + scan.failedFile))
+                continue;
+            return;
+        }
+
+        const std::vector<IcRow> rows = sortIcList(
+            scan.entries, s.sortMode == 1 ? IcSort::ByDescription : IcSort::ByType, s.language);
+        liste->setRowCount(0);
+        liste->setRowCount(std::max<int>(1, int(rows.size())));
+        for (int r = 0; r < int(rows.size()); ++r) {
+            liste->setItem(r, 0, listItem(rows[r].type));
+            liste->setItem(r, 1, listItem(rows[r].description));
+            liste->setItem(r, 2, listItem(rows[r].pins));
+        }
+        liste->setCurrentCell(0, 0);
+        liste->scrollToTop();
+        fitColumns();
+        return;
+    }
+}
+
+bool Darstellung::askAboutFile(const QString& path) {
+    const Settings& s = m_haupt.settings();
+    const FileErrorMessage m = defectiveFileMessage(s.language, path, s.lineBreak);
+    switch (m_haupt.platform().message(&m_haupt, MsgIcon::None, m.title, m.text,
+                                       MsgButtons::AbortRetryIgnore)) {
+    case MsgAnswer::Abort:
+        m_haupt.platform().endNow();
+        return false;
+    case MsgAnswer::Retry:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Darstellung::fitColumns() {
+    QTableWidget* liste = m_haupt.liste();
+    const Twips tw = Twips::of(liste);
+    // The first data row is on top after a rebuild; the last is visible too
+    // when all rows fit below the header.
+    const int available =
+        liste->height() - 2 * liste->frameWidth() - liste->horizontalHeader()->sizeHint().height();
+    const bool allVisible = liste->verticalHeader()->length() <= available;
+    const IcColumnWidths w = icColumnWidths(tw.perPixelX(), allVisible);
+    liste->setColumnWidth(0, tw.toPxX(w.type));
+    liste->setColumnWidth(1, tw.toPxX(w.description));
+    liste->setColumnWidth(2, tw.toPxX(w.pins));
+}
+
+void Darstellung::onHeaderClicked(int column) {
+    if (column == 0) {
+        m_haupt.sortByType();
+        m_haupt.Datenblatt_laden();
+    } else if (column == 1) {
+        m_haupt.sortByDescription();
+        m_haupt.Datenblatt_laden();
+    }
+}
+
+bool Darstellung::rowVisible(int row) const {
+    QTableWidget* liste = m_haupt.liste();
+    const QRect rect = liste->visualRect(liste->model()->index(row, 0));
+    // Only a row shown whole counts: the view itself scrolls a row that is cut
+    // off at the bottom into full view when it becomes current.
+    return rect.isValid() && rect.top() >= 0 && rect.bottom() < liste->viewport()->height();
+}
+
+void Darstellung::makeTopRow(int row) {
+    QTableWidget* liste = m_haupt.liste();
+    liste->scrollTo(liste->model()->index(row, 0), QAbstractItemView::PositionAtTop);
+}
+
+void Darstellung::onCurrentRowChanged(const QModelIndex& current) {
+    if (m_rebuilding || !current.isValid())
+        return;
+    const int row = current.row();
+    const int rows = m_haupt.liste()->rowCount();
+    // Keep the neighbours of the chosen row in view: moving onto the last
+    // visible row brings it to the top.
+    if (!rowVisible(row))
+        makeTopRow(row);
+    if (row >= 1 && !rowVisible(row - 1))
+        makeTopRow(row);
+    if (row < rows - 1 && !rowVisible(row + 1))
+        makeTopRow(row);
+    m_haupt.Datenblatt_laden();
+}
+
+void Darstellung::Datenblatt_laden() {
+    QTableWidget* liste = m_haupt.liste();
+    const int row = liste->currentRow();
+    const QTableWidgetItem* item = row >= 0 ? liste->item(row, 0) : nullptr;
+    const QString type = item ? item->text() : QString();
+    const QString dir = m_haupt.currentDirectory();
+    if (type.isEmpty() || dir.isEmpty())
+        return;
+
+    const Settings& s = m_haupt.settings();
+    const QString fileName = type + QStringLiteral(".txt");
+    const QString path = s.programDir + dir + QDir::separator() + fileName;
+    ReadResult result;
+    // A typed directory name never takes the loader outside the program
+    // directory: such a name is reported like a file that cannot be opened.
+    if (isPlainDirectoryName(dir) && isPlainDirectoryName(fileName))
+        result = readDatasheetFile(path, type);
+    if (!result.file) {
+        if (result.pastPinNames)
+            m_haupt.view()->clearComment();
+        if (askAboutFile(path))
+            m_haupt.Liste_aufbauen();
+        return;
+    }
+
+    const Datasheet& sheet = result.file->sheet;
+    const bool english = s.language == QLatin1String("E");
+    const QString title = english ? type + QStringLiteral(":  ") + sheet.descriptionEn
+                                  : type + QStringLiteral(": ") + sheet.descriptionDe;
+    QStringList comment;
+    if (s.language == QLatin1String("D"))
+        comment = result.file->commentDe;
+    else if (english)
+        comment = result.file->commentEn;
+    m_haupt.view()->display(sheet, comment, title);
+}
 
 } // namespace pinatlas

@@ -2,12 +2,18 @@
 
 #include <QObject>
 
+class QModelIndex;
+
 namespace pinatlas {
 
 class Haupt;
 
 // The IC list and the loader of the main window: builds `Liste` from the
-// current directory and loads the selected datasheet for display.
+// current directory and loads the selected datasheet for display. It also
+// owns the list's events (header clicks, tooltips, row changes).
+//
+// `Liste` shows the grid's fixed header row as the table's horizontal header;
+// data row r of the grid is table row r - 1.
 class Darstellung : public QObject {
     Q_OBJECT
 public:
@@ -17,7 +23,19 @@ public:
     void Datenblatt_laden();
 
 private:
+    void setUpListe();
+    void onHeaderClicked(int column);
+    void onCurrentRowChanged(const QModelIndex& current);
+    bool rowVisible(int row) const;
+    void makeTopRow(int row);
+    void fitColumns();
+    // Shows the unreadable-file box; true when the user chose Retry. Abort
+    // ends the program.
+    bool askAboutFile(const QString& path);
+
     Haupt& m_haupt;
+    // Set while the list is rebuilt: the row changes that causes load nothing.
+    bool m_rebuilding = false;
 };
 
 } // namespace pinatlas

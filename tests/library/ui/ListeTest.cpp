@@ -1,0 +1,336 @@
+#include "library/Cp1252.h"
+#include "support/ui/HauptFixture.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTableWidget>
+#include <QToolTip>
+
+using namespace pinatlas;
+using namespace pinatlas::test;
+
+namespace {
+
+QByteArray sheet(const char* de, const char* en, int pins = 14) {
+    QString text = QString::fromUtf8(de) + "\r\n" + QString::fromUtf8(en) + "\r\n" +
+                   QString::number(pins) + "\r\nTP (totem pole)\r\n";
+    for (int p = 1; p <= pins; ++p)
+        text += QStringLiteral("P%1\r\n").arg(p);
+    text += "'Beschreibung-D:\r\nDeutsch\r\n'Beschreibung-E:\r\nEnglish\r\n'Ende\r\n";
+    return encodeCp1252(text);
+}
+
+class Liste : public HauptFixture {
+protected:
+    // A program directory with the directory 74xx selected at start.
+    void library(const char* language = "E") {
+        dir.mkdir("74xx");
+        dir.write("74xx/7402.txt", sheet("Vier NOR-Gatter", "Quad 2-input NOR"));
+        dir.write("74xx/74138.txt", sheet("3-zu-8-Dekoder", "3-to-8 line decoder", 16));
+        dir.write("74xx/7400.txt", sheet("Vier NAND-Gatter", "Quad 2-input NAND"));
+        dir.write("74xx/74LS00.txt", sheet("Vier NAND (LS)", "Quad NAND, LS family"));
+        dir.write("pinatlas.ini", QByteArray(language) + "\r\n 0 \r\n");
+    }
+
+    QTableWidget* liste() const { return haupt->liste(); }
+    QString info() const { return haupt->findChild<QLabel*>("Info")->text(); }
+    QStringList column(int c) const {
+        QStringList out;
+        for (int r = 0; r < liste()->rowCount(); ++r)
+            out << (liste()->item(r, c) ? liste()->item(r, c)->text() : QString());
+        return out;
+    }
+    QStringList headers() const {
+        QStringList out;
+        for (int c = 0; c < liste()->columnCount(); ++c)
+            out << liste()->horizontalHeaderItem(c)->text();
+        return out;
+    }
+    void clickHeader(int column) {
+        QHeaderView* header = liste()->horizontalHeader();
+        const QPoint at(header->sectionViewportPosition(column) + 5, header->height() / 2);
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent e(type, at, header->viewport()->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+            QApplication::sendEvent(header->viewport(), &e);
+        }
+        QApplication::processEvents();
+    }
+    QString message(const char* language, const QString& file) const {
+        return QString::fromUtf8(*language == 'D'
+                                     ? "Unbekannte oder fehlerhafte Datei gefunden:\r\n%1\r\n"
+                                       "Bitte entfernen Sie alle programmfremden Dateien!"
+                                     : "Unknown or defect file in program directory:\r\n%1\r\n"
+                                       "Please remove all foreign files!")
+            .arg(dir.path() + file);
+    }
+};
+
+} // namespace
+
+TEST_F(Liste, ChoosingADirectoryListsItByTypeAndLoadsTheFirstSheet) {
+    library();
+    startHaupt();
+    EXPECT_EQ(headers(), QStringList({"Type", "Description", "DIL"}));
+    EXPECT_EQ(column(0), QStringList({"74LS00", "7400", "7402", "74138"}));
+    EXPECT_EQ(column(1), QStringList({"Quad NAND, LS family", "Quad 2-input NAND",
+                                      "Quad 2-input NOR", "3-to-8 line decoder"}));
+    EXPECT_EQ(column(2), QStringList({"14", "14", "14", "16"}));
+    EXPECT_EQ(liste()->currentRow(), 0);
+    EXPECT_EQ(info(), "74LS00:  Quad NAND, LS family");
+    EXPECT_TRUE(platform.boxes.empty());
+    // Few rows: no room is kept for a scroll bar.
+    EXPECT_EQ(liste()->columnWidth(0), 63);
+    EXPECT_EQ(liste()->columnWidth(1), 170);
+    EXPECT_EQ(liste()->columnWidth(2), 27);
+}
+
+TEST_F(Liste, GermanShowsGermanHeadersDescriptionsAndTitle) {
+    library("D");
+    startHaupt();
+    EXPECT_EQ(headers(), QStringList({"Typ", "Beschreibung", "DIL"}));
+    EXPECT_EQ(column(1).first(), "Vier NAND (LS)");
+    EXPECT_EQ(info(), "74LS00: Vier NAND (LS)");
+
+    action("Englisch")->trigger();
+    EXPECT_EQ(headers(), QStringList({"Type", "Description", "DIL"}));
+    EXPECT_EQ(info(), "74LS00:  Quad NAND, LS family");
+}
+
+TEST_F(Liste, LongListsLeaveRoomForTheScrollBar) {
+    dir.mkdir("big");
+    for (int k = 0; k < 120; ++k)
+        dir.write(QStringLiteral("big/%1.txt").arg(1000 + k), sheet("d", "e"));
+    dir.write("pinatlas.ini", "E\r\n 0 \r\n");
+    startHaupt();
+    EXPECT_EQ(liste()->rowCount(), 120);
+    EXPECT_EQ(liste()->columnWidth(1), 153);
+}
+
+TEST_F(Liste, TheSortCommandsResortWithoutReloading) {
+    library();
+    startHaupt();
+    action("SortIC2")->trigger();
+    EXPECT_EQ(column(0), QStringList({"74138", "7402", "7400", "74LS00"}));
+    EXPECT_EQ(liste()->currentRow(), 0);
+    EXPECT_EQ(info(), "74LS00:  Quad NAND, LS family"); // still the earlier sheet
+
+    // In German the German descriptions decide.
+    action("Deutsch")->trigger();
+    EXPECT_EQ(column(0), QStringList({"74138", "74LS00", "7400", "7402"}));
+    EXPECT_EQ(info(), "74138: 3-zu-8-Dekoder");
+}
+
+TEST_F(Liste, HeaderClicksSortAndReloadButDilDoesNothing) {
+    library();
+    startHaupt();
+    clickHeader(1);
+    EXPECT_EQ(settings.sortMode, 1);
+    EXPECT_TRUE(action("SortIC2")->isChecked());
+    EXPECT_EQ(column(0).first(), "74138");
+    EXPECT_EQ(info(), "74138:  3-to-8 line decoder");
+
+    liste()->setCurrentCell(1, 0);
+    EXPECT_EQ(info(), "7402:  Quad 2-input NOR");
+    clickHeader(2);
+    EXPECT_EQ(settings.sortMode, 1);
+    EXPECT_EQ(liste()->currentRow(), 1);
+    EXPECT_EQ(info(), "7402:  Quad 2-input NOR");
+
+    // Clicking the header of the present order rebuilds and reloads the first IC.
+    clickHeader(1);
+    EXPECT_EQ(liste()->currentRow(), 0);
+    EXPECT_EQ(info(), "74138:  3-to-8 line decoder");
+
+    clickHeader(0);
+    EXPECT_EQ(settings.sortMode, 0);
+    EXPECT_TRUE(action("SortIC1")->isChecked());
+    EXPECT_EQ(info(), "74LS00:  Quad NAND, LS family");
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(Liste, TheKeyboardLoadsTheChosenRow) {
+    library();
+    startHaupt();
+    liste()->setFocus();
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(liste(), &down);
+    EXPECT_EQ(liste()->currentRow(), 1);
+    EXPECT_EQ(info(), "7400:  Quad 2-input NAND");
+}
+
+TEST_F(Liste, MovingOntoTheLastVisibleRowBringsItToTheTop) {
+    dir.mkdir("big");
+    for (int k = 0; k < 200; ++k)
+        dir.write(QStringLiteral("big/%1.txt").arg(1000 + k), sheet("d", "e"));
+    dir.write("pinatlas.ini", "E\r\n 0 \r\n");
+    startHaupt();
+    // The last row shown whole.
+    const int height = liste()->viewport()->height();
+    int last = liste()->rowAt(height - 1);
+    if (liste()->visualItemRect(liste()->item(last, 0)).bottom() >= height)
+        --last;
+    ASSERT_GT(last, 2);
+    ASSERT_LT(last, 150);
+    liste()->setCurrentCell(last - 1, 0); // its neighbour below is still in view
+    EXPECT_EQ(liste()->rowAt(0), 0);
+    liste()->setCurrentCell(last, 0);
+    EXPECT_EQ(liste()->rowAt(0), last);
+    EXPECT_EQ(info(), QStringLiteral("%1:  e").arg(1000 + last));
+    // Upwards onto a row above the top: it becomes the top row.
+    liste()->setCurrentCell(last - 1, 0);
+    EXPECT_EQ(liste()->rowAt(0), last - 1);
+}
+
+TEST_F(Liste, TheTooltipShowsTheCellUnderThePointer) {
+    library();
+    startHaupt();
+    auto tipAt = [](QWidget* widget, QPoint at) {
+        QToolTip::hideText();
+        QHelpEvent e(QEvent::ToolTip, at, widget->mapToGlobal(at));
+        QApplication::sendEvent(widget, &e);
+        return QToolTip::text();
+    };
+    const QRect cell = liste()->visualItemRect(liste()->item(0, 1));
+    EXPECT_EQ(tipAt(liste()->viewport(), cell.center()), "Quad NAND, LS family");
+    QHeaderView* header = liste()->horizontalHeader();
+    EXPECT_EQ(tipAt(header->viewport(),
+                    QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2)),
+              "Description");
+}
+
+TEST_F(Liste, AnEmptyDirectoryGivesOneEmptyRow) {
+    dir.mkdir("leer");
+    dir.write("pinatlas.ini", "D\r\n 0 \r\n");
+    startHaupt();
+    EXPECT_EQ(liste()->rowCount(), 1);
+    EXPECT_EQ(column(0), QStringList({""}));
+    EXPECT_EQ(headers(), QStringList({"Typ", "Beschreibung", "DIL"}));
+    EXPECT_EQ(info(), "");
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(Liste, WithoutADirectoryNothingIsReadAtAll) {
+    // The program directory holds the two-line configuration file: reading it
+    // as a datasheet would bring the error box.
+    dir.mkdir("74xx");
+    dir.write("74xx/7400.txt", sheet("a", "b"));
+    dir.write("pinatlas.ini", "E\r\n-1 \r\n");
+    startHaupt();
+    EXPECT_EQ(haupt->dirBox()->currentText(), "");
+    haupt->Liste_aufbauen();
+    haupt->Datenblatt_laden();
+    EXPECT_EQ(liste()->rowCount(), 1);
+    EXPECT_EQ(column(0), QStringList({""}));
+    EXPECT_TRUE(platform.boxes.empty());
+}
+
+TEST_F(Liste, TypedNamesNeverLeadOutOfTheProgramDirectory) {
+    library();
+    // Another library that the typed names below would reach by a detour, and
+    // a bad file in the program directory itself.
+    dir.write("other/7400.txt", sheet("Fremd", "Foreign"));
+    dir.write("bad.txt", "x");
+    const QString self = QDir(dir.path()).dirName();
+    startHaupt();
+    for (const QString& typed :
+         {QString("74xx/../other"), QString("..") + QDir::separator() + self + "/other",
+          QString("."), QString(".."), QString("./other"), dir.path() + "other",
+          QString("74xx\\..\\other")}) {
+        haupt->dirBox()->setEditText(typed);
+        haupt->Liste_aufbauen();
+        EXPECT_EQ(column(0), QStringList({""})) << typed.toStdString();
+        EXPECT_TRUE(platform.boxes.empty()) << typed.toStdString();
+    }
+
+    // The list still shows 74xx; a load with a typed name that leaves the
+    // directory is refused like a file that cannot be opened.
+    haupt->dirBox()->setEditText("74xx");
+    haupt->Liste_aufbauen();
+    haupt->dirBox()->setEditText("74xx/../other");
+    platform.answer(MsgAnswer::Ignore);
+    liste()->setCurrentCell(1, 0);
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_NE(info(), "7400:  Foreign");
+}
+
+TEST_F(Liste, AnUnreadableFileIsReportedAndIgnoreLeavesAnEmptiedGrid) {
+    library();
+    startHaupt();
+    ASSERT_EQ(liste()->rowCount(), 4);
+    dir.write("74xx/notes", "only\r\ntwo lines\r\n");
+    platform.answer(MsgAnswer::Ignore);
+    haupt->Liste_aufbauen();
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    const FakePlatform::Box& box = platform.boxes[0];
+    EXPECT_EQ(box.icon, MsgIcon::None);
+    EXPECT_EQ(box.buttons, MsgButtons::AbortRetryIgnore);
+    EXPECT_EQ(box.title, "Error");
+    EXPECT_EQ(box.text, message("E", "74xx/notes"));
+    EXPECT_EQ(liste()->rowCount(), 4);
+    EXPECT_EQ(column(0), QStringList({"", "", "", ""}));
+    EXPECT_EQ(headers(), QStringList({"Type", "Description", "DIL"}));
+    EXPECT_EQ(platform.endNowCalls, 0);
+}
+
+TEST_F(Liste, RetryReadsAgainAndAbortEndsWithoutWriting) {
+    dir.mkdir("74xx");
+    dir.write("74xx/7400.txt", "Nur\r\nzwei\r\n");
+    dir.write("pinatlas.ini", "D\r\n 0 \r\n");
+    platform.answer(MsgAnswer::Retry);
+    platform.answer(MsgAnswer::Abort);
+    startHaupt();
+    ASSERT_EQ(platform.boxes.size(), 2u);
+    EXPECT_EQ(platform.boxes[1].title, "Fehler im Programmverzeichnis");
+    EXPECT_EQ(platform.boxes[1].text, message("D", "74xx/7400.txt"));
+    EXPECT_EQ(platform.endNowCalls, 1);
+    EXPECT_EQ(dir.read("pinatlas.ini"), QByteArray("D\r\n 0 \r\n"));
+}
+
+TEST_F(Liste, ADefectiveSheetIsReportedWhenLoaded) {
+    library();
+    dir.write("74xx/7404.txt", sheet("Sechs Inverter", "Hex inverter", 41));
+    dir.write("74xx/7405.txt", sheet("Sechs Inverter", "Hex inverter", 41));
+    startHaupt();
+    ASSERT_EQ(column(0), QStringList({"74LS00", "7400", "7402", "7404", "7405", "74138"}));
+
+    // Ignore: the previous sheet stays on display.
+    platform.answer(MsgAnswer::Ignore);
+    liste()->setCurrentCell(3, 0);
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].icon, MsgIcon::None);
+    EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::AbortRetryIgnore);
+    EXPECT_EQ(platform.boxes[0].title, "Error");
+    EXPECT_EQ(platform.boxes[0].text, message("E", "74xx/7404.txt"));
+    EXPECT_EQ(info(), "74LS00:  Quad NAND, LS family");
+
+    // Retry rebuilds the list but loads nothing.
+    platform.answer(MsgAnswer::Retry);
+    liste()->setCurrentCell(4, 0);
+    EXPECT_EQ(platform.boxes.size(), 2u);
+    EXPECT_EQ(liste()->currentRow(), 0);
+    EXPECT_EQ(info(), "74LS00:  Quad NAND, LS family");
+
+    // Abort ends the program at once and writes nothing.
+    platform.answer(MsgAnswer::Abort);
+    liste()->setCurrentCell(3, 0);
+    EXPECT_EQ(platform.boxes.size(), 3u);
+    EXPECT_EQ(platform.endNowCalls, 1);
+    EXPECT_EQ(dir.read("pinatlas.ini"), QByteArray("E\r\n 0 \r\n"));
+}
+
+TEST_F(Liste, AFileWithoutTheTxtEndingIsListedButCannotBeLoaded) {
+    dir.mkdir("x");
+    dir.write("x/readme", "eins\r\nzwei\r\ndrei\r\n");
+    dir.write("pinatlas.ini", "D\r\n 0 \r\n");
+    platform.answer(MsgAnswer::Ignore);
+    startHaupt();
+    EXPECT_EQ(column(0), QStringList({"re"}));
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].text, message("D", "x/re.txt"));
+}
