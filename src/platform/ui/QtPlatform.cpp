@@ -1,10 +1,11 @@
 #include "platform/ui/QtPlatform.h"
 
+#include "service/DesktopLink.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QMessageBox>
-#include <QUrl>
 
 #include <cstdio>
 #include <cstdlib>
@@ -70,10 +71,7 @@ MsgAnswer QtPlatform::message(QWidget* parent, MsgIcon icon, const QString& titl
 }
 
 bool QtPlatform::openUrl(const QString& address) {
-    // The address goes over as an already encoded URL, so that a '#' or '&' in
-    // a file path stays in the text instead of being read as a fragment.
-    return QDesktopServices::openUrl(
-        QUrl::fromEncoded(QUrl::toPercentEncoding(address, "!$&'()*+,;=:@/?#[]~-._%")));
+    return QDesktopServices::openUrl(desktopUrl(address));
 }
 
 void QtPlatform::beep() {

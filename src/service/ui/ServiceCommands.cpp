@@ -1,19 +1,78 @@
 #include "service/ui/ServiceCommands.h"
 
+#include "app/Settings.h"
 #include "app/ui/Haupt.h"
+#include "platform/Platform.h"
+#include "service/DesktopLink.h"
+#include "service/Maker.h"
+#include "service/ServiceTexts.h"
+#include "service/ui/Information.h"
 
 namespace pinatlas {
 
 ServiceCommands::ServiceCommands(Haupt& haupt) : QObject(&haupt), m_haupt(haupt) {}
 
-void ServiceCommands::openHomepage() {}
+ServiceCommands::~ServiceCommands() {
+    // The program ends with the main window; so does the about box.
+    delete m_information.data();
+}
 
-void ServiceCommands::openUpdates() {}
+Information* ServiceCommands::information() const {
+    return m_information;
+}
 
-void ServiceCommands::openBookShop() {}
+bool ServiceCommands::Seite_oeffnen(const QString& address) {
+    return m_haupt.platform().openUrl(address);
+}
 
-void ServiceCommands::showAbout() {}
+void ServiceCommands::Mail(const QString& eMail, const QString& subject, const QString& body) {
+    m_haupt.platform().openUrl(mailtoLink(eMail, subject, body));
+}
 
-void ServiceCommands::contributionMail() {}
+void ServiceCommands::openByLanguage(const char* german, const char* english) {
+    const QString& language = m_haupt.settings().language;
+    if (language == QLatin1String("D"))
+        Seite_oeffnen(QString::fromUtf8(german));
+    if (language == QLatin1String("E"))
+        Seite_oeffnen(QString::fromUtf8(english));
+}
+
+void ServiceCommands::openHomepage() {
+    openByLanguage(maker::kGermanStartPage, maker::kMainSite);
+}
+
+void ServiceCommands::openUpdates() {
+    openByLanguage(maker::kProgramPageDe, maker::kProgramPageEn);
+}
+
+void ServiceCommands::openBookShop() {
+    openByLanguage(maker::kBookShopDe, maker::kBookShopEn);
+}
+
+void ServiceCommands::showAbout() {
+    if (!m_information) {
+        const Settings& s = m_haupt.settings();
+        m_information = new Information(s.german(), s.lineBreak);
+    }
+    m_information->show();
+    m_information->raise();
+    m_information->activateWindow();
+}
+
+void ServiceCommands::contributionMail() {
+    Settings& s = m_haupt.settings();
+    if (s.changedCount < 1)
+        return;
+    const bool german = s.german();
+    const MsgAnswer answer =
+        m_haupt.platform().message(&m_haupt, MsgIcon::None, QStringLiteral("Pinatlas"),
+                                   contributionQuestion(german), MsgButtons::OkCancel);
+    if (answer != MsgAnswer::Ok)
+        return;
+    const QString files = contributionFileList(s.changedFiles, s.changedCount);
+    s.mailSubject = contributionSubject(german);
+    s.mailBody = contributionBody(german, files);
+    Mail(QString::fromUtf8(maker::kServiceAddress), s.mailSubject, s.mailBody);
+}
 
 } // namespace pinatlas

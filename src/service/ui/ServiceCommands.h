@@ -1,16 +1,19 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 namespace pinatlas {
 
 class Haupt;
+class Information;
 
 // The about box, the web links of the Service menu and the contribution mail.
 class ServiceCommands : public QObject {
     Q_OBJECT
 public:
     explicit ServiceCommands(Haupt& haupt);
+    ~ServiceCommands() override;
 
     void openHomepage();     // MNU_S_velkaris
     void openUpdates();      // MNU_S_Update
@@ -18,8 +21,20 @@ public:
     void showAbout();        // Inform
     void contributionMail(); // on exit, when datasheets were written
 
+    // Hands a web address to the desktop; the result is the desktop's.
+    bool Seite_oeffnen(const QString& address);
+    // Hands the e-mail link to the desktop.
+    void Mail(const QString& eMail, const QString& subject = {}, const QString& body = {});
+
+    // The open about box, if any.
+    Information* information() const;
+
 private:
+    void openByLanguage(const char* german, const char* english);
+
     Haupt& m_haupt;
+    // The about box has no owner window, so it is not a child of Haupt.
+    QPointer<Information> m_information;
 };
 
 } // namespace pinatlas

@@ -1,0 +1,62 @@
+#include "maintenance/ui/Neu_V.h"
+
+#include "platform/ui/Twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace pinatlas {
+
+Neu_V::Neu_V(QWidget* parent, bool english) : QDialog(parent) {
+    setObjectName(QStringLiteral("Neu_V"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    const Twips tw = Twips::of(this);
+
+    m_label = new QLabel(this);
+    m_label->setObjectName(QStringLiteral("Label"));
+    tw.place(m_label, 240, 240, 4935, 255);
+
+    m_name = new QLineEdit(this);
+    m_name->setObjectName(QStringLiteral("V_Name"));
+    tw.place(m_name, 240, 600, 4935, 315);
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("ok"));
+    tw.place(m_ok, 2400, 1140, 1335, 375);
+
+    m_abbrechen = new QPushButton(this);
+    m_abbrechen->setObjectName(QStringLiteral("Abbrechen"));
+    tw.place(m_abbrechen, 3840, 1140, 1335, 375);
+
+    // Enter in the name box is the one way the keyboard presses ok; the
+    // buttons must not also react to it as the dialog's default.
+    m_ok->setAutoDefault(false);
+    m_abbrechen->setAutoDefault(false);
+    connect(m_name, &QLineEdit::returnPressed, m_ok, &QPushButton::click);
+    connect(m_ok, &QPushButton::clicked, this, &Neu_V::okPressed);
+    connect(m_abbrechen, &QPushButton::clicked, this, &Neu_V::reject);
+
+    if (english) {
+        setWindowTitle(QStringLiteral("Add a new directory"));
+        m_label->setText(QStringLiteral("Please insert the name of the new directory"));
+        m_abbrechen->setText(QStringLiteral("Abort"));
+    } else {
+        setWindowTitle(QStringLiteral("Neues Verzeichnis hinzufügen"));
+        m_label->setText(QStringLiteral("Wie soll das neue Verzeichnis heißen?"));
+        m_abbrechen->setText(QStringLiteral("Abbrechen"));
+    }
+    setFixedSize(tw.toPxX(5415), tw.toPxY(1755));
+}
+
+QString Neu_V::name() const {
+    return m_name->text();
+}
+
+void Neu_V::reject() {
+    QDialog::reject();
+    Q_EMIT aborted();
+}
+
+} // namespace pinatlas
