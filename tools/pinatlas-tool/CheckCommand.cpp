@@ -1,12 +1,107 @@
 #include "Commands.h"
+#include "ToolSupport.h"
 
-#include <cstdio>
+#include "library/DatasheetReader.h"
+#include "library/IcList.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 namespace pinatlas::tool {
+namespace {
 
-int check(const QStringList&) {
-    std::fputs("pinatlas-tool check: not built yet\n", stderr);
-    return 2;
+const char* const kCheckUsage =
+    "usage: pinatlas-tool check PATH...\n"
+    "\n"
+    "Reads every datasheet file named, and every file in the directories named\n"
+    "and their sub-directories, as the program does. Prints one line per file:\n"
+    "  OK <path>\n"
+    "  DEFECT <path>: line N: <reason>\n"
+    "A file is also defective when the IC list could not show it: a name that\n"
+    "does not end in .txt, a type number of 999999999 or more, or a short\n"
+    "description that sorts at or above ten u-umlauts.\n"
+    "\n"
+    "Exit status: 0 when every file is sound, 1 when any is defective, 2 for\n"
+    "wrong usage.\n";
+
+// The files below a directory in a stable order: its own files by name, then
+// those of its non-hidden sub-directories.
+void collect(const QString& dir, QStringList& files) {
+    const QString prefix = dir.endsWith(u'/') ? dir : dir + u'/';
+    for (const QString& name : listedFileNames(prefix))
+        files << prefix + name;
+    QStringList subdirs = QDir(prefix).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& sub : subdirs)
+        if (!sub.startsWith(u'.'))
+            collect(prefix + sub, files);
+}
+
+// Why the program could not show the file, or nothing when it is sound.
+std::optional<QString> defectOf(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    const QString type = typeOfFileName(name);
+    const ReadResult r = readDatasheetFile(path, type);
+    if (!r.file)
+        return describeDefect(r.defect, r.defectLine);
+    if (!name.endsWith(QLatin1String(".txt")))
+        return QStringLiteral("the name does not end in .txt: the list shows it as \"%1\" "
+                              "but the program cannot load it")
+            .arg(type);
+    if (!(typeKey(name) < kTypeSentinel))
+        return QStringLiteral("the type number is 999999999 or more: the list never shows it "
+                              "when sorted by type");
+    const Datasheet& s = r.file->sheet;
+    const QString sentinel = descriptionSentinel();
+    if (!(descriptionKey(s.descriptionDe) < sentinel))
+        return describeDefect(QStringLiteral("the German short description sorts at or above ten "
+                                             "u-umlauts: the list never shows it when sorted by "
+                                             "description"),
+                              1);
+    if (!(descriptionKey(s.descriptionEn) < sentinel))
+        return describeDefect(QStringLiteral("the English short description sorts at or above "
+                                             "ten u-umlauts: the list never shows it when sorted "
+                                             "by description"),
+                              2);
+    return std::nullopt;
+}
+
+} // namespace
+
+int check(const QStringList& args) {
+    if (wantsHelp(args)) {
+        out(QString::fromLatin1(kCheckUsage));
+        return 0;
+    }
+    if (args.isEmpty()) {
+        err(QString::fromLatin1(kCheckUsage));
+        return 2;
+    }
+    QStringList files;
+    for (const QString& arg : args) {
+        const QFileInfo info(arg);
+        if (arg.startsWith(u'-')) {
+            err(QStringLiteral("pinatlas-tool check: unknown option '%1'\n").arg(arg));
+            return 2;
+        }
+        if (!info.exists()) {
+            err(QStringLiteral("pinatlas-tool check: no such file or directory: %1\n").arg(arg));
+            return 2;
+        }
+        if (info.isDir())
+            collect(arg, files);
+        else
+            files << arg;
+    }
+    int status = 0;
+    for (const QString& file : files) {
+        if (const auto defect = defectOf(file)) {
+            out(QStringLiteral("DEFECT %1: %2\n").arg(file, *defect));
+            status = 1;
+        } else {
+            out(QStringLiteral("OK %1\n").arg(file));
+        }
+    }
+    return status;
 }
 
 } // namespace pinatlas::tool
