@@ -1,0 +1,41 @@
+// The program's start as main() does it, over the program directory given as
+// the first argument, ending once the first datasheet is on the screen.
+#include "BenchPlatform.h"
+#include "StartupProbe.h"
+
+#include "app/ProgramDirectory.h"
+#include "app/Settings.h"
+#include "app/ui/Haupt.h"
+#include "platform/ui/Fonts.h"
+
+#include <QApplication>
+#include <QScreen>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s PROGRAM_DIR\n", argv[0]);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Pinatlas"));
+    pinatlas::installDesktopFonts();
+    app.setQuitOnLastWindowClosed(false);
+    // Frame is painted once Initialisieren has loaded the first datasheet.
+    pinatlas::bench::FirstPaintProbe probe(QStringLiteral("Frame"));
+
+    pinatlas::Settings settings;
+    pinatlas::bench::BenchPlatform platform;
+    pinatlas::Haupt haupt(settings, platform,
+                          pinatlas::withTrailingSeparator(QString::fromLocal8Bit(argv[1])));
+    if (const QScreen* screen = haupt.screen())
+        haupt.setGeometry(screen->availableGeometry());
+    haupt.setWindowState(Qt::WindowMaximized);
+    haupt.start();
+    if (platform.boxes != 0) {
+        std::fprintf(stderr, "startup: a message box came up\n");
+        return 4;
+    }
+    return app.exec();
+}
