@@ -18,8 +18,8 @@ WindowArrangement arrangeWindow(int w, int hl, int px, int py, int listeTop,
     }
     a.frameLeft = kListeWidth + kListeLeft + 240;
     int frameWidth = previous.frameWidth;
-    if (w - 4710 >= 0) {
-        a.frameWidth = w - 4710;
+    if (w - kFrameWidthAllowance >= 0) {
+        a.frameWidth = w - kFrameWidthAllowance;
         frameWidth = *a.frameWidth;
     }
     a.vScroll = {a.frameLeft + frameWidth, a.frameTop, kScrollBarSize, frameHeight};

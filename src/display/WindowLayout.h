@@ -29,6 +29,9 @@ inline constexpr int kListeTop = 600;
 inline constexpr int kListeWidth = 3975;
 inline constexpr int kScrollBarSize = 255;
 inline constexpr int kInfoHeight = 570;
+// What the window's width holds besides Frame: the list column, two gaps and
+// the vertical scroll bar.
+inline constexpr int kFrameWidthAllowance = kListeWidth + 240 + 240 + kScrollBarSize;
 // The designed client area of the main window.
 inline constexpr int kHauptClientWidth = 11910;
 inline constexpr int kHauptClientHeight = 8295;

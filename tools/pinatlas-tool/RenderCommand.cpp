@@ -1,12 +1,107 @@
 #include "Commands.h"
 
+#include "app/Settings.h"
+#include "display/ui/DatasheetView.h"
+#include "library/DatasheetReader.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QWidget>
+
 #include <cstdio>
 
 namespace pinatlas::tool {
 
-int render(const QStringList&) {
-    std::fputs("pinatlas-tool render: not built yet\n", stderr);
+namespace {
+
+const char* const kRenderUsage =
+    "usage: pinatlas-tool render FILE [--lang D|E] [--dpi N] --out PNG\n"
+    "\n"
+    "Draws the datasheet FILE as the main window shows it, scrolled to the top\n"
+    "left: the package, the comment and the tables in their places, sized to\n"
+    "show all of them, and writes the picture to PNG.\n"
+    "\n"
+    "  --lang D|E   language of the comment and the data table's labels\n"
+    "               (default E)\n"
+    "  --dpi N      resolution of the picture, 24 to 1200 (default 96, the size\n"
+    "               the main window has on a 96 dpi screen)\n"
+    "  --out PNG    the picture file to write\n";
+
+int usageError(const char* message) {
+    std::fprintf(stderr, "pinatlas-tool render: %s\n\n%s", message, kRenderUsage);
     return 2;
+}
+
+} // namespace
+
+int render(const QStringList& args) {
+    QString input;
+    QString output;
+    QString language = QStringLiteral("E");
+    int dpi = 96;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            std::fputs(kRenderUsage, stdout);
+            return 0;
+        }
+        const bool takesValue = a == QLatin1String("--lang") || a == QLatin1String("--dpi") ||
+                                a == QLatin1String("--out");
+        if (takesValue && i + 1 >= args.size())
+            return usageError("an option lacks its value");
+        if (a == QLatin1String("--lang")) {
+            language = args[++i];
+            if (language != QLatin1String("D") && language != QLatin1String("E"))
+                return usageError("--lang takes D or E");
+        } else if (a == QLatin1String("--dpi")) {
+            bool ok = false;
+            dpi = args[++i].toInt(&ok);
+            if (!ok || dpi < 24 || dpi > 1200)
+                return usageError("--dpi takes a number from 24 to 1200");
+        } else if (a == QLatin1String("--out")) {
+            output = args[++i];
+        } else if (a.startsWith(QLatin1Char('-')) || !input.isEmpty()) {
+            return usageError("unknown argument");
+        } else {
+            input = a;
+        }
+    }
+    if (input.isEmpty() || output.isEmpty())
+        return usageError("FILE and --out PNG are needed");
+
+    QFile file(input);
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "pinatlas-tool render: cannot read %s\n", qPrintable(input));
+        return 1;
+    }
+    const QString type = QFileInfo(input).completeBaseName();
+    const ReadResult result = readDatasheet(file.readAll(), type);
+    if (!result.file) {
+        std::fprintf(stderr, "%s:%d: %s\n", qPrintable(input), result.defectLine,
+                     qPrintable(result.defect));
+        return 1;
+    }
+
+    Settings settings;
+    settings.language = language;
+    const bool english = language == QLatin1String("E");
+    const Datasheet& sheet = result.file->sheet;
+    const QString title = english ? type + QStringLiteral(":  ") + sheet.descriptionEn
+                                  : type + QStringLiteral(": ") + sheet.descriptionDe;
+
+    // The drawing area of a main window that is never put on a screen.
+    QWidget host;
+    host.setAttribute(Qt::WA_DontShowOnScreen);
+    DatasheetView view(&host, settings);
+    view.display(sheet, english ? result.file->commentEn : result.file->commentDe, title);
+    host.show();
+    const QImage image = view.renderWhole(double(dpi) / host.logicalDpiX());
+    if (!image.save(output, "PNG")) {
+        std::fprintf(stderr, "pinatlas-tool render: cannot write %s\n", qPrintable(output));
+        return 1;
+    }
+    return 0;
 }
 
 } // namespace pinatlas::tool

@@ -3,36 +3,118 @@
 #include "app/Settings.h"
 #include "display/WindowLayout.h"
 #include "display/ui/LineElement.h"
+#include "display/ui/PinTextBox.h"
+#include "display/ui/TableGrid.h"
 #include "platform/ui/Twips.h"
 
+#include <QCoreApplication>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 namespace pinatlas {
+
+namespace {
+
+QFont arialBold() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(9.75);
+    font.setBold(true);
+    return font;
+}
+
+QLabel* tableCaption(QWidget* parent, const char* name, const char* caption) {
+    auto* label = new QLabel(QString::fromLatin1(caption), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(arialBold());
+    label->setAlignment(Qt::AlignCenter);
+    label->hide();
+    return label;
+}
+
+QPoint toPx(const Twips& tw, int x, int y) {
+    return {tw.toPxX(x), tw.toPxY(y)};
+}
+
+void setLine(LineElement* line, const Twips& tw, const TwipLine& l) {
+    line->setEnds(toPx(tw, l.x1, l.y1), toPx(tw, l.x2, l.y2));
+}
+
+} // namespace
 
 DatasheetView::DatasheetView(QWidget* host, Settings& settings)
     : QObject(host), m_host(host), m_settings(settings) {
     m_frame = new QWidget(host);
     m_frame->setObjectName(QStringLiteral("Frame"));
+    m_frame->setBackgroundRole(QPalette::Window);
+    m_frame->setAutoFillBackground(true);
+    m_frame->installEventFilter(this);
     m_hScroll = new QScrollBar(Qt::Horizontal, host);
     m_hScroll->setObjectName(QStringLiteral("HScroll"));
     m_vScroll = new QScrollBar(Qt::Vertical, host);
     m_vScroll->setObjectName(QStringLiteral("VScroll"));
+    for (QScrollBar* bar : {m_hScroll, m_vScroll}) {
+        // Nothing to scroll before the first datasheet.
+        bar->setRange(0, 0);
+        // The drawing follows the thumb while it is dragged, not only on release.
+        bar->setTracking(true);
+        connect(bar, &QScrollBar::valueChanged, this, [this] { PlaceDatasheet(); });
+    }
     m_feldlinieX = new LineElement(host, QStringLiteral("FeldlinieX"));
     m_feldlinieY = new LineElement(host, QStringLiteral("FeldlinieY"));
     m_info = new QLabel(host);
     m_info->setObjectName(QStringLiteral("Info"));
-    QFont infoFont(QStringLiteral("Arial"));
-    infoFont.setPointSizeF(9.75);
-    infoFont.setBold(true);
-    m_info->setFont(infoFont);
+    m_info->setFont(arialBold());
     m_info->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    // Inside Frame, in the order they overlap: the grids below the package.
+    m_doku = new QPlainTextEdit(m_frame);
+    m_doku->setObjectName(QStringLiteral("Doku"));
+    QFont courier(QStringLiteral("Courier New"));
+    courier.setPointSizeF(8.25);
+    m_doku->setFont(courier);
+    m_doku->setReadOnly(true);
+    m_doku->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_doku->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_doku->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_doku->setFrameStyle(QFrame::NoFrame);
+    m_doku->document()->setDocumentMargin(0);
+    m_doku->setFocusPolicy(Qt::ClickFocus);
+    m_doku->hide();
+
+    m_inputLabel = tableCaption(m_frame, "L_Input", "Inp");
+    m_outputLabel = tableCaption(m_frame, "L_Output", "Out");
+    m_funktion = new TableGrid(m_frame, QStringLiteral("Funktion"));
+    m_daten = new TableGrid(m_frame, QStringLiteral("Daten"));
+    m_zusatz = new TableGrid(m_frame, QStringLiteral("Zusatz"));
+    for (TableGrid* grid : {m_funktion, m_daten, m_zusatz})
+        grid->hide();
+
+    m_pinsL = new PinTextBox(m_frame, QStringLiteral("PinsL"), Qt::AlignRight);
+    m_pinsR = new PinTextBox(m_frame, QStringLiteral("PinsR"), Qt::AlignLeft);
+    m_pinsNrL = new PinTextBox(m_frame, QStringLiteral("PinsNrL"), Qt::AlignLeft);
+    m_pinsNrR = new PinTextBox(m_frame, QStringLiteral("PinsNrR"), Qt::AlignRight);
+    for (int i = 0; i < 4; ++i)
+        m_package[i] = new LineElement(m_frame, QStringLiteral("Package%1").arg(i + 1));
+    for (int k = 1; k <= kStubsPerSide; ++k) {
+        m_lineL[k - 1] = new LineElement(m_frame, QStringLiteral("LineL%1").arg(k));
+        m_lineR[k - 1] = new LineElement(m_frame, QStringLiteral("LineR%1").arg(k));
+    }
+    // Until a datasheet is shown the drawing area stays empty.
+    for (QWidget* w : m_frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        w->hide();
 }
 
 void DatasheetView::arrange(int width, int listHeight) {
     const Twips tw = Twips::of(m_host);
-    const PreviousGeometry previous{0, tw.toTwipsY(m_frame->height()),
-                                    tw.toTwipsX(m_frame->width())};
+    // A list height that cannot be set leaves the list as it is; the frame
+    // then goes on from the list's present height.
+    const QWidget* liste = m_host->findChild<QWidget*>(QStringLiteral("Liste"));
+    const PreviousGeometry previous{liste ? tw.toTwipsY(liste->height()) : 0,
+                                    tw.toTwipsY(m_frame->height()), tw.toTwipsX(m_frame->width())};
     const WindowArrangement a =
         arrangeWindow(width, listHeight, tw.pixelX(), tw.pixelY(), kListeTop, previous);
     const int frameHeight = a.frameHeight.value_or(previous.frameHeight);
@@ -40,17 +122,187 @@ void DatasheetView::arrange(int width, int listHeight) {
     m_frame->setGeometry(tw.rect(a.frameLeft, a.frameTop, frameWidth, frameHeight));
     m_vScroll->setGeometry(tw.rect(a.vScroll));
     m_hScroll->setGeometry(tw.rect(a.hScroll));
-    m_feldlinieX->setEnds(QPoint(tw.toPxX(a.feldlinieX.x1), tw.toPxY(a.feldlinieX.y1)),
-                          QPoint(tw.toPxX(a.feldlinieX.x2), tw.toPxY(a.feldlinieX.y2)));
-    m_feldlinieY->setEnds(QPoint(tw.toPxX(a.feldlinieY.x1), tw.toPxY(a.feldlinieY.y1)),
-                          QPoint(tw.toPxX(a.feldlinieY.x2), tw.toPxY(a.feldlinieY.y2)));
+    setLine(m_feldlinieX, tw, a.feldlinieX);
+    setLine(m_feldlinieY, tw, a.feldlinieY);
     m_info->setGeometry(tw.rect(a.infoLeft, 0, a.infoWidth, kInfoHeight));
 }
 
-void DatasheetView::display(const Datasheet&, const QStringList&, const QString& title) {
+void DatasheetView::display(const Datasheet& sheet, const QStringList& comment,
+                            const QString& title) {
+    // Nothing repaints until everything stands in its new place.
+    m_frame->setUpdatesEnabled(false);
+    showComment(comment);
     m_info->setText(title);
+
+    const SheetDisplay d = prepareSheetDisplay(sheet, int(comment.size()), m_settings.language);
+    m_content = d.content;
+    m_hasContent = true;
+    FillPinBoxes(d.content.pins);
+
+    const Twips tw = Twips::of(m_host);
+    const auto collapse = [&tw](TableGrid* grid) {
+        grid->hide();
+        grid->resize(tw.toPxX(kHiddenGridWidth), grid->height());
+    };
+    if (m_content.funktionVisible) {
+        m_funktion->show();
+        ShowFunctionTable(d.function);
+    } else {
+        collapse(m_funktion);
+        m_inputLabel->hide();
+        m_outputLabel->hide();
+    }
+    if (m_content.datenVisible) {
+        m_daten->show();
+        m_daten->fill(d.data);
+    } else {
+        collapse(m_daten);
+    }
+    if (m_content.zusatzVisible) {
+        m_zusatz->show();
+        m_zusatz->fill(d.extra);
+    } else {
+        collapse(m_zusatz);
+    }
+
+    SetScrollRanges();
+    PlaceDatasheet();
+    m_frame->setUpdatesEnabled(true);
 }
 
-void DatasheetView::clearComment() {}
+void DatasheetView::showComment(const QStringList& comment) {
+    const Twips tw = Twips::of(m_host);
+    m_doku->hide();
+    m_doku->clear();
+    if (comment.isEmpty())
+        return;
+    m_doku->setPlainText(comment.join(QLatin1Char('\n')));
+    m_doku->resize(tw.toPxX(kCommentWidth), tw.toPxY(int(comment.size()) * kCommentLineHeight));
+    m_doku->show();
+}
+
+void DatasheetView::clearComment() {
+    m_doku->hide();
+    m_doku->clear();
+    m_content.dokuVisible = false;
+    m_content.dokuHeight = 0;
+}
+
+void DatasheetView::FillPinBoxes(const PinBoxes& boxes) {
+    const Twips tw = Twips::of(m_host);
+    const int height = tw.toPxY(boxes.height);
+    const struct {
+        PinTextBox* box;
+        const QStringList& lines;
+        int width;
+    } fills[] = {{m_pinsL, boxes.namesL, boxes.widthL},
+                 {m_pinsR, boxes.namesR, kPinsRWidth},
+                 {m_pinsNrL, boxes.numbersL, kPinNumberWidth},
+                 {m_pinsNrR, boxes.numbersR, kPinNumberWidth}};
+    for (const auto& f : fills) {
+        f.box->setLines(f.lines);
+        f.box->resize(tw.toPxX(f.width), height);
+        f.box->show();
+    }
+    for (LineElement* line : m_package)
+        line->show();
+}
+
+void DatasheetView::ShowFunctionTable(const FunctionTableView& view) {
+    const Twips tw = Twips::of(m_host);
+    m_funktion->fill(view.grid);
+    const int height = tw.toPxY(kTableLabelHeight);
+    m_inputLabel->resize(tw.toPxX(view.inputLabelWidth), height);
+    m_inputLabel->setVisible(view.inputLabelShown);
+    m_outputLabel->resize(tw.toPxX(view.outputLabelWidth), height);
+    m_outputLabel->setVisible(view.outputLabelShown);
+}
+
+void DatasheetView::SetScrollRanges() {
+    const Twips tw = Twips::of(m_host);
+    const ScrollRanges r =
+        pinatlas::SetScrollRanges(m_content, tw.toTwipsX(m_frame->width()),
+                                  tw.toTwipsY(m_frame->height()), tw.pixelX(), tw.pixelY());
+    // A position beyond the new maximum drops to it, which places the drawing
+    // at once; the caller places it again with everything set.
+    m_vScroll->setMaximum(r.vMaximum);
+    m_vScroll->setSingleStep(r.vSmallChange);
+    m_vScroll->setPageStep(r.vLargeChange);
+    m_hScroll->setMaximum(r.hMaximum);
+    m_hScroll->setSingleStep(r.hSmallChange);
+    m_hScroll->setPageStep(r.hLargeChange);
+}
+
+void DatasheetView::place(QWidget* widget, TwipPoint at) {
+    const Twips tw = Twips::of(m_host);
+    widget->move(toPx(tw, at.x, at.y));
+}
+
+void DatasheetView::PlaceDatasheet() {
+    if (!m_hasContent)
+        return;
+    const Twips tw = Twips::of(m_host);
+    const DatasheetPlacement p =
+        pinatlas::PlaceDatasheet(m_content, m_hScroll->value(), m_vScroll->value(), tw.pixelX());
+    for (int i = 0; i < 4; ++i)
+        setLine(m_package[i], tw, p.package.outline[i]);
+    const auto placeStubs = [&tw](const auto& lines, const auto& stubs) {
+        for (int k = 0; k < kStubsPerSide; ++k) {
+            if (stubs[k].visible) {
+                setLine(lines[k], tw, stubs[k].line);
+                lines[k]->show();
+            } else {
+                lines[k]->hide();
+            }
+        }
+    };
+    placeStubs(m_lineL, p.package.left);
+    placeStubs(m_lineR, p.package.right);
+    place(m_pinsL, p.package.pinsL);
+    place(m_pinsR, p.package.pinsR);
+    place(m_pinsNrL, p.package.pinsNrL);
+    place(m_pinsNrR, p.package.pinsNrR);
+
+    if (m_content.dokuVisible)
+        place(m_doku, p.doku);
+    if (m_content.funktionVisible) {
+        place(m_inputLabel, p.inputLabel);
+        place(m_outputLabel, p.outputLabel);
+        place(m_funktion, p.funktion);
+    }
+    if (m_content.datenVisible)
+        place(m_daten, p.daten);
+    if (m_content.zusatzVisible)
+        place(m_zusatz, p.zusatz);
+}
+
+bool DatasheetView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_frame && event->type() == QEvent::Wheel) {
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        const bool sideways = wheel->angleDelta().x() != 0 && wheel->angleDelta().y() == 0;
+        QCoreApplication::sendEvent(sideways ? m_hScroll : m_vScroll, event);
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QImage DatasheetView::renderWhole(double scale) {
+    m_hScroll->setValue(0);
+    m_vScroll->setValue(0);
+    if (m_hasContent) {
+        arrange(fullFrameWidth(m_content) + kFrameWidthAllowance,
+                fullFrameHeight(m_content) + kScrollBarSize);
+        SetScrollRanges();
+        PlaceDatasheet();
+    }
+    QImage image(m_frame->size() * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    const int dotsPerMeter = qRound(scale * m_host->logicalDpiX() / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(m_frame->palette().color(QPalette::Window));
+    m_frame->render(&image);
+    return image;
+}
 
 } // namespace pinatlas

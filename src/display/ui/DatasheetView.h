@@ -1,17 +1,24 @@
 #pragma once
 
+#include "display/SheetLayout.h"
 #include "library/Datasheet.h"
 
 #include <QObject>
 #include <QStringList>
 
+#include <array>
+
+class QImage;
 class QLabel;
+class QPlainTextEdit;
 class QScrollBar;
 class QWidget;
 
 namespace pinatlas {
 
 class LineElement;
+class PinTextBox;
+class TableGrid;
 struct Settings;
 
 // The drawing area of the main window: the clipping container `Frame` with
@@ -35,8 +42,29 @@ public:
     void clearComment();
 
     QWidget* frame() const { return m_frame; }
+    QScrollBar* hScroll() const { return m_hScroll; }
+    QScrollBar* vScroll() const { return m_vScroll; }
+
+    // Sizes and visibility of what is on display, in twips.
+    const DrawingContent& content() const { return m_content; }
+    bool hasContent() const { return m_hasContent; }
+
+    // The drawing at scroll position 0, sized to show all of it, drawn
+    // `scale` times the screen size. The view is left arranged for that size.
+    QImage renderWhole(double scale);
+
+protected:
+    // Turns the wheel over the drawing area into steps of its scroll bars.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void showComment(const QStringList& comment);
+    void FillPinBoxes(const PinBoxes& boxes);
+    void ShowFunctionTable(const FunctionTableView& view);
+    void SetScrollRanges();
+    void PlaceDatasheet();
+    void place(QWidget* widget, TwipPoint at);
+
     QWidget* m_host;
     Settings& m_settings;
     QWidget* m_frame;
@@ -45,6 +73,23 @@ private:
     LineElement* m_feldlinieX;
     LineElement* m_feldlinieY;
     QLabel* m_info;
+
+    std::array<LineElement*, 4> m_package{};
+    std::array<LineElement*, kStubsPerSide> m_lineL{};
+    std::array<LineElement*, kStubsPerSide> m_lineR{};
+    PinTextBox* m_pinsL;
+    PinTextBox* m_pinsR;
+    PinTextBox* m_pinsNrL;
+    PinTextBox* m_pinsNrR;
+    QPlainTextEdit* m_doku;
+    QLabel* m_inputLabel;
+    QLabel* m_outputLabel;
+    TableGrid* m_funktion;
+    TableGrid* m_daten;
+    TableGrid* m_zusatz;
+
+    DrawingContent m_content;
+    bool m_hasContent = false;
 };
 
 } // namespace pinatlas

@@ -1,0 +1,55 @@
+#include "display/ui/PinTextBox.h"
+
+#include "display/PackageDrawing.h"
+#include "platform/ui/Twips.h"
+
+#include <QPainter>
+
+namespace pinatlas {
+
+namespace {
+
+// The gap between a box's text and the stubs or body edge it faces, in
+// pixels. The far side has none: the widths leave a name no room to spare.
+constexpr int kTextMargin = 1;
+
+} // namespace
+
+PinTextBox::PinTextBox(QWidget* parent, const QString& name, Qt::Alignment alignment)
+    : QWidget(parent), m_alignment(alignment) {
+    setObjectName(name);
+    setFocusPolicy(Qt::NoFocus);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(9.75);
+    font.setBold(true);
+    setFont(font);
+    setBackgroundRole(QPalette::Window);
+    setAutoFillBackground(true);
+}
+
+void PinTextBox::setLines(const QStringList& lines) {
+    m_lines = lines;
+    update();
+}
+
+QString PinTextBox::text() const {
+    return pinBoxText(m_lines);
+}
+
+void PinTextBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setPen(palette().color(QPalette::WindowText));
+    const double pitch = kPinPitch / Twips::of(this).perPixelY();
+    for (int i = 0; i < m_lines.size(); ++i) {
+        const int top = qRound(i * pitch);
+        const int bottom = qRound((i + 1) * pitch);
+        QRect line(0, top, width(), bottom - top);
+        if (m_alignment & Qt::AlignRight)
+            line.setRight(line.right() - kTextMargin);
+        else
+            line.setLeft(kTextMargin);
+        p.drawText(line, int(m_alignment | Qt::AlignVCenter | Qt::TextSingleLine), m_lines[i]);
+    }
+}
+
+} // namespace pinatlas

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+namespace pinatlas {
+
+// A read-only, borderless multi-line box of pin names or numbers. Its lines
+// stand at a fixed pitch of 240 twips whatever the font's own line spacing, so
+// that line k stays level with stub k; a line too long for the box is cut,
+// never wrapped, and so never pushes the following lines off their stubs.
+class PinTextBox : public QWidget {
+    Q_OBJECT
+public:
+    PinTextBox(QWidget* parent, const QString& name, Qt::Alignment alignment);
+
+    void setLines(const QStringList& lines);
+    const QStringList& lines() const { return m_lines; }
+    // The text as the box holds it: each line ended by CR LF.
+    QString text() const;
+    Qt::Alignment alignment() const { return m_alignment; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QStringList m_lines;
+    Qt::Alignment m_alignment;
+};
+
+} // namespace pinatlas

@@ -1,0 +1,135 @@
+#include "display/ui/TableGrid.h"
+
+#include "platform/ui/Twips.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QPainter>
+#include <QPalette>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <QWheelEvent>
+
+namespace pinatlas {
+
+namespace {
+
+// Draws a cell as the grid control does: its text with a small margin, cut
+// at the cell's edges, never elided or wrapped.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        constexpr int kCellMargin = 1;
+        painter->save();
+        const QVariant background = index.data(Qt::BackgroundRole);
+        if (background.canConvert<QBrush>())
+            painter->fillRect(option.rect, background.value<QBrush>());
+        painter->setClipRect(option.rect);
+        painter->setFont(option.font);
+        painter->setPen(option.palette.color(QPalette::Text));
+        const auto alignment = index.data(Qt::TextAlignmentRole).value<Qt::Alignment>();
+        painter->drawText(option.rect.adjusted(kCellMargin, 0, -kCellMargin, 0),
+                          int(alignment | Qt::TextSingleLine), index.data().toString());
+        painter->restore();
+    }
+};
+
+} // namespace
+
+void GridModel::setContent(const GridContent& content) {
+    beginResetModel();
+    m_content = content;
+    endResetModel();
+}
+
+int GridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_content.rows;
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : m_content.columns;
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid())
+        return {};
+    const int row = index.row();
+    const int column = index.column();
+    switch (role) {
+    case Qt::DisplayRole:
+        return m_content.cell(row, column);
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(m_content.leftAligned(column)
+                                       ? Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter)
+                                       : Qt::Alignment(Qt::AlignCenter));
+    case Qt::BackgroundRole:
+        if (row < m_content.fixedRows || column < m_content.fixedColumns)
+            return QApplication::palette().button();
+        return {};
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsEnabled : Qt::NoItemFlags;
+}
+
+TableGrid::TableGrid(QWidget* parent, const QString& name)
+    : QTableView(parent), m_model(new GridModel(this)) {
+    setObjectName(name);
+    setModel(m_model);
+    setItemDelegate(new CellDelegate(this));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    setFont(font);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setFocusPolicy(Qt::NoFocus);
+    setTextElideMode(Qt::ElideNone);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
+        header->setMinimumSectionSize(1);
+        header->setSectionResizeMode(QHeaderView::Fixed);
+    }
+}
+
+void TableGrid::fill(const GridContent& content) {
+    const Twips tw = Twips::of(this);
+    m_model->setContent(content);
+    verticalHeader()->setDefaultSectionSize(tw.toPxY(kGridRowHeight));
+    // Edges rounded from the running sum, so that the columns add up to the
+    // rounded total and rounding never pushes the last column out of the grid.
+    int left = 0;
+    int sum = 0;
+    for (int c = 0; c < content.columnWidths.size(); ++c) {
+        sum += content.columnWidths[c];
+        const int right = tw.toPxX(sum);
+        setColumnWidth(c, right - left);
+        left = right;
+    }
+    resize(tw.toPxX(content.width), tw.toPxY(content.height));
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
+}
+
+QString TableGrid::text(int row, int column) const {
+    return m_model->index(row, column).data().toString();
+}
+
+void TableGrid::wheelEvent(QWheelEvent* event) {
+    // The grid shows all of itself; the wheel scrolls the drawing area.
+    event->ignore();
+}
+
+} // namespace pinatlas

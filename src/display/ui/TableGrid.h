@@ -1,0 +1,50 @@
+#pragma once
+
+#include "display/TableViews.h"
+
+#include <QAbstractTableModel>
+#include <QTableView>
+
+namespace pinatlas {
+
+// The cells of one display grid as an item model: a whole table is handed
+// over at once, so filling never repaints cell by cell.
+class GridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setContent(const GridContent& content);
+    const GridContent& content() const { return m_content; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    GridContent m_content;
+};
+
+// A read-only grid sized to its whole content: it never scrolls itself,
+// only the drawing area around it does. Fixed rows and columns are part of
+// the cells and drawn in the colour of fixed cells.
+class TableGrid : public QTableView {
+    Q_OBJECT
+public:
+    TableGrid(QWidget* parent, const QString& name);
+
+    // Fills the grid and sets its column widths, row height and outer size.
+    void fill(const GridContent& content);
+    const GridContent& content() const { return m_model->content(); }
+    // The cell text of grid row `row`, column `column`, both from 0.
+    QString text(int row, int column) const;
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    GridModel* m_model;
+};
+
+} // namespace pinatlas
