@@ -1,0 +1,97 @@
+#pragma once
+
+#include "editor/ui/Neu_D1.h"
+#include "editor/ui/Neu_D2.h"
+#include "editor/ui/Neu_D3.h"
+#include "editor/ui/Neu_D4.h"
+#include "editor/ui/Neu_D5.h"
+#include "editor/ui/Wizard.h"
+#include "support/ui/HauptFixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+
+namespace pinatlas::test {
+
+// A main window over a program directory with the library directory "74xx",
+// driving the wizard through its windows.
+class WizardFixture : public HauptFixture {
+protected:
+    void start(const char* language = "E") {
+        dir.mkdir("74xx");
+        dir.write("pinatlas.ini", QByteArray(language) + "\r\n 0 \r\n");
+        startHaupt();
+    }
+    static void settle() {
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    Wizard& wizard() const { return *haupt->wizard(); }
+    void menu(const char* name) {
+        action(QString::fromUtf8(name))->trigger();
+        settle();
+    }
+    template <class T = QWidget> T* page(const char* name) const {
+        return haupt->findChild<T*>(QString::fromUtf8(name));
+    }
+    Neu_D1* d1() const { return page<Neu_D1>("Neu_D1"); }
+    Neu_D2* d2() const { return page<Neu_D2>("Neu_D2"); }
+    Neu_D3* d3() const { return page<Neu_D3>("Neu_D3"); }
+    Neu_D4* d4() const { return page<Neu_D4>("Neu_D4"); }
+    Neu_D5* d5() const { return page<Neu_D5>("Neu_D5"); }
+    // The names of the wizard pages that are visible, in page order.
+    QStringList visiblePages() const {
+        QStringList names;
+        for (const char* n : {"Neu_D1", "Neu_D2", "Neu_D3", "Neu_D4", "Neu_D5"})
+            if (QWidget* p = page(n); p && p->isVisible())
+                names << QString::fromUtf8(n);
+        return names;
+    }
+    void press(QWidget* onPage, const char* button) {
+        ASSERT_NE(onPage, nullptr);
+        auto* b = onPage->findChild<QPushButton*>(QString::fromUtf8(button));
+        ASSERT_NE(b, nullptr);
+        b->click();
+        settle();
+    }
+    static QLineEdit* box(QWidget* onPage, const char* name) {
+        return onPage->findChild<QLineEdit*>(QString::fromUtf8(name));
+    }
+    static void key(QWidget* w, int k, Qt::KeyboardModifiers mods = Qt::NoModifier,
+                    const QString& text = {}) {
+        QKeyEvent press(QEvent::KeyPress, k, mods, text);
+        QApplication::sendEvent(w, &press);
+        QKeyEvent release(QEvent::KeyRelease, k, mods, text);
+        QApplication::sendEvent(w, &release);
+    }
+    static void type(QWidget* w, const QString& text) {
+        for (const QChar c : text)
+            key(w, c.isLetterOrNumber() ? int(c.toUpper().unicode()) : 0, Qt::NoModifier,
+                QString(c));
+    }
+    // Fills page 1 and moves on to page 2.
+    void firstPage(const QString& type, bool comments, bool functionTable, bool extraTable) {
+        menu("D_hinzufügen");
+        d1()->typeBox()->setText(type);
+        d1()->commentsBox()->setChecked(comments);
+        d1()->functionTableBox()->setChecked(functionTable);
+        d1()->extraTableBox()->setChecked(extraTable);
+        press(d1(), "Weiter");
+    }
+    QByteArray sheet(const QString& type) const { return dir.read("74xx/" + type + ".txt"); }
+    void selectInList(const QString& type) {
+        QTableWidget* liste = haupt->liste();
+        for (int r = 0; r < liste->rowCount(); ++r)
+            if (liste->item(r, 0) && liste->item(r, 0)->text() == type)
+                liste->setCurrentCell(r, 0);
+        settle();
+    }
+};
+
+} // namespace pinatlas::test

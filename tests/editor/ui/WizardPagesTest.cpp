@@ -1,0 +1,311 @@
+#include "WizardFixture.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTextEdit>
+
+using namespace pinatlas;
+using namespace pinatlas::test;
+
+namespace {
+
+class PinPage : public WizardFixture {
+protected:
+    void SetUp() override {
+        start();
+        firstPage("7400", false, false, false);
+    }
+    QStringList numbers(const char* name) const {
+        return d2()->findChild<QTextEdit*>(name)->toPlainText().split('\n');
+    }
+    int visibleBoxes() const {
+        int n = 0;
+        for (int k = 1; k <= 20; ++k)
+            n += d2()->leftBox(k)->isVisibleTo(d2()) + d2()->rightBox(k)->isVisibleTo(d2());
+        return n;
+    }
+    // A real click on one arrow of the scroll bar.
+    void clickArrow(QStyle::SubControl arrow) {
+        QScrollBar* bar = d2()->scrollBar();
+        QStyleOptionSlider opt;
+        opt.initFrom(bar);
+        opt.orientation = bar->orientation();
+        opt.minimum = bar->minimum();
+        opt.maximum = bar->maximum();
+        opt.sliderPosition = bar->sliderPosition();
+        opt.sliderValue = bar->value();
+        opt.singleStep = bar->singleStep();
+        opt.pageStep = bar->pageStep();
+        opt.subControls = QStyle::SC_All;
+        const QPoint at =
+            bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, arrow, bar).center();
+        QMouseEvent press(QEvent::MouseButtonPress, at, bar->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(bar, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, bar->mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(bar, &release);
+    }
+};
+
+} // namespace
+
+TEST_F(PinPage, FirstShowingHasFourteenPins) {
+    EXPECT_EQ(box(d2(), "N_Pins")->text(), "14");
+    EXPECT_EQ(d2()->scrollBar()->value(), 14);
+    EXPECT_EQ(visibleBoxes(), 14);
+    EXPECT_TRUE(d2()->leftBox(7)->isVisibleTo(d2()));
+    EXPECT_FALSE(d2()->leftBox(8)->isVisibleTo(d2()));
+    EXPECT_EQ(numbers("PinL"), QStringList({" 1", " 2", " 3", " 4", " 5", " 6", " 7"}));
+    EXPECT_EQ(numbers("PinR"), QStringList({" 14", " 13", " 12", " 11", " 10", " 9", " 8"}));
+    EXPECT_EQ(d2()->leftBox(3)->geometry(), QRect(8, 80, 145, 17));
+    EXPECT_EQ(d2()->rightBox(20)->geometry(), QRect(264, 352, 145, 17));
+}
+
+TEST_F(PinPage, TheDownArrowRaisesTheCountAndTheLimitsHold) {
+    clickArrow(QStyle::SC_ScrollBarAddLine);
+    EXPECT_EQ(d2()->scrollBar()->value(), 16);
+    EXPECT_EQ(box(d2(), "N_Pins")->text(), "16");
+    EXPECT_EQ(visibleBoxes(), 16);
+    clickArrow(QStyle::SC_ScrollBarSubLine);
+    clickArrow(QStyle::SC_ScrollBarSubLine);
+    EXPECT_EQ(box(d2(), "N_Pins")->text(), "12");
+
+    d2()->scrollBar()->setValue(40);
+    clickArrow(QStyle::SC_ScrollBarAddLine);
+    EXPECT_EQ(box(d2(), "N_Pins")->text(), "40");
+    EXPECT_EQ(visibleBoxes(), 40);
+    EXPECT_EQ(numbers("PinR").first(), " 40");
+    EXPECT_EQ(numbers("PinR").last(), " 21");
+
+    d2()->scrollBar()->setValue(2);
+    clickArrow(QStyle::SC_ScrollBarSubLine);
+    EXPECT_EQ(box(d2(), "N_Pins")->text(), "2");
+    EXPECT_EQ(numbers("PinL"), QStringList({" 1"}));
+    EXPECT_EQ(numbers("PinR"), QStringList({" 2"}));
+}
+
+TEST_F(PinPage, ADraggedThumbKeepsTheCountEven) {
+    d2()->scrollBar()->setSliderDown(true);
+    d2()->scrollBar()->setSliderPosition(17);
+    d2()->scrollBar()->setSliderDown(false);
+    EXPECT_EQ(box(d2(), "N_Pins")->text(), "18");
+    EXPECT_EQ(d2()->scrollBar()->value(), 18);
+    d2()->scrollBar()->setValue(39);
+    EXPECT_EQ(box(d2(), "N_Pins")->text(), "40");
+}
+
+TEST_F(PinPage, HiddenBoxesKeepTheirNames) {
+    d2()->setPinCount(20);
+    d2()->leftBox(9)->setText("CLK");
+    d2()->rightBox(10)->setText("Q9");
+    d2()->setPinCount(14);
+    EXPECT_FALSE(d2()->leftBox(9)->isVisibleTo(d2()));
+    d2()->setPinCount(20);
+    EXPECT_EQ(d2()->leftBox(9)->text(), "CLK");
+    EXPECT_EQ(d2()->rightBox(10)->text(), "Q9");
+}
+
+TEST_F(PinPage, EnterWalksDownTheLeftThenTheRightColumnThenToBack) {
+    d2()->activateWindow();
+    QApplication::setActiveWindow(d2());
+    d2()->leftBox(6)->setFocus();
+    key(d2()->leftBox(6), Qt::Key_Return, Qt::NoModifier, "\r");
+    EXPECT_TRUE(d2()->leftBox(7)->hasFocus());
+    key(d2()->leftBox(7), Qt::Key_Return, Qt::NoModifier, "\r");
+    EXPECT_TRUE(d2()->rightBox(1)->hasFocus());
+    d2()->rightBox(7)->setFocus();
+    key(d2()->rightBox(7), Qt::Key_Enter, Qt::NoModifier, "\r");
+    EXPECT_TRUE(d2()->backButton()->hasFocus());
+    EXPECT_TRUE(d2()->rightBox(7)->text().isEmpty());
+}
+
+namespace {
+
+class FunctionTablePage : public WizardFixture {
+protected:
+    void SetUp() override {
+        start();
+        firstPage("7400", false, true, false);
+        press(d2(), "Weiter");
+        ASSERT_EQ(visiblePages(), QStringList({"Neu_D4"}));
+        grid = d4()->grid();
+    }
+    QRect header(const char* name) const { return d4()->findChild<QLabel*>(name)->geometry(); }
+    void set(const char* name, const QString& text) { box(d4(), name)->setText(text); }
+    QTableWidget* grid = nullptr;
+};
+
+} // namespace
+
+TEST_F(FunctionTablePage, FirstShowingSizesTwoEmptyColumns) {
+    EXPECT_EQ(grid->columnCount(), 2);
+    EXPECT_EQ(grid->rowCount(), 2);
+    EXPECT_EQ(d4()->columnWidth(0), 510);
+    EXPECT_EQ(d4()->columnWidth(1), 510);
+    EXPECT_EQ(grid->columnWidth(0), 34);
+    EXPECT_EQ(header("L_Inputs"), QRect(19, 48, 34, 17));
+    EXPECT_EQ(header("L_Outputs"), QRect(53, 48, 34, 17));
+    EXPECT_TRUE(grid->horizontalHeader()->isHidden());
+    EXPECT_TRUE(grid->verticalHeader()->isHidden());
+    EXPECT_EQ(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+}
+
+TEST_F(FunctionTablePage, TheColumnCountRule) {
+    set("N_FTab_ICol", "3");
+    EXPECT_EQ(grid->columnCount(), 4);
+    EXPECT_EQ(header("L_Inputs").width(), 3 * 34);
+    EXPECT_EQ(header("L_Outputs").x(), 19 + 3 * 34);
+    EXPECT_EQ(platform.beeps, 0);
+
+    set("N_FTab_ICol", "a");
+    EXPECT_EQ(platform.beeps, 1);
+    EXPECT_EQ(grid->columnCount(), 4);
+    set("N_FTab_ICol", "");
+    EXPECT_EQ(platform.beeps, 1);
+    EXPECT_EQ(grid->columnCount(), 4);
+
+    set("N_FTab_ICol", "45");
+    set("N_FTab_OCol", "6");
+    EXPECT_EQ(platform.beeps, 2);
+    EXPECT_EQ(grid->columnCount(), 46);
+    set("N_FTab_ICol", "0");
+    set("N_FTab_OCol", "0");
+    EXPECT_EQ(platform.beeps, 3);
+    set("N_FTab_OCol", "2");
+    EXPECT_EQ(grid->columnCount(), 2);
+    EXPECT_EQ(d4()->inputColumns(), 0);
+    EXPECT_EQ(header("L_Outputs").width(), 2 * 34);
+    EXPECT_EQ(platform.beeps, 3);
+}
+
+TEST_F(FunctionTablePage, TheRowCountRule) {
+    set("N_FTab_Rows", "1");
+    EXPECT_EQ(grid->rowCount(), 2);
+    EXPECT_EQ(box(d4(), "N_FTab_Rows")->text(), "1");
+    EXPECT_EQ(platform.beeps, 0);
+    set("N_FTab_Rows", "7");
+    EXPECT_EQ(grid->rowCount(), 7);
+    set("N_FTab_Rows", "75");
+    EXPECT_EQ(platform.beeps, 1);
+    EXPECT_EQ(box(d4(), "N_FTab_Rows")->text(), "50");
+    EXPECT_EQ(grid->rowCount(), 50);
+    set("N_FTab_Rows", "");
+    EXPECT_EQ(grid->rowCount(), 2);
+    EXPECT_EQ(platform.beeps, 1);
+}
+
+TEST_F(FunctionTablePage, TypingEditsTheCurrentCellAndSizesItsColumn) {
+    grid->setCurrentCell(0, 0);
+    type(grid, "HL");
+    EXPECT_EQ(grid->item(0, 0)->text(), "HL");
+    key(grid, Qt::Key_Backspace, Qt::NoModifier, "\b");
+    EXPECT_EQ(grid->item(0, 0)->text(), "H");
+    type(grid, "IGHxy");
+    EXPECT_EQ(d4()->columnWidth(0), 720);
+    EXPECT_EQ(header("L_Inputs").width(), 48);
+    key(grid, Qt::Key_Escape, Qt::NoModifier, "\x1b");
+    EXPECT_EQ(grid->item(0, 0)->text(), QString("HIGHxy") + QChar(27));
+    for (int i = 0; i < 8; ++i)
+        key(grid, Qt::Key_Backspace);
+    EXPECT_EQ(grid->item(0, 0)->text(), "");
+}
+
+TEST_F(FunctionTablePage, EnterMovesRightThenToTheNextRowAndStopsAtTheEnd) {
+    grid->setCurrentCell(0, 0);
+    key(grid, Qt::Key_Return, Qt::NoModifier, "\r");
+    EXPECT_EQ(grid->currentColumn(), 1);
+    key(grid, Qt::Key_Return, Qt::NoModifier, "\r");
+    EXPECT_EQ(grid->currentRow(), 1);
+    EXPECT_EQ(grid->currentColumn(), 0);
+    key(grid, Qt::Key_Enter, Qt::NoModifier, "\r");
+    key(grid, Qt::Key_Enter, Qt::NoModifier, "\r");
+    EXPECT_EQ(grid->currentRow(), 1);
+    EXPECT_EQ(grid->currentColumn(), 1);
+    EXPECT_EQ(grid->item(1, 1), nullptr);
+}
+
+TEST_F(FunctionTablePage, ClipboardKeysOnTheCurrentCell) {
+    grid->setCurrentCell(0, 1);
+    type(grid, "X");
+    key(grid, Qt::Key_X, Qt::ControlModifier, QString(QChar(24)));
+    EXPECT_EQ(platform.clipboard, "X");
+    EXPECT_EQ(grid->item(0, 1)->text(), "");
+    grid->setCurrentCell(1, 0);
+    key(grid, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(grid->item(1, 0)->text(), "X");
+    platform.clipboard = "a longer text";
+    grid->setCurrentCell(1, 1);
+    key(grid, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(d4()->columnWidth(1), 105 * 13 + 90);
+    grid->setCurrentCell(1, 0);
+    type(grid, "Y");
+    key(grid, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(platform.clipboard, "XY");
+    EXPECT_EQ(grid->item(1, 0)->text(), "XY");
+}
+
+namespace {
+
+class ExtraTablePage : public WizardFixture {
+protected:
+    void SetUp() override {
+        start();
+        firstPage("7400", false, false, true);
+        press(d2(), "Weiter");
+        ASSERT_EQ(visiblePages(), QStringList({"Neu_D5"}));
+        grid = d5()->grid();
+    }
+    QTableWidget* grid = nullptr;
+};
+
+} // namespace
+
+TEST_F(ExtraTablePage, GridAndCountBoxAgreeFromTheStart) {
+    EXPECT_EQ(d5()->columnsBox()->text(), "1");
+    EXPECT_EQ(grid->columnCount(), 1);
+    EXPECT_EQ(grid->rowCount(), 2);
+    EXPECT_EQ(d5()->windowTitle(), "");
+    press(d5(), "Weiter");
+    EXPECT_TRUE(sheet("7400").endsWith("'Zusatztabelle:\r\n1,2\r\n\r\n\r\n'Ende\r\n"));
+}
+
+TEST_F(ExtraTablePage, CountRulesAndEditing) {
+    d5()->columnsBox()->setText("3");
+    EXPECT_EQ(grid->columnCount(), 3);
+    EXPECT_EQ(d5()->columnWidth(2), 510);
+    d5()->columnsBox()->setText("51");
+    EXPECT_EQ(platform.beeps, 1);
+    EXPECT_EQ(grid->columnCount(), 3);
+    d5()->columnsBox()->setText("0");
+    EXPECT_EQ(platform.beeps, 2);
+    d5()->rowsBox()->setText("");
+    EXPECT_EQ(grid->rowCount(), 2);
+    EXPECT_EQ(platform.beeps, 2);
+
+    grid->setCurrentCell(0, 2);
+    type(grid, "Pins");
+    key(grid, Qt::Key_C, Qt::ControlModifier);
+    key(grid, Qt::Key_Return, Qt::NoModifier, "\r");
+    EXPECT_EQ(grid->currentRow(), 1);
+    EXPECT_EQ(grid->currentColumn(), 0);
+    key(grid, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(grid->item(1, 0)->text(), "Pins");
+    grid->setCurrentCell(0, 2);
+    key(grid, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(grid->item(0, 2)->text(), "");
+}
+
+TEST_F(ExtraTablePage, AnEntryTheGridDidNotTakeIsNotWritten) {
+    d5()->columnsBox()->setText("2");
+    d5()->rowsBox()->setText("3");
+    d5()->setCell(0, 0, "a");
+    d5()->setCell(2, 1, "b");
+    d5()->columnsBox()->setText("x"); // refused: the grid keeps 2 columns
+    d5()->rowsBox()->setText("1");    // 2 rows, the box still reads 1
+    press(d5(), "Weiter");
+    EXPECT_TRUE(sheet("7400").endsWith("'Zusatztabelle:\r\n2,2\r\na,\r\n,\r\n'Ende\r\n"));
+}
