@@ -55,20 +55,20 @@ Information::Information(bool german, const QString& lineBreak) : QDialog(nullpt
     note->setReadOnly(true);
     note->setFrameShape(QFrame::NoFrame);
     note->viewport()->setAutoFillBackground(false);
-    tw.place(note, 240, 1260, 5160, 1680);
+    tw.place(note, 240, 1260, 5160, 2040);
 
-    tw.place(line(this), 240, 3000, 5160, 30);
-    tw.place(label(this, "Label1", QString::fromUtf8(maker::kCreditLine), serif(10)), 240, 3120,
+    tw.place(line(this), 240, 3360, 5160, 30);
+    tw.place(label(this, "Label1", QString::fromUtf8(maker::kCreditLine), serif(10)), 240, 3480,
              5160, 270);
-    tw.place(label(this, "Label2", QString::fromUtf8(maker::kContactAddress), serif(10)), 240, 3420,
+    tw.place(label(this, "Label2", QString::fromUtf8(maker::kContactAddress), serif(10)), 240, 3780,
              5160, 270);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    tw.place(ok, 4080, 3840, 1320, 375);
+    tw.place(ok, 4080, 4200, 1320, 375);
     connect(ok, &QPushButton::clicked, this, &QDialog::close);
-    setFixedSize(tw.toPxX(5640), tw.toPxY(4380));
+    setFixedSize(tw.toPxX(5640), tw.toPxY(4740));
 
     // The load: version line, then title and note by language.
     findChild<QLabel*>(QStringLiteral("lblVersion"))->setText(versionLine());
