@@ -15,6 +15,8 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include <cmath>
+
 namespace pinatlas {
 
 namespace {
@@ -290,8 +292,13 @@ QImage DatasheetView::renderWhole(double scale) {
     m_hScroll->setValue(0);
     m_vScroll->setValue(0);
     if (m_hasContent) {
-        arrange(fullFrameWidth(m_content) + kFrameWidthAllowance,
-                fullFrameHeight(m_content) + kScrollBarSize);
+        const int width = fullFrameWidth(m_content);
+        const int height = fullFrameHeight(m_content);
+        arrange(width + kFrameWidthAllowance, height + kScrollBarSize);
+        // Whole pixels, rounded up, so that nothing is cut off at the edges.
+        const Twips tw = Twips::of(m_host);
+        m_frame->resize(int(std::ceil(width / tw.perPixelX())),
+                        int(std::ceil(height / tw.perPixelY())));
         SetScrollRanges();
         PlaceDatasheet();
     }
