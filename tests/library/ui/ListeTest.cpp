@@ -7,6 +7,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QToolTip>
 
@@ -333,4 +334,33 @@ TEST_F(Liste, AFileWithoutTheTxtEndingIsListedButCannotBeLoaded) {
     EXPECT_EQ(column(0), QStringList({"re"}));
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_EQ(platform.boxes[0].text, message("D", "x/re.txt"));
+}
+
+TEST_F(Liste, TheCommentOfTheCurrentLanguageGoesToDokuAndAFailedReadClearsIt) {
+    library("D");
+    // Read past its pin names before the defect shows: the comment box is
+    // cleared although the title stays.
+    dir.write("74xx/7401.txt", sheet("a", "b").replace("'Ende\r\n", "'Funktionstabelle:\r\n"));
+    startHaupt();
+    auto* doku = haupt->findChild<QPlainTextEdit*>("Doku");
+    ASSERT_NE(doku, nullptr);
+    EXPECT_EQ(doku->toPlainText(), "Deutsch");
+    EXPECT_FALSE(doku->isHidden());
+    action("Englisch")->trigger();
+    EXPECT_EQ(doku->toPlainText(), "English");
+
+    // A defect in the pin count leaves the earlier comment alone.
+    dir.write("74xx/7400.txt", sheet("a", "b", 41));
+    platform.answer(MsgAnswer::Ignore);
+    liste()->setCurrentCell(1, 0);
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(doku->toPlainText(), "English");
+
+    platform.answer(MsgAnswer::Ignore);
+    liste()->setCurrentCell(2, 0);
+    ASSERT_EQ(platform.boxes.size(), 2u);
+    EXPECT_EQ(platform.boxes[1].text, message("E", "74xx/7401.txt"));
+    EXPECT_TRUE(doku->isHidden());
+    EXPECT_EQ(doku->toPlainText(), "");
+    EXPECT_EQ(info(), "74LS00:  Quad NAND, LS family");
 }
