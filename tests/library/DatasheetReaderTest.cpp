@@ -337,8 +337,8 @@ TEST(DatasheetReader, WrittenSheetsReadBackUnchanged) {
             s += alphabet[int(rng.bounded(alphabet.size()))];
         return s;
     };
-    // Cells must not begin with a blank, a quote or an apostrophe-free comma:
-    // list input cannot give those back.
+    // List input skips blanks before a cell, so no cell may begin with one;
+    // the alphabet holds neither comma nor double quote.
     auto cell = [&] {
         QString s = text(6);
         while (s.startsWith(u' '))

@@ -13,9 +13,9 @@ using namespace pinatlas;
 
 namespace {
 
-// The selection sort exactly as the list was first described: N passes over a
-// table whose used rows are overwritten with markers. Slow on purpose; the
-// real sort must give the same rows.
+// The selection sort the list was designed around: N passes over a table
+// whose used rows are overwritten with markers. Slow on purpose; the real
+// sort must give the same rows.
 std::vector<IcRow> literalSelectionSort(std::vector<IcEntry> table, IcSort sort,
                                         const QString& language) {
     const bool german = language == QLatin1String("D");
