@@ -114,7 +114,8 @@ void DatasheetView::arrange(int width, int listHeight) {
     const Twips tw = Twips::of(m_host);
     // A list height that cannot be set leaves the list as it is; the frame
     // then goes on from the list's present height.
-    const QWidget* liste = m_host->findChild<QWidget*>(QStringLiteral("Liste"));
+    const QWidget* liste =
+        m_host->findChild<QWidget*>(QStringLiteral("Liste"), Qt::FindDirectChildrenOnly);
     const PreviousGeometry previous{liste ? tw.toTwipsY(liste->height()) : 0,
                                     tw.toTwipsY(m_frame->height()), tw.toTwipsX(m_frame->width())};
     const WindowArrangement a =

@@ -31,7 +31,9 @@ public:
         painter->setFont(option.font);
         painter->setPen(option.palette.color(QPalette::Text));
         const auto alignment = index.data(Qt::TextAlignmentRole).value<Qt::Alignment>();
-        painter->drawText(option.rect.adjusted(kCellMargin, 0, -kCellMargin, 0),
+        // The label column's longest German text needs every pixel of it.
+        const int margin = alignment & Qt::AlignLeft ? 0 : kCellMargin;
+        painter->drawText(option.rect.adjusted(margin, 0, -margin, 0),
                           int(alignment | Qt::TextSingleLine), index.data().toString());
         painter->restore();
     }

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -264,6 +265,22 @@ TEST_F(DrawingArea, DraggingAThumbMovesTheDrawingAtOnce) {
     EXPECT_EQ(child("PinsL")->x(), tw.toPxX(120 - 45));
     vScroll()->setSliderDown(false);
     hScroll()->setSliderDown(false);
+}
+
+TEST_F(DrawingArea, TheWheelOverTheDrawingScrollsIt) {
+    show(largestSheet());
+    const QPoint inFrame(20, 20);
+    QWheelEvent down(inFrame, view->frame()->mapToGlobal(inFrame), {}, {0, -120}, Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view->frame(), &down);
+    EXPECT_GT(vScroll()->value(), 0);
+    EXPECT_EQ(at("PinsL").y(), 360 - vScroll()->value());
+    // A grid leaves the wheel to the drawing around it and never scrolls inside.
+    auto* funktion = child<TableGrid>("Funktion");
+    down.setAccepted(true);
+    QApplication::sendEvent(funktion->viewport(), &down);
+    EXPECT_FALSE(down.isAccepted());
+    EXPECT_EQ(funktion->verticalScrollBar()->value(), 0);
 }
 
 TEST_F(DrawingArea, TheLargestSheetScrollsToEveryCorner) {
