@@ -147,15 +147,3 @@ TEST(PlaceDatasheet, StacksTheVisibleElementsInOrder) {
     EXPECT_EQ(q.daten, (TwipPoint{120, below}));
     EXPECT_EQ(q.zusatz.y, below + 2240 + 240);
 }
-
-TEST(PlaceDatasheet, ScrollPositionsShiftTheOrigin) {
-    const SheetDisplay d = prepareSheetDisplay(exampleSheet(), 0, "E");
-    const DatasheetPlacement zero = PlaceDatasheet(d.content, 0, 0, 15);
-    const DatasheetPlacement one = PlaceDatasheet(d.content, 1, 1, 15);
-    EXPECT_EQ(one.package.pinsL, (TwipPoint{119, 359}));
-    EXPECT_EQ(one.funktion.x, zero.funktion.x - 1);
-    EXPECT_EQ(one.daten.y, zero.daten.y - 1);
-    const DatasheetPlacement far = PlaceDatasheet(d.content, 40000, 40000, 15);
-    EXPECT_EQ(far.daten.y, zero.daten.y - 40000);
-    EXPECT_EQ(far.package.outline[0].x1, zero.package.outline[0].x1 - 40000);
-}
