@@ -40,6 +40,7 @@ void PinTextBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setPen(palette().color(QPalette::WindowText));
     const double pitch = kPinPitch / Twips::of(this).perPixelY();
+    const QFontMetrics metrics(font());
     for (int i = 0; i < m_lines.size(); ++i) {
         const int top = qRound(i * pitch);
         const int bottom = qRound((i + 1) * pitch);
@@ -48,7 +49,19 @@ void PinTextBox::paintEvent(QPaintEvent*) {
             line.setRight(line.right() - kTextMargin);
         else
             line.setLeft(kTextMargin);
-        p.drawText(line, int(m_alignment | Qt::AlignVCenter | Qt::TextSingleLine), m_lines[i]);
+        const int flags = int(m_alignment | Qt::AlignVCenter | Qt::TextSingleLine);
+        const int advance = metrics.horizontalAdvance(m_lines[i]);
+        if (advance <= line.width()) {
+            p.drawText(line, flags, m_lines[i]);
+            continue;
+        }
+        // A name wider than its box is narrowed to fit rather than cut, so
+        // that it stays whole and keeps its place next to the stub.
+        p.save();
+        p.translate(line.left(), 0);
+        p.scale(double(line.width()) / advance, 1.0);
+        p.drawText(QRectF(0, line.top(), advance, line.height()), flags, m_lines[i]);
+        p.restore();
     }
 }
 

@@ -7,8 +7,9 @@ namespace pinatlas {
 
 // A read-only, borderless multi-line box of pin names or numbers. Its lines
 // stand at a fixed pitch of 240 twips whatever the font's own line spacing, so
-// that line k stays level with stub k; a line too long for the box is cut,
-// never wrapped, and so never pushes the following lines off their stubs.
+// that line k stays level with stub k; a line too long for the box is drawn
+// narrower, never wrapped, and so never pushes the following lines off their
+// stubs.
 class PinTextBox : public QWidget {
     Q_OBJECT
 public:
