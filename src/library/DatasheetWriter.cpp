@@ -57,6 +57,40 @@ bool appendRows(QString& out, const CellTable& table, TableKind kind,
 
 } // namespace
 
+std::optional<QChar> foreignCharacter(const SheetContent& c) {
+    std::optional<QChar> found;
+    auto check = [&found](const QString& text) {
+        if (found || isCp1252(text))
+            return;
+        for (const QChar ch : text)
+            if (!isCp1252(QStringView(&ch, 1))) {
+                found = ch;
+                return;
+            }
+    };
+    auto checkTable = [&check](const CellTable& t) {
+        for (int row = 1; row <= t.rows(); ++row)
+            for (int column = 1; column <= t.columns(); ++column)
+                check(t.at(column, row));
+    };
+    check(c.descriptionDe);
+    check(c.descriptionEn);
+    check(c.outputType);
+    for (const QString& name : c.pinNames.mid(0, c.pinCount))
+        check(name);
+    if (c.withComments) {
+        check(c.commentDe);
+        check(c.commentEn);
+    }
+    if (c.withFunctionTable)
+        checkTable(c.functionCells);
+    if (c.dataTable)
+        checkTable(*c.dataTable);
+    if (c.withExtraTable)
+        checkTable(c.extraCells);
+    return found;
+}
+
 std::optional<QString> encodeCell(const QString& cell) {
     if (!needsQuotes(cell))
         return cell;

@@ -51,6 +51,10 @@ struct EncodedSheet {
 // The bytes of the datasheet file, CR LF after every line.
 EncodedSheet encodeDatasheet(const SheetContent& content);
 
+// The first character of what would be written that the code page of the files
+// has no byte for; it would reach the file as '?'.
+std::optional<QChar> foreignCharacter(const SheetContent& content);
+
 // A cell as it stands in a table row; empty when it cannot be written.
 std::optional<QString> encodeCell(const QString& cell);
 

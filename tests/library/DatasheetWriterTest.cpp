@@ -232,3 +232,17 @@ TEST(ChangedFiles, AFullListRecordsNothingMoreAndNeverOverflows) {
     EXPECT_EQ(files.size(), 1001);
     EXPECT_EQ(files.last(), "/p/1000.txt");
 }
+
+TEST(DatasheetWriter, FindsACharacterTheCodePageCannotHold) {
+    SheetContent c = hc00();
+    EXPECT_FALSE(foreignCharacter(c).has_value());
+    c.descriptionDe = QString::fromUtf8("Gehäuse € – ok");
+    EXPECT_FALSE(foreignCharacter(c).has_value());
+    c.pinNames[13] = QString::fromUtf8("V→CC");
+    EXPECT_EQ(foreignCharacter(c), QChar(0x2192));
+    c.pinNames[13] = "VCC";
+    c.extraCells.at(2, 2) = QString::fromUtf8("Ω");
+    EXPECT_EQ(foreignCharacter(c), QChar(0x03A9));
+    c.withExtraTable = false; // a table that is not written does not count
+    EXPECT_FALSE(foreignCharacter(c).has_value());
+}

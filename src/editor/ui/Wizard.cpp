@@ -258,6 +258,22 @@ void Wizard::Datenblatt_speichern() {
     if (options.extraTable)
         content.extraCells = d5().cells();
 
+    if (const auto foreign = foreignCharacter(content)) {
+        const QString code =
+            QStringLiteral("U+%1").arg(foreign->unicode(), 4, 16, QLatin1Char('0')).toUpper();
+        tell(MsgIcon::Exclamation,
+             QStringLiteral("Das Zeichen \"%1\" (%2) kennt der Zeichensatz der Datenblätter "
+                            "nicht; es käme als ? in die Datei. Bitte ersetzen Sie es.")
+                 .arg(*foreign)
+                 .arg(code),
+             QStringLiteral("The character \"%1\" (%2) is not in the character set of the "
+                            "datasheets; it would reach the file as ?. Please replace it.")
+                 .arg(*foreign)
+                 .arg(code));
+        showPage(returnTo);
+        return;
+    }
+
     const EncodedSheet encoded = encodeDatasheet(content);
     if (encoded.unwritable) {
         const UnwritableCell& bad = *encoded.unwritable;

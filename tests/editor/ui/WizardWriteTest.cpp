@@ -179,6 +179,17 @@ TEST_F(WizardWrite, ACellTheFileCannotHoldIsShownAndNothingIsWritten) {
         sheet("7400").contains("'Funktionstabelle:\r\n 2 ,2,1\r\n\"a,b\",\r\n,\x93quoted\x94\r\n"));
 }
 
+TEST_F(WizardWrite, ACharacterTheFileCannotHoldIsNamedBeforeAnythingIsWritten) {
+    start("E");
+    firstPage("7400", false, false, false);
+    d2()->rightBox(1)->setText(QString::fromUtf8("V→CC"));
+    press(d2(), "Weiter");
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_TRUE(platform.boxes[0].text.contains("U+2192"));
+    EXPECT_FALSE(dir.exists("74xx/7400.txt"));
+    EXPECT_EQ(visiblePages(), QStringList({"Neu_D2"}));
+}
+
 TEST_F(WizardWrite, EditingNeedsASelectedSheet) {
     for (const char* language : {"E", "D"}) {
         haupt.reset();
