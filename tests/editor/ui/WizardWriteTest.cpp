@@ -276,9 +276,10 @@ TEST_F(WizardWrite, AnUnreadableSheetGivesAMessageInsteadOfHalfFilledPages) {
     dir.write("74xx/wide.txt", "W\r\nW\r\n2\r\n\r\nA\r\nY\r\n'Zusatztabelle:\r\n60,2\r\n" +
                                    QByteArray(59, ',') + "\r\n" + QByteArray(59, ',') +
                                    "\r\n'Ende\r\n");
+    dir.write("74xx/odd.txt", "O\r\nO\r\n3\r\n\r\nA\r\nB\r\nC\r\n'Ende\r\n");
     start("E");
     // The list shows only readable sheets; select the type as the list would.
-    for (const char* type : {"short", "wide", "gone"}) {
+    for (const char* type : {"short", "wide", "gone", "odd"}) {
         SCOPED_TRACE(type);
         platform.boxes.clear();
         haupt->liste()->setRowCount(1);
