@@ -5,9 +5,13 @@
 #include "platform/ui/Fonts.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QTextStream>
 
 #include <cstdio>
+
+#include <unistd.h>
 
 namespace {
 
@@ -28,6 +32,17 @@ int main(int argc, char* argv[]) {
     // needs no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt wants a private runtime directory even offscreen; without one it
+    // warns on every run, which would mix into the tool's own output.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QByteArray dir =
+            QDir::tempPath().toLocal8Bit() + "/pinatlas-tool-" + QByteArray::number(uint(getuid()));
+        if (QDir().mkpath(QString::fromLocal8Bit(dir)) &&
+            QFile::setPermissions(QString::fromLocal8Bit(dir), QFileDevice::ReadOwner |
+                                                                   QFileDevice::WriteOwner |
+                                                                   QFileDevice::ExeOwner))
+            qputenv("XDG_RUNTIME_DIR", dir);
+    }
     QApplication app(argc, argv);
     pinatlas::installDesktopFonts();
     QStringList args = app.arguments().mid(1);
