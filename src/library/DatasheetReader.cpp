@@ -195,8 +195,15 @@ ReadResult readDatasheetFile(const QString& path, const QString& type) {
                             .arg(kMaxDatasheetBytes / (1024 * 1024));
         return result;
     }
-    // Read one byte beyond the limit: the size of a special file may be unknown.
-    const QByteArray bytes = f.read(kMaxDatasheetBytes + 1);
+    // Asking for the limit would allocate it on every load: read what the file
+    // says it holds, then on in small steps, since a special file may say 0.
+    QByteArray bytes = f.read(f.size() + 1);
+    while (!f.atEnd() && bytes.size() <= kMaxDatasheetBytes) {
+        const QByteArray more = f.read(64 * 1024);
+        if (more.isEmpty())
+            break;
+        bytes += more;
+    }
     if (bytes.size() > kMaxDatasheetBytes) {
         result.defect = QStringLiteral("the file is larger than %1 MiB, far beyond any datasheet")
                             .arg(kMaxDatasheetBytes / (1024 * 1024));
