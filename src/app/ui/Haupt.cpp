@@ -182,11 +182,12 @@ void Haupt::Initialisieren() {
     m_settings.changedCount = 0;
     m_settings.changedFiles.clear();
 
-    // Arrange for the whole screen; the resize that follows fits the window.
+    // Arranged for the whole screen, as a maximized window has it; the next
+    // resize fits the layout to the window itself.
     if (QScreen* screen = this->screen()) {
         const Twips tw = Twips::of(this);
         const QSize size = screen->size();
-        m_view->arrange(tw.toTwipsX(size.width()), tw.toTwipsY(size.height()) - 1300);
+        arrange(tw.toTwipsX(size.width()), tw.toTwipsY(size.height()) - 1300);
     }
 
     m_settings.lineBreak = QStringLiteral("\r\n");
@@ -309,16 +310,19 @@ void Haupt::resizeEvent(QResizeEvent* event) {
     Form_Resize();
 }
 
+void Haupt::arrange(int width, int listHeight) {
+    if (listHeight >= 0)
+        Twips::of(this).place(m_liste, kListeLeft, kListeTop, kListeWidth, listHeight);
+    m_view->arrange(width, listHeight);
+}
+
 void Haupt::Form_Resize() {
     if (!m_view)
         return;
     const Twips tw = Twips::of(this);
     const int width = tw.toTwipsX(m_client->width());
     const int height = tw.toTwipsY(m_client->height());
-    const int listHeight = height - kListeTop;
-    if (listHeight >= 0)
-        tw.place(m_liste, kListeLeft, kListeTop, kListeWidth, listHeight);
-    m_view->arrange(width, listHeight);
+    arrange(width, height - kListeTop);
     if (isVisible())
         Datenblatt_laden();
 }

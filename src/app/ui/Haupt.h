@@ -77,6 +77,8 @@ private:
     void onDirectoryChosen();
     void onErststartAccepted();
     void Form_Resize();
+    // ArrangeWindow: the list's height and the drawing area, in twips.
+    void arrange(int width, int listHeight);
 
     Settings& m_settings;
     Platform& m_platform;
