@@ -1,5 +1,7 @@
 #include "editor/ui/PageWindow.h"
 
+#include "platform/ui/Fonts.h"
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -49,6 +51,7 @@ QLabel* PageWindow::addLabel(const char* name, const QString& text, int left, in
 void PageWindow::showPage() {
     if (!m_shownBefore) {
         m_shownBefore = true;
+        fitCaptionsToWidth(this);
         const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
         if (screen) {
             QRect frame(QPoint(), size());

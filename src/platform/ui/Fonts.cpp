@@ -1,7 +1,10 @@
 #include "platform/ui/Fonts.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFont>
+#include <QFontMetrics>
+#include <QLabel>
 
 namespace pinatlas {
 
@@ -15,6 +18,37 @@ void installDesktopFonts() {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(8.25);
     QApplication::setFont(font);
+}
+
+} // namespace pinatlas
+
+namespace pinatlas {
+
+void fitCaptionsToWidth(QWidget* window) {
+    constexpr double kSmallest = 6.5;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        QString text;
+        int chrome = 0;
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            if (label->wordWrap() || label->textFormat() == Qt::RichText)
+                continue;
+            text = label->text();
+            chrome = 2 * label->margin() + 2 * label->frameWidth();
+        } else if (auto* box = qobject_cast<QCheckBox*>(w)) {
+            text = box->text();
+            chrome = box->sizeHint().width() - box->fontMetrics().horizontalAdvance(text);
+        } else {
+            continue;
+        }
+        if (text.isEmpty() || text.contains(u'\n'))
+            continue;
+        QFont font = w->font();
+        while (font.pointSizeF() > kSmallest &&
+               QFontMetrics(font).horizontalAdvance(text) + chrome > w->width())
+            font.setPointSizeF(font.pointSizeF() - 0.25);
+        if (font != w->font())
+            w->setFont(font);
+    }
 }
 
 } // namespace pinatlas

@@ -8,3 +8,14 @@ namespace pinatlas {
 void installDesktopFonts();
 
 } // namespace pinatlas
+
+class QWidget;
+
+namespace pinatlas {
+
+// The windows' fixed widths were made for narrower fonts: a label or check
+// box whose caption does not fit gets a slightly smaller font instead of a
+// cut-off caption.
+void fitCaptionsToWidth(QWidget* window);
+
+} // namespace pinatlas
