@@ -7,7 +7,6 @@
 #include <QRandomGenerator>
 
 #include <cmath>
-#include <variant>
 
 using namespace pinatlas;
 
@@ -23,24 +22,16 @@ std::vector<IcRow> literalSelectionSort(std::vector<IcEntry> table, IcSort sort,
     const size_t n = table.size();
     for (size_t a = 0; a < n; ++a) {
         std::optional<size_t> best;
-        if (sort == IcSort::ByType) {
-            double min = 999999999.0;
-            for (size_t b = 0; b < n; ++b) {
-                const double key = typeKey(table[b].fileName);
-                if (key < min) {
-                    min = key;
-                    best = b;
-                }
-            }
-        } else {
-            QString min = QString(10, QChar(0x00FC));
-            for (size_t b = 0; b < n; ++b) {
-                const QString& d = german ? table[b].descriptionDe : table[b].descriptionEn;
-                const QString key = d.size() > 4 ? d.left(d.size() - 4) : QString();
-                if (key < min) {
-                    min = key;
-                    best = b;
-                }
+        double minType = 999999999.0;
+        QString minText(10, QChar(0x00FC));
+        for (size_t b = 0; b < n; ++b) {
+            const QString& d = german ? table[b].descriptionDe : table[b].descriptionEn;
+            const double type = typeKey(table[b].fileName);
+            const QString text = d.size() > 4 ? d.left(d.size() - 4) : QString();
+            if (sort == IcSort::ByType ? type < minType : text < minText) {
+                minType = type;
+                minText = text;
+                best = b;
             }
         }
         if (!best)
@@ -57,14 +48,6 @@ std::vector<IcRow> literalSelectionSort(std::vector<IcEntry> table, IcSort sort,
     return grid;
 }
 
-std::vector<IcEntry> entries(std::initializer_list<std::pair<const char*, const char*>> list) {
-    std::vector<IcEntry> out;
-    for (const auto& [name, description] : list)
-        out.push_back({QString::fromUtf8(name), QString::fromUtf8(description),
-                       QString::fromUtf8(description), QStringLiteral("14")});
-    return out;
-}
-
 QStringList types(const std::vector<IcRow>& rows) {
     QStringList out;
     for (const IcRow& r : rows)
@@ -75,72 +58,44 @@ QStringList types(const std::vector<IcRow>& rows) {
 } // namespace
 
 TEST(IcList, TypeKeyReadsTheLeadingNumberOfTheName) {
-    EXPECT_EQ(typeKey("7400.txt"), 7400);
-    EXPECT_EQ(typeKey("74138.txt"), 74138);
-    EXPECT_EQ(typeKey("74LS00.txt"), 74);
-    EXPECT_EQ(typeKey("CD4011.txt"), 0);
-    EXPECT_EQ(typeKey(" 12.txt"), 12);
-    EXPECT_EQ(typeKey("1 2\t3\n4.txt"), 1234); // blanks, tabs, line feeds anywhere
-    EXPECT_EQ(typeKey("1e3x.txt"), 1000);
-    EXPECT_EQ(typeKey("2D2.txt"), 200);
-    EXPECT_EQ(typeKey("-5.txt"), -5);
-    EXPECT_EQ(typeKey("+.5e1.txt"), 5);
-    EXPECT_EQ(typeKey("1.2.3.txt"), 1.2);
-    EXPECT_EQ(typeKey("1e.txt"), 1);
-    EXPECT_EQ(typeKey("1e-.txt"), 1);
-    EXPECT_EQ(typeKey("-.txt"), 0);
-    EXPECT_EQ(typeKey(".txt"), 0);
-    EXPECT_EQ(typeKey("abc"), 0);
-    EXPECT_EQ(typeKey(" 9999999999999"), 999999999); // the used-row marker
+    // " 9999999999999" is the marker of a used row.
+    const std::pair<const char*, double> keys[] = {
+        {"7400.txt", 7400}, {"74138.txt", 74138}, {"74LS00.txt", 74},
+        {"CD4011.txt", 0},  {" 12.txt", 12},      {"1 2\t3\n4.txt", 1234},
+        {"1e3x.txt", 1000}, {"2D2.txt", 200},     {"-5.txt", -5},
+        {"+.5e1.txt", 5},   {"1.2.3.txt", 1.2},   {"1e.txt", 1},
+        {"1e-.txt", 1},     {"-.txt", 0},         {".txt", 0},
+        {"abc", 0},         {"1e-999.txt", 0},    {" 9999999999999", 999999999}};
+    for (const auto& [name, key] : keys)
+        EXPECT_EQ(typeKey(name), key) << name;
+    EXPECT_EQ(typeKey(QString(34, u'0') + "7.txt"), 7);
     EXPECT_TRUE(std::isinf(typeKey("1e999.txt")));
-    EXPECT_EQ(typeKey("1e-999.txt"), 0);
-    EXPECT_EQ(typeKey("00000000000000000000000000000000007.txt"), 7);
     EXPECT_EQ(leadingNumber(u"12³4"), 12);
 }
 
-TEST(IcList, DescriptionKeyDropsTheLastFourCharacters) {
-    EXPECT_EQ(descriptionKey("Quad 2-input NAND"), "Quad 2-input ");
-    EXPECT_EQ(descriptionKey("Quad 2-input NOR"), "Quad 2-input");
-    EXPECT_EQ(descriptionKey("abcd"), "");
-    EXPECT_EQ(descriptionKey("abc"), "");
-    EXPECT_EQ(descriptionKey(QString(14, QChar(0xFC))), descriptionSentinel());
-}
-
 TEST(IcList, SortsByTypeNumericallyAndStably) {
-    const auto rows = sortIcList(entries({{"7402.txt", "a"},
-                                          {"74138.txt", "b"},
-                                          {"74LS00.txt", "c"},
-                                          {"7400.txt", "d"},
-                                          {"CD4011.txt", "e"},
-                                          {"74HC00.txt", "f"},
-                                          {"999999999.txt", "g"},
-                                          {"1e9.txt", "h"},
-                                          {"999999998.txt", "i"}}),
-                                 IcSort::ByType, "E");
-    EXPECT_EQ(types(rows),
+    std::vector<IcEntry> list;
+    for (const char* name :
+         {"7402", "74138", "74LS00", "7400", "CD4011", "74HC00", "999999999", "1e9", "999999998"})
+        list.push_back({name + QStringLiteral(".txt"), "d", "e", "14"});
+    EXPECT_EQ(types(sortIcList(list, IcSort::ByType, "E")),
               QStringList({"CD4011", "74LS00", "74HC00", "7400", "7402", "74138", "999999998"}));
-    EXPECT_EQ(rows[0], (IcRow{"CD4011", "e", "14"}));
 }
 
 TEST(IcList, SortsByDescriptionByCharacterCode) {
-    std::vector<IcEntry> list{
-        {"a.txt", "x", "Quad 2-input NAND", "14"},
-        {"b.txt", "x", "Quad 2-input NOR", "14"},
-        {"c.txt", "x", "hex buffer", "14"},
-        {"d.txt", "x", "Hex inverter", "14"},
-        {"e.txt", "x", "\u00e4nder", "14"},
-        {"f.txt", "x", "\u00ffberall", "16"},
-        {"g.txt", "x", "\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc0123", "1"},
-        {"h.txt", "x", "\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc\u00fc0123", "1"},
-        {"i.txt", "x", "\u20ac sign", "2"},
-        {"j.txt", "x", "zzz", "3"}};
-    const auto rows = sortIcList(list, IcSort::ByDescription, "E");
+    std::vector<IcEntry> list;
+    for (const char* description :
+         {"Quad 2-input NAND", "Quad 2-input NOR", "hex buffer", "Hex inverter", "änder", "ÿberall",
+          "üüüüüüüüüü0123", "üüüüüüüüü0123", "€ sign", "zzz"})
+        list.push_back({QChar(char16_t(u'a' + list.size())) + QStringLiteral(".txt"), "x",
+                        QString::fromUtf8(description), "14"});
     // A description of four characters or fewer has the empty key; NOR before
     // NAND because the keys drop four characters; uppercase first; ASCII before
     // accented letters; ten u-umlauts, y-diaeresis and the euro sign are at or
     // above the sentinel and so are not listed.
+    const auto rows = sortIcList(list, IcSort::ByDescription, "E");
     EXPECT_EQ(types(rows), QStringList({"j", "d", "b", "a", "c", "e", "h"}));
-    EXPECT_EQ(rows[2].description, "Quad 2-input NOR");
+    EXPECT_EQ(rows[2], (IcRow{"b", "Quad 2-input NOR", "14"}));
 
     // The German column decides in German, and is shown.
     list[0].descriptionDe = "zzzzzz";
@@ -198,7 +153,7 @@ TEST(IcList, PlainDirectoryNamesStayBelowTheProgramDirectory) {
     EXPECT_FALSE(isPlainDirectoryName(QString(QChar(0))));
 }
 
-TEST(IcList, ScanReadsTheHeadsOfOrdinaryFilesInNameOrder) {
+TEST(IcList, ScanReadsTheHeadsOfOrdinaryFilesInNameOrderAndStopsAtABadOne) {
     test::TempDir dir;
     const QString lib = dir.mkdir("lib");
     dir.write("lib/7402.txt", "Vier NOR\r\nQuad NOR\r\n 14 \r\nTP (totem pole)\r\n");
@@ -206,7 +161,7 @@ TEST(IcList, ScanReadsTheHeadsOfOrdinaryFilesInNameOrder) {
     dir.write("lib/readme", "one\ntwo\n\"3,x\"\n"); // LF only, a quoted field
     dir.write("lib/.hidden.txt", "x");              // hidden: never read
     dir.mkdir("lib/sub.txt");                       // directories are not listed
-    const DirectoryScan scan = scanIcDirectory(lib);
+    DirectoryScan scan = scanIcDirectory(lib);
     ASSERT_FALSE(scan.failed()) << scan.failedFile.toStdString();
     ASSERT_EQ(scan.entries.size(), 3u);
     EXPECT_EQ(scan.entries[0],
@@ -216,18 +171,13 @@ TEST(IcList, ScanReadsTheHeadsOfOrdinaryFilesInNameOrder) {
     EXPECT_EQ(scan.entries[2], (IcEntry{"readme", "one", "two", "3,x"}));
     EXPECT_EQ(types(sortIcList(scan.entries, IcSort::ByType, "E")),
               QStringList({"re", "7400", "7402"}));
-}
 
-TEST(IcList, ScanStopsAtTheFirstFileWithoutAThirdLine) {
-    test::TempDir dir;
-    const QString lib = dir.mkdir("lib");
-    dir.write("lib/a.txt", "1\r\n2\r\n3\r\n");
+    // Without a third line.
     dir.write("lib/b.txt", "1\r\n2\r\n");
     dir.write("lib/c.txt", "");
-    DirectoryScan scan = scanIcDirectory(lib);
+    scan = scanIcDirectory(lib);
     EXPECT_EQ(scan.failedFile, "b.txt");
-    EXPECT_EQ(scan.entries.size(), 1u);
-
+    EXPECT_EQ(scan.entries.size(), 2u);
     dir.write("lib/b.txt", "1\r\n2\r\n\"unclosed\r\n");
     EXPECT_EQ(scanIcDirectory(lib).failedFile, "b.txt");
     dir.write("lib/b.txt", "1\r\n2\r\n\r\n"); // an empty third field is a field
@@ -235,34 +185,25 @@ TEST(IcList, ScanStopsAtTheFirstFileWithoutAThirdLine) {
     EXPECT_TRUE(scanIcDirectory(dir.path() + "missing/").entries.empty());
 }
 
-TEST(IcList, HeadsAcrossHugeLinesAreFoundWithoutReadingEverything) {
+TEST(IcList, HugeLinesAndAThousandFilesAreReadWhole) {
     test::TempDir dir;
     const QString lib = dir.mkdir("lib");
     // The head spans several of the reader's chunks; the CR LF falls on a
     // chunk border in one of the cases.
     for (int size : {16 * 1024 - 1, 16 * 1024, 3 * 1024 * 1024}) {
-        QByteArray bytes(size, 'd');
-        bytes += "\r\nEnglish\r\n  16  ,rest\r\n";
-        dir.write("lib/big.txt", bytes);
-        const auto entry = readIcHead(lib + "big.txt", "big.txt");
-        ASSERT_TRUE(entry) << size;
-        EXPECT_EQ(entry->descriptionDe.size(), size);
-        EXPECT_EQ(entry->descriptionEn, "English");
-        EXPECT_EQ(entry->pinField, "16  ");
+        dir.write("lib/big.txt", QByteArray(size, 'd') + "\r\nEnglish\r\n  16  ,rest\r\n");
+        EXPECT_EQ(readIcHead(lib + "big.txt", "big.txt"),
+                  (IcEntry{"big.txt", QString(size, u'd'), "English", "16  "}));
     }
-}
-
-TEST(IcList, DirectoriesOfAThousandAndMoreFilesAreListedWhole) {
-    test::TempDir dir;
-    const QString lib = dir.mkdir("lib");
     for (int k = 1; k <= 1005; ++k)
-        dir.write(QStringLiteral("lib/%1.txt").arg(2000 - k),
-                  QStringLiteral("d%1\r\ne\r\n14\r\n").arg(k).toLatin1());
+        dir.write(QStringLiteral("lib/%1.txt").arg(2000 - k), "d\r\ne\r\n14\r\n");
+    dir.write("lib/big.txt", "d\r\ne\r\n14\r\n");
     const DirectoryScan scan = scanIcDirectory(lib);
     ASSERT_FALSE(scan.failed());
     const auto rows = sortIcList(scan.entries, IcSort::ByType, "E");
-    ASSERT_EQ(rows.size(), 1005u);
-    EXPECT_EQ(rows.front().type, "995");
+    ASSERT_EQ(rows.size(), 1006u);
+    EXPECT_EQ(rows.front().type, "big");
+    EXPECT_EQ(rows[1].type, "995");
     EXPECT_EQ(rows.back().type, "1999");
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 using namespace pinatlas;
 
 TEST(Cp1252, EveryByteDecodesAndEncodesBack) {
@@ -22,67 +24,40 @@ TEST(Cp1252, EveryByteDecodesAndEncodesBack) {
 }
 
 TEST(TextInput, WholeLinesEndAtCrLfLoneCrAndLoneLf) {
-    TextInput in("a\r\nb\rc\nd");
-    EXPECT_EQ(in.readLine(), QString("a"));
-    EXPECT_EQ(in.readLine(), QString("b"));
-    EXPECT_EQ(in.readLine(), QString("c"));
-    EXPECT_EQ(in.lineNumber(), 4);
+    TextInput in("a\r\nb\rc\n\r\nd\r\n"); // the last line end starts no line
+    for (const char* line : {"a", "b", "c", ""})
+        EXPECT_EQ(in.readLine(), QString(line));
+    EXPECT_EQ(in.lineNumber(), 5);
     EXPECT_EQ(in.readLine(), QString("d"));
     EXPECT_EQ(in.readLine(), std::nullopt);
 }
 
-TEST(TextInput, EmptyLinesAreLinesButTheEndIsNot) {
-    TextInput in("\r\n\r\n");
-    EXPECT_EQ(in.readLine(), QString(""));
-    EXPECT_EQ(in.readLine(), QString(""));
-    EXPECT_EQ(in.readLine(), std::nullopt);
-}
-
 TEST(TextInput, ListInputFieldsRunAcrossLineEnds) {
-    TextInput in(" 3 ,5,2\r\nA,B,Y\r\n,,\r\nx\r\n");
-    EXPECT_EQ(in.readNumber(), 3.0);
-    EXPECT_EQ(in.readNumber(), 5.0);
-    EXPECT_EQ(in.readNumber(), 2.0);
+    TextInput in(" 3 ,5,2\r\nA,B,Y\r\n,,\r\nx\r\n\"a,b\"  ,  \"line1\r\nline2\"xx,  last  \r\n"
+                 "  7  \r\n\"open");
+    for (double number : {3.0, 5.0, 2.0})
+        EXPECT_EQ(in.readNumber(), number);
+    // Quoted fields keep commas and line breaks and drop the text after the
+    // closing quote; unquoted ones keep their trailing blanks.
     for (const char* cell : {"A", "B", "Y", "", "", ""})
         EXPECT_EQ(in.readField(), QString(cell));
     EXPECT_EQ(in.readLine(), QString("x"));
-}
-
-TEST(TextInput, QuotedFieldsKeepCommasAndLineBreaksAndDropTrailingText) {
-    TextInput in("\"a,b\"  ,  \"line1\r\nline2\"xx,last\r\n\"open");
-    EXPECT_EQ(in.readField(), QString("a,b"));
-    EXPECT_EQ(in.readField(), QString("line1\r\nline2"));
-    EXPECT_EQ(in.readField(), QString("last"));
-    EXPECT_EQ(in.lineNumber(), 3);
-    EXPECT_EQ(in.readField(), std::nullopt); // unterminated quote runs past the end
-}
-
-TEST(TextInput, UnquotedTextKeepsTrailingBlanksNumbersDoNot) {
-    TextInput in("  a b  ,  7  \r\n");
-    EXPECT_EQ(in.readField(), QString("a b  "));
+    for (const char* cell : {"a,b", "line1\r\nline2", "last  "})
+        EXPECT_EQ(in.readField(), QString(cell));
     EXPECT_EQ(in.readNumber(), 7.0);
-    EXPECT_EQ(in.readField(), std::nullopt);
+    EXPECT_EQ(in.lineNumber(), 8);
+    EXPECT_EQ(in.readField(), std::nullopt); // an unclosed quote runs past the end
 }
 
-TEST(TextInput, NumbersAcceptSignsFractionsAndBothExponentLetters) {
-    EXPECT_EQ(parseListNumber(u" -1 "), -1.0);
-    EXPECT_EQ(parseListNumber(u"2.5"), 2.5);
-    EXPECT_EQ(parseListNumber(u".5"), 0.5);
-    EXPECT_EQ(parseListNumber(u"1E2"), 100.0);
-    EXPECT_EQ(parseListNumber(u"1d-1"), 0.1);
-    EXPECT_EQ(parseListNumber(u"abc"), std::nullopt);
-    EXPECT_EQ(parseListNumber(u"3x"), std::nullopt);
-    EXPECT_EQ(parseListNumber(u""), std::nullopt);
-    EXPECT_EQ(parseListNumber(u"1e"), std::nullopt);
-    EXPECT_EQ(parseListNumber(u"1e999"), std::nullopt);
-}
+TEST(TextInput, NumbersAcceptSignsFractionsAndBothExponentLettersAndRoundHalfEven) {
+    const std::pair<const char16_t*, std::optional<double>> numbers[] = {
+        {u" -1 ", -1.0}, {u"2.5", 2.5}, {u".5", 0.5}, {u"1E2", 100.0}, {u"1d-1", 0.1},
+        {u"abc", {}},    {u"3x", {}},   {u"", {}},    {u"1e", {}},     {u"1e999", {}}};
+    for (const auto& [text, value] : numbers)
+        EXPECT_EQ(parseListNumber(text), value) << QString::fromUtf16(text).toStdString();
 
-TEST(TextInput, RoundingTakesHalvesToEvenAndSaturates) {
-    EXPECT_EQ(roundHalfEven(0.5), 0);
-    EXPECT_EQ(roundHalfEven(1.5), 2);
-    EXPECT_EQ(roundHalfEven(2.5), 2);
-    EXPECT_EQ(roundHalfEven(-2.5), -2);
-    EXPECT_EQ(roundHalfEven(2.6), 3);
-    EXPECT_EQ(roundHalfEven(1e30), std::numeric_limits<int>::max());
-    EXPECT_EQ(roundHalfEven(-1e30), std::numeric_limits<int>::min());
+    const std::pair<double, int> rounded[] = {
+        {0.5, 0}, {1.5, 2}, {2.5, 2}, {-2.5, -2}, {2.6, 3}, {1e30, INT_MAX}, {-1e30, INT_MIN}};
+    for (const auto& [value, result] : rounded)
+        EXPECT_EQ(roundHalfEven(value), result) << value;
 }
