@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -32,7 +33,6 @@ protected:
         QApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    Wizard& wizard() const { return *haupt->wizard(); }
     void menu(const char* name) {
         action(QString::fromUtf8(name))->trigger();
         settle();
@@ -83,6 +83,14 @@ protected:
         d1()->functionTableBox()->setChecked(functionTable);
         d1()->extraTableBox()->setChecked(extraTable);
         press(d1(), "Weiter");
+    }
+    // One message naming the problem; nothing written; the wizard still on that page.
+    void expectRefused(const QString& part, const QString& onPage) {
+        ASSERT_EQ(platform.boxes.size(), 1u);
+        EXPECT_EQ(platform.boxes[0].title, "Pinatlas");
+        EXPECT_TRUE(platform.boxes[0].text.contains(part)) << platform.boxes[0].text.toStdString();
+        EXPECT_TRUE(QDir(dir.path() + "74xx").entryList(QDir::Files | QDir::Hidden).isEmpty());
+        EXPECT_EQ(visiblePages(), QStringList({onPage}));
     }
     QByteArray sheet(const QString& type) const { return dir.read("74xx/" + type + ".txt"); }
     void selectInList(const QString& type) {
