@@ -47,22 +47,17 @@ INSTANTIATE_TEST_SUITE_P(
                       ConfigCase{"d\n0\n", 1, "d", 0},         // LF-only, any code
                       ConfigCase{"E\r\n0\r\n", 0, "E", -1}));  // no directories
 
-TEST(ConfigFile, ExistsOnlyAsAVisibleOrdinaryFile) {
+TEST(ConfigFile, WriteReplacesAnOrdinaryFileAndReportsFailure) {
     test::TempDir dir;
-    EXPECT_FALSE(configFileExists(dir.path() + "pinatlas.ini"));
-    dir.mkdir("pinatlas.ini");
-    EXPECT_FALSE(configFileExists(dir.path() + "pinatlas.ini"));
-    dir.write("sub/pinatlas.ini", "D\r\n");
-    EXPECT_TRUE(configFileExists(dir.path() + "sub/pinatlas.ini"));
-}
-
-TEST(ConfigFile, WriteReplacesTheFileAndReportsFailure) {
-    test::TempDir dir;
+    const QString file = dir.path() + "pinatlas.ini";
+    EXPECT_FALSE(configFileExists(file));
     dir.write("pinatlas.ini", "old contents that are longer");
-    EXPECT_TRUE(writeConfigFile(dir.path() + "pinatlas.ini", "D", 0));
+    EXPECT_TRUE(writeConfigFile(file, "D", 0));
     EXPECT_EQ(dir.read("pinatlas.ini"), QByteArray("D\r\n 0 \r\n"));
-    // A directory standing where the file must go cannot be replaced.
+    EXPECT_TRUE(configFileExists(file));
+    // A directory standing where the file must go neither counts nor can be replaced.
     dir.mkdir("blocked/pinatlas.ini");
+    EXPECT_FALSE(configFileExists(dir.path() + "blocked/pinatlas.ini"));
     EXPECT_FALSE(writeConfigFile(dir.path() + "blocked/pinatlas.ini", "D", 0));
 }
 

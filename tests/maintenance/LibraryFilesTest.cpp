@@ -9,21 +9,16 @@
 using namespace pinatlas;
 using pinatlas::test::TempDir;
 
-TEST(RegularDirectoryName, OrdinaryNamesPass) {
+TEST(RegularDirectoryName, OnlyPlainNamesEverySystemAccepts) {
     for (const char* name :
          {"74xx", "CMOS 4000", "Opto-Koppler", "Größe", "a.b", "CONSOLE", "COM10", "LPT", "x"})
         EXPECT_TRUE(isRegularDirectoryName(QString::fromUtf8(name))) << name;
-}
-
-TEST(RegularDirectoryName, NamesThatLeaveTheProgramDirectoryOrAreRefusedElsewhere) {
     for (const char* name :
-         {"",    ".",    "..",    "../x",    "a/b",   "a\\b", "..\\..", "/tmp",     "C:",  "a:b",
-          "a*",  "a?",   "\"a\"", "<a>",     "a|b",   "a.",   "a ",     ".hidden",  "CON", "con",
-          "Nul", "COM1", "lpt9",  "CON.txt", "aux.d", "PRN",  "CONIN$", "COM\u00B9"})
+         {"",      ".",       "..",     "../x",      "a/b",   "a\\b", "..\\..", "/tmp",
+          "C:",    "a:b",     "a*",     "a?",        "\"a\"", "<a>",  "a|b",    "a.",
+          "a ",    ".hidden", "CON",    "con",       "Nul",   "COM1", "lpt9",   "CON.txt",
+          "aux.d", "PRN",     "CONIN$", "COM\u00B9", "a\nb",  "a\tb", "\x7F"})
         EXPECT_FALSE(isRegularDirectoryName(QString::fromUtf8(name))) << name;
-    EXPECT_FALSE(isRegularDirectoryName(QStringLiteral("a\nb")));
-    EXPECT_FALSE(isRegularDirectoryName(QStringLiteral("a\tb")));
-    EXPECT_FALSE(isRegularDirectoryName(QString(QChar(0x7F))));
 }
 
 class SheetFiles : public ::testing::Test {
@@ -39,25 +34,19 @@ protected:
     QString lib;
 };
 
-TEST_F(SheetFiles, TheTypeFollowedByADotAndAnythingIsMatchedLiterally) {
-    EXPECT_EQ(sheetFilesOf(lib, "74HC00"),
-              QStringList({"74HC00.bak", "74HC00.txt", "74HC00.txt.bak"}));
+TEST_F(SheetFiles, TheTypeFollowedByADotAndAnythingIsMatchedLiterallyAndRemoved) {
     EXPECT_EQ(sheetFilesOf(lib, "74*"), QStringList({"74*.txt"}));
     EXPECT_TRUE(sheetFilesOf(lib, "74?C00").isEmpty());
     EXPECT_TRUE(sheetFilesOf(lib, "[7]400").isEmpty());
     EXPECT_TRUE(sheetFilesOf(lib, "").isEmpty());
-}
 
-TEST_F(SheetFiles, RemovalDeletesOnlyTheMatchesAndNamesThem) {
     const SheetRemoval r = removeSheetFiles(lib, "74HC00");
-    EXPECT_EQ(r.removed.size(), 3);
+    EXPECT_EQ(r.removed,
+              QStringList({lib + "74HC00.bak", lib + "74HC00.txt", lib + "74HC00.txt.bak"}));
     EXPECT_TRUE(r.failed.isEmpty());
-    EXPECT_FALSE(dir.exists("lib/74HC00.txt"));
-    EXPECT_FALSE(dir.exists("lib/74HC00.txt.bak"));
-    for (const char* survivor :
-         {"74HC00A.txt", "74hc00.txt", "74HC00", "x74HC00.txt", "74*.txt", "7400.txt", "74HC00.d"})
-        EXPECT_TRUE(dir.exists(QStringLiteral("lib/") + QString::fromUtf8(survivor))) << survivor;
-
+    EXPECT_EQ(QDir(lib).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
+              QStringList({"74*.txt", "7400.txt", "74HC00", "74HC00.d", "74HC00A.txt", "74hc00.txt",
+                           "x74HC00.txt"}));
     const SheetRemoval again = removeSheetFiles(lib, "74HC00");
     EXPECT_TRUE(again.removed.isEmpty());
     EXPECT_TRUE(again.failed.isEmpty());
@@ -82,29 +71,22 @@ TEST(LibraryDirectory, CreatedOnlyAsAPlainNewNameBelowTheProgramDirectory) {
     dir.write("datei", "x");
     EXPECT_EQ(createLibraryDirectory(dir.path(), "datei"), DirectoryCreation::Failed);
     EXPECT_EQ(createLibraryDirectory(dir.path(), "../draussen"), DirectoryCreation::NotRegularName);
-    EXPECT_EQ(createLibraryDirectory(dir.path(), "neu/unter"), DirectoryCreation::NotRegularName);
     EXPECT_FALSE(QFileInfo::exists(dir.path() + "../draussen"));
-    EXPECT_FALSE(QFileInfo::exists(dir.path() + "neu/unter"));
 }
 
 TEST(LibraryDirectory, RemovalStaysInsideAndNeverEmptiesADirectory) {
     TempDir dir;
     dir.mkdir("mitunter/unter");
+    dir.mkdir("ziel");
+    ASSERT_TRUE(QFile::link(dir.path() + "ziel", dir.path() + "link"));
     const QString p = dir.path();
     EXPECT_EQ(removeLibraryDirectory(p, "mitunter"), DirectoryRemoval::Failed);
-    EXPECT_TRUE(dir.exists("mitunter/unter"));
+    EXPECT_EQ(removeLibraryDirectory(p, "link"), DirectoryRemoval::Failed); // not followed
     EXPECT_EQ(removeLibraryDirectory(p, ".."), DirectoryRemoval::NotPlainName);
     EXPECT_EQ(removeLibraryDirectory(p, "mitunter/unter"), DirectoryRemoval::NotPlainName);
     EXPECT_TRUE(dir.exists("mitunter/unter"));
+    EXPECT_TRUE(dir.exists("ziel"));
     // Made by another program: odd elsewhere, but inside the library and removable.
     dir.mkdir("CON");
     EXPECT_EQ(removeLibraryDirectory(p, "CON"), DirectoryRemoval::Removed);
-}
-
-TEST(LibraryDirectory, ALinkToADirectoryIsNotFollowedOnRemoval) {
-    TempDir dir;
-    dir.mkdir("ziel");
-    ASSERT_TRUE(QFile::link(dir.path() + "ziel", dir.path() + "link"));
-    EXPECT_EQ(removeLibraryDirectory(dir.path(), "link"), DirectoryRemoval::Failed);
-    EXPECT_TRUE(dir.exists("ziel"));
 }

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <functional>
+
 using namespace pinatlas;
 using namespace pinatlas::test;
 
@@ -35,7 +37,6 @@ TEST_F(FirstStart, PreselectsThe74xxDirectoryAndWritesTheChoice) {
     EXPECT_EQ(dir.read("pinatlas.ini"), QByteArray("E\r\n 1 \r\n"));
     EXPECT_TRUE(haupt->isVisible());
     EXPECT_EQ(haupt->dirBox()->currentText(), "74xx");
-    EXPECT_EQ(settings.language, "E");
     EXPECT_EQ(caption("M_Datei"), "File");
     EXPECT_EQ(haupt->erststart(), nullptr);
     EXPECT_TRUE(platform.boxes.empty());
@@ -73,52 +74,49 @@ TEST_F(FirstStart, AnUnwritableConfigurationIsReportedOnceAndTheProgramGoesOn) {
 
 namespace {
 
-class NormalStart : public HauptFixture {};
+struct StartCase {
+    const char* ini;
+    int directories; // named a, b, ...
+    int selected;
+    const char* language;
+    const char* rewritten; // the file after exit
+};
+
+class NormalStart : public HauptFixture, public ::testing::WithParamInterface<StartCase> {};
 
 } // namespace
 
-TEST_F(NormalStart, AFileOfOnlyDStartsInGermanOnTheFirstDirectory) {
-    dir.mkdir("a");
-    dir.mkdir("b");
-    dir.write("pinatlas.ini", "D");
+TEST_P(NormalStart, ReadsTheFileAndRewritesItOnExit) {
+    const StartCase& c = GetParam();
+    for (int i = 0; i < c.directories; ++i)
+        dir.mkdir(QString(QChar('a' + i)));
+    dir.write("pinatlas.ini", c.ini);
     startHaupt();
     EXPECT_TRUE(haupt->isVisible());
-    EXPECT_EQ(haupt->dirBox()->currentText(), "a");
-    EXPECT_EQ(settings.language, "D");
-    EXPECT_TRUE(action("Deutsch")->isChecked());
-    EXPECT_FALSE(action("Englisch")->isChecked());
-}
-
-TEST_F(NormalStart, TheCommaFormReadsLikeTwoLines) {
-    dir.mkdir("a");
-    dir.mkdir("b");
-    dir.write("pinatlas.ini", "E,1\r\n");
-    startHaupt();
-    EXPECT_EQ(haupt->dirBox()->currentText(), "b");
-    EXPECT_EQ(settings.language, "E");
-}
-
-TEST_F(NormalStart, APositionPastTheEndSelectsNothingAndExitWritesMinusOne) {
-    dir.mkdir("a");
-    dir.write("pinatlas.ini", "x\r\n 1 \r\n");
-    startHaupt();
-    EXPECT_EQ(haupt->dirBox()->currentIndex(), -1);
-    EXPECT_EQ(settings.language, "E"); // any code but D reads English
+    EXPECT_EQ(haupt->dirBox()->currentIndex(), c.selected);
+    EXPECT_EQ(settings.language, c.language);
+    const bool german = settings.language == "D";
+    EXPECT_EQ(action("Deutsch")->isChecked(), german);
+    EXPECT_EQ(action("Englisch")->isChecked(), !german);
     haupt->close();
-    EXPECT_EQ(dir.read("pinatlas.ini"), QByteArray("E\r\n-1 \r\n"));
+    EXPECT_EQ(dir.read("pinatlas.ini"), QByteArray(c.rewritten));
     EXPECT_TRUE(platform.boxes.empty());
 }
 
-TEST_F(NormalStart, ExitAlwaysRewritesTheFile) {
-    dir.mkdir("a");
-    dir.mkdir("b");
-    dir.write("pinatlas.ini", "D\r\n1\r\n");
-    startHaupt();
-    haupt->close();
-    EXPECT_EQ(dir.read("pinatlas.ini"), QByteArray("D\r\n 1 \r\n"));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Rows, NormalStart,
+    ::testing::Values(StartCase{"D", 2, 0, "D", "D\r\n 0 \r\n"},            // only the language
+                      StartCase{"E,1\r\n", 2, 1, "E", "E\r\n 1 \r\n"},      // comma form
+                      StartCase{"x\r\n 1 \r\n", 1, -1, "E", "E\r\n-1 \r\n"} // past the end; not D
+                      ));
 
-TEST_F(NormalStart, InitialisierenReturnsToTheStoredLanguageAndPosition) {
+namespace {
+
+class Running : public HauptFixture {};
+
+} // namespace
+
+TEST_F(Running, InitialisierenReturnsToTheStoredLanguageAndPosition) {
     dir.mkdir("a");
     dir.mkdir("b");
     dir.write("pinatlas.ini", "D\r\n 1 \r\n");
@@ -136,23 +134,22 @@ TEST_F(NormalStart, InitialisierenReturnsToTheStoredLanguageAndPosition) {
     EXPECT_EQ(settings.changedCount, 0);
 }
 
-TEST_F(NormalStart, TheSortCommandsMoveTheCheckMark) {
+TEST_F(Running, TheSortCommandsMoveTheCheckMark) {
     dir.write("pinatlas.ini", "E\r\n");
     startHaupt();
     EXPECT_TRUE(action("SortIC1")->isChecked());
-    action("SortIC2")->trigger();
-    EXPECT_EQ(settings.sortMode, 1);
-    EXPECT_FALSE(action("SortIC1")->isChecked());
-    EXPECT_TRUE(action("SortIC2")->isChecked());
-    action("SortIC1")->trigger();
-    EXPECT_EQ(settings.sortMode, 0);
-    EXPECT_TRUE(action("SortIC1")->isChecked());
-    EXPECT_FALSE(action("SortIC2")->isChecked());
+    for (int mode : {1, 0}) {
+        action(mode == 1 ? "SortIC2" : "SortIC1")->trigger();
+        EXPECT_EQ(settings.sortMode, mode);
+        EXPECT_EQ(action("SortIC1")->isChecked(), mode == 0);
+        EXPECT_EQ(action("SortIC2")->isChecked(), mode == 1);
+    }
 }
 
-TEST_F(NormalStart, EveryMenuCaptionInBothLanguages) {
+TEST_F(Running, EveryMenuCaptionInDisplayOrderInBothLanguages) {
     dir.write("pinatlas.ini", "E\r\n");
     startHaupt();
+    EXPECT_TRUE(haupt->windowTitle().startsWith("Pinatlas V1.30"));
     struct Row {
         const char* name;
         const char* de;
@@ -176,6 +173,7 @@ TEST_F(NormalStart, EveryMenuCaptionInBothLanguages) {
         {"MNU_S", "Service", "Service"},
         {"MNU_S_velkaris", "pinatlas.example Homepage", "pinatlas.example homepage"},
         {"MNU_S_Update", "Software Updates", "Software updates"},
+        {"MNU_Leer1", "", ""},
         {"MNU_S_Bücher", "Buch-Schnellsuche", "Book-quickfinder"},
         {"H", "?", "?"},
         {"EDSprache", "Language/ Sprache", "Language/ Sprache"},
@@ -183,25 +181,24 @@ TEST_F(NormalStart, EveryMenuCaptionInBothLanguages) {
         {"Deutsch", "Deutsch", "Deutsch"},
         {"Inform", "Info/ Update", "Info/ Update"},
     };
+    QStringList shown;
+    const std::function<void(const QList<QAction*>&)> walk = [&](const QList<QAction*>& actions) {
+        for (QAction* a : actions) {
+            shown << (a->menu() ? a->menu()->objectName() : a->objectName());
+            if (a->menu())
+                walk(a->menu()->actions());
+        }
+    };
+    walk(haupt->menuBar()->actions());
+    QStringList expected;
+    for (const Row& r : rows)
+        expected << QString::fromUtf8(r.name);
+    EXPECT_EQ(shown, expected);
+    EXPECT_TRUE(action("MNU_Leer1")->isSeparator());
+
     for (const Row& r : rows)
         EXPECT_EQ(caption(QString::fromUtf8(r.name)), QString::fromUtf8(r.en)) << r.name;
     action("Deutsch")->trigger();
     for (const Row& r : rows)
         EXPECT_EQ(caption(QString::fromUtf8(r.name)), QString::fromUtf8(r.de)) << r.name;
-    EXPECT_TRUE(action("MNU_Leer1")->isSeparator());
-}
-
-TEST_F(NormalStart, TheMenuBarStandsInDisplayOrder) {
-    dir.write("pinatlas.ini", "E\r\n");
-    startHaupt();
-    QStringList names;
-    for (QAction* a : haupt->menuBar()->actions())
-        names << a->menu()->objectName();
-    EXPECT_EQ(names, QStringList({"M_Datei", "Bearbeiten", "Optionen", "MNU_S", "H"}));
-    QStringList service;
-    for (QAction* a : haupt->findChild<QMenu*>("MNU_S")->actions())
-        service << a->objectName();
-    EXPECT_EQ(service,
-              QStringList({"MNU_S_velkaris", "MNU_S_Update", "MNU_Leer1", "MNU_S_Bücher"}));
-    EXPECT_TRUE(haupt->windowTitle().startsWith("Pinatlas V1.30"));
 }
