@@ -12,7 +12,6 @@ namespace pinatlas::test {
 // `pins` pins named after the pattern, pin k named "P<k>" unless given.
 inline Datasheet sheetWithPins(int pins, const QStringList& names = {}) {
     Datasheet s;
-    s.fileName = QStringLiteral("TEST.txt");
     s.pinCount = qint16(pins);
     for (int k = 1; k <= pins; ++k)
         s.pinNames << (k <= names.size() ? names[k - 1] : QStringLiteral("P%1").arg(k));
@@ -68,9 +67,6 @@ inline void addExtraTable(Datasheet& s, const CellTable& cells) {
 inline Datasheet sheet7400() {
     Datasheet s = sheetWithPins(
         14, {"1A", "1B", "1Y", "2A", "2B", "2Y", "GND", "3Y", "3A", "3B", "4Y", "4A", "4B", "VCC"});
-    s.fileName = QStringLiteral("7400.txt");
-    s.descriptionDe = QStringLiteral("Vier NAND-Gatter mit je zwei Eingängen");
-    s.descriptionEn = QStringLiteral("Quad 2-input NAND gates");
     addFunctionTable(s, cellTable({"A,B,Y", "L,L,H", "L,H,H", "H,L,H", "H,H,L"}), 2);
     return s;
 }

@@ -9,39 +9,60 @@ using namespace pinatlas::test;
 
 namespace {
 
-// The designed main window at 96 dpi: Frame 7200 × 7440.
-constexpr int kFrameWidth = 7200;
-constexpr int kFrameHeight = 7440;
-
 Datasheet exampleSheet() {
     Datasheet s = sheet7400();
     addDataTable(s, cellTable(3, 9));
+    addExtraTable(s, cellTable({"Gate,Pins", "1,1 2 3"}));
+    s.hasExtraTable = false;
     return s;
+}
+
+// Vertical maximum, small and large change, then the same horizontally.
+std::vector<int> ranges(const DrawingContent& c, int width, int height, int pixel = 15) {
+    const ScrollRanges r = SetScrollRanges(c, width, height, pixel, pixel);
+    return {r.vMaximum, r.vSmallChange, r.vLargeChange, r.hMaximum, r.hSmallChange, r.hLargeChange};
 }
 
 } // namespace
 
-TEST(SetScrollRanges, TheWorkedExampleOfTheDesignedWindow) {
+TEST(ArrangeWindow, TheWorkedExampleOfTheDesignedWindow) {
     const WindowArrangement a = arrangeWindow(11910, 8295 - 600, 15, 15);
+    // Liste height; Frame left, top, width, height; VScroll left, top, height;
+    // HScroll left, top, width; Info left, width.
+    EXPECT_EQ(
+        std::vector<int>({*a.listeHeight, a.frameLeft, a.frameTop, *a.frameWidth, *a.frameHeight,
+                          a.vScroll.left, a.vScroll.top, a.vScroll.height, a.hScroll.left,
+                          a.hScroll.top, a.hScroll.width, a.infoLeft, a.infoWidth}),
+        std::vector<int>(
+            {7695, 4335, 600, 7200, 7440, 11535, 600, 7440, 4335, 8040, 7200, 4335, 7200}));
+    EXPECT_EQ(a.feldlinieX, (TwipLine{4320, 585, 11790, 585}));
+    EXPECT_EQ(a.feldlinieY, (TwipLine{4320, 600, 4320, 8295}));
+
     const SheetDisplay d = prepareSheetDisplay(exampleSheet(), 0, "E");
     EXPECT_EQ(contentHeight(d.content), 5995);
-    const ScrollRanges r = SetScrollRanges(d.content, *a.frameWidth, *a.frameHeight, 15, 15);
-    EXPECT_EQ(r.vMaximum, 1);
-    EXPECT_EQ(r.vLargeChange, 6696);
-    EXPECT_EQ(r.vSmallChange, 150);
-    EXPECT_EQ(r.hMaximum, 7110 + 240 - 7200);
-    EXPECT_EQ(r.hLargeChange, 6480);
-    EXPECT_EQ(r.hSmallChange, 150);
+    EXPECT_EQ(ranges(d.content, *a.frameWidth, *a.frameHeight),
+              std::vector<int>({1, 150, 6696, 7110 + 240 - 7200, 150, 6480}));
+}
+
+TEST(ArrangeWindow, TooNarrowKeepsTheFrameWidthAndStillPlacesTheRest) {
+    const WindowArrangement a = arrangeWindow(3000, 5000, 15, 15, 600, {7000, 6000, 2000});
+    EXPECT_FALSE(a.frameWidth.has_value());
+    EXPECT_EQ(a.frameHeight, 4745);
+    EXPECT_EQ(a.vScroll.left, 4335 + 2000);
+    EXPECT_EQ(a.hScroll.width, 2000);
+    const WindowArrangement b = arrangeWindow(3000, 100, 15, 15, 600, {7000, 6000, 2000});
+    EXPECT_FALSE(b.frameHeight.has_value());
+    EXPECT_EQ(b.vScroll.height, 6000);
 }
 
 TEST(SetScrollRanges, ContentHeightAddsOnlyVisibleElements) {
+    // 14 pins: 1680; comment 3 lines: 660 + 240; function table of 5 rows:
+    // 315 + 1280 + 240; data table of 9 rows: 2240 + 240; extra 2 rows: 560 + 240.
     struct Row {
         int comment;
         bool function, data, extra;
         int height;
     };
-    // 14 pins: 1680; comment 3 lines: 660 + 240; function table of 5 rows:
-    // 315 + 1280 + 240; data table of 9 rows: 2240 + 240; extra 2 rows: 560 + 240.
     const Row rows[] = {
         {0, false, false, false, 1680}, {3, false, false, false, 2580},
         {0, true, false, false, 3515},  {3, true, true, true, 1680 + 900 + 1835 + 2480 + 800},
@@ -51,13 +72,11 @@ TEST(SetScrollRanges, ContentHeightAddsOnlyVisibleElements) {
         Datasheet s = exampleSheet();
         s.hasFunctionTable = row.function;
         s.hasDataTable = row.data;
-        addExtraTable(s, cellTable({"Gate,Pins", "1,1 2 3"}));
         s.hasExtraTable = row.extra;
         const SheetDisplay d = prepareSheetDisplay(s, row.comment, "E");
         EXPECT_EQ(contentHeight(d.content), row.height) << row.comment << row.function;
         EXPECT_EQ(d.content.dokuHeight, row.comment * 220);
-        const ScrollRanges r = SetScrollRanges(d.content, 3000, 2000, 15, 15);
-        EXPECT_EQ(r.vMaximum, row.height + 960 - 2000);
+        EXPECT_EQ(ranges(d.content, 3000, 2000)[0], row.height + 960 - 2000);
     }
 }
 
@@ -80,34 +99,21 @@ TEST(SetScrollRanges, TheWidthFloorAndHiddenGrids) {
         s.hasExtraTable = row.extraShown;
         const SheetDisplay d = prepareSheetDisplay(s, 0, "E");
         EXPECT_EQ(contentWidth(d.content), row.width);
-        const ScrollRanges r = SetScrollRanges(d.content, 20000, 7440, 15, 15);
-        EXPECT_EQ(r.hMaximum, std::max(1, row.width + 240 - 20000));
+        EXPECT_EQ(ranges(d.content, 20000, 7440)[3], std::max(1, row.width + 240 - 20000));
     }
-    const SheetDisplay none = prepareSheetDisplay(sheetWithPins(14), 0, "D");
-    EXPECT_EQ(none.content.funktionWidth, 1);
-    EXPECT_EQ(none.content.datenWidth, 1);
-    EXPECT_EQ(none.content.zusatzWidth, 1);
-    EXPECT_FALSE(none.content.funktionVisible || none.content.datenVisible ||
-                 none.content.zusatzVisible || none.content.dokuVisible);
-    EXPECT_EQ(contentHeight(none.content), 1680);
-}
-
-TEST(SetScrollRanges, AVeryLongLeftPinNameStaysReachable) {
+    // A very long left pin name stays reachable: the right name box ends at
+    // 71 × 110 + 240 + 840 + 240 + 2895 from the origin.
     const QString name(70, QChar('N'));
     const SheetDisplay d = prepareSheetDisplay(sheetWithPins(2, {name, "B"}), 0, "E");
-    // The right name box ends at 71 × 110 + 240 + 840 + 240 + 2895 from the origin.
     EXPECT_EQ(contentWidth(d.content), 71 * 110 + 4215);
 }
 
 TEST(SetScrollRanges, MaximaAreAtLeastOneAndRoundHalvesToEven) {
-    const SheetDisplay d = prepareSheetDisplay(sheetWithPins(2), 0, "E");
-    const ScrollRanges fits = SetScrollRanges(d.content, 50000, 50000, 15, 15);
-    EXPECT_EQ(fits.vMaximum, 1);
-    EXPECT_EQ(fits.hMaximum, 1);
+    const DrawingContent c = prepareSheetDisplay(sheetWithPins(2), 0, "E").content;
+    EXPECT_EQ(ranges(c, 50000, 50000), std::vector<int>({1, 150, 45000, 1, 150, 45000}));
     // 7445 - 744.5 and 7435 - 743.5 end in halves.
-    EXPECT_EQ(SetScrollRanges(d.content, 7445, 7435, 15, 15).hLargeChange, 6700);
-    EXPECT_EQ(SetScrollRanges(d.content, 7445, 7435, 15, 15).vLargeChange, 6692);
-    EXPECT_EQ(SetScrollRanges(d.content, 7445, 7435, 12, 12).vSmallChange, 120);
+    EXPECT_EQ(ranges(c, 7445, 7435), std::vector<int>({1, 150, 6692, 1, 150, 6700}));
+    EXPECT_EQ(ranges(c, 7445, 7435, 12)[1], 120);
 }
 
 TEST(SetScrollRanges, TheLargestSheetNeedsMoreThanSixteenBits) {
@@ -129,18 +135,19 @@ TEST(SetScrollRanges, TheLargestSheetNeedsMoreThanSixteenBits) {
 
 TEST(PlaceDatasheet, StacksTheVisibleElementsInOrder) {
     Datasheet s = exampleSheet();
-    addExtraTable(s, cellTable({"Gate,Pins", "1,1 2 3"}));
-    const SheetDisplay d = prepareSheetDisplay(s, 3, "E");
-    const DatasheetPlacement p = PlaceDatasheet(d.content, 0, 0, 15);
-    EXPECT_EQ(p.package.pinsL, (TwipPoint{120, 360}));
+    s.hasExtraTable = true;
+    const DatasheetPlacement p = PlaceDatasheet(prepareSheetDisplay(s, 3, "E").content, 0, 0, 15);
     const int below = 240 + 600 + 240 * 7; // Y0 + 600 + 240 × pins per side
-    EXPECT_EQ(p.doku, (TwipPoint{120, below}));
-    EXPECT_EQ(p.inputLabel, (TwipPoint{120, below + 660 + 240}));
-    EXPECT_EQ(p.outputLabel, (TwipPoint{120 + 720, below + 900}));
-    EXPECT_EQ(p.funktion, (TwipPoint{120, below + 900 + 315}));
-    EXPECT_EQ(p.daten, (TwipPoint{120, below + 900 + 315 + 1280 + 240}));
-    EXPECT_EQ(p.zusatz, (TwipPoint{120, below + 900 + 1835 + 2240 + 240}));
-
+    // Package, Doku, L_Input, L_Output, Funktion, Daten, Zusatz.
+    EXPECT_EQ((std::vector{p.package.pinsL, p.doku, p.inputLabel, p.outputLabel, p.funktion,
+                           p.daten, p.zusatz}),
+              (std::vector<TwipPoint>{{120, 360},
+                                      {120, below},
+                                      {120, below + 660 + 240},
+                                      {120 + 720, below + 900},
+                                      {120, below + 900 + 315},
+                                      {120, below + 900 + 315 + 1280 + 240},
+                                      {120, below + 900 + 1835 + 2240 + 240}}));
     // Without comment and function table the data table moves up to the pins.
     s.hasFunctionTable = false;
     const DatasheetPlacement q = PlaceDatasheet(prepareSheetDisplay(s, 0, "E").content, 0, 0, 15);

@@ -6,72 +6,59 @@
 using namespace pinatlas;
 using namespace pinatlas::test;
 
-TEST(ShowFunctionTable, TheColumnWidthExample) {
-    Datasheet s = sheetWithPins(14);
-    addFunctionTable(s, cellTable({"A,B,OUT", "L,L,H", "H,H,L"}), 2);
-    const FunctionTableView v = ShowFunctionTable(s);
-    EXPECT_EQ(v.grid.columnWidths, QList<int>({360, 360, 520}));
-    EXPECT_TRUE(v.inputLabelShown);
-    EXPECT_EQ(v.inputLabelWidth, 720);
-    EXPECT_TRUE(v.outputLabelShown);
-    EXPECT_EQ(v.outputLabelOffset, 720);
-    EXPECT_EQ(v.outputLabelWidth, 580);
-    EXPECT_EQ(v.grid.width, 1320);
-    EXPECT_EQ(v.grid.height, 3 * 240 + 80);
-}
-
-TEST(ShowFunctionTable, TheHeadingRowIsFixedAndEveryCellKeepsItsPlace) {
-    Datasheet s = sheetWithPins(14);
-    addFunctionTable(s, cellTable(4, 5), 2);
-    const FunctionTableView v = ShowFunctionTable(s);
-    EXPECT_EQ(v.grid.rows, 5);
-    EXPECT_EQ(v.grid.columns, 4);
-    EXPECT_EQ(v.grid.fixedRows, 1);
-    EXPECT_EQ(v.grid.fixedColumns, 0);
-    EXPECT_EQ(v.grid.height, 1280);
-    EXPECT_EQ(v.grid.cell(0, 0), "1.1");
-    EXPECT_EQ(v.grid.cell(4, 3), "4.5");
-    EXPECT_FALSE(v.grid.leftAligned(0));
-}
-
-TEST(ShowFunctionTable, TheCaptionsForEveryInputColumnCount) {
-    // Columns of 360, 440 and 520 twips: one, two and three characters.
-    Datasheet s = sheetWithPins(14);
+TEST(ShowFunctionTable, ColumnWidthsAndTheCaptionsForEveryInputColumnCount) {
+    // captions: "Inp" shown and its width; "Out" shown, its offset and width.
     struct Row {
+        QStringList lines;
         int inputs;
-        bool inputShown;
-        int inputWidth;
-        bool outputShown;
-        int outputOffset;
-        int outputWidth;
+        QList<int> widths;
+        int width, height;
+        std::tuple<bool, int, bool, int, int> captions;
     };
+    const QStringList abc = {"A,BB,CCC"};
     const Row rows[] = {
-        {1, true, 360, true, 360, 1020},  {2, true, 800, true, 800, 580},
-        {0, false, 0, true, 0, 1380},     // all outputs
-        {-3, false, 0, true, 0, 1380},    // read as none
-        {3, true, 1320, false, 1320, 60}, // all inputs
-        {9, true, 1320, false, 1320, 60}, // read as all
+        {{"A,B,OUT", "L,L,H", "H,H,L"}, 2, {360, 360, 520}, 1320, 800, {true, 720, true, 720, 580}},
+        {abc, 1, {360, 440, 520}, 1400, 320, {true, 360, true, 360, 1020}},
+        {abc, 0, {360, 440, 520}, 1400, 320, {false, 0, true, 0, 1380}},     // all outputs
+        {abc, -3, {360, 440, 520}, 1400, 320, {false, 0, true, 0, 1380}},    // read as none
+        {abc, 3, {360, 440, 520}, 1400, 320, {true, 1320, false, 1320, 60}}, // all inputs
+        {abc, 9, {360, 440, 520}, 1400, 320, {true, 1320, false, 1320, 60}}, // read as all
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.inputs);
-        addFunctionTable(s, cellTable({"A,BB,CCC"}), row.inputs);
+        Datasheet s = sheetWithPins(14);
+        addFunctionTable(s, cellTable(row.lines), row.inputs);
         const FunctionTableView v = ShowFunctionTable(s);
-        EXPECT_EQ(v.inputLabelShown, row.inputShown);
-        EXPECT_EQ(v.inputLabelWidth, row.inputWidth);
-        EXPECT_EQ(v.outputLabelShown, row.outputShown);
-        EXPECT_EQ(v.outputLabelOffset, row.outputOffset);
-        if (row.outputShown) {
-            EXPECT_EQ(v.outputLabelWidth, row.outputWidth);
-        }
+        EXPECT_EQ(v.grid.columnWidths, row.widths);
+        EXPECT_EQ(std::pair(v.grid.width, v.grid.height), std::pair(row.width, row.height));
+        EXPECT_EQ(std::tuple(v.inputLabelShown, v.inputLabelWidth, v.outputLabelShown,
+                             v.outputLabelOffset, v.outputLabelWidth),
+                  row.captions);
     }
+}
+
+TEST(ShowFunctionTable, TheHeadingRowIsFixedAndOddSizesReadAsEmpty) {
+    Datasheet s = sheetWithPins(14);
+    addFunctionTable(s, cellTable(4, 5), 2);
+    FunctionTableView v = ShowFunctionTable(s);
+    EXPECT_EQ(std::pair(v.grid.fixedRows, v.grid.fixedColumns), std::pair(1, 0));
+    EXPECT_EQ(v.grid.height, 1280);
+    EXPECT_EQ(v.grid.cell(4, 3), "4.5");
+    EXPECT_FALSE(v.grid.leftAligned(0));
+    // A record whose sizes and cells disagree must not be read out of bounds.
+    s.functionColumns = 5;
+    s.functionRows = 6;
+    v = ShowFunctionTable(s);
+    EXPECT_EQ(v.grid.cell(5, 4), "");
+    EXPECT_EQ(v.grid.cell(1, 1), "2.2");
+    EXPECT_EQ(v.grid.columnWidths[4], 280);
 }
 
 TEST(ShowExtraTable, SizesByContentWithoutFixedCells) {
     struct Row {
         QStringList lines;
         QList<int> widths;
-        int width;
-        int height;
+        int width, height;
     };
     const Row rows[] = {
         {{"Gate,Pins", "1,1 2 3"}, {600, 680}, 1360, 560},
@@ -83,83 +70,53 @@ TEST(ShowExtraTable, SizesByContentWithoutFixedCells) {
         addExtraTable(s, cellTable(row.lines));
         const GridContent g = ShowExtraTable(s);
         EXPECT_EQ(g.columnWidths, row.widths);
-        EXPECT_EQ(g.width, row.width);
-        EXPECT_EQ(g.height, row.height);
-        EXPECT_EQ(g.fixedRows, 0);
-        EXPECT_EQ(g.fixedColumns, 0);
+        EXPECT_EQ(std::pair(g.width, g.height), std::pair(row.width, row.height));
+        EXPECT_EQ(g.fixedRows + g.fixedColumns, 0);
         EXPECT_EQ(g.cell(0, 0), row.lines[0].split(',')[0]);
     }
-    Datasheet big = sheetWithPins(2);
-    addExtraTable(big, cellTable(100, 100));
-    const GridContent g = ShowExtraTable(big);
-    EXPECT_EQ(g.cell(99, 99), "100.100");
-    EXPECT_EQ(g.height, 100 * 240 + 80);
 }
 
 TEST(ShowDataTable, LabelsAndUnitByLanguage) {
     Datasheet s = sheetWithPins(14);
     addDataTable(s, cellTable(3, 9));
     const GridContent e = ShowDataTable(s, "E");
-    EXPECT_EQ(e.width, 5450);
-    EXPECT_EQ(e.height, 2240);
+    EXPECT_EQ(std::pair(e.width, e.height), std::pair(5450, 2240));
     EXPECT_EQ(e.columnWidths, QList<int>({3000, 800, 800, 800}));
-    EXPECT_EQ(e.fixedRows, 1);
-    EXPECT_EQ(e.fixedColumns, 1);
-    EXPECT_EQ(e.cell(0, 0), "Some important conditions (max.)");
-    EXPECT_EQ(e.cell(8, 0), "Output max delay, high to low level");
-    EXPECT_EQ(e.cell(0, 3), "Unit");
-    EXPECT_EQ(e.cell(0, 1), "1.1");
-    EXPECT_EQ(e.cell(8, 3), "3.9");
-    EXPECT_TRUE(e.leftAligned(0));
-    EXPECT_FALSE(e.leftAligned(1));
-
+    EXPECT_EQ(std::pair(e.fixedRows, e.fixedColumns), std::pair(1, 1));
+    EXPECT_TRUE(e.leftAligned(0) && !e.leftAligned(1));
+    EXPECT_EQ(QStringList({e.cell(0, 0), e.cell(8, 0), e.cell(0, 3), e.cell(8, 3)}),
+              QStringList({"Some important conditions (max.)",
+                           "Output max delay, high to low level", "Unit", "3.9"}));
     for (const QString code : {"D", "", "X"}) {
         const GridContent d = ShowDataTable(s, code);
-        EXPECT_EQ(d.cell(0, 0), "Einige wichtige Betriebsdaten (max.)");
-        EXPECT_EQ(d.cell(1, 0), "Stromverbrauch - alle Ausgänge auf high");
-        EXPECT_EQ(d.cell(0, 3), "3.1"); // the file's own heading
+        EXPECT_EQ(QStringList({d.cell(0, 0), d.cell(1, 0), d.cell(0, 3)}),
+                  QStringList({"Einige wichtige Betriebsdaten (max.)",
+                               "Stromverbrauch - alle Ausgänge auf high", "3.1"}));
     }
 }
 
 TEST(ShowDataTable, RowCountsAroundTheNineLabels) {
-    Datasheet s = sheetWithPins(14);
-    addDataTable(s, cellTable(2, 12));
-    const GridContent more = ShowDataTable(s, "E");
-    EXPECT_EQ(more.rows, 12);
-    EXPECT_EQ(more.cell(9, 0), "");
-    EXPECT_EQ(more.cell(11, 0), "");
-    EXPECT_EQ(more.cell(11, 2), "2.12");
-
-    // Fewer rows than labels: only the rows the table has get one.
-    addDataTable(s, cellTable(2, 4));
-    const GridContent fewer = ShowDataTable(s, "E");
-    EXPECT_EQ(fewer.rows, 4);
-    EXPECT_EQ(fewer.cells.size(), 4 * 3);
-    EXPECT_EQ(fewer.cell(3, 0), "High-level input current");
-    EXPECT_EQ(fewer.height, 4 * 240 + 80);
-
-    addDataTable(s, cellTable(2, 0));
-    const GridContent none = ShowDataTable(s, "E");
-    EXPECT_EQ(none.rows, 0);
-    EXPECT_TRUE(none.cells.isEmpty());
-    EXPECT_EQ(none.height, 80);
-
-    // Without value columns the label heading stays and no "Unit" replaces it.
-    addDataTable(s, cellTable(0, 9));
-    s.dataColumns = 0;
-    const GridContent labelsOnly = ShowDataTable(s, "E");
-    EXPECT_EQ(labelsOnly.cell(0, 0), "Some important conditions (max.)");
-    EXPECT_EQ(labelsOnly.width, 3050);
-}
-
-TEST(TableViews, CountsBeyondTheRecordsCellsReadAsEmpty) {
-    // A record whose sizes and cells disagree must not be read out of bounds.
-    Datasheet s = sheetWithPins(2);
-    addFunctionTable(s, cellTable(2, 2), 1);
-    s.functionColumns = 3;
-    s.functionRows = 4;
-    const FunctionTableView v = ShowFunctionTable(s);
-    EXPECT_EQ(v.grid.cell(3, 2), "");
-    EXPECT_EQ(v.grid.cell(1, 1), "2.2");
-    EXPECT_EQ(v.grid.columnWidths[2], 280);
+    struct Row {
+        int columns, rows, width;
+        QStringList lastRow; // its label and cells
+    };
+    const Row rows[] = {
+        {2, 12, 4650, {"", "1.12", "2.12"}}, // more rows than labels: empty labels
+        {2, 4, 4650, {"High-level input current", "1.4", "2.4"}}, // fewer: only their labels
+        {2, 0, 4650, {}},
+        {0, 9, 3050, {"Output max delay, high to low level"}}, // no "Unit" without values
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.rows);
+        Datasheet s = sheetWithPins(14);
+        addDataTable(s, cellTable(row.columns, row.rows));
+        const GridContent g = ShowDataTable(s, "E");
+        EXPECT_EQ(g.rows, row.rows);
+        EXPECT_EQ(g.cells.size(), row.rows * (row.columns + 1));
+        EXPECT_EQ(std::pair(g.width, g.height), std::pair(row.width, row.rows * 240 + 80));
+        EXPECT_EQ(g.cells.mid(g.cells.size() - row.lastRow.size()), row.lastRow);
+    }
+    Datasheet labelsOnly = sheetWithPins(14);
+    addDataTable(labelsOnly, cellTable(0, 9));
+    EXPECT_EQ(ShowDataTable(labelsOnly, "E").cell(0, 0), "Some important conditions (max.)");
 }

@@ -32,18 +32,13 @@ protected:
 
 } // namespace
 
-TEST_F(MainWindowDrawing, ShowsTheSelectedSheet) {
+TEST_F(MainWindowDrawing, ShowsTheSelectedSheetAndRedrawsOnResize) {
     ASSERT_EQ(haupt->liste()->currentRow(), 0);
     EXPECT_TRUE(haupt->findChild<QLabel*>("Info")->text().startsWith("7400:  "));
     ASSERT_NE(pinsL(), nullptr);
-    EXPECT_TRUE(pinsL()->isVisible());
     EXPECT_EQ(pinsL()->lines().first(), "1A");
-    const Twips tw = Twips::of(haupt.get());
-    EXPECT_EQ(pinsL()->pos(), QPoint(tw.toPxX(120), tw.toPxY(360)));
     EXPECT_TRUE(frame()->findChild<QWidget*>("Daten")->isVisible());
-}
 
-TEST_F(MainWindowDrawing, ATinyWindowKeepsTheFrameAndStillRedraws) {
     const QSize before = frame()->size();
     haupt->view()->vScroll()->setValue(1);
     haupt->resize(40, 20);
