@@ -60,6 +60,11 @@ protected:
         b->click();
         settle();
     }
+    // Presses a button and expects only the page `then` on screen afterwards.
+    void move(QWidget* onPage, const char* button, const QString& then) {
+        press(onPage, button);
+        EXPECT_EQ(visiblePages(), QStringList({then}));
+    }
     static QLineEdit* box(QWidget* onPage, const char* name) {
         return onPage->findChild<QLineEdit*>(QString::fromUtf8(name));
     }

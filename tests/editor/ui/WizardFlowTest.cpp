@@ -5,9 +5,7 @@
 using namespace pinatlas;
 using namespace pinatlas::test;
 
-namespace {
-class WizardFlow : public WizardFixture {};
-} // namespace
+using WizardFlow = WizardFixture;
 
 TEST_F(WizardFlow, AllOptionsVisitEveryPageInBothLanguagesAndTheLastOneWrites) {
     const char* names[] = {"Neu_D1", "Neu_D2", "Neu_D3", "Neu_D4", "Neu_D5"};
@@ -31,6 +29,9 @@ TEST_F(WizardFlow, AllOptionsVisitEveryPageInBothLanguagesAndTheLastOneWrites) {
         EXPECT_FALSE(dir.exists(QString("74xx/%1.txt").arg(language)));
         press(d5(), "Weiter");
         EXPECT_TRUE(dir.exists(QString("74xx/%1.txt").arg(language)));
+        EXPECT_EQ(platform.boxes.back().text,
+                  en ? "The new/edit datasheet is now ready for use!"
+                     : "Das neue/geänderte Datenblatt ist nun im Verzeichnis!");
         EXPECT_EQ(visiblePages(), QStringList());
         for (const char* name : names)
             EXPECT_EQ(page(name), nullptr) << name;
@@ -40,24 +41,17 @@ TEST_F(WizardFlow, AllOptionsVisitEveryPageInBothLanguagesAndTheLastOneWrites) {
 TEST_F(WizardFlow, BackAndForwardFollowTheOptionsAtTheMomentOfTheMove) {
     start();
     firstPage("7400", false, false, true);
-    press(d2(), "Weiter");
-    EXPECT_EQ(visiblePages(), QStringList({"Neu_D5"}));
-    press(d5(), "Zurück");
-    EXPECT_EQ(visiblePages(), QStringList({"Neu_D2"}));
+    move(d2(), "Weiter", "Neu_D5");
+    move(d5(), "Zurück", "Neu_D2");
     d1()->commentsBox()->setChecked(true); // on the hidden first page
-    press(d2(), "Weiter");
-    EXPECT_EQ(visiblePages(), QStringList({"Neu_D3"}));
-    press(d3(), "Weiter");
-    EXPECT_EQ(visiblePages(), QStringList({"Neu_D5"}));
-    press(d5(), "Zurück");
-    EXPECT_EQ(visiblePages(), QStringList({"Neu_D3"}));
+    move(d2(), "Weiter", "Neu_D3");
+    move(d3(), "Weiter", "Neu_D5");
+    move(d5(), "Zurück", "Neu_D3");
     d1()->functionTableBox()->setChecked(true);
-    press(d3(), "Weiter");
-    EXPECT_EQ(visiblePages(), QStringList({"Neu_D4"}));
-    press(d4(), "Zurück");
-    press(d3(), "Zurück");
-    press(d2(), "Zurück");
-    EXPECT_EQ(visiblePages(), QStringList({"Neu_D1"}));
+    move(d3(), "Weiter", "Neu_D4");
+    move(d4(), "Zurück", "Neu_D3");
+    move(d3(), "Zurück", "Neu_D2");
+    move(d2(), "Zurück", "Neu_D1");
 }
 
 TEST_F(WizardFlow, PageOneRefusesAnEmptyTypeAndOneThatCannotBeAFileName) {
@@ -98,6 +92,9 @@ TEST_F(WizardFlow, MissingDescriptionsGetTheirPlaceholdersInTheBoxes) {
     press(d1(), "Weiter");
     EXPECT_EQ(d1()->englishBox()->text(), "Quad NAND");
     EXPECT_EQ(d1()->germanBox()->text(), "Keine deutsche Beschreibung vorhanden!");
+    press(d2(), "Weiter"); // no output type chosen: an empty line
+    EXPECT_TRUE(sheet("7400").startsWith("Keine deutsche Beschreibung vorhanden!\r\n"
+                                         "Quad NAND\r\n14\r\n\r\n"));
 }
 
 TEST_F(WizardFlow, ControlsStandAtTheirTwipPositionsInTabOrder) {
@@ -133,7 +130,7 @@ TEST_F(WizardFlow, AbortUnloadsOnlyItsPageAndTheNextStartShowsWhatIsLeft) {
     EXPECT_EQ(visiblePages(), QStringList({"Neu_D1"}));
     EXPECT_EQ(d1()->typeBox()->text(), "7400");
     EXPECT_TRUE(d1()->commentsBox()->isChecked());
-    press(d1(), "Weiter");
+    move(d1(), "Weiter", "Neu_D2");
     EXPECT_EQ(d2()->leftBox(1)->text(), "1A");
     press(d2(), "Weiter");
     EXPECT_TRUE(d3()->germanText().isEmpty());

