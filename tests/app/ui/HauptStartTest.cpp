@@ -12,7 +12,7 @@ using namespace pinatlas::test;
 
 namespace {
 
-class FirstStart : public HauptFixture {
+class Start : public HauptFixture {
 protected:
     Erststart* dialog() const { return haupt->findChild<Erststart*>("Erststart"); }
     void pressOk() {
@@ -21,45 +21,66 @@ protected:
     }
 };
 
+struct StartCase {
+    const char* ini; // nullptr: the first start, answered in `language`
+    const char* directories;
+    int selected;
+    const char* language;
+    const char* written; // the file after the start dialog and after exit
+};
+
+class Starts : public Start, public ::testing::WithParamInterface<StartCase> {};
+
 } // namespace
 
-TEST_F(FirstStart, PreselectsThe74xxDirectoryAndWritesTheChoice) {
-    dir.mkdir("40xx");
-    dir.mkdir("74xx");
-    startHaupt();
-    ASSERT_NE(dialog(), nullptr);
-    EXPECT_TRUE(dialog()->isVisible());
-    EXPECT_FALSE(haupt->isVisible());
-    EXPECT_EQ(dialog()->windowTitle(), "Welcome / Willkommen ");
-    EXPECT_TRUE(dialog()->findChild<QRadioButton*>("Englisch")->isChecked());
-
-    pressOk();
-    EXPECT_EQ(dir.read("pinatlas.ini"), QByteArray("E\r\n 1 \r\n"));
+TEST_P(Starts, ReadTheFileOrAskAndRewriteItOnExit) {
+    const StartCase& c = GetParam();
+    for (const QString& name : QString(c.directories).split(' '))
+        dir.mkdir(name);
+    const bool german = QString(c.language) == "D";
+    if (c.ini) {
+        dir.write("pinatlas.ini", c.ini);
+        startHaupt();
+    } else {
+        startHaupt();
+        ASSERT_NE(dialog(), nullptr);
+        EXPECT_TRUE(dialog()->isVisible());
+        EXPECT_FALSE(haupt->isVisible());
+        EXPECT_EQ(dialog()->windowTitle(), "Welcome / Willkommen ");
+        EXPECT_TRUE(dialog()->findChild<QRadioButton*>("Englisch")->isChecked());
+        dialog()->findChild<QRadioButton*>(german ? "Deutsch" : "Englisch")->setChecked(true);
+        pressOk();
+        EXPECT_EQ(haupt->erststart(), nullptr);
+        EXPECT_EQ(dir.read("pinatlas.ini"), QByteArray(c.written));
+    }
     EXPECT_TRUE(haupt->isVisible());
-    EXPECT_EQ(haupt->dirBox()->currentText(), "74xx");
-    EXPECT_EQ(caption("M_Datei"), "File");
-    EXPECT_EQ(haupt->erststart(), nullptr);
+    EXPECT_EQ(haupt->dirBox()->currentIndex(), c.selected);
+    EXPECT_EQ(settings.language, c.language);
+    EXPECT_EQ(caption("M_Datei"), german ? "Datei" : "File");
+    EXPECT_EQ(action("Deutsch")->isChecked(), german);
+    EXPECT_EQ(action("Englisch")->isChecked(), !german);
+    haupt->close();
+    EXPECT_EQ(dir.read("pinatlas.ini"), QByteArray(c.written));
     EXPECT_TRUE(platform.boxes.empty());
 }
 
-TEST_F(FirstStart, WithoutA74xxDirectoryNothingIsSelected) {
-    dir.mkdir("cmos");
-    startHaupt();
-    dialog()->findChild<QRadioButton*>("Deutsch")->setChecked(true);
-    pressOk();
-    EXPECT_EQ(dir.read("pinatlas.ini"), QByteArray("D\r\n-1 \r\n"));
-    EXPECT_EQ(haupt->dirBox()->currentIndex(), -1);
-    EXPECT_EQ(caption("M_Datei"), "Datei");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Starts,
+    ::testing::Values(StartCase{nullptr, "40xx 74xx", 1, "E", "E\r\n 1 \r\n"}, // 74xx preselected
+                      StartCase{nullptr, "cmos", -1, "D", "D\r\n-1 \r\n"},     // no 74xx
+                      StartCase{"D", "a b", 0, "D", "D\r\n 0 \r\n"},           // only the language
+                      StartCase{"E,1\r\n", "a b", 1, "E", "E\r\n 1 \r\n"},     // comma form
+                      StartCase{"x\r\n 1 \r\n", "a", -1, "E", "E\r\n-1 \r\n"} // past the end; not D
+                      ));
 
-TEST_F(FirstStart, ClosingTheDialogEndsTheProgramWithoutWritingAnything) {
+TEST_F(Start, ClosingTheFirstStartDialogEndsTheProgramWithoutWritingAnything) {
     startHaupt();
     dialog()->close();
     EXPECT_EQ(platform.endNowCalls, 1);
     EXPECT_FALSE(dir.exists("pinatlas.ini"));
 }
 
-TEST_F(FirstStart, AnUnwritableConfigurationIsReportedOnceAndTheProgramGoesOn) {
+TEST_F(Start, AnUnwritableConfigurationIsReportedOnceAndTheProgramGoesOn) {
     dir.mkdir("74xx");
     dir.mkdir("pinatlas.ini"); // a directory where the file must go
     startHaupt();
@@ -72,51 +93,7 @@ TEST_F(FirstStart, AnUnwritableConfigurationIsReportedOnceAndTheProgramGoesOn) {
     EXPECT_EQ(platform.boxes.size(), 1u);
 }
 
-namespace {
-
-struct StartCase {
-    const char* ini;
-    int directories; // named a, b, ...
-    int selected;
-    const char* language;
-    const char* rewritten; // the file after exit
-};
-
-class NormalStart : public HauptFixture, public ::testing::WithParamInterface<StartCase> {};
-
-} // namespace
-
-TEST_P(NormalStart, ReadsTheFileAndRewritesItOnExit) {
-    const StartCase& c = GetParam();
-    for (int i = 0; i < c.directories; ++i)
-        dir.mkdir(QString(QChar('a' + i)));
-    dir.write("pinatlas.ini", c.ini);
-    startHaupt();
-    EXPECT_TRUE(haupt->isVisible());
-    EXPECT_EQ(haupt->dirBox()->currentIndex(), c.selected);
-    EXPECT_EQ(settings.language, c.language);
-    const bool german = settings.language == "D";
-    EXPECT_EQ(action("Deutsch")->isChecked(), german);
-    EXPECT_EQ(action("Englisch")->isChecked(), !german);
-    haupt->close();
-    EXPECT_EQ(dir.read("pinatlas.ini"), QByteArray(c.rewritten));
-    EXPECT_TRUE(platform.boxes.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, NormalStart,
-    ::testing::Values(StartCase{"D", 2, 0, "D", "D\r\n 0 \r\n"},            // only the language
-                      StartCase{"E,1\r\n", 2, 1, "E", "E\r\n 1 \r\n"},      // comma form
-                      StartCase{"x\r\n 1 \r\n", 1, -1, "E", "E\r\n-1 \r\n"} // past the end; not D
-                      ));
-
-namespace {
-
-class Running : public HauptFixture {};
-
-} // namespace
-
-TEST_F(Running, InitialisierenReturnsToTheStoredLanguageAndPosition) {
+TEST_F(Start, InitialisierenReturnsToTheStoredLanguageAndPosition) {
     dir.mkdir("a");
     dir.mkdir("b");
     dir.write("pinatlas.ini", "D\r\n 1 \r\n");
@@ -134,7 +111,7 @@ TEST_F(Running, InitialisierenReturnsToTheStoredLanguageAndPosition) {
     EXPECT_EQ(settings.changedCount, 0);
 }
 
-TEST_F(Running, TheSortCommandsMoveTheCheckMark) {
+TEST_F(Start, TheSortCommandsMoveTheCheckMark) {
     dir.write("pinatlas.ini", "E\r\n");
     startHaupt();
     EXPECT_TRUE(action("SortIC1")->isChecked());
@@ -146,7 +123,7 @@ TEST_F(Running, TheSortCommandsMoveTheCheckMark) {
     }
 }
 
-TEST_F(Running, EveryMenuCaptionInDisplayOrderInBothLanguages) {
+TEST_F(Start, EveryMenuCaptionInDisplayOrderInBothLanguages) {
     dir.write("pinatlas.ini", "E\r\n");
     startHaupt();
     EXPECT_TRUE(haupt->windowTitle().startsWith("Pinatlas V1.30"));
