@@ -56,50 +56,42 @@ TEST(ArrangeWindow, TooNarrowKeepsTheFrameWidthAndStillPlacesTheRest) {
 }
 
 TEST(SetScrollRanges, ContentHeightAddsOnlyVisibleElements) {
-    // 14 pins: 1680; comment 3 lines: 660 + 240; function table of 5 rows:
-    // 315 + 1280 + 240; data table of 9 rows: 2240 + 240; extra 2 rows: 560 + 240.
-    struct Row {
-        int comment;
-        bool function, data, extra;
-        int height;
-    };
-    const Row rows[] = {
+    // Comment lines, function, data and extra table shown, then the height:
+    // 14 pins 1680; comment 3 lines 660 + 240; function table of 5 rows
+    // 315 + 1280 + 240; data table of 9 rows 2240 + 240; extra 2 rows 560 + 240.
+    const std::tuple<int, bool, bool, bool, int> rows[] = {
         {0, false, false, false, 1680}, {3, false, false, false, 2580},
         {0, true, false, false, 3515},  {3, true, true, true, 1680 + 900 + 1835 + 2480 + 800},
         {0, false, false, true, 2480},
     };
-    for (const Row& row : rows) {
+    for (const auto& [comment, function, data, extra, height] : rows) {
         Datasheet s = exampleSheet();
-        s.hasFunctionTable = row.function;
-        s.hasDataTable = row.data;
-        s.hasExtraTable = row.extra;
-        const SheetDisplay d = prepareSheetDisplay(s, row.comment, "E");
-        EXPECT_EQ(contentHeight(d.content), row.height) << row.comment << row.function;
-        EXPECT_EQ(d.content.dokuHeight, row.comment * 220);
-        EXPECT_EQ(ranges(d.content, 3000, 2000)[0], row.height + 960 - 2000);
+        s.hasFunctionTable = function;
+        s.hasDataTable = data;
+        s.hasExtraTable = extra;
+        const SheetDisplay d = prepareSheetDisplay(s, comment, "E");
+        EXPECT_EQ(contentHeight(d.content), height);
+        EXPECT_EQ(d.content.dokuHeight, comment * 220);
+        EXPECT_EQ(ranges(d.content, 3000, 2000)[0], height + 960 - 2000);
     }
 }
 
 TEST(SetScrollRanges, TheWidthFloorAndHiddenGrids) {
-    struct Row {
-        int functionColumns, extraColumns;
-        bool extraShown;
-        int width;
-    };
-    const Row rows[] = {
+    // Function and extra table columns, extra table shown, then the width.
+    const std::tuple<int, int, bool, int> rows[] = {
         {1, 1, true, 7110}, // narrow tables: the floor
         {30, 1, true, 30 * 360 + 80},
         {1, 40, true, 40 * 360 + 80},
         {1, 40, false, 7110}, // a hidden wide grid counts 1 twip
     };
-    for (const Row& row : rows) {
+    for (const auto& [functionColumns, extraColumns, extraShown, width] : rows) {
         Datasheet s = sheetWithPins(14);
-        addFunctionTable(s, cellTable(row.functionColumns, 3, "x"), 1);
-        addExtraTable(s, cellTable(row.extraColumns, 3, "y"));
-        s.hasExtraTable = row.extraShown;
+        addFunctionTable(s, cellTable(functionColumns, 3, "x"), 1);
+        addExtraTable(s, cellTable(extraColumns, 3, "y"));
+        s.hasExtraTable = extraShown;
         const SheetDisplay d = prepareSheetDisplay(s, 0, "E");
-        EXPECT_EQ(contentWidth(d.content), row.width);
-        EXPECT_EQ(ranges(d.content, 20000, 7440)[3], std::max(1, row.width + 240 - 20000));
+        EXPECT_EQ(contentWidth(d.content), width);
+        EXPECT_EQ(ranges(d.content, 20000, 7440)[3], std::max(1, width + 240 - 20000));
     }
     // A very long left pin name stays reachable: the right name box ends at
     // 71 × 110 + 240 + 840 + 240 + 2895 from the origin.
@@ -114,23 +106,6 @@ TEST(SetScrollRanges, MaximaAreAtLeastOneAndRoundHalvesToEven) {
     // 7445 - 744.5 and 7435 - 743.5 end in halves.
     EXPECT_EQ(ranges(c, 7445, 7435), std::vector<int>({1, 150, 6692, 1, 150, 6700}));
     EXPECT_EQ(ranges(c, 7445, 7435, 12)[1], 120);
-}
-
-TEST(SetScrollRanges, TheLargestSheetNeedsMoreThanSixteenBits) {
-    const SheetDisplay d = prepareSheetDisplay(largestSheet(), 0, "E");
-    const ScrollRanges r = SetScrollRanges(d.content, 7200, 7440, 15, 15);
-    // 4800 pins + 12875 function + 12800 data + 24320 extra.
-    EXPECT_EQ(contentHeight(d.content), 4800 + 315 + 12560 + 240 + 12560 + 240 + 24080 + 240);
-    EXPECT_GT(r.vMaximum, 32767);
-    EXPECT_EQ(r.vMaximum, contentHeight(d.content) + 960 - 7440);
-    // Columns 1-9 end in "c.100" (680), 10-99 in "cc.100" (760), 100 in "100.100".
-    EXPECT_EQ(d.content.zusatzWidth, 9 * 680 + 90 * 760 + 840 + 80);
-    EXPECT_GT(r.hMaximum, 32767);
-    // At the far end the extra table's bottom right corner is inside Frame.
-    const DatasheetPlacement p = PlaceDatasheet(d.content, r.hMaximum, r.vMaximum, 15);
-    EXPECT_LE(p.zusatz.x + d.content.zusatzWidth, 7200);
-    EXPECT_LE(p.zusatz.y + d.content.zusatzHeight, 7440);
-    EXPECT_GE(p.zusatz.x + d.content.zusatzWidth, 7200 - 240);
 }
 
 TEST(PlaceDatasheet, StacksTheVisibleElementsInOrder) {
