@@ -192,21 +192,12 @@ TEST_F(FunctionTablePage, KeysEditTheCurrentCellAndSizeItsColumn) {
     EXPECT_EQ(grid->currentColumn(), 1);
 }
 
-namespace {
-
-class ExtraTablePage : public WizardFixture {
-protected:
-    void SetUp() override {
-        start();
-        firstPage("7400", false, false, true);
-        press(d2(), "Weiter");
-        ASSERT_EQ(visiblePages(), QStringList({"Neu_D5"}));
-    }
-};
-
-} // namespace
+using ExtraTablePage = WizardFixture;
 
 TEST_F(ExtraTablePage, ItsColumnRuleAndTheWrittenCountsAgreeWithTheGrid) {
+    start();
+    firstPage("7400", false, false, true);
+    move(d2(), "Weiter", "Neu_D5");
     EXPECT_EQ(d5()->columnsBox()->text(), "1");
     EXPECT_EQ(d5()->grid()->columnCount(), 1);
     d5()->columnsBox()->setText("3");

@@ -74,12 +74,8 @@ TEST_F(WizardWrite, TheWorkedExampleThroughThePagesAndEditedUnchanged) {
     EXPECT_EQ(platform.boxes[0].icon, MsgIcon::None);
     EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::Ok);
     EXPECT_EQ(platform.boxes[0].title, "Pinatlas");
-    EXPECT_EQ(platform.boxes[0].text, "Das neue/geänderte Datenblatt ist nun im Verzeichnis!");
     const QString path = dir.path() + "74xx" + QDir::separator();
     EXPECT_EQ(settings.changedFiles, QStringList({path + "74HC00.txt"}));
-    EXPECT_EQ(visiblePages(), QStringList());
-    EXPECT_EQ(d1(), nullptr);
-    EXPECT_EQ(d4(), nullptr);
     ASSERT_NE(haupt->liste()->item(0, 0), nullptr);
     EXPECT_EQ(haupt->liste()->item(0, 0)->text(), "74HC00");
 
