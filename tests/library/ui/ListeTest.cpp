@@ -1,4 +1,5 @@
 #include "library/Cp1252.h"
+#include "library/IcList.h"
 #include "support/ui/HauptFixture.h"
 
 #include <QComboBox>
@@ -28,13 +29,13 @@ QByteArray sheet(const char* de, const char* en, int pins = 14) {
 class Liste : public HauptFixture {
 protected:
     // A program directory with the directory 74xx selected at start.
-    void library(const char* language = "E") {
+    void library() {
         dir.mkdir("74xx");
         dir.write("74xx/7402.txt", sheet("Vier NOR-Gatter", "Quad 2-input NOR"));
         dir.write("74xx/74138.txt", sheet("3-zu-8-Dekoder", "3-to-8 line decoder", 16));
         dir.write("74xx/7400.txt", sheet("Vier NAND-Gatter", "Quad 2-input NAND"));
         dir.write("74xx/74LS00.txt", sheet("Vier NAND (LS)", "Quad NAND, LS family"));
-        dir.write("pinatlas.ini", QByteArray(language) + "\r\n 0 \r\n");
+        dir.write("pinatlas.ini", "E\r\n 0 \r\n");
     }
 
     QTableWidget* liste() const { return haupt->liste(); }
@@ -62,19 +63,21 @@ protected:
         }
         QApplication::processEvents();
     }
-    QString message(const char* language, const QString& file) const {
-        return QString::fromUtf8(*language == 'D'
-                                     ? "Unbekannte oder fehlerhafte Datei gefunden:\r\n%1\r\n"
-                                       "Bitte entfernen Sie alle programmfremden Dateien!"
-                                     : "Unknown or defect file in program directory:\r\n%1\r\n"
-                                       "Please remove all foreign files!")
-            .arg(dir.path() + file);
+    // Box i is the last one and reports the file in the language's words.
+    void expectBox(size_t i, const char* language, const QString& file) {
+        ASSERT_EQ(platform.boxes.size(), i + 1);
+        const FileErrorMessage m = defectiveFileMessage(language, dir.path() + file, "\r\n");
+        EXPECT_EQ(platform.boxes[i].icon, MsgIcon::None);
+        EXPECT_EQ(platform.boxes[i].buttons, MsgButtons::AbortRetryIgnore);
+        EXPECT_EQ(platform.boxes[i].title, m.title);
+        EXPECT_EQ(platform.boxes[i].text, m.text);
     }
+    QPlainTextEdit* doku() const { return haupt->findChild<QPlainTextEdit*>("Doku"); }
 };
 
 } // namespace
 
-TEST_F(Liste, ChoosingADirectoryListsItByTypeAndLoadsTheFirstSheet) {
+TEST_F(Liste, ChoosingADirectoryListsItByTypeInTheLanguageAndLoadsTheFirstSheet) {
     library();
     startHaupt();
     EXPECT_EQ(headers(), QStringList({"Type", "Description", "DIL"}));
@@ -84,93 +87,63 @@ TEST_F(Liste, ChoosingADirectoryListsItByTypeAndLoadsTheFirstSheet) {
     EXPECT_EQ(column(2), QStringList({"14", "14", "14", "16"}));
     EXPECT_EQ(liste()->currentRow(), 0);
     EXPECT_EQ(info(), "74LS00:  Quad NAND, LS family");
+    EXPECT_EQ(doku()->toPlainText(), "English");
+    EXPECT_FALSE(doku()->isHidden());
     EXPECT_TRUE(platform.boxes.empty());
     // Few rows: no room is kept for a scroll bar.
-    EXPECT_EQ(liste()->columnWidth(0), 63);
     EXPECT_EQ(liste()->columnWidth(1), 170);
-    EXPECT_EQ(liste()->columnWidth(2), 27);
-}
 
-TEST_F(Liste, GermanShowsGermanHeadersDescriptionsAndTitle) {
-    library("D");
-    startHaupt();
+    action("Deutsch")->trigger();
     EXPECT_EQ(headers(), QStringList({"Typ", "Beschreibung", "DIL"}));
     EXPECT_EQ(column(1).first(), "Vier NAND (LS)");
     EXPECT_EQ(info(), "74LS00: Vier NAND (LS)");
-
-    action("Englisch")->trigger();
-    EXPECT_EQ(headers(), QStringList({"Type", "Description", "DIL"}));
-    EXPECT_EQ(info(), "74LS00:  Quad NAND, LS family");
+    EXPECT_EQ(doku()->toPlainText(), "Deutsch");
 }
 
-TEST_F(Liste, LongListsLeaveRoomForTheScrollBar) {
-    dir.mkdir("big");
-    for (int k = 0; k < 120; ++k)
-        dir.write(QStringLiteral("big/%1.txt").arg(1000 + k), sheet("d", "e"));
-    dir.write("pinatlas.ini", "E\r\n 0 \r\n");
-    startHaupt();
-    EXPECT_EQ(liste()->rowCount(), 120);
-    EXPECT_EQ(liste()->columnWidth(1), 153);
-}
-
-TEST_F(Liste, TheSortCommandsResortWithoutReloading) {
+TEST_F(Liste, SortCommandsResortButHeaderClicksAlsoReload) {
     library();
     startHaupt();
     action("SortIC2")->trigger();
     EXPECT_EQ(column(0), QStringList({"74138", "7402", "7400", "74LS00"}));
-    EXPECT_EQ(liste()->currentRow(), 0);
     EXPECT_EQ(info(), "74LS00:  Quad NAND, LS family"); // still the earlier sheet
+    action("SortIC1")->trigger();
 
-    // In German the German descriptions decide.
-    action("Deutsch")->trigger();
-    EXPECT_EQ(column(0), QStringList({"74138", "74LS00", "7400", "7402"}));
-    EXPECT_EQ(info(), "74138: 3-zu-8-Dekoder");
-}
-
-TEST_F(Liste, HeaderClicksSortAndReloadButDilDoesNothing) {
-    library();
-    startHaupt();
     clickHeader(1);
     EXPECT_EQ(settings.sortMode, 1);
     EXPECT_TRUE(action("SortIC2")->isChecked());
-    EXPECT_EQ(column(0).first(), "74138");
     EXPECT_EQ(info(), "74138:  3-to-8 line decoder");
-
     liste()->setCurrentCell(1, 0);
     EXPECT_EQ(info(), "7402:  Quad 2-input NOR");
-    clickHeader(2);
+    clickHeader(2); // DIL
     EXPECT_EQ(settings.sortMode, 1);
     EXPECT_EQ(liste()->currentRow(), 1);
     EXPECT_EQ(info(), "7402:  Quad 2-input NOR");
-
-    // Clicking the header of the present order rebuilds and reloads the first IC.
-    clickHeader(1);
-    EXPECT_EQ(liste()->currentRow(), 0);
-    EXPECT_EQ(info(), "74138:  3-to-8 line decoder");
-
     clickHeader(0);
     EXPECT_EQ(settings.sortMode, 0);
     EXPECT_TRUE(action("SortIC1")->isChecked());
     EXPECT_EQ(info(), "74LS00:  Quad NAND, LS family");
+
+    // The header of the present order rebuilds and reloads the first IC; in
+    // German the German descriptions decide.
+    action("Deutsch")->trigger();
+    clickHeader(1);
+    liste()->setCurrentCell(1, 0);
+    clickHeader(1);
+    EXPECT_EQ(column(0), QStringList({"74138", "74LS00", "7400", "7402"}));
+    EXPECT_EQ(liste()->currentRow(), 0);
+    EXPECT_EQ(info(), "74138: 3-zu-8-Dekoder");
     EXPECT_TRUE(platform.boxes.empty());
 }
 
-TEST_F(Liste, TheKeyboardLoadsTheChosenRow) {
-    library();
-    startHaupt();
-    liste()->setFocus();
-    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-    QApplication::sendEvent(liste(), &down);
-    EXPECT_EQ(liste()->currentRow(), 1);
-    EXPECT_EQ(info(), "7400:  Quad 2-input NAND");
-}
-
-TEST_F(Liste, MovingOntoTheLastVisibleRowBringsItToTheTop) {
-    dir.mkdir("big");
+TEST_F(Liste, LongListsLeaveRoomForTheScrollBarAndKeepTheChosenRowInView) {
     for (int k = 0; k < 200; ++k)
         dir.write(QStringLiteral("big/%1.txt").arg(1000 + k), sheet("d", "e"));
     dir.write("pinatlas.ini", "E\r\n 0 \r\n");
     startHaupt();
+    EXPECT_EQ(liste()->rowCount(), 200);
+    EXPECT_EQ(liste()->columnWidth(0), 63);
+    EXPECT_EQ(liste()->columnWidth(1), 153);
+    EXPECT_EQ(liste()->columnWidth(2), 27);
     // The last row shown whole.
     const int height = liste()->viewport()->height();
     int last = liste()->rowAt(height - 1);
@@ -205,29 +178,23 @@ TEST_F(Liste, TheTooltipShowsTheCellUnderThePointer) {
               "Description");
 }
 
-TEST_F(Liste, AnEmptyDirectoryGivesOneEmptyRow) {
-    dir.mkdir("leer");
-    dir.write("pinatlas.ini", "D\r\n 0 \r\n");
-    startHaupt();
-    EXPECT_EQ(liste()->rowCount(), 1);
-    EXPECT_EQ(column(0), QStringList({""}));
-    EXPECT_EQ(headers(), QStringList({"Typ", "Beschreibung", "DIL"}));
-    EXPECT_EQ(info(), "");
-    EXPECT_TRUE(platform.boxes.empty());
-}
-
-TEST_F(Liste, WithoutADirectoryNothingIsReadAtAll) {
+TEST_F(Liste, WithoutADirectoryNothingIsReadAndAnEmptyOneGivesOneEmptyRow) {
     // The program directory holds the two-line configuration file: reading it
     // as a datasheet would bring the error box.
-    dir.mkdir("74xx");
     dir.write("74xx/7400.txt", sheet("a", "b"));
-    dir.write("pinatlas.ini", "E\r\n-1 \r\n");
+    dir.mkdir("leer");
+    dir.write("pinatlas.ini", "D\r\n-1 \r\n");
     startHaupt();
     EXPECT_EQ(haupt->dirBox()->currentText(), "");
     haupt->Liste_aufbauen();
     haupt->Datenblatt_laden();
-    EXPECT_EQ(liste()->rowCount(), 1);
     EXPECT_EQ(column(0), QStringList({""}));
+    EXPECT_EQ(headers(), QStringList({"Typ", "Beschreibung", "DIL"}));
+
+    haupt->dirBox()->setEditText("leer");
+    haupt->Liste_aufbauen();
+    EXPECT_EQ(column(0), QStringList({""}));
+    EXPECT_EQ(info(), "");
     EXPECT_TRUE(platform.boxes.empty());
 }
 
@@ -260,107 +227,68 @@ TEST_F(Liste, TypedNamesNeverLeadOutOfTheProgramDirectory) {
     EXPECT_NE(info(), "7400:  Foreign");
 }
 
-TEST_F(Liste, AnUnreadableFileIsReportedAndIgnoreLeavesAnEmptiedGrid) {
+TEST_F(Liste, AnUnreadableFileIsReportedIgnoreEmptiesTheGridRetryReadsAgainAbortEnds) {
     library();
     startHaupt();
     ASSERT_EQ(liste()->rowCount(), 4);
     dir.write("74xx/notes", "only\r\ntwo lines\r\n");
     platform.answer(MsgAnswer::Ignore);
     haupt->Liste_aufbauen();
-    ASSERT_EQ(platform.boxes.size(), 1u);
-    const FakePlatform::Box& box = platform.boxes[0];
-    EXPECT_EQ(box.icon, MsgIcon::None);
-    EXPECT_EQ(box.buttons, MsgButtons::AbortRetryIgnore);
-    EXPECT_EQ(box.title, "Error");
-    EXPECT_EQ(box.text, message("E", "74xx/notes"));
-    EXPECT_EQ(liste()->rowCount(), 4);
+    expectBox(0, "E", "74xx/notes");
     EXPECT_EQ(column(0), QStringList({"", "", "", ""}));
     EXPECT_EQ(headers(), QStringList({"Type", "Description", "DIL"}));
-    EXPECT_EQ(platform.endNowCalls, 0);
-}
 
-TEST_F(Liste, RetryReadsAgainAndAbortEndsWithoutWriting) {
-    dir.mkdir("74xx");
-    dir.write("74xx/7400.txt", "Nur\r\nzwei\r\n");
-    dir.write("pinatlas.ini", "D\r\n 0 \r\n");
     platform.answer(MsgAnswer::Retry);
     platform.answer(MsgAnswer::Abort);
-    startHaupt();
-    ASSERT_EQ(platform.boxes.size(), 2u);
-    EXPECT_EQ(platform.boxes[1].title, "Fehler im Programmverzeichnis");
-    EXPECT_EQ(platform.boxes[1].text, message("D", "74xx/7400.txt"));
+    EXPECT_EQ(platform.endNowCalls, 0);
+    haupt->Liste_aufbauen();
+    expectBox(2, "E", "74xx/notes");
     EXPECT_EQ(platform.endNowCalls, 1);
-    EXPECT_EQ(dir.read("pinatlas.ini"), QByteArray("D\r\n 0 \r\n"));
+    EXPECT_EQ(dir.read("pinatlas.ini"), QByteArray("E\r\n 0 \r\n"));
 }
 
 TEST_F(Liste, ADefectiveSheetIsReportedWhenLoaded) {
     library();
     dir.write("74xx/7404.txt", sheet("Sechs Inverter", "Hex inverter", 41));
-    dir.write("74xx/7405.txt", sheet("Sechs Inverter", "Hex inverter", 41));
+    // Read past its pin names before the defect shows.
+    dir.write("74xx/7401.txt", sheet("a", "b").replace("'Ende\r\n", "'Funktionstabelle:\r\n"));
     startHaupt();
-    ASSERT_EQ(column(0), QStringList({"74LS00", "7400", "7402", "7404", "7405", "74138"}));
+    ASSERT_EQ(column(0), QStringList({"74LS00", "7400", "7401", "7402", "7404", "74138"}));
 
-    // Ignore: the previous sheet stays on display.
+    // Ignore: the previous sheet stays on display, and so does its comment
+    // unless the reading had already cleared it.
     platform.answer(MsgAnswer::Ignore);
-    liste()->setCurrentCell(3, 0);
-    ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_EQ(platform.boxes[0].icon, MsgIcon::None);
-    EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::AbortRetryIgnore);
-    EXPECT_EQ(platform.boxes[0].title, "Error");
-    EXPECT_EQ(platform.boxes[0].text, message("E", "74xx/7404.txt"));
+    liste()->setCurrentCell(4, 0);
+    expectBox(0, "E", "74xx/7404.txt");
     EXPECT_EQ(info(), "74LS00:  Quad NAND, LS family");
+    EXPECT_EQ(doku()->toPlainText(), "English");
+    platform.answer(MsgAnswer::Ignore);
+    liste()->setCurrentCell(2, 0);
+    expectBox(1, "E", "74xx/7401.txt");
+    EXPECT_EQ(info(), "74LS00:  Quad NAND, LS family");
+    EXPECT_TRUE(doku()->isHidden());
+    EXPECT_EQ(doku()->toPlainText(), "");
 
     // Retry rebuilds the list but loads nothing.
     platform.answer(MsgAnswer::Retry);
     liste()->setCurrentCell(4, 0);
-    EXPECT_EQ(platform.boxes.size(), 2u);
+    EXPECT_EQ(platform.boxes.size(), 3u);
     EXPECT_EQ(liste()->currentRow(), 0);
     EXPECT_EQ(info(), "74LS00:  Quad NAND, LS family");
 
     // Abort ends the program at once and writes nothing.
     platform.answer(MsgAnswer::Abort);
-    liste()->setCurrentCell(3, 0);
-    EXPECT_EQ(platform.boxes.size(), 3u);
+    liste()->setCurrentCell(4, 0);
+    EXPECT_EQ(platform.boxes.size(), 4u);
     EXPECT_EQ(platform.endNowCalls, 1);
     EXPECT_EQ(dir.read("pinatlas.ini"), QByteArray("E\r\n 0 \r\n"));
 }
 
 TEST_F(Liste, AFileWithoutTheTxtEndingIsListedButCannotBeLoaded) {
-    dir.mkdir("x");
     dir.write("x/readme", "eins\r\nzwei\r\ndrei\r\n");
     dir.write("pinatlas.ini", "D\r\n 0 \r\n");
     platform.answer(MsgAnswer::Ignore);
     startHaupt();
     EXPECT_EQ(column(0), QStringList({"re"}));
-    ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_EQ(platform.boxes[0].text, message("D", "x/re.txt"));
-}
-
-TEST_F(Liste, TheCommentOfTheCurrentLanguageGoesToDokuAndAFailedReadClearsIt) {
-    library("D");
-    // Read past its pin names before the defect shows: the comment box is
-    // cleared although the title stays.
-    dir.write("74xx/7401.txt", sheet("a", "b").replace("'Ende\r\n", "'Funktionstabelle:\r\n"));
-    startHaupt();
-    auto* doku = haupt->findChild<QPlainTextEdit*>("Doku");
-    ASSERT_NE(doku, nullptr);
-    EXPECT_EQ(doku->toPlainText(), "Deutsch");
-    EXPECT_FALSE(doku->isHidden());
-    action("Englisch")->trigger();
-    EXPECT_EQ(doku->toPlainText(), "English");
-
-    // A defect in the pin count leaves the earlier comment alone.
-    dir.write("74xx/7400.txt", sheet("a", "b", 41));
-    platform.answer(MsgAnswer::Ignore);
-    liste()->setCurrentCell(1, 0);
-    ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_EQ(doku->toPlainText(), "English");
-
-    platform.answer(MsgAnswer::Ignore);
-    liste()->setCurrentCell(2, 0);
-    ASSERT_EQ(platform.boxes.size(), 2u);
-    EXPECT_EQ(platform.boxes[1].text, message("E", "74xx/7401.txt"));
-    EXPECT_TRUE(doku->isHidden());
-    EXPECT_EQ(doku->toPlainText(), "");
-    EXPECT_EQ(info(), "74LS00:  Quad NAND, LS family");
+    expectBox(0, "D", "x/re.txt");
 }
