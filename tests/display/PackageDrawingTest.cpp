@@ -19,6 +19,7 @@ TEST(FillPinBoxes, ListsTheLeftSideDownAndTheRightSideUp) {
     EXPECT_EQ(b.namesL, QStringList({"1A", "1B", "1Y", "2A", "2B", "2Y", "GND"}));
     EXPECT_EQ(b.namesR, QStringList({"VCC", "4B", "4A", "4Y", "3B", "3A", "3Y"}));
     EXPECT_EQ(b.numbersR, QStringList({" 14", " 13", " 12", " 11", " 10", " 9", " 8"}));
+    EXPECT_EQ(std::pair(b.height, b.widthL), std::pair(1680, 440)); // "GND": 3 characters
     EXPECT_EQ(pinBoxText(b.numbersL), " 1\r\n 2\r\n 3\r\n 4\r\n 5\r\n 6\r\n 7\r\n");
     EXPECT_EQ(FillPinBoxes(sheetWithPins(40)).numbersR.last(), " 21");
     // An odd count keeps every pin, the extra one on the left.
@@ -76,6 +77,8 @@ TEST(PlacePackage, The14PinExampleAtScrollPositionZero) {
     EXPECT_EQ(p.right[0].line, (TwipLine{1655, 481, 1865, 481}));
     EXPECT_EQ((std::array{p.pinsL, p.pinsNrL, p.pinsNrR, p.pinsR}),
               (std::array<TwipPoint, 4>{{{120, 360}, {815, 360}, {1250, 360}, {1880, 360}}}));
+    for (int k = 0; k < kStubsPerSide; ++k)
+        EXPECT_EQ(p.left[k].visible + p.right[k].visible, k < 7 ? 2 : 0) << k;
 }
 
 TEST(PlacePackage, ALongLeftNameMovesEverythingRightOfItByTheGrowth) {
