@@ -1,11 +1,11 @@
 #include "library/DatasheetReader.h"
+#include "library/DatasheetWriter.h"
 #include "library/Hc00Example.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <QRandomGenerator>
-#include <QRegularExpression>
 
 using namespace pinatlas;
 using pinatlas::test::crlf;
@@ -184,65 +184,63 @@ TEST(DatasheetReader, HostileBytesAreReadOrReportedNeverFatal) {
 
 TEST(DatasheetReader, WrittenSheetsReadBackUnchanged) {
     QRandomGenerator rng(99);
-    // Neither comma nor double quote; the code page's own non-ASCII letters.
-    const QString alphabet = QString::fromUtf8("abcXYZ019 -_/()äöüß€µ°;:'!");
+    // The code page's own letters, and commas and leading blanks that need quotes.
+    const QString alphabet = QString::fromUtf8("abcXYZ019 -_/()äöüß€µ°;:',!");
     auto text = [&](int maxLength) {
         QString s;
         for (int n = int(rng.bounded(maxLength + 1)); n > 0; --n)
             s += alphabet[int(rng.bounded(alphabet.size()))];
         return s;
     };
+    auto cells = [&](int columns, int rows) {
+        CellTable t;
+        t.resize(columns, rows);
+        for (int r = 1; r <= rows; ++r)
+            for (int c = 1; c <= columns; ++c)
+                t.at(c, r) = text(6);
+        return t;
+    };
+    auto comment = [&](QString& written, bool& has, QStringList& read) {
+        for (int k = int(rng.bounded(4)); k > 0; --k)
+            read << u'x' + text(20); // the writer shifts a leading apostrophe
+        written = read.join(QStringLiteral("\r\n"));
+        if (!(has = !written.isEmpty()))
+            read.clear();
+    };
     for (int round = 0; round < 200; ++round) {
+        SheetContent c;
         DatasheetFile f;
         Datasheet& s = f.sheet;
-        s.fileName = QStringLiteral("T%1.txt").arg(round);
-        s.descriptionDe = text(30);
-        s.descriptionEn = text(30);
-        s.pinCount = qint16(2 * rng.bounded(21));
-        s.outputType = QStringLiteral("Tri-state");
-        QStringList lines{s.descriptionDe, s.descriptionEn, QString::number(s.pinCount),
-                          s.outputType};
-        for (int p = 0; p < s.pinCount; ++p)
-            lines << (s.pinNames << text(5)).last();
-        auto comment = [&](bool& has, QStringList& out, const char* key) {
-            if ((has = rng.bounded(2)))
-                lines << QString::fromLatin1(key);
-            for (int k = has ? int(rng.bounded(4)) : 0; k > 0; --k)
-                lines << (out << u'x' + text(20)).last(); // an apostrophe would end it
-        };
-        comment(f.hasCommentDe, f.commentDe, "'Beschreibung-D:");
-        comment(f.hasCommentEn, f.commentEn, "'Beschreibung-E:");
-        // Blanks before a cell are skipped, so no cell begins with one.
-        static const QRegularExpression leadingBlanks(QStringLiteral("^ +"));
-        auto cells = [&](bool& has, const char* key, int columns, qint16 rows, int inputs,
-                         int& outColumns, qint16& outRows, CellTable& t) {
-            if (!(has = rng.bounded(2)))
-                return;
-            outColumns = columns;
-            outRows = rows;
-            lines << QString::fromLatin1(key)
-                  << QStringLiteral(" %1 ,%2").arg(columns).arg(rows) +
-                         (inputs < 0 ? QString() : QStringLiteral(",%1").arg(inputs));
-            t.resize(columns, rows);
-            for (int r = 1; r <= rows; ++r) {
-                QStringList row;
-                for (int c = 1; c <= columns; ++c)
-                    row << (t.at(c, r) = text(6).remove(leadingBlanks));
-                lines << row.join(u',');
-            }
-        };
-        const int functionColumns = 1 + int(rng.bounded(6));
-        s.functionInputColumns = qint16(rng.bounded(functionColumns + 1));
-        cells(s.hasFunctionTable, "'Funktionstabelle:", functionColumns, qint16(1 + rng.bounded(6)),
-              s.functionInputColumns, s.functionColumns, s.functionRows, s.functionCells);
-        if (!s.hasFunctionTable)
-            s.functionInputColumns = 0;
-        cells(s.hasDataTable, "'Datentabelle:", 2, 9, -1, s.dataColumns, s.dataRows, s.dataCells);
-        cells(s.hasExtraTable, "'Zusatztabelle:", 1 + int(rng.bounded(4)), qint16(rng.bounded(4)),
-              -1, s.extraColumns, s.extraRows, s.extraCells);
-        lines << "'Ende";
-        const ReadResult r =
-            readDatasheet(crlf(lines.join(u'|')), QStringLiteral("T%1").arg(round));
+        s.fileName = QStringLiteral("T.txt");
+        s.descriptionDe = c.descriptionDe = text(30);
+        s.descriptionEn = c.descriptionEn = text(30);
+        s.pinCount = qint16(c.pinCount = 2 * int(rng.bounded(21)));
+        s.outputType = c.outputType = QStringLiteral("Tri-state");
+        for (int p = 0; p < c.pinCount; ++p)
+            c.pinNames << text(5);
+        s.pinNames = c.pinNames;
+        if ((c.withComments = rng.bounded(2))) {
+            comment(c.commentDe, f.hasCommentDe, f.commentDe);
+            comment(c.commentEn, f.hasCommentEn, f.commentEn);
+        }
+        if ((c.withFunctionTable = s.hasFunctionTable = rng.bounded(2))) {
+            s.functionCells = c.functionCells = cells(1 + rng.bounded(6), 1 + rng.bounded(6));
+            s.functionColumns = s.functionCells.columns();
+            s.functionRows = qint16(s.functionCells.rows());
+            s.functionInputColumns =
+                qint16(c.functionInputColumns = rng.bounded(s.functionColumns + 1));
+        }
+        if ((s.hasDataTable = rng.bounded(2))) {
+            c.dataTable = s.dataCells = cells(2, 9);
+            s.dataColumns = 2;
+            s.dataRows = 9;
+        }
+        if ((c.withExtraTable = s.hasExtraTable = rng.bounded(2))) {
+            s.extraCells = c.extraCells = cells(1 + rng.bounded(4), rng.bounded(4));
+            s.extraColumns = s.extraCells.columns();
+            s.extraRows = qint16(s.extraCells.rows());
+        }
+        const ReadResult r = readDatasheet(encodeDatasheet(c).bytes, QStringLiteral("T"));
         ASSERT_TRUE(r.file) << r.defect.toStdString() << " at " << r.defectLine;
         ASSERT_EQ(*r.file, f) << "round " << round;
     }

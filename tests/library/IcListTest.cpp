@@ -73,15 +73,6 @@ TEST(IcList, TypeKeyReadsTheLeadingNumberOfTheName) {
     EXPECT_EQ(leadingNumber(u"12³4"), 12);
 }
 
-TEST(IcList, SortsByTypeNumericallyAndStably) {
-    std::vector<IcEntry> list;
-    for (const char* name :
-         {"7402", "74138", "74LS00", "7400", "CD4011", "74HC00", "999999999", "1e9", "999999998"})
-        list.push_back({name + QStringLiteral(".txt"), "d", "e", "14"});
-    EXPECT_EQ(types(sortIcList(list, IcSort::ByType, "E")),
-              QStringList({"CD4011", "74LS00", "74HC00", "7400", "7402", "74138", "999999998"}));
-}
-
 TEST(IcList, SortsByDescriptionByCharacterCode) {
     std::vector<IcEntry> list;
     for (const char* description :
