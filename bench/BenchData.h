@@ -22,9 +22,4 @@ void writeGeneratedLibrary(const QString& directory, int count);
 // every figure after it would measure an error path.
 void writeFileOrDie(const QString& path, const QByteArray& bytes);
 
-// The list's sort done literally: N passes, each computing every key anew and
-// marking the row it took with a value that equals the sentinel.
-std::vector<IcRow> literalSelectionSort(std::vector<IcEntry> table, IcSort sort,
-                                        const QString& language);
-
 } // namespace pinatlas::bench

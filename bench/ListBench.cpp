@@ -2,6 +2,7 @@
 // bare read of the same heads, and the sort against its literal quadratic form.
 #include "BenchData.h"
 #include "BenchWindow.h"
+#include "support/LiteralIcSort.h"
 
 #include "library/IcList.h"
 
@@ -64,14 +65,14 @@ const std::vector<IcEntry>& entries() {
 void sortLiteral(benchmark::State& state, IcSort sort) {
     const std::vector<IcEntry>& e = entries();
     for (auto _ : state)
-        benchmark::DoNotOptimize(literalSelectionSort(e, sort, QStringLiteral("E")));
+        benchmark::DoNotOptimize(test::literalSelectionSort(e, sort, QStringLiteral("E")));
     state.counters["rows"] = double(e.size());
 }
 
 void sortIcList(benchmark::State& state, IcSort sort) {
     const std::vector<IcEntry>& e = entries();
     if (pinatlas::sortIcList(e, sort, QStringLiteral("E")) !=
-        literalSelectionSort(e, sort, QStringLiteral("E")))
+        test::literalSelectionSort(e, sort, QStringLiteral("E")))
         state.SkipWithError("sortIcList differs from the literal sort");
     for (auto _ : state)
         benchmark::DoNotOptimize(pinatlas::sortIcList(e, sort, QStringLiteral("E")));

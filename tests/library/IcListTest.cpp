@@ -1,5 +1,6 @@
 #include "library/IcList.h"
 #include "library/Cp1252.h"
+#include "support/LiteralIcSort.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -9,44 +10,9 @@
 #include <cmath>
 
 using namespace pinatlas;
+using pinatlas::test::literalSelectionSort;
 
 namespace {
-
-// The selection sort the list was designed around: N passes over a table
-// whose used rows are overwritten with markers. Slow on purpose; the real
-// sort must give the same rows.
-std::vector<IcRow> literalSelectionSort(std::vector<IcEntry> table, IcSort sort,
-                                        const QString& language) {
-    const bool german = language == QLatin1String("D");
-    std::vector<IcRow> grid;
-    const size_t n = table.size();
-    for (size_t a = 0; a < n; ++a) {
-        std::optional<size_t> best;
-        double minType = 999999999.0;
-        QString minText(10, QChar(0x00FC));
-        for (size_t b = 0; b < n; ++b) {
-            const QString& d = german ? table[b].descriptionDe : table[b].descriptionEn;
-            const double type = typeKey(table[b].fileName);
-            const QString text = d.size() > 4 ? d.left(d.size() - 4) : QString();
-            if (sort == IcSort::ByType ? type < minType : text < minText) {
-                minType = type;
-                minText = text;
-                best = b;
-            }
-        }
-        if (!best)
-            continue;
-        IcEntry& e = table[*best];
-        const QString& name = e.fileName;
-        grid.push_back({name.size() > 4 ? name.left(name.size() - 4) : QString(),
-                        german ? e.descriptionDe : e.descriptionEn, e.pinField});
-        if (sort == IcSort::ByType)
-            e.fileName = QStringLiteral(" 9999999999999");
-        else
-            (german ? e.descriptionDe : e.descriptionEn) = QString(14, QChar(0x00FC));
-    }
-    return grid;
-}
 
 QStringList types(const std::vector<IcRow>& rows) {
     QStringList out;
