@@ -55,4 +55,22 @@ ALIASES = {
     "74LS145": {**_numbered("~Y{}", "Q{}", range(10)), **_numbered("A{}", "P{}", range(4))},
     "74LS155": _DUAL4,
     "74LS156": _DUAL4,
+    "74LS168": {"U/D": "U/~D"},
+    "74LS169": {"U/D": "U/~D"},
+    "74LS196": {"~PL": "PL", "~MR": "MR"},
+    "74LS197": {"~PL": "PL", "~MR": "MR"},
+    "74LS253": {"~OEA": "OEA", "~OEB": "OEB"},
+    "74LS353": {"~OEA": "OEA", "~OEB": "OEB", "~ZA": "ZA", "~ZB": "ZB"},
+    "74LS352": {"~EA": "EA", "~EB": "EB", "~ZA": "ZA", "~ZB": "ZB"},
+    "74LS348": {
+        **_numbered("~I{}", "{}", range(8)),
+        **_numbered("~A{}", "A{}", range(3)),
+        # the reference spells the enable output with a zero
+        "~EI": "EI", "~GS": "GS", "~EO": "E0",
+    },
+    "74LS182": {
+        **_numbered("~G{}", "G{}", range(4)),
+        **_numbered("~P{}", "P{}", range(4)),
+        "~G": "G", "~P": "P",
+    },
 }
