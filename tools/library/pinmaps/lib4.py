@@ -1,0 +1,27 @@
+"""Naming differences between the reference and the 4000-series sheets
+added with the second batch of the book (4016 to 14529, 74390, 74590,
+74629)."""
+
+from pinmaps import numbered as _numbered
+
+REFERENCE_PART = {}
+
+ALIASES = {
+    "4029": {"~CI": "CIN", "~CO": "COUT", "CLK": "CK"},
+    # the reference calls the comparator input RefIn and the VCO output an
+    # input; both C1 pins carry the one timing capacitor
+    "4046": {"COMPIN": "REFIN", "VCOOUT": "FOUT", "C1A": "C1", "C1B": "C2", "ZENER": "ZOUT"},
+    "4047": {
+        "RC": "RC_COMMON", "~AST": "~ASTABLE", "AST": "ASTABLE",
+        "-TR": "-TRIGGER", "+TR": "+TRIGGER", "RST": "EXT_RESET",
+        "RETR": "RETRIGGER", "OSC": "OSC_OUT",
+    },
+    # the reference draws the active-low reset without its bar
+    "4538": {"~CD": "R", "RCX": "RXCX", "TR+": "CLK+", "TR-": "CLK-"},
+    "4510": {**_numbered("P{}", "A{}", range(1, 5)), "~CI": "CI", "~CO": "CO"},
+    "4520": {"CLK": "CK", "EN": "ENABLE", "RST": "RESET"},
+    "74LS390": {
+        "CKA": "~CP0", "CKB": "~CP1", "CLR": "MR",
+        "QA": "Q0", "QB": "Q1", "QC": "Q2", "QD": "Q3",
+    },
+}
