@@ -19,6 +19,17 @@ ALIASES = {
     # the reference draws the active-low reset without its bar
     "4538": {"~CD": "R", "RCX": "RXCX", "TR+": "CLK+", "TR-": "CLK-"},
     "4510": {**_numbered("P{}", "A{}", range(1, 5)), "~CI": "CI", "~CO": "CO"},
+    "4022": {"CO": "COUT", "INH": "CKEN", "RST": "RESET"},
+    # the reference numbers the units at the end of every name
+    "4098": {
+        k.format(u): v.format(u)
+        for u in (1, 2)
+        for k, v in (
+            ("{}CX", "CX{}"), ("{0}RCX", "RX{0}_CX{0}"), ("~{}R", "~RESET{}"),
+            ("{}TR+", "+TR{}"), ("{}TR-", "-TR{}"), ("{}Q", "Q{}"), ("~{}Q", "~Q{}"),
+        )
+    },
+    "4504": {"MODE": "SELECT"},
     "4520": {"CLK": "CK", "EN": "ENABLE", "RST": "RESET"},
     "74LS390": {
         "CKA": "~CP0", "CKB": "~CP1", "CLR": "MR",
