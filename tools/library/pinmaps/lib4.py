@@ -21,18 +21,32 @@ ALIASES = {
     "4510": {**_numbered("P{}", "A{}", range(1, 5)), "~CI": "CI", "~CO": "CO"},
     "4022": {"CO": "COUT", "INH": "CKEN", "RST": "RESET"},
     # the reference numbers the units at the end of every name
+    "4056": {
+        "ST": "STROBE", "DF": "FREQ.IN",
+        "A": "2^0", "B": "2^1", "C": "2^2", "D": "2^3",
+        **{c: c.upper() for c in "abcdefg"},
+    },
     "4098": {
         k.format(u): v.format(u)
         for u in (1, 2)
         for k, v in (
-            ("{}CX", "CX{}"), ("{0}RCX", "RX{0}_CX{0}"), ("~{}R", "~RESET{}"),
-            ("{}TR+", "+TR{}"), ("{}TR-", "-TR{}"), ("{}Q", "Q{}"), ("~{}Q", "~Q{}"),
+            ("{0}CX", "CX{0}"), ("{0}RCX", "RX{0}_CX{0}"), ("~{0}R", "~RESET{0}"),
+            ("{0}TR+", "+TR{0}"), ("{0}TR-", "-TR{0}"), ("{0}Q", "Q{0}"), ("~{0}Q", "~Q{0}"),
         )
     },
     "4504": {"MODE": "SELECT"},
+    # the reference draws the active-low reset without its bar
+    "4528": {"~CD": "R", "RCX": "RXCX", "TR+": "CLK+", "TR-": "CLK-"},
     "4520": {"CLK": "CK", "EN": "ENABLE", "RST": "RESET"},
     "74LS390": {
         "CKA": "~CP0", "CKB": "~CP1", "CLR": "MR",
         "QA": "Q0", "QB": "Q1", "QC": "Q2", "QD": "Q3",
     },
+    "74LS590": {
+        **{"Q" + c: "Q{}".format(i) for i, c in enumerate("ABCDEFGH")},
+        "~CCLR": "~MRC", "CCK": "CPC", "~CCKEN": "~CE",
+        "RCK": "CPR", "~G": "~OE",
+    },
+    # the oscillator's own supply pins; the enable is active low
+    "74LS629": {"OSCGND": "OSC", "OSCVCC": "OSC", "~EN": "EN"},
 }
