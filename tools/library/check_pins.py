@@ -34,8 +34,8 @@ DATA_TABLE_ROWS = 9
 # Every sheet names where its data table comes from, in both languages.
 SOURCE_MARKS = {"commentDe": ("Datentabelle:", "Quelle:"), "commentEn": ("Data table:", "source:")}
 
-# The comment box shows about this many characters of Courier per line.
-COMMENT_WIDTH = 66
+# The comment box (7095 twips of Courier 8.25 pt) shows this many characters.
+COMMENT_WIDTH = 71
 
 # Names for the two ends of the supply. The reference and the makers mix the
 # TTL and CMOS words freely.
