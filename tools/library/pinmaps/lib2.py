@@ -1,0 +1,23 @@
+"""Naming differences between the reference and the sheets of the flip-flop,
+latch, register and one-shot batch (7473 ... 74670)."""
+
+from pinmaps import numbered as _numbered  # noqa: F401  (kept for the style of the other maps)
+
+# The LS symbols draw a flip-flop's set and reset as ~S/~R and its clock as C.
+_JK = {"~CLR": "~R", "~PRE": "~S", "CLK": "C"}
+
+ALIASES = {
+    "74LS76": dict(_JK),
+    "74LS73": dict(_JK),
+    # the reference draws the output enable and the trigger inputs without
+    # their bars
+    "74LS573": {"~OE": "OE", "LE": "LOAD"},
+    "74LS574": {"~OE": "OE"},
+    "74LS123": {"~A": "A", "~CLR": "CLR"},
+    "74LS109": dict(_JK),
+    "74LS194": {"~MR": "MR"},
+    "74LS121": {"~A1": "A1", "~A2": "A2", "RCEXT": "R/CEXT"},
+    "74LS166": {"~CE": "CE", "CP": "CLK", "~MR": "CLR", "~PE": "PE"},
+    "74LS259": {"~E": "E", "~CLR": "CLR"},
+    "74LS173": {"~OE1": "OE1", "~OE2": "OE2", "~E1": "E1", "~E2": "E2"},
+}
