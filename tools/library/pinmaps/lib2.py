@@ -1,7 +1,7 @@
 """Naming differences between the reference and the sheets of the flip-flop,
 latch, register and one-shot batch (7473 ... 74670)."""
 
-from pinmaps import numbered as _numbered  # noqa: F401  (kept for the style of the other maps)
+from pinmaps import numbered as _numbered
 
 # The LS symbols draw a flip-flop's set and reset as ~S/~R and its clock as C.
 _JK = {"~CLR": "~R", "~PRE": "~S", "CLK": "C"}
@@ -19,5 +19,10 @@ ALIASES = {
     "74LS121": {"~A1": "A1", "~A2": "A2", "RCEXT": "R/CEXT"},
     "74LS166": {"~CE": "CE", "CP": "CLK", "~MR": "CLR", "~PE": "PE"},
     "74LS259": {"~E": "E", "~CLR": "CLR"},
+    "74LS107": dict(_JK),
+    "74LS113": dict(_JK),
+    "74LS114": dict(_JK),
+    "74LS122": {"~A1": "A1", "~A2": "A2", "~CLR": "CLR", "RCEXT": "R/CEXT"},
+    "74LS95": {"CP1": "CP1.RSHIFT", "CP2": "CP2.LSHIFT"},
     "74LS173": {"~OE1": "OE1", "~OE2": "OE2", "~E1": "E1", "~E2": "E2"},
 }
