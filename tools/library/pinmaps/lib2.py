@@ -24,5 +24,14 @@ ALIASES = {
     "74LS114": dict(_JK),
     "74LS122": {"~A1": "A1", "~A2": "A2", "~CLR": "CLR", "RCEXT": "R/CEXT"},
     "74LS95": {"CP1": "CP1.RSHIFT", "CP2": "CP2.LSHIFT"},
+    "74LS299": {
+        **_numbered("I/O{}", "IO{}", range(8)),
+        "~OE1": "OE1", "~OE2": "OE2", "~MR": "MR",
+    },
+    "74LS323": {
+        **_numbered("I/O{}", "IO{}", range(8)),
+        "~OE1": "OE1", "~OE2": "OE2", "~SR": "SR",
+    },
+    "74LS378": {"CP": "C"},
     "74LS173": {"~OE1": "OE1", "~OE2": "OE2", "~E1": "E1", "~E2": "E2"},
 }
