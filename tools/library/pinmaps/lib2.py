@@ -19,6 +19,7 @@ ALIASES = {
     "74LS121": {"~A1": "A1", "~A2": "A2", "RCEXT": "R/CEXT"},
     "74LS166": {"~CE": "CE", "CP": "CLK", "~MR": "CLR", "~PE": "PE"},
     "74LS259": {"~E": "E", "~CLR": "CLR"},
+    "74LS78": dict(_JK),
     "74LS107": dict(_JK),
     "74LS113": dict(_JK),
     "74LS114": dict(_JK),
