@@ -39,5 +39,11 @@ ALIASES = {
         "R9(1)": "MS1", "R9(2)": "MS2", "R0(1)": "MR1", "R0(2)": "MR2",
         "CKA": "CP0", "CKB": "CP1", "QA": "Q0", "QB": "Q1", "QC": "Q2", "QD": "Q3",
     },
+    # ready for the 74293 sheet once the reference stops drawing the 74290's
+    # set-to-9 inputs at its unconnected pins 1 and 3
+    "74LS293": {
+        "R0(1)": "MR1", "R0(2)": "MR2",
+        "CKA": "CP0", "CKB": "CP1", "QA": "Q0", "QB": "Q1", "QC": "Q2", "QD": "Q3",
+    },
     "74LS173": {"~OE1": "OE1", "~OE2": "OE2", "~E1": "E1", "~E2": "E2"},
 }
