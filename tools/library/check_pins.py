@@ -34,8 +34,8 @@ DATA_TABLE_ROWS = 9
 # Every sheet names where its data table comes from, in both languages.
 SOURCE_MARKS = {"commentDe": ("Datentabelle:", "Quelle:"), "commentEn": ("Data table:", "source:")}
 
-# The comment box shows about this many characters of Courier per line.
-COMMENT_WIDTH = 66
+# The comment box (7095 twips of Courier 8.25 pt) shows this many characters.
+COMMENT_WIDTH = 71
 
 # Names for the two ends of the supply. The reference and the makers mix the
 # TTL and CMOS words freely.
@@ -179,7 +179,7 @@ def load_reference(path):
     return parts
 
 
-def compare_pins(sheet, part, ref, aliases):
+def compare_pins(sheet, part, ref, aliases, output_type=None):
     problems = []
     # The reference leaves out unconnected pins, the last one too (4049: 16
     # pins, 15 listed), so its package is the highest pin rounded up to even.
@@ -188,7 +188,7 @@ def compare_pins(sheet, part, ref, aliases):
         problems.append(f"{len(sheet.pins)} pins, reference {part} has {ref_count}")
 
     types = {typ for _, typ in ref.values()}
-    allowed = expected_output_types(types)
+    allowed = {output_type} if output_type else expected_output_types(types)
     if sheet.output_type not in allowed:
         problems.append(
             f"output type {sheet.output_type!r}, reference {part} implies "
@@ -261,7 +261,7 @@ def main(argv):
         print(f"reference {reference} not found")
         return 1
     parts = load_reference(reference)
-    reference_part, aliases = pinmaps.load()
+    reference_part, aliases, output_types = pinmaps.load()
 
     passed = failed = 0
     unchecked = []
@@ -279,7 +279,8 @@ def main(argv):
             elif part not in parts:
                 problems.append(f"mapped to {part}, which the reference does not list")
             else:
-                problems += compare_pins(Sheet(data), part, parts[part], aliases.get(part, {}))
+                problems += compare_pins(Sheet(data), part, parts[part], aliases.get(part, {}),
+                                         output_types.get(sheet_type))
         for p in problems:
             print(f"{shown}: {p}")
         if problems:

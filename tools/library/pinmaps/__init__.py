@@ -3,8 +3,9 @@
 Every module in this folder may define REFERENCE_PART (sheet type -> part name
 in the reference, where the automatic match by number would pick the wrong
 part or none) and ALIASES (reference part -> {our normalised pin name: the
-reference's normalised name}). Contributors add a module of their own instead
-of editing a shared one.
+reference's normalised name}) and OUTPUT_TYPE (sheet type -> the output type
+the makers' datasheets give, where the reference marks the pins otherwise).
+Contributors add a module of their own instead of editing a shared one.
 """
 
 import importlib
@@ -18,7 +19,7 @@ def numbered(mine, ref, numbers, shift=0):
 
 
 def load():
-    reference_part, aliases = {}, {}
+    reference_part, aliases, output_type = {}, {}, {}
     for info in sorted(pkgutil.iter_modules(__path__), key=lambda m: m.name):
         module = importlib.import_module(f"{__name__}.{info.name}")
         for sheet, part in getattr(module, "REFERENCE_PART", {}).items():
@@ -27,4 +28,5 @@ def load():
             reference_part[sheet] = part
         for part, names in getattr(module, "ALIASES", {}).items():
             aliases.setdefault(part, {}).update(names)
-    return reference_part, aliases
+        output_type.update(getattr(module, "OUTPUT_TYPE", {}))
+    return reference_part, aliases, output_type

@@ -3,6 +3,11 @@ naming differences of the first 59 sheets."""
 
 from pinmaps import numbered as _numbered
 
+# The reference draws the 74LS22 with totem-pole outputs; every maker's
+# datasheet gives it open-collector outputs, which is
+# what sets it apart from the 7420.
+OUTPUT_TYPE = {"7422": "OC (open collector)"}
+
 REFERENCE_PART = {
     # 74xx
     "7400": "74LS00",
