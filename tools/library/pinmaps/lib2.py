@@ -47,3 +47,9 @@ ALIASES = {
     },
     "74LS173": {"~OE1": "OE1", "~OE2": "OE2", "~E1": "E1", "~E2": "E2"},
 }
+
+# The reference copies the 74LS670's tri-state outputs into the 74LS170; the
+# makers' datasheets give open collectors.
+OUTPUT_TYPE = {
+    "74170": "OC (open collector)",
+}
