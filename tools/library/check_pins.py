@@ -272,7 +272,10 @@ def main(argv):
         data, found = read_sheet(tool, path)
         problems += found
         sheet_type = os.path.basename(path)[:-4]
-        part = reference_part.get(sheet_type) or auto_part(sheet_type, parts)
+        if sheet_type in reference_part:
+            part = reference_part[sheet_type]  # None: the reference's row is not this part
+        else:
+            part = auto_part(sheet_type, parts)
         if data is not None:
             if part is None:
                 unchecked.append(shown)

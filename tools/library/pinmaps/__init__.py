@@ -2,7 +2,7 @@
 
 Every module in this folder may define REFERENCE_PART (sheet type -> part name
 in the reference, where the automatic match by number would pick the wrong
-part or none) and ALIASES (reference part -> {our normalised pin name: the
+part or none; None where the reference's row of that number is wrong) and ALIASES (reference part -> {our normalised pin name: the
 reference's normalised name}) and OUTPUT_TYPE (sheet type -> the output type
 the makers' datasheets give, where the reference marks the pins otherwise).
 Contributors add a module of their own instead of editing a shared one.

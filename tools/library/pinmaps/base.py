@@ -6,9 +6,14 @@ from pinmaps import numbered as _numbered
 # The reference draws the 74LS22 with totem-pole outputs; every maker's
 # datasheet gives it open-collector outputs, which is
 # what sets it apart from the 7420.
-OUTPUT_TYPE = {"7422": "OC (open collector)"}
+# The same holds for the 74LS156, the open-collector twin of the 74LS155.
+OUTPUT_TYPE = {"7422": "OC (open collector)", "74156": "OC (open collector)"}
 
 REFERENCE_PART = {
+    # The reference's 74LS256 row draws a 74LS156-like decoder; the part is a
+    # dual 4-bit addressable latch, so its sheet takes the pinout from two
+    # makers' datasheets instead.
+    "74256": None,
     # 74xx
     "7400": "74LS00",
     "7402": "74LS02",
