@@ -28,12 +28,6 @@ ALIASES = {
         "R9(1)": "MS1", "R9(2)": "MS2", "R0(1)": "MR1", "R0(2)": "MR2",
         "CKA": "CP0", "CKB": "CP1", "QA": "Q0", "QB": "Q1", "QC": "Q2", "QD": "Q3",
     },
-    # ready for a 74293 sheet once the reference stops drawing the 74290's
-    # set-to-9 inputs at the 74293's unconnected pins 1 and 3
-    "74LS293": {
-        "R0(1)": "MR1", "R0(2)": "MR2",
-        "CKA": "CP0", "CKB": "CP1", "QA": "Q0", "QB": "Q1", "QC": "Q2", "QD": "Q3",
-    },
     "74LS299": {
         **_numbered("I/O{}", "IO{}", range(8)),
         "~OE1": "OE1", "~OE2": "OE2", "~MR": "MR",
@@ -46,6 +40,13 @@ ALIASES = {
     "74LS395": {"LD": "LD/~SH", "Q3'": "Q'3"},
     "74LS573": {"~OE": "OE", "LE": "LOAD"},
     "74LS574": {"~OE": "OE"},
+}
+
+REFERENCE_PART = {
+    # The reference's 74LS293 row draws the 74LS290's set-to-9 inputs at pins
+    # 1 and 3, which the 74293 leaves unconnected; its sheet takes the pinout
+    # from two makers' datasheets instead.
+    "74293": None,
 }
 
 # The reference copies the 74LS670's tri-state outputs into the 74LS170; the
