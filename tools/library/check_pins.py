@@ -10,6 +10,7 @@ REFERENCE_TSV to reference/ic-pins.tsv beside it. Exit 1 on any problem,
 including a missing reference.
 """
 
+import concurrent.futures
 import json
 import os
 import re
@@ -265,11 +266,14 @@ def main(argv):
 
     passed = failed = 0
     unchecked = []
-    for shown, path in sheet_paths(root):
+    sheets = list(sheet_paths(root))
+    # One dump process per sheet: run them side by side.
+    with concurrent.futures.ThreadPoolExecutor(max_workers=os.cpu_count() or 2) as pool:
+        dumps = list(pool.map(lambda sheet: read_sheet(tool, sheet[1]), sheets))
+    for (shown, path), (data, found) in zip(sheets, dumps):
         problems = []
         if not shown.endswith(".txt"):
             problems.append("file name does not end in .txt (the list takes every file)")
-        data, found = read_sheet(tool, path)
         problems += found
         sheet_type = os.path.basename(path)[:-4]
         if sheet_type in reference_part:
