@@ -2,8 +2,8 @@
 
 #include "BenchPlatform.h"
 
-#include "app/Settings.h"
 #include "app/ui/Haupt.h"
+#include "shared/Settings.h"
 
 #include <QTemporaryDir>
 

@@ -4,9 +4,9 @@
 #include "StartupProbe.h"
 
 #include "app/ProgramDirectory.h"
-#include "app/Settings.h"
 #include "app/ui/Haupt.h"
 #include "platform/ui/Fonts.h"
+#include "shared/Settings.h"
 
 #include <QApplication>
 #include <QScreen>

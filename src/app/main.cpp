@@ -1,8 +1,8 @@
 #include "app/ProgramDirectory.h"
-#include "app/Settings.h"
 #include "app/ui/Haupt.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/QtPlatform.h"
+#include "shared/Settings.h"
 
 #include <QApplication>
 #include <QScreen>

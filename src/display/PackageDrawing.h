@@ -21,12 +21,6 @@ inline constexpr int kStubsPerSide = 20;    // 40 pins at most
 inline constexpr int kPinsRWidth = 2895;    // fixed: right names are cut, never wrapped
 inline constexpr int kPinNumberWidth = 375; // PinsNrL and PinsNrR
 
-struct TwipPoint {
-    int x = 0;
-    int y = 0;
-    bool operator==(const TwipPoint&) const = default;
-};
-
 // The contents and sizes of the four pin text boxes. The left side lists its
 // pins from the top down, the right side counts on from the bottom up, so each
 // list is in screen order.

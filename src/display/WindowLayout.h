@@ -1,23 +1,10 @@
 #pragma once
 
+#include "platform/TwipGeometry.h"
+
 #include <optional>
 
 namespace pinatlas {
-
-// Geometry in twips. A value that a step could not compute (a negative width
-// or height while the window is tiny) is left empty; the window keeps the
-// element's previous value for it.
-struct TwipRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
-
-struct TwipLine {
-    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    bool operator==(const TwipLine&) const = default;
-};
 
 // The fixed left column of the main window.
 inline constexpr int kDirBoxLeft = 120;
@@ -36,6 +23,9 @@ inline constexpr int kFrameWidthAllowance = kListeWidth + 240 + 240 + kScrollBar
 inline constexpr int kHauptClientWidth = 11910;
 inline constexpr int kHauptClientHeight = 8295;
 
+// A value that a step could not compute (a negative width or height while the
+// window is tiny) is left empty; the window keeps the element's previous value
+// for it.
 struct WindowArrangement {
     std::optional<int> listeHeight;
     int frameTop = 0;

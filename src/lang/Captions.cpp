@@ -1,6 +1,6 @@
 #include "lang/Captions.h"
 
-#include "service/Maker.h"
+#include "shared/Maker.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "service/ServiceTexts.h"
 
-#include "service/Maker.h"
+#include "shared/Maker.h"
 
 namespace pinatlas {
 

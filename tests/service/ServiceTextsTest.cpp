@@ -1,5 +1,5 @@
 #include "service/ServiceTexts.h"
-#include "service/DesktopLink.h"
+#include "platform/DesktopLink.h"
 
 #include <QUrlQuery>
 

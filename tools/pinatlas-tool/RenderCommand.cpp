@@ -1,6 +1,5 @@
 #include "Commands.h"
 
-#include "app/Settings.h"
 #include "display/ui/DatasheetView.h"
 #include "library/DatasheetReader.h"
 
@@ -83,8 +82,6 @@ int render(const QStringList& args) {
         return 1;
     }
 
-    Settings settings;
-    settings.language = language;
     const bool english = language == QLatin1String("E");
     const Datasheet& sheet = result.file->sheet;
     const QString title = english ? type + QStringLiteral(":  ") + sheet.descriptionEn
@@ -93,8 +90,8 @@ int render(const QStringList& args) {
     // The drawing area of a main window that is never put on a screen.
     QWidget host;
     host.setAttribute(Qt::WA_DontShowOnScreen);
-    DatasheetView view(&host, settings);
-    view.display(sheet, english ? result.file->commentEn : result.file->commentDe, title);
+    DatasheetView view(&host);
+    view.display(sheet, english ? result.file->commentEn : result.file->commentDe, title, language);
     host.show();
     const QImage image = view.renderWhole(double(dpi) / host.logicalDpiX());
     if (!image.save(output, "PNG")) {

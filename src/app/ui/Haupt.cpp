@@ -1,7 +1,6 @@
 #include "app/ui/Haupt.h"
 
 #include "app/ConfigFile.h"
-#include "app/Settings.h"
 #include "app/ui/Erststart.h"
 #include "display/WindowLayout.h"
 #include "display/ui/DatasheetView.h"
@@ -11,8 +10,9 @@
 #include "maintenance/ui/LibraryCommands.h"
 #include "platform/Platform.h"
 #include "platform/ui/Twips.h"
-#include "service/Maker.h"
 #include "service/ui/ServiceCommands.h"
+#include "shared/Maker.h"
+#include "shared/Settings.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -51,8 +51,8 @@ Haupt::Haupt(Settings& settings, Platform& platform, const QString& programDir, 
     m_liste->setObjectName(QStringLiteral("Liste"));
     tw.place(m_liste, kListeLeft, kListeTop, kListeWidth, kHauptClientHeight - kListeTop);
 
-    m_view = new DatasheetView(m_client, m_settings);
-    m_darstellung = new Darstellung(*this);
+    m_view = new DatasheetView(m_client);
+    m_darstellung = new Darstellung(*this, m_liste, *m_view);
     m_wizard = new Wizard(*this);
     m_library = new LibraryCommands(*this);
     m_service = new ServiceCommands(*this);
@@ -275,6 +275,10 @@ QString Haupt::currentDirectoryPath() const {
     return m_settings.programDir + currentDirectory() + QDir::separator();
 }
 
+QString Haupt::currentType() const {
+    return m_darstellung->currentType();
+}
+
 void Haupt::selectDirectory(int index) {
     {
         const QSignalBlocker block(m_dirBox);
@@ -313,7 +317,7 @@ void Haupt::resizeEvent(QResizeEvent* event) {
 void Haupt::arrange(int width, int listHeight) {
     if (listHeight >= 0)
         Twips::of(this).place(m_liste, kListeLeft, kListeTop, kListeWidth, listHeight);
-    m_view->arrange(width, listHeight);
+    m_view->arrange(width, listHeight, m_liste->height());
 }
 
 void Haupt::Form_Resize() {

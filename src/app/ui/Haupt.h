@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ConfigFile.h"
+#include "shared/RunningProgram.h"
 
 #include <QMainWindow>
 
@@ -23,7 +24,7 @@ class Wizard;
 struct Settings;
 
 // The main window: directory list, IC list, drawing area and every command.
-class Haupt : public QMainWindow {
+class Haupt : public QMainWindow, public RunningProgram {
     Q_OBJECT
 public:
     // `programDir` is where the library directories and the configuration file
@@ -35,15 +36,22 @@ public:
     // The load event: shows the window and runs Initialisieren.
     void start();
 
-    // Shared operations of the running program.
-    void Initialisieren();
-    void Liste_aufbauen();
-    void Datenblatt_laden();
+    // What the subsystems ask of the running program.
+    Settings& settings() const override { return m_settings; }
+    Platform& platform() const override { return m_platform; }
+    QWidget* mainWindow() override { return this; }
+    QString currentDirectory() const override;
+    QString currentDirectoryPath() const override;
+    QString currentType() const override;
+    void Initialisieren() override;
+    void Liste_aufbauen() override;
+    void Datenblatt_laden() override;
+    void sortByType() override;
+    void sortByDescription() override;
+
     void Sprache_Deutsch();
     void Sprache_Englisch();
 
-    Settings& settings() const { return m_settings; }
-    Platform& platform() const { return m_platform; }
     QComboBox* dirBox() const { return m_dirBox; }
     QTableWidget* liste() const { return m_liste; }
     DatasheetView* view() const { return m_view; }
@@ -53,15 +61,8 @@ public:
     ServiceCommands* serviceCommands() const { return m_service; }
     Erststart* erststart() const { return m_erststart; }
 
-    // The text of DirBox: the directory every operation works in.
-    QString currentDirectory() const;
-    // The directory currently in DirBox as a full path with a trailing separator.
-    QString currentDirectoryPath() const;
     // Runs the directory-change handler, as choosing an entry does.
     void selectDirectory(int index);
-    // The sort commands of the Options menu (also run by the list's headers).
-    void sortByType();
-    void sortByDescription();
     // Writes the configuration file; tells the user once per run when it fails.
     bool writeConfiguration(const QString& language, int position);
 

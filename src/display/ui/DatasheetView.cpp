@@ -1,6 +1,5 @@
 #include "display/ui/DatasheetView.h"
 
-#include "app/Settings.h"
 #include "display/WindowLayout.h"
 #include "display/ui/LineElement.h"
 #include "display/ui/PinTextBox.h"
@@ -47,8 +46,7 @@ void setLine(LineElement* line, const Twips& tw, const TwipLine& l) {
 
 } // namespace
 
-DatasheetView::DatasheetView(QWidget* host, Settings& settings)
-    : QObject(host), m_host(host), m_settings(settings) {
+DatasheetView::DatasheetView(QWidget* host) : QObject(host), m_host(host) {
     m_frame = new QWidget(host);
     m_frame->setObjectName(QStringLiteral("Frame"));
     m_frame->setBackgroundRole(QPalette::Window);
@@ -110,14 +108,12 @@ DatasheetView::DatasheetView(QWidget* host, Settings& settings)
         w->hide();
 }
 
-void DatasheetView::arrange(int width, int listHeight) {
+void DatasheetView::arrange(int width, int listHeight, int presentListHeight) {
     const Twips tw = Twips::of(m_host);
     // A list height that cannot be set leaves the list as it is; the frame
     // then goes on from the list's present height.
-    const QWidget* liste =
-        m_host->findChild<QWidget*>(QStringLiteral("Liste"), Qt::FindDirectChildrenOnly);
-    const PreviousGeometry previous{liste ? tw.toTwipsY(liste->height()) : 0,
-                                    tw.toTwipsY(m_frame->height()), tw.toTwipsX(m_frame->width())};
+    const PreviousGeometry previous{tw.toTwipsY(presentListHeight), tw.toTwipsY(m_frame->height()),
+                                    tw.toTwipsX(m_frame->width())};
     const WindowArrangement a =
         arrangeWindow(width, listHeight, tw.pixelX(), tw.pixelY(), kListeTop, previous);
     const int frameHeight = a.frameHeight.value_or(previous.frameHeight);
@@ -131,13 +127,13 @@ void DatasheetView::arrange(int width, int listHeight) {
 }
 
 void DatasheetView::display(const Datasheet& sheet, const QStringList& comment,
-                            const QString& title) {
+                            const QString& title, const QString& language) {
     // Nothing repaints until everything stands in its new place.
     m_frame->setUpdatesEnabled(false);
     showComment(comment);
     m_info->setText(title);
 
-    const SheetDisplay d = prepareSheetDisplay(sheet, int(comment.size()), m_settings.language);
+    const SheetDisplay d = prepareSheetDisplay(sheet, int(comment.size()), language);
     m_content = d.content;
     m_hasContent = true;
     FillPinBoxes(d.content.pins);

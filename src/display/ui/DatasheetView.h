@@ -2,6 +2,7 @@
 
 #include "display/SheetLayout.h"
 #include "library/Datasheet.h"
+#include "library/DatasheetDisplay.h"
 
 #include <QObject>
 #include <QStringList>
@@ -19,27 +20,27 @@ namespace pinatlas {
 class LineElement;
 class PinTextBox;
 class TableGrid;
-struct Settings;
 
 // The drawing area of the main window: the clipping container `Frame` with
 // the package drawing, the comment box and the three tables, its scroll bars,
 // the separator lines and the title label `Info`. Its widgets are children of
 // the main window's client area and carry the names the rest of the program
 // and the tests look them up by.
-class DatasheetView : public QObject {
+class DatasheetView : public QObject, public DatasheetDisplay {
     Q_OBJECT
 public:
-    DatasheetView(QWidget* host, Settings& settings);
+    explicit DatasheetView(QWidget* host);
 
-    // Lays the area out for a client width and a list height, in twips.
-    void arrange(int width, int listHeight);
+    // Lays the area out for a client width and a list height, in twips;
+    // `presentListHeight` is the list's height as it stands, in pixels.
+    void arrange(int width, int listHeight, int presentListHeight = 0);
 
     // The loader's display steps for a sheet read without defect: the title,
-    // the comment lines of the current language, the pin boxes and tables,
-    // then the scroll ranges and the placement.
-    void display(const Datasheet& sheet, const QStringList& comment, const QString& title);
-    // What a failed read leaves behind: the comment box hidden and empty.
-    void clearComment();
+    // the comment lines, the pin boxes and tables, then the scroll ranges and
+    // the placement.
+    void display(const Datasheet& sheet, const QStringList& comment, const QString& title,
+                 const QString& language) override;
+    void clearComment() override;
 
     QWidget* frame() const { return m_frame; }
     QScrollBar* hScroll() const { return m_hScroll; }
@@ -66,7 +67,6 @@ private:
     void place(QWidget* widget, TwipPoint at);
 
     QWidget* m_host;
-    Settings& m_settings;
     QWidget* m_frame;
     QScrollBar* m_hScroll;
     QScrollBar* m_vScroll;

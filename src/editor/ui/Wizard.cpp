@@ -1,7 +1,5 @@
 #include "editor/ui/Wizard.h"
 
-#include "app/Settings.h"
-#include "app/ui/Haupt.h"
 #include "editor/ui/Neu_D1.h"
 #include "editor/ui/Neu_D2.h"
 #include "editor/ui/Neu_D3.h"
@@ -10,6 +8,8 @@
 #include "editor/ui/TablePage.h"
 #include "library/DatasheetReader.h"
 #include "library/DatasheetWriter.h"
+#include "shared/RunningProgram.h"
+#include "shared/Settings.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -26,15 +26,15 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 } // namespace
 
-Wizard::Wizard(Haupt& haupt) : QObject(&haupt), m_haupt(haupt) {}
+Wizard::Wizard(RunningProgram& program) : QObject(program.mainWindow()), m_program(program) {}
 
 bool Wizard::english() const {
-    return !m_haupt.settings().german();
+    return !m_program.settings().german();
 }
 
 void Wizard::tell(MsgIcon icon, const QString& de, const QString& en) {
-    m_haupt.platform().message(nullptr, icon, kTitle, m_haupt.settings().pick(de, en),
-                               MsgButtons::Ok);
+    m_program.platform().message(nullptr, icon, kTitle, m_program.settings().pick(de, en),
+                                 MsgButtons::Ok);
 }
 
 PageWindow* Wizard::loaded(WizardPage id) const {
@@ -58,22 +58,22 @@ PageWindow* Wizard::load(WizardPage id) {
     if (PageWindow* page = loaded(id))
         return page;
     PageWindow* page = nullptr;
-    Platform& platform = m_haupt.platform();
+    Platform& platform = m_program.platform();
     switch (id) {
     case WizardPage::D1:
-        page = m_d1 = new Neu_D1(&m_haupt, english());
+        page = m_d1 = new Neu_D1(m_program.mainWindow(), english());
         break;
     case WizardPage::D2:
-        page = m_d2 = new Neu_D2(&m_haupt, english());
+        page = m_d2 = new Neu_D2(m_program.mainWindow(), english());
         break;
     case WizardPage::D3:
-        page = m_d3 = new Neu_D3(&m_haupt, english());
+        page = m_d3 = new Neu_D3(m_program.mainWindow(), english());
         break;
     case WizardPage::D4:
-        page = m_d4 = new Neu_D4(&m_haupt, platform, english());
+        page = m_d4 = new Neu_D4(m_program.mainWindow(), platform, english());
         break;
     case WizardPage::D5:
-        page = m_d5 = new Neu_D5(&m_haupt, platform, english());
+        page = m_d5 = new Neu_D5(m_program.mainWindow(), platform, english());
         break;
     default:
         return nullptr;
@@ -82,9 +82,9 @@ PageWindow* Wizard::load(WizardPage id) {
     connect(page, &PageWindow::backPressed, this, [this, page] { back(page); });
     connect(page, &PageWindow::abortPressed, this, [this, page] {
         unload(page->id());
-        m_haupt.show();
-        m_haupt.raise();
-        m_haupt.activateWindow();
+        m_program.mainWindow()->show();
+        m_program.mainWindow()->raise();
+        m_program.mainWindow()->activateWindow();
     });
     connect(page, &PageWindow::closedByUser, this, [this, page] { unload(page->id()); });
     return page;
@@ -303,13 +303,13 @@ void Wizard::Datenblatt_speichern() {
         return;
     }
 
-    const QString directory = m_haupt.currentDirectory();
+    const QString directory = m_program.currentDirectory();
     const QString path =
-        m_haupt.currentDirectoryPath() + d1().typeBox()->text() + QStringLiteral(".txt");
+        m_program.currentDirectoryPath() + d1().typeBox()->text() + QStringLiteral(".txt");
     SaveOutcome saved;
     if (typeNameProblem(directory) != TypeNameProblem::None)
-        saved.error = m_haupt.settings().pick(QStringLiteral("Kein Verzeichnis gewählt."),
-                                              QStringLiteral("No directory chosen."));
+        saved.error = m_program.settings().pick(QStringLiteral("Kein Verzeichnis gewählt."),
+                                                QStringLiteral("No directory chosen."));
     else
         saved = saveFileWhole(path, encoded.bytes);
     if (!saved.ok) {
@@ -322,27 +322,24 @@ void Wizard::Datenblatt_speichern() {
         return;
     }
 
-    m_haupt.platform().message(
+    m_program.platform().message(
         nullptr, MsgIcon::None, kTitle,
-        m_haupt.settings().pick(QStringLiteral("Das neue/geänderte Datenblatt ist nun im "
-                                               "Verzeichnis!"),
-                                QStringLiteral("The new/edit datasheet is now ready for use!")),
+        m_program.settings().pick(QStringLiteral("Das neue/geänderte Datenblatt ist nun im "
+                                                 "Verzeichnis!"),
+                                  QStringLiteral("The new/edit datasheet is now ready for use!")),
         MsgButtons::Ok);
-    Settings& settings = m_haupt.settings();
+    Settings& settings = m_program.settings();
     recordChangedFile(settings.changedFiles, settings.changedCount, path,
                       Settings::kMaxChangedFiles);
     unloadAll();
-    m_haupt.Liste_aufbauen();
-    m_haupt.Datenblatt_laden();
+    m_program.Liste_aufbauen();
+    m_program.Datenblatt_laden();
 }
 
 void Wizard::startEdit() {
-    QTableWidget* liste = m_haupt.liste();
-    const QTableWidgetItem* item =
-        liste->currentRow() >= 0 ? liste->item(liste->currentRow(), 0) : nullptr;
-    const QString type = item ? item->text() : QString();
+    const QString type = m_program.currentType();
     if (type.isEmpty()) {
-        Platform& platform = m_haupt.platform();
+        Platform& platform = m_program.platform();
         platform.message(nullptr, MsgIcon::Information, kTitle,
                          QStringLiteral("Bitte wählen Sie zuerst das zu ändernde Datenblatt aus!"),
                          MsgButtons::Ok);
@@ -354,7 +351,7 @@ void Wizard::startEdit() {
 }
 
 bool Wizard::fillFromFile(const QString& type) {
-    const QString path = m_haupt.currentDirectoryPath() + type + QStringLiteral(".txt");
+    const QString path = m_program.currentDirectoryPath() + type + QStringLiteral(".txt");
     auto refuse = [&](const QString& de, const QString& en) {
         tell(MsgIcon::Exclamation,
              QStringLiteral("Das Datenblatt kann nicht bearbeitet werden:") + kCrLf + path + kCrLf +

@@ -7,7 +7,7 @@
 
 namespace pinatlas {
 
-class Haupt;
+class RunningProgram;
 class Neu_D1;
 class Neu_D2;
 class Neu_D3;
@@ -20,7 +20,7 @@ class PageWindow;
 class Wizard : public QObject {
     Q_OBJECT
 public:
-    explicit Wizard(Haupt& haupt);
+    explicit Wizard(RunningProgram& program);
 
     void startNew();  // D_hinzufügen
     void startEdit(); // D_ändern
@@ -57,7 +57,7 @@ private:
     bool commentsAccepted();
     bool fillFromFile(const QString& type);
 
-    Haupt& m_haupt;
+    RunningProgram& m_program;
     Neu_D1* m_d1 = nullptr;
     Neu_D2* m_d2 = nullptr;
     Neu_D3* m_d3 = nullptr;

@@ -1,12 +1,12 @@
 #include "library/ui/Darstellung.h"
 
-#include "app/Settings.h"
-#include "app/ui/Haupt.h"
-#include "display/ui/DatasheetView.h"
+#include "library/DatasheetDisplay.h"
 #include "library/DatasheetReader.h"
 #include "library/IcList.h"
 #include "platform/Platform.h"
 #include "platform/ui/Twips.h"
+#include "shared/RunningProgram.h"
+#include "shared/Settings.h"
 
 #include <QDir>
 #include <QHeaderView>
@@ -30,12 +30,13 @@ QTableWidgetItem* listItem(const QString& text) {
 
 } // namespace
 
-Darstellung::Darstellung(Haupt& haupt) : QObject(&haupt), m_haupt(haupt) {
+Darstellung::Darstellung(RunningProgram& program, QTableWidget* liste, DatasheetDisplay& display)
+    : QObject(program.mainWindow()), m_program(program), m_liste(liste), m_display(display) {
     setUpListe();
 }
 
 void Darstellung::setUpListe() {
-    QTableWidget* liste = m_haupt.liste();
+    QTableWidget* liste = m_liste;
     liste->setColumnCount(3);
     liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
     liste->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -54,7 +55,7 @@ void Darstellung::setUpListe() {
     rows->setSectionResizeMode(QHeaderView::Fixed);
     rows->setDefaultSectionSize(
         std::max(Twips::of(liste).toPxY(kListRowHeight), liste->fontMetrics().height() + 4));
-    const QStringList headers = icListHeaders(m_haupt.settings().language);
+    const QStringList headers = icListHeaders(m_program.settings().language);
     for (int c = 0; c < 3; ++c)
         liste->setHorizontalHeaderItem(c, listItem(headers[c]));
     liste->setRowCount(1);
@@ -66,8 +67,8 @@ void Darstellung::setUpListe() {
 }
 
 void Darstellung::Liste_aufbauen() {
-    const Settings& s = m_haupt.settings();
-    QTableWidget* liste = m_haupt.liste();
+    const Settings& s = m_program.settings();
+    QTableWidget* liste = m_liste;
     for (;;) {
         const QScopedValueRollback<bool> quiet(m_rebuilding, true);
         liste->clearContents();
@@ -77,7 +78,7 @@ void Darstellung::Liste_aufbauen() {
 
         // Without a directory, or with a typed name that would leave the
         // program directory, there is nothing to list and nothing is read.
-        const QString dir = m_haupt.currentDirectory();
+        const QString dir = m_program.currentDirectory();
         DirectoryScan scan;
         if (isPlainDirectoryName(dir))
             scan = scanIcDirectory(s.programDir + dir + QDir::separator());
@@ -104,12 +105,12 @@ void Darstellung::Liste_aufbauen() {
 }
 
 bool Darstellung::askAboutFile(const QString& path) {
-    const Settings& s = m_haupt.settings();
+    const Settings& s = m_program.settings();
     const FileErrorMessage m = defectiveFileMessage(s.language, path, s.lineBreak);
-    switch (m_haupt.platform().message(&m_haupt, MsgIcon::None, m.title, m.text,
-                                       MsgButtons::AbortRetryIgnore)) {
+    switch (m_program.platform().message(m_program.mainWindow(), MsgIcon::None, m.title, m.text,
+                                         MsgButtons::AbortRetryIgnore)) {
     case MsgAnswer::Abort:
-        m_haupt.platform().endNow();
+        m_program.platform().endNow();
         return false;
     case MsgAnswer::Retry:
         return true;
@@ -119,7 +120,7 @@ bool Darstellung::askAboutFile(const QString& path) {
 }
 
 void Darstellung::fitColumns() {
-    QTableWidget* liste = m_haupt.liste();
+    QTableWidget* liste = m_liste;
     const Twips tw = Twips::of(liste);
     // The first data row is on top after a rebuild; the last is visible too
     // when all rows fit below the header.
@@ -134,16 +135,16 @@ void Darstellung::fitColumns() {
 
 void Darstellung::onHeaderClicked(int column) {
     if (column == 0) {
-        m_haupt.sortByType();
-        m_haupt.Datenblatt_laden();
+        m_program.sortByType();
+        m_program.Datenblatt_laden();
     } else if (column == 1) {
-        m_haupt.sortByDescription();
-        m_haupt.Datenblatt_laden();
+        m_program.sortByDescription();
+        m_program.Datenblatt_laden();
     }
 }
 
 bool Darstellung::rowVisible(int row) const {
-    QTableWidget* liste = m_haupt.liste();
+    QTableWidget* liste = m_liste;
     const QRect rect = liste->visualRect(liste->model()->index(row, 0));
     // Only a row shown whole counts: the view itself scrolls a row that is cut
     // off at the bottom into full view when it becomes current.
@@ -151,7 +152,7 @@ bool Darstellung::rowVisible(int row) const {
 }
 
 void Darstellung::makeTopRow(int row) {
-    QTableWidget* liste = m_haupt.liste();
+    QTableWidget* liste = m_liste;
     liste->scrollTo(liste->model()->index(row, 0), QAbstractItemView::PositionAtTop);
 }
 
@@ -159,7 +160,7 @@ void Darstellung::onCurrentRowChanged(const QModelIndex& current) {
     if (m_rebuilding || !current.isValid())
         return;
     const int row = current.row();
-    const int rows = m_haupt.liste()->rowCount();
+    const int rows = m_liste->rowCount();
     // Keep the neighbours of the chosen row in view: moving onto the last
     // visible row brings it to the top.
     if (!rowVisible(row))
@@ -168,19 +169,22 @@ void Darstellung::onCurrentRowChanged(const QModelIndex& current) {
         makeTopRow(row);
     if (row < rows - 1 && !rowVisible(row + 1))
         makeTopRow(row);
-    m_haupt.Datenblatt_laden();
+    m_program.Datenblatt_laden();
+}
+
+QString Darstellung::currentType() const {
+    const int row = m_liste->currentRow();
+    const QTableWidgetItem* item = row >= 0 ? m_liste->item(row, 0) : nullptr;
+    return item ? item->text() : QString();
 }
 
 void Darstellung::Datenblatt_laden() {
-    QTableWidget* liste = m_haupt.liste();
-    const int row = liste->currentRow();
-    const QTableWidgetItem* item = row >= 0 ? liste->item(row, 0) : nullptr;
-    const QString type = item ? item->text() : QString();
-    const QString dir = m_haupt.currentDirectory();
+    const QString type = currentType();
+    const QString dir = m_program.currentDirectory();
     if (type.isEmpty() || dir.isEmpty())
         return;
 
-    const Settings& s = m_haupt.settings();
+    const Settings& s = m_program.settings();
     const QString fileName = type + QStringLiteral(".txt");
     const QString path = s.programDir + dir + QDir::separator() + fileName;
     ReadResult result;
@@ -190,9 +194,9 @@ void Darstellung::Datenblatt_laden() {
         result = readDatasheetFile(path, type);
     if (!result.file) {
         if (result.pastPinNames)
-            m_haupt.view()->clearComment();
+            m_display.clearComment();
         if (askAboutFile(path))
-            m_haupt.Liste_aufbauen();
+            m_program.Liste_aufbauen();
         return;
     }
 
@@ -205,7 +209,7 @@ void Darstellung::Datenblatt_laden() {
         comment = result.file->commentDe;
     else if (english)
         comment = result.file->commentEn;
-    m_haupt.view()->display(sheet, comment, title);
+    m_display.display(sheet, comment, title, s.language);
 }
 
 } // namespace pinatlas

@@ -3,10 +3,12 @@
 #include <QObject>
 
 class QModelIndex;
+class QTableWidget;
 
 namespace pinatlas {
 
-class Haupt;
+class DatasheetDisplay;
+class RunningProgram;
 
 // The IC list and the loader of the main window: builds `Liste` from the
 // current directory and loads the selected datasheet for display. It also
@@ -17,10 +19,13 @@ class Haupt;
 class Darstellung : public QObject {
     Q_OBJECT
 public:
-    explicit Darstellung(Haupt& haupt);
+    // Takes over `liste`, the main window's list, and shows sheets on `display`.
+    Darstellung(RunningProgram& program, QTableWidget* liste, DatasheetDisplay& display);
 
     void Liste_aufbauen();
     void Datenblatt_laden();
+    // The type in column 0 of the current row; empty when there is none.
+    QString currentType() const;
 
 private:
     void setUpListe();
@@ -33,7 +38,9 @@ private:
     // ends the program.
     bool askAboutFile(const QString& path);
 
-    Haupt& m_haupt;
+    RunningProgram& m_program;
+    QTableWidget* m_liste;
+    DatasheetDisplay& m_display;
     // Set while the list is rebuilt: the row changes that causes load nothing.
     bool m_rebuilding = false;
 };

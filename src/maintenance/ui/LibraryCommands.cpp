@@ -1,13 +1,11 @@
 #include "maintenance/ui/LibraryCommands.h"
 
-#include "app/Settings.h"
-#include "app/ui/Haupt.h"
 #include "library/IcList.h"
 #include "maintenance/LibraryFiles.h"
 #include "maintenance/ui/Neu_V.h"
 #include "platform/Platform.h"
-
-#include <QTableWidget>
+#include "shared/RunningProgram.h"
+#include "shared/Settings.h"
 
 namespace pinatlas {
 namespace {
@@ -16,24 +14,20 @@ const QString kProgramName = QStringLiteral("Pinatlas");
 
 } // namespace
 
-LibraryCommands::LibraryCommands(Haupt& haupt) : QObject(&haupt), m_haupt(haupt) {}
+LibraryCommands::LibraryCommands(RunningProgram& program)
+    : QObject(program.mainWindow()), m_program(program) {}
 
 Neu_V* LibraryCommands::neuV() const {
     return m_neuV;
 }
 
 QString LibraryCommands::selectedType() const {
-    const QTableWidget* liste = m_haupt.liste();
-    const int row = liste->currentRow();
-    if (row < 0)
-        return {};
-    const QTableWidgetItem* item = liste->item(row, 0);
-    return item ? item->text() : QString();
+    return m_program.currentType();
 }
 
 void LibraryCommands::regularNameMessage(QWidget* parent) {
-    const Settings& s = m_haupt.settings();
-    m_haupt.platform().message(
+    const Settings& s = m_program.settings();
+    m_program.platform().message(
         parent, MsgIcon::Critical, kProgramName,
         s.pick(QStringLiteral("Bitte beachten Sie die Regeln für Verzeichnisnamen!"),
                QStringLiteral("Please choose a regular name!")),
@@ -41,25 +35,25 @@ void LibraryCommands::regularNameMessage(QWidget* parent) {
 }
 
 void LibraryCommands::removeDatasheet() {
-    const Settings& s = m_haupt.settings();
-    Platform& platform = m_haupt.platform();
+    const Settings& s = m_program.settings();
+    Platform& platform = m_program.platform();
     const QString title = s.pick(QStringLiteral("Achtung!"), QStringLiteral("Attention!"));
     const QString type = selectedType();
     if (type.isEmpty()) {
-        platform.message(&m_haupt, MsgIcon::Information, title,
+        platform.message(m_program.mainWindow(), MsgIcon::Information, title,
                          s.pick(QStringLiteral("Sie haben noch kein Datenblatt ausgewählt!"),
                                 QStringLiteral("No datasheet chosen!")),
                          MsgButtons::Ok);
         return;
     }
     // A directory typed into DirBox must not lead the deletion elsewhere.
-    const QString directory = m_haupt.currentDirectory();
+    const QString directory = m_program.currentDirectory();
     if (!isPlainDirectoryName(directory)) {
-        regularNameMessage(&m_haupt);
+        regularNameMessage(m_program.mainWindow());
         return;
     }
     const MsgAnswer answer = platform.message(
-        &m_haupt, MsgIcon::None, title,
+        m_program.mainWindow(), MsgIcon::None, title,
         s.pick(QStringLiteral("Wollen Sie das momentan ausgewählte Datenblatt vom ") + type +
                    QStringLiteral(" wirklich löschen?"),
                QStringLiteral("Are you sure to remove the datasheet ") + type +
@@ -68,11 +62,11 @@ void LibraryCommands::removeDatasheet() {
     if (answer != MsgAnswer::Yes)
         return;
 
-    const QString dirPath = m_haupt.currentDirectoryPath();
+    const QString dirPath = m_program.currentDirectoryPath();
     const SheetRemoval removal = removeSheetFiles(dirPath, type);
     if (!removal.failed.isEmpty()) {
         platform.message(
-            &m_haupt, MsgIcon::Critical, kProgramName,
+            m_program.mainWindow(), MsgIcon::Critical, kProgramName,
             s.pick(QStringLiteral("Das Datenblatt konnte nicht vollständig gelöscht werden. "
                                   "Diese Dateien sind noch vorhanden:"),
                    QStringLiteral("The datasheet could not be removed completely. These files "
@@ -80,15 +74,15 @@ void LibraryCommands::removeDatasheet() {
                 s.lineBreak + removal.failed.join(s.lineBreak),
             MsgButtons::Ok);
     } else if (removal.removed.isEmpty()) {
-        platform.message(&m_haupt, MsgIcon::Critical, kProgramName,
+        platform.message(m_program.mainWindow(), MsgIcon::Critical, kProgramName,
                          s.pick(QStringLiteral("Das Datenblatt ist nicht mehr vorhanden:"),
                                 QStringLiteral("The datasheet is no longer there:")) +
                              s.lineBreak + dirPath + type + QStringLiteral(".txt"),
                          MsgButtons::Ok);
     }
     // Rebuilt in every case, so that the list shows what is on the disk.
-    m_haupt.Liste_aufbauen();
-    m_haupt.Datenblatt_laden();
+    m_program.Liste_aufbauen();
+    m_program.Datenblatt_laden();
 }
 
 void LibraryCommands::addDirectory() {
@@ -97,16 +91,16 @@ void LibraryCommands::addDirectory() {
         m_neuV->activateWindow();
         return;
     }
-    m_neuV = new Neu_V(&m_haupt, m_haupt.settings().language == QLatin1String("E"));
+    m_neuV = new Neu_V(m_program.mainWindow(), m_program.settings().language == QLatin1String("E"));
     connect(m_neuV, &Neu_V::okPressed, this, &LibraryCommands::onNeuVOk);
-    connect(m_neuV, &Neu_V::aborted, this, &LibraryCommands::backToHaupt);
+    connect(m_neuV, &Neu_V::aborted, this, &LibraryCommands::backToMainWindow);
     m_neuV->show();
 }
 
 void LibraryCommands::onNeuVOk() {
     const QString name = m_neuV->name();
     if (!name.isEmpty()) {
-        switch (createLibraryDirectory(m_haupt.settings().programDir, name)) {
+        switch (createLibraryDirectory(m_program.settings().programDir, name)) {
         case DirectoryCreation::Created:
             break;
         case DirectoryCreation::NotRegularName:
@@ -117,28 +111,28 @@ void LibraryCommands::onNeuVOk() {
         }
     }
     m_neuV->accept();
-    backToHaupt();
-    m_haupt.Initialisieren();
+    backToMainWindow();
+    m_program.Initialisieren();
 }
 
-void LibraryCommands::backToHaupt() {
-    m_haupt.raise();
-    m_haupt.activateWindow();
+void LibraryCommands::backToMainWindow() {
+    m_program.mainWindow()->raise();
+    m_program.mainWindow()->activateWindow();
 }
 
 void LibraryCommands::removeDirectory() {
-    const Settings& s = m_haupt.settings();
-    Platform& platform = m_haupt.platform();
-    const QString name = m_haupt.currentDirectory();
+    const Settings& s = m_program.settings();
+    Platform& platform = m_program.platform();
+    const QString name = m_program.currentDirectory();
     const QString path = s.programDir + name;
     const QString refusal = s.pick(QStringLiteral("Verzeichnis kann nicht gelöscht werden!"),
                                    QStringLiteral("Can\u00B4t remove directory!"));
     switch (removeLibraryDirectory(s.programDir, name)) {
     case DirectoryRemoval::NotPlainName:
-        regularNameMessage(&m_haupt);
+        regularNameMessage(m_program.mainWindow());
         return;
     case DirectoryRemoval::HoldsFiles:
-        platform.message(&m_haupt, MsgIcon::Critical, refusal,
+        platform.message(m_program.mainWindow(), MsgIcon::Critical, refusal,
                          s.pick(QStringLiteral("Es befinden sich noch Dateien in dem Verzeichnis:"),
                                 QStringLiteral("There are files in the directory:")) +
                              s.lineBreak + path,
@@ -147,7 +141,7 @@ void LibraryCommands::removeDirectory() {
     case DirectoryRemoval::Failed:
         // Nothing changed on the disk, so the lists stay as they are.
         platform.message(
-            &m_haupt, MsgIcon::Critical, refusal,
+            m_program.mainWindow(), MsgIcon::Critical, refusal,
             s.pick(QStringLiteral("Das Verzeichnis enthält noch versteckte Dateien oder "
                                   "Unterverzeichnisse, oder Ihnen fehlen die Rechte, es zu "
                                   "löschen:"),
@@ -157,16 +151,16 @@ void LibraryCommands::removeDirectory() {
             MsgButtons::Ok);
         return;
     case DirectoryRemoval::Missing:
-        platform.message(&m_haupt, MsgIcon::Critical, refusal,
+        platform.message(m_program.mainWindow(), MsgIcon::Critical, refusal,
                          s.pick(QStringLiteral("Das Verzeichnis ist nicht mehr vorhanden:"),
                                 QStringLiteral("The directory is no longer there:")) +
                              s.lineBreak + path,
                          MsgButtons::Ok);
         // It is gone all the same: the directory list must follow the disk.
-        m_haupt.Initialisieren();
+        m_program.Initialisieren();
         return;
     case DirectoryRemoval::Removed:
-        m_haupt.Initialisieren();
+        m_program.Initialisieren();
         return;
     }
 }

@@ -7,14 +7,14 @@ class QWidget;
 
 namespace pinatlas {
 
-class Haupt;
+class RunningProgram;
 class Neu_V;
 
 // Removing a datasheet, adding and removing library directories.
 class LibraryCommands : public QObject {
     Q_OBJECT
 public:
-    explicit LibraryCommands(Haupt& haupt);
+    explicit LibraryCommands(RunningProgram& program);
 
     void removeDatasheet(); // D_entfernen
     void addDirectory();    // V_hinzufügen
@@ -28,10 +28,10 @@ public:
 
 private:
     void onNeuVOk();
-    void backToHaupt();
+    void backToMainWindow();
     void regularNameMessage(QWidget* parent);
 
-    Haupt& m_haupt;
+    RunningProgram& m_program;
     QPointer<Neu_V> m_neuV;
 };
 

@@ -1,6 +1,6 @@
 #include "platform/ui/QtPlatform.h"
 
-#include "service/DesktopLink.h"
+#include "platform/DesktopLink.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "display/WindowLayout.h"
+#include "platform/TwipGeometry.h"
 
 #include <QRect>
 #include <QWidget>

@@ -1,8 +1,8 @@
 #include "service/ui/Information.h"
 
 #include "platform/ui/Twips.h"
-#include "service/Maker.h"
 #include "service/ServiceTexts.h"
+#include "shared/Maker.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,16 +1,17 @@
 #include "service/ui/ServiceCommands.h"
 
-#include "app/Settings.h"
-#include "app/ui/Haupt.h"
+#include "platform/DesktopLink.h"
 #include "platform/Platform.h"
-#include "service/DesktopLink.h"
-#include "service/Maker.h"
 #include "service/ServiceTexts.h"
 #include "service/ui/Information.h"
+#include "shared/Maker.h"
+#include "shared/RunningProgram.h"
+#include "shared/Settings.h"
 
 namespace pinatlas {
 
-ServiceCommands::ServiceCommands(Haupt& haupt) : QObject(&haupt), m_haupt(haupt) {}
+ServiceCommands::ServiceCommands(RunningProgram& program)
+    : QObject(program.mainWindow()), m_program(program) {}
 
 ServiceCommands::~ServiceCommands() {
     // The program ends with the main window; so does the about box.
@@ -22,15 +23,15 @@ Information* ServiceCommands::information() const {
 }
 
 bool ServiceCommands::Seite_oeffnen(const QString& address) {
-    return m_haupt.platform().openUrl(address);
+    return m_program.platform().openUrl(address);
 }
 
 void ServiceCommands::Mail(const QString& eMail, const QString& subject, const QString& body) {
-    m_haupt.platform().openUrl(mailtoLink(eMail, subject, body));
+    m_program.platform().openUrl(mailtoLink(eMail, subject, body));
 }
 
 void ServiceCommands::openByLanguage(const char* german, const char* english) {
-    const QString& language = m_haupt.settings().language;
+    const QString& language = m_program.settings().language;
     if (language == QLatin1String("D"))
         Seite_oeffnen(QString::fromUtf8(german));
     if (language == QLatin1String("E"))
@@ -51,7 +52,7 @@ void ServiceCommands::openBookShop() {
 
 void ServiceCommands::showAbout() {
     if (!m_information) {
-        const Settings& s = m_haupt.settings();
+        const Settings& s = m_program.settings();
         m_information = new Information(s.german(), s.lineBreak);
     }
     m_information->show();
@@ -60,13 +61,13 @@ void ServiceCommands::showAbout() {
 }
 
 void ServiceCommands::contributionMail() {
-    Settings& s = m_haupt.settings();
+    Settings& s = m_program.settings();
     if (s.changedCount < 1)
         return;
     const bool german = s.german();
-    const MsgAnswer answer =
-        m_haupt.platform().message(&m_haupt, MsgIcon::None, QStringLiteral("Pinatlas"),
-                                   contributionQuestion(german), MsgButtons::OkCancel);
+    const MsgAnswer answer = m_program.platform().message(
+        m_program.mainWindow(), MsgIcon::None, QStringLiteral("Pinatlas"),
+        contributionQuestion(german), MsgButtons::OkCancel);
     if (answer != MsgAnswer::Ok)
         return;
     const QString files = contributionFileList(s.changedFiles, s.changedCount);

@@ -5,14 +5,14 @@
 
 namespace pinatlas {
 
-class Haupt;
+class RunningProgram;
 class Information;
 
 // The about box, the web links of the Service menu and the contribution mail.
 class ServiceCommands : public QObject {
     Q_OBJECT
 public:
-    explicit ServiceCommands(Haupt& haupt);
+    explicit ServiceCommands(RunningProgram& program);
     ~ServiceCommands() override;
 
     void openHomepage();     // MNU_S_velkaris
@@ -32,8 +32,8 @@ public:
 private:
     void openByLanguage(const char* german, const char* english);
 
-    Haupt& m_haupt;
-    // The about box has no owner window, so it is not a child of Haupt.
+    RunningProgram& m_program;
+    // The about box has no owner window, so it is not a child of the main window.
     QPointer<Information> m_information;
 };
 

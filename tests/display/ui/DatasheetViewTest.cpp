@@ -1,5 +1,4 @@
 #include "display/ui/DatasheetView.h"
-#include "app/Settings.h"
 #include "display/DisplayTestSheets.h"
 #include "display/ui/LineElement.h"
 #include "display/ui/PinTextBox.h"
@@ -28,19 +27,18 @@ namespace {
 class DrawingArea : public ::testing::Test {
 protected:
     void SetUp() override {
-        settings.language = QStringLiteral("E");
         host = std::make_unique<QWidget>();
         host->setAttribute(Qt::WA_DontShowOnScreen);
         const Twips t = Twips::of(host.get());
         host->resize(t.toPxX(11910), t.toPxY(8295));
-        view = new DatasheetView(host.get(), settings);
+        view = new DatasheetView(host.get());
         view->arrange(11910, 8295 - 600);
         host->show();
         tw = Twips::of(host.get());
     }
 
     void show(const Datasheet& sheet, const QStringList& comment = {}) {
-        view->display(sheet, comment, QStringLiteral("TEST:  title"));
+        view->display(sheet, comment, QStringLiteral("TEST:  title"), language);
     }
 
     template <typename T = QWidget> T* child(const QString& name) const {
@@ -64,7 +62,7 @@ protected:
         return shown;
     }
 
-    Settings settings;
+    QString language = QStringLiteral("E");
     std::unique_ptr<QWidget> host;
     DatasheetView* view = nullptr;
     Twips tw;
@@ -167,7 +165,7 @@ TEST_F(DrawingArea, DataTableLabelsFollowTheLanguage) {
     EXPECT_EQ(daten->text(0, 0), "Some important conditions (max.)");
     EXPECT_EQ(daten->text(0, 2), "Unit");
     EXPECT_EQ(daten->model()->rowCount(), 3); // a short table gets no labels beyond it
-    settings.language = QStringLiteral("D");
+    language = QStringLiteral("D");
     show(s);
     EXPECT_EQ(daten->text(0, 0), "Einige wichtige Betriebsdaten (max.)");
     EXPECT_EQ(daten->text(0, 2), "Einheit");

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Settings.h"
 #include "app/ui/Haupt.h"
+#include "shared/Settings.h"
 #include "support/TempDir.h"
 #include "support/ui/FakePlatform.h"
 

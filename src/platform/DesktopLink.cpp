@@ -1,4 +1,4 @@
-#include "service/DesktopLink.h"
+#include "platform/DesktopLink.h"
 
 namespace pinatlas {
 namespace {

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "library/Datasheet.h"
+
+#include <QStringList>
+
+namespace pinatlas {
+
+// Where the loader puts a sheet it has read: the drawing area implements it.
+class DatasheetDisplay {
+public:
+    // A sheet read without defect, with the comment lines of `language` and
+    // the title line; the fixed labels follow `language` ("D" or "E").
+    virtual void display(const Datasheet& sheet, const QStringList& comment, const QString& title,
+                         const QString& language) = 0;
+    // What a failed read leaves behind: the comment box hidden and empty.
+    virtual void clearComment() = 0;
+
+protected:
+    ~DatasheetDisplay() = default;
+};
+
+} // namespace pinatlas
