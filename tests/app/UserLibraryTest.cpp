@@ -9,36 +9,11 @@
 using namespace pinatlas;
 using namespace pinatlas::test;
 
-TEST(ProgramPlace, BesideTheExecutableUnlessInstalledOrUnwritable) {
-    TempDir tree;
-    const QString home = tree.mkdir("home");
-    const QString user = home + "pinatlas" + QDir::separator();
-    tree.write("build/74xx/7400.txt", "");
-    tree.write("usr/share/pinatlas/library/74xx/7400.txt", "");
-    const QString build = tree.path() + "build";
-    const QString bin = tree.mkdir("usr/bin");
-    const QString library = tree.path() + QDir::toNativeSeparators("usr/share/pinatlas/library/");
-
-    const ProgramPlace asBuilt = chooseProgramPlace(build, home, true);
-    EXPECT_EQ(asBuilt.directory, build + QDir::separator());
-    EXPECT_TRUE(asBuilt.shipped.isEmpty());
-
-    for (const bool writable : {true, false}) {
-        const ProgramPlace installed = chooseProgramPlace(bin, home, writable);
-        EXPECT_EQ(installed.directory, user);
-        EXPECT_EQ(installed.shipped, library);
-    }
-    const ProgramPlace readOnly = chooseProgramPlace(build, home, false);
-    EXPECT_EQ(readOnly.directory, user);
-    EXPECT_EQ(readOnly.shipped, build + QDir::separator());
-}
-
 namespace {
 
 class UserLibrary : public ::testing::Test {
 protected:
-    bool start() { return updateUserLibrary(shipped.path(), user.path() + "pinatlas", platform); }
-    QByteArray mine(const char* sheet) const { return user.read(QString("pinatlas/") + sheet); }
+    bool start() { return updateUserLibrary(shipped.path(), user.path(), platform); }
 
     TempDir shipped;
     TempDir user;
@@ -47,73 +22,67 @@ protected:
 
 } // namespace
 
-TEST_F(UserLibrary, TakesNewerShippedSheetsOnlyWhereTheUserChangedNothing) {
-    shipped.write("74xx/7400.txt", "a");
-    shipped.write("74xx/7402.txt", "b");
-    shipped.write("40xx/4001.txt", "c");
-    ASSERT_TRUE(start());
-    EXPECT_TRUE(platform.boxes.empty());
-    EXPECT_EQ(mine("74xx/7400.txt"), "a");
-    EXPECT_EQ(mine("40xx/4001.txt"), "c");
-    EXPECT_TRUE(user.exists("pinatlas/shipped-library.sha256"));
+TEST_F(UserLibrary, ABuildDirectoryIsTheProgramDirectoryWhileItCanBeWritten) {
+    shipped.write("74xx/7400.txt", "");
+    for (const bool writable : {true, false}) {
+        const ProgramPlace place = chooseProgramPlace(shipped.path(), user.path(), writable);
+        EXPECT_EQ(place.directory, writable ? shipped.path() : user.path() + "pinatlas/");
+        EXPECT_EQ(place.shipped, writable ? "" : shipped.path());
+    }
+}
 
-    user.write("pinatlas/pinatlas.ini", "D\r\n 0 \r\n");
-    user.write("pinatlas/74xx/7402.txt", "changed");
-    QFile::remove(user.path() + "pinatlas/40xx/4001.txt");
-    user.write("pinatlas/74xx/7499.txt", "my own");
-    shipped.write("74xx/7400.txt", "a2");
-    shipped.write("74xx/7402.txt", "b2");
-    shipped.write("40xx/4001.txt", "c2");
-    shipped.write("74xx/7404.txt", "d");
-    shipped.write("cmos/4000.txt", "e");
-    shipped.write("74xx/7499.txt", "same name");
+TEST_F(UserLibrary, TakesNewerShippedSheetsOnlyWhereTheUserChangedNothing) {
+    for (const char* sheet : {"74xx/7400.txt", "74xx/7402.txt", "40xx/4001.txt"})
+        shipped.write(sheet, "old");
+    ASSERT_TRUE(start());
+    user.write("pinatlas.ini", "D\r\n 0 \r\n");
+    user.write("74xx/7402.txt", "changed");
+    QFile::remove(user.path() + "40xx/4001.txt");
+    user.write("74xx/7499.txt", "my own");
+    for (const char* sheet :
+         {"74xx/7400.txt", "74xx/7402.txt", "40xx/4001.txt", "74xx/7499.txt", "cmos/4000.txt"})
+        shipped.write(sheet, "new");
 
     // Cancel decides nothing: the same question comes at the next start.
     for (const MsgAnswer answer : {MsgAnswer::Cancel, MsgAnswer::Yes}) {
         platform.answer(answer);
         ASSERT_TRUE(start());
         ASSERT_EQ(platform.boxes.size(), 1u);
-        EXPECT_EQ(platform.boxes[0].icon, MsgIcon::Question);
         EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::YesNoCancel);
         EXPECT_TRUE(platform.boxes[0].text.startsWith(
-            "Eine neuere Bibliothek ist installiert: 2 neue und 1 aktualisierte Datenblätter."))
-            << platform.boxes[0].text.toStdString();
-        EXPECT_EQ(mine("74xx/7400.txt"), answer == MsgAnswer::Yes ? "a2" : "a");
-        EXPECT_EQ(user.exists("pinatlas/cmos/4000.txt"), answer == MsgAnswer::Yes);
+            "Eine neuere Bibliothek ist installiert: 1 neue und 1 aktualisierte Datenblätter."));
+        EXPECT_EQ(user.read("74xx/7400.txt"), answer == MsgAnswer::Yes ? "new" : "old");
+        EXPECT_EQ(user.exists("cmos/4000.txt"), answer == MsgAnswer::Yes);
         platform.boxes.clear();
     }
-    EXPECT_EQ(mine("74xx/7404.txt"), "d");
-    EXPECT_EQ(mine("74xx/7402.txt"), "changed");
-    EXPECT_EQ(mine("74xx/7499.txt"), "my own");
-    EXPECT_FALSE(user.exists("pinatlas/40xx/4001.txt"));
+    EXPECT_EQ(user.read("74xx/7402.txt"), "changed");
+    EXPECT_EQ(user.read("74xx/7499.txt"), "my own");
+    EXPECT_FALSE(user.exists("40xx/4001.txt"));
 
     // No leaves the offered sheets out for good.
-    shipped.write("74xx/7400.txt", "a3");
+    shipped.write("74xx/7400.txt", "newer");
     platform.answer(MsgAnswer::No);
-    ASSERT_TRUE(start());
+    for (int run = 0; run < 2; ++run)
+        ASSERT_TRUE(start());
     EXPECT_EQ(platform.boxes.size(), 1u);
-    ASSERT_TRUE(start());
-    EXPECT_EQ(platform.boxes.size(), 1u);
-    EXPECT_EQ(mine("74xx/7400.txt"), "a2");
+    EXPECT_EQ(user.read("74xx/7400.txt"), "new");
 }
 
 TEST_F(UserLibrary, AFailedCopyIsReportedInBothLanguagesAndTriedAgain) {
     shipped.write("74xx/7400.txt", "a");
-    user.write("pinatlas/74xx", "a file where the directory must go");
+    user.write("74xx", "a file where the directory must go");
     ASSERT_TRUE(start());
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_EQ(platform.boxes[0].icon, MsgIcon::Critical);
-    const QString where = QDir::toNativeSeparators(user.path() + "pinatlas/74xx/7400.txt");
+    const QString where = user.path() + "74xx/7400.txt";
     EXPECT_EQ(platform.boxes[0].text,
               "The datasheets could not be copied into your library:\r\n" + where +
                   "\r\n\r\nDie Datenblätter konnten nicht in Ihre Bibliothek kopiert werden:\r\n" +
                   where);
 
-    QFile::remove(user.path() + "pinatlas/74xx");
+    QFile::remove(user.path() + "74xx");
     ASSERT_TRUE(start());
-    EXPECT_EQ(mine("74xx/7400.txt"), "a");
-    EXPECT_EQ(platform.boxes.size(), 1u);
-
-    // Without a directory of one's own the caller falls back to the shipped one.
+    EXPECT_EQ(user.read("74xx/7400.txt"), "a");
+    // Without a directory of its own the caller falls back to the shipped one.
     EXPECT_FALSE(updateUserLibrary(shipped.path(), where, platform));
 }
