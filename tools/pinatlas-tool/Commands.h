@@ -9,6 +9,8 @@ namespace pinatlas::tool {
 int check(const QStringList& args);
 int dump(const QStringList& args);
 int list(const QStringList& args);
-int render(const QStringList& args);
+// `render` with the whole command line: starts the widgets on the offscreen
+// platform, then draws.
+int renderMain(int argc, char* argv[]);
 
 } // namespace pinatlas::tool

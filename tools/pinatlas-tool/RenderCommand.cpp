@@ -2,13 +2,18 @@
 
 #include "display/ui/DatasheetView.h"
 #include "library/DatasheetReader.h"
+#include "platform/ui/Fonts.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QWidget>
 
 #include <cstdio>
+
+#include <unistd.h>
 
 namespace pinatlas::tool {
 
@@ -31,8 +36,6 @@ int usageError(const char* message) {
     std::fprintf(stderr, "pinatlas-tool render: %s\n\n%s", message, kRenderUsage);
     return 2;
 }
-
-} // namespace
 
 int render(const QStringList& args) {
     QString input;
@@ -99,6 +102,29 @@ int render(const QStringList& args) {
         return 1;
     }
     return 0;
+}
+
+} // namespace
+
+int renderMain(int argc, char* argv[]) {
+    // The drawing runs on the offscreen platform so that the tool needs no
+    // display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt wants a private runtime directory even offscreen; without one it
+    // warns on every run, which would mix into the tool's own output.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QByteArray dir =
+            QDir::tempPath().toLocal8Bit() + "/pinatlas-tool-" + QByteArray::number(uint(getuid()));
+        if (QDir().mkpath(QString::fromLocal8Bit(dir)) &&
+            QFile::setPermissions(QString::fromLocal8Bit(dir), QFileDevice::ReadOwner |
+                                                                   QFileDevice::WriteOwner |
+                                                                   QFileDevice::ExeOwner))
+            qputenv("XDG_RUNTIME_DIR", dir);
+    }
+    QApplication app(argc, argv);
+    installDesktopFonts();
+    return render(app.arguments().mid(2));
 }
 
 } // namespace pinatlas::tool

@@ -2,16 +2,10 @@
 // from the same core.
 #include "Commands.h"
 
-#include "platform/ui/Fonts.h"
-
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTextStream>
+#include <QCoreApplication>
 
 #include <cstdio>
-
-#include <unistd.h>
+#include <cstring>
 
 namespace {
 
@@ -28,23 +22,11 @@ const char* const kUsage = "usage: pinatlas-tool COMMAND [ARGS]\n"
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // Only `render` draws; it runs on the offscreen platform so that the tool
-    // needs no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt wants a private runtime directory even offscreen; without one it
-    // warns on every run, which would mix into the tool's own output.
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QByteArray dir =
-            QDir::tempPath().toLocal8Bit() + "/pinatlas-tool-" + QByteArray::number(uint(getuid()));
-        if (QDir().mkpath(QString::fromLocal8Bit(dir)) &&
-            QFile::setPermissions(QString::fromLocal8Bit(dir), QFileDevice::ReadOwner |
-                                                                   QFileDevice::WriteOwner |
-                                                                   QFileDevice::ExeOwner))
-            qputenv("XDG_RUNTIME_DIR", dir);
-    }
-    QApplication app(argc, argv);
-    pinatlas::installDesktopFonts();
+    // Only `render` draws, and only it starts the widgets; the other commands
+    // need neither a display nor a runtime directory.
+    if (argc > 1 && std::strcmp(argv[1], "render") == 0)
+        return pinatlas::tool::renderMain(argc, argv);
+    QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {
         std::fputs(kUsage, stderr);
@@ -61,8 +43,6 @@ int main(int argc, char* argv[]) {
         return pinatlas::tool::dump(args);
     if (command == QLatin1String("list"))
         return pinatlas::tool::list(args);
-    if (command == QLatin1String("render"))
-        return pinatlas::tool::render(args);
     std::fprintf(stderr, "pinatlas-tool: unknown command '%s'\n\n%s", qPrintable(command), kUsage);
     return 2;
 }
