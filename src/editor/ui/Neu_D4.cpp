@@ -2,6 +2,7 @@
 
 #include "library/TextInput.h"
 #include "platform/Platform.h"
+#include "platform/ui/Fonts.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,14 +20,16 @@ constexpr int kHeaderHeight = 255;
 Neu_D4::Neu_D4(QWidget* owner, Platform& platform, bool english)
     : TablePage(owner, platform, WizardPage::D4, QStringLiteral("Neu_D4"),
                 QStringLiteral("Function table / Funktionstabelle"), 11670, 8580, english) {
-    addLabel("Label1", QStringLiteral("Columns (Inputs) / Spalten (Eingänge):"), 240, 255, 2895,
+    // The captions run wider in this desktop's font than in the one the row
+    // was drawn for: each count box stands clear of its caption.
+    addLabel("Label1", QStringLiteral("Columns (Inputs) / Spalten (Eingänge):"), 240, 255, 2940,
              255);
-    m_icol = makeCountBox("N_FTab_ICol", QStringLiteral("1"), 3000, 220);
-    addLabel("Label3", QStringLiteral("Columns (Outputs) / Spalten (Ausgänge):"), 3720, 255, 3015,
+    m_icol = makeCountBox("N_FTab_ICol", QStringLiteral("1"), 3240, 220);
+    addLabel("Label3", QStringLiteral("Columns (Outputs) / Spalten (Ausgänge):"), 3960, 255, 3135,
              255);
-    m_ocol = makeCountBox("N_FTab_OCol", QStringLiteral("1"), 6720, 220);
-    addLabel("Label2", QStringLiteral("Rows / Reihen:"), 7440, 255, 1215, 255);
-    m_rows = makeCountBox("N_FTab_Rows", QStringLiteral("2"), 8640, 220);
+    m_ocol = makeCountBox("N_FTab_OCol", QStringLiteral("1"), 7140, 220);
+    addLabel("Label2", QStringLiteral("Rows / Reihen:"), 7860, 255, 1215, 255);
+    m_rows = makeCountBox("N_FTab_Rows", QStringLiteral("2"), 9060, 220);
     m_inputs =
         addLabel("L_Inputs", QStringLiteral("Inputs"), kHeaderLeft, kHeaderTop, 975, kHeaderHeight);
     m_outputs =
@@ -71,6 +74,7 @@ void Neu_D4::Breite_anpassen() {
     place(m_outputs, kHeaderLeft + inputsWidth, kHeaderTop, outputsWidth, kHeaderHeight);
     m_inputs->setVisible(inputsWidth > 0);
     m_outputs->setVisible(outputsWidth > 0);
+    fitCaptionsToWidth(this);
 }
 
 } // namespace pinatlas
