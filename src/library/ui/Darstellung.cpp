@@ -43,6 +43,8 @@ void Darstellung::setUpListe() {
     liste->setSortingEnabled(false);
     liste->setWordWrap(false);
     liste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Whole rows under the header, whatever the desktop's style prefers.
+    liste->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     liste->verticalHeader()->hide();
     QHeaderView* header = liste->horizontalHeader();
     header->setSectionsClickable(true);

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QToolTip>
@@ -164,11 +165,22 @@ TEST_F(Liste, LongListsLeaveRoomForTheScrollBarAndKeepTheChosenRowInView) {
     // Upwards onto a row above the top: it becomes the top row.
     liste()->setCurrentCell(last - 1, 0);
     EXPECT_EQ(liste()->rowAt(0), last - 1);
-    // The scroll bar moves by whole rows: none is cut under the header.
+    // The scroll bar moves by whole rows, even where the desktop's style
+    // scrolls by pixels: none is cut under the header.
+    struct PixelScrolling : QProxyStyle {
+        int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                      QStyleHintReturn* data) const override {
+            return hint == SH_ItemView_ScrollMode
+                       ? QAbstractItemView::ScrollPerPixel
+                       : QProxyStyle::styleHint(hint, option, widget, data);
+        }
+    } pixelScrolling;
+    liste()->setStyle(&pixelScrolling);
     for (int step = 1; step < 4; ++step) {
         liste()->verticalScrollBar()->setValue(liste()->verticalScrollBar()->value() + step);
         EXPECT_EQ(liste()->rowViewportPosition(liste()->rowAt(0)), 0);
     }
+    liste()->setStyle(nullptr);
 }
 
 TEST_F(Liste, TheTooltipShowsTheCellUnderThePointer) {
