@@ -66,10 +66,24 @@ void Neu_D4::columnCountChanged(QLineEdit* changed) {
 
 void Neu_D4::Breite_anpassen() {
     TablePage::Breite_anpassen();
-    int inputsWidth = 0;
-    int outputsWidth = 0;
-    for (int column = 0; column < grid()->columnCount(); ++column)
-        (column < m_inputColumns ? inputsWidth : outputsWidth) += columnWidth(column);
+    const int columns = grid()->columnCount();
+    // A header over a single narrow column would have to shrink its caption;
+    // the last column of its group widens to hold it instead.
+    const QFontMetrics metrics(font());
+    const auto fit = [&](QLabel* header, int first, int end) {
+        int width = 0;
+        for (int column = first; column < end; ++column)
+            width += columnWidth(column);
+        const int needed = twips().toTwipsX(metrics.horizontalAdvance(header->text()) +
+                                            2 * header->frameWidth() + 2);
+        if (end > first && width < needed) {
+            widenColumn(end - 1, columnWidth(end - 1) + needed - width);
+            width = needed;
+        }
+        return width;
+    };
+    const int inputsWidth = fit(m_inputs, 0, qMin(m_inputColumns, columns));
+    const int outputsWidth = fit(m_outputs, qMin(m_inputColumns, columns), columns);
     place(m_inputs, kHeaderLeft, kHeaderTop, inputsWidth, kHeaderHeight);
     place(m_outputs, kHeaderLeft + inputsWidth, kHeaderTop, outputsWidth, kHeaderHeight);
     m_inputs->setVisible(inputsWidth > 0);

@@ -126,6 +126,13 @@ void TablePage::Breite_anpassen() {
     }
 }
 
+void TablePage::widenColumn(int column, int twips) {
+    if (column < 0 || column >= m_widths.size() || m_widths[column] >= twips)
+        return;
+    m_widths[column] = twips;
+    m_grid->setColumnWidth(column, this->twips().toPxX(twips));
+}
+
 void TablePage::applyRowRule(QLineEdit* box) {
     const RowDecision decision = rowDecision(box->text());
     if (decision.tooMany) {

@@ -162,6 +162,7 @@ TEST_F(ReadableWindows, EveryWindowReadsWholeInBothLanguages) {
         press(d2(), "Weiter");
         expectReadable(where + " page 3");
         press(d3(), "Weiter");
+        expectReadable(where + " page 4");
         box(d4(), "N_FTab_OCol")->setText("3");
         d4()->setCell(0, 0, "ABCDEF");
         d4()->Breite_anpassen();
