@@ -1,6 +1,5 @@
 #include "app/ui/Erststart.h"
 #include "editor/ui/WizardFixture.h"
-#include "library/Cp1252.h"
 #include "platform/ui/QtPlatform.h"
 
 #include <QAbstractItemView>
@@ -16,17 +15,6 @@ using namespace pinatlas;
 using namespace pinatlas::test;
 
 namespace {
-
-// A sheet with every section, its function table one column of inputs and
-// one of outputs wide and an extra-table cell longer than its neighbours.
-const char* const kFullSheet =
-    "Vier NAND-Gatter\r\nQuad 2-input NAND\r\n14\r\nTP (totem pole)\r\n"
-    "1A\r\n1B\r\n1Y\r\n2A\r\n2B\r\n2Y\r\nGND\r\n3Y\r\n3A\r\n3B\r\n4Y\r\n4A\r\n4B\r\nVCC\r\n"
-    "'Beschreibung-D:\r\nVier Gatter.\r\n'Beschreibung-E:\r\nFour gates.\r\n"
-    "'Funktionstabelle:\r\n 2 ,3,1\r\nA,Y\r\nL,H\r\nH,L\r\n"
-    "'Datentabelle:\r\n2,9\r\n74LS,Einheit\r\n1.6,mA\r\n4.4,mA\r\n20,uA\r\n-0.4,mA\r\n"
-    "-0.4,mA\r\n8,mA\r\n15,ns\r\n15,ns\r\n"
-    "'Zusatztabelle:\r\n3,2\r\nGate,Inputs,Output\r\n1,\"1A, 1B\",1Y WWWWWWWWMMMM\r\n'Ende\r\n";
 
 QString withoutMnemonics(QString text) {
     return text.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
@@ -139,9 +127,13 @@ TEST_F(ReadableWindows, EveryWindowReadsWholeInBothLanguages) {
         const std::string where = language;
         haupt.reset();
         platform.boxes.clear();
-        dir.mkdir("74xx");
-        dir.write("74xx/7400.txt", encodeCp1252(QString::fromUtf8(kFullSheet)));
         QFile::remove(dir.path() + "pinatlas.ini");
+        // Every shipped sheet, in the directory the first start chooses.
+        for (const char* shipped : {"74xx", "40xx"})
+            for (const QFileInfo& f :
+                 QDir(QStringLiteral(PINATLAS_SOURCE_DIR "/library/") + shipped)
+                     .entryInfoList(QDir::Files))
+                QFile::copy(f.filePath(), dir.mkdir("74xx") + f.fileName());
         startHaupt();
         expectReadable(where + " first start");
         haupt->erststart()
@@ -149,8 +141,10 @@ TEST_F(ReadableWindows, EveryWindowReadsWholeInBothLanguages) {
             ->setChecked(true);
         haupt->erststart()->accept();
         settle();
-        expectReadable(where + " sheet");
-
+        for (int row = 0; row < haupt->liste()->rowCount(); ++row) {
+            haupt->liste()->setCurrentCell(row, 0);
+            expectReadable(where + " " + haupt->liste()->item(row, 0)->text().toStdString());
+        }
         menu("D_hinzufügen");
         press(d1(), "Weiter"); // refused: no type
         expectReadable(where + " page 1");
