@@ -162,10 +162,11 @@ TEST_F(ReadableWindows, EveryWindowReadsWholeInBothLanguages) {
         d4()->Breite_anpassen();
         expectReadable(where + " page 4");
         press(d4(), "Weiter");
-        d5()->setCell(0, 0, "ABCDEF");
+        d5()->setCell(0, 0, "WWWWWW");
         d5()->Breite_anpassen();
         expectReadable(where + " page 5");
         press(d5(), "Weiter");
+        selectInList("74HC00"); // its wide cells shown in the main window
 
         menu("Inform");
         menu("V_hinzufügen");
