@@ -26,6 +26,10 @@ public:
     void Datenblatt_laden();
     // The type in column 0 of the current row; empty when there is none.
     QString currentType() const;
+    // The column headers in the current language.
+    void showHeaders();
+    // Column widths for the list's present height.
+    void fitColumns();
 
 private:
     void setUpListe();
@@ -33,7 +37,6 @@ private:
     void onCurrentRowChanged(const QModelIndex& current);
     bool rowVisible(int row) const;
     void makeTopRow(int row);
-    void fitColumns();
     // Shows the unreadable-file box; true when the user chose Retry. Abort
     // ends the program.
     bool askAboutFile(const QString& path);
