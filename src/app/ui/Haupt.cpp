@@ -12,7 +12,6 @@
 #include "platform/ui/ToolkitLanguage.h"
 #include "platform/ui/Twips.h"
 #include "service/ui/ServiceCommands.h"
-#include "shared/Maker.h"
 #include "shared/Settings.h"
 
 #include <QAction>
@@ -64,71 +63,89 @@ Haupt::Haupt(Settings& settings, Platform& platform, const QString& programDir, 
 
 Haupt::~Haupt() = default;
 
-QMenu* Haupt::addMenu(QMenu* parent, const char* name, const QString& caption) {
+namespace {
+
+QString captionOr(const char* name, const QString& caption) {
+    if (!caption.isEmpty())
+        return caption;
+    for (const MenuCaption& c : languageCaptions())
+        if (qstrcmp(c.item, name) == 0)
+            return c.de;
+    return caption;
+}
+
+} // namespace
+
+QMenu* Haupt::addMenu(QMenu* parent, const char* name, const QString& given) {
+    const QString caption = captionOr(name, given);
     QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
     menu->setObjectName(QString::fromUtf8(name));
     return menu;
 }
 
 QAction* Haupt::addAction(QMenu* parent, const char* name, const QString& caption) {
-    QAction* action = parent->addAction(caption);
+    QAction* action = parent->addAction(captionOr(name, caption));
     action->setObjectName(QString::fromUtf8(name));
     return action;
 }
 
 void Haupt::buildMenus() {
-    QMenu* datei = addMenu(nullptr, "M_Datei", QStringLiteral("Datei"));
-    connect(addAction(datei, "Beenden", QStringLiteral("Beenden")), &QAction::triggered, this,
-            &QWidget::close);
+    QMenu* datei = addMenu(nullptr, "M_Datei");
+    connect(addAction(datei, "Beenden"), &QAction::triggered, this, &QWidget::close);
 
-    QMenu* bearbeiten = addMenu(nullptr, "Bearbeiten", QStringLiteral("Bearbeiten"));
-    QMenu* datenblatt = addMenu(bearbeiten, "Datenblatt", QStringLiteral("Datenblatt"));
-    connect(addAction(datenblatt, "D_hinzufügen", QStringLiteral("hinzufügen")),
-            &QAction::triggered, m_wizard, [this] { m_wizard->startNew(); });
-    connect(addAction(datenblatt, "D_ändern", QStringLiteral("ändern")), &QAction::triggered,
-            m_wizard, [this] { m_wizard->startEdit(); });
-    connect(addAction(datenblatt, "D_entfernen", QStringLiteral("entfernen")), &QAction::triggered,
-            m_library, [this] { m_library->removeDatasheet(); });
-    QMenu* verzeichnis = addMenu(bearbeiten, "Verzeichnis", QStringLiteral("Verzeichnis"));
-    connect(addAction(verzeichnis, "V_hinzufügen", QStringLiteral("hinzufügen")),
-            &QAction::triggered, m_library, [this] { m_library->addDirectory(); });
-    connect(addAction(verzeichnis, "V_entfernen", QStringLiteral("entfernen")), &QAction::triggered,
-            m_library, [this] { m_library->removeDirectory(); });
+    QMenu* bearbeiten = addMenu(nullptr, "Bearbeiten");
+    QMenu* datenblatt = addMenu(bearbeiten, "Datenblatt");
+    connect(addAction(datenblatt, "D_hinzufügen"), &QAction::triggered, m_wizard,
+            [this] { m_wizard->startNew(); });
+    connect(addAction(datenblatt, "D_ändern"), &QAction::triggered, m_wizard,
+            [this] { m_wizard->startEdit(); });
+    connect(addAction(datenblatt, "D_entfernen"), &QAction::triggered, m_library,
+            [this] { m_library->removeDatasheet(); });
+    QMenu* verzeichnis = addMenu(bearbeiten, "Verzeichnis");
+    connect(addAction(verzeichnis, "V_hinzufügen"), &QAction::triggered, m_library,
+            [this] { m_library->addDirectory(); });
+    connect(addAction(verzeichnis, "V_entfernen"), &QAction::triggered, m_library,
+            [this] { m_library->removeDirectory(); });
 
-    QMenu* optionen = addMenu(nullptr, "Optionen", QStringLiteral("Optionen"));
-    QMenu* sortiere = addMenu(optionen, "Sortiere", QStringLiteral("Sortiere ICs"));
-    QAction* sort1 = addAction(sortiere, "SortIC1", QStringLiteral("nach Typ"));
-    QAction* sort2 = addAction(sortiere, "SortIC2", QStringLiteral("nach Beschreibung"));
-    sort1->setCheckable(true);
-    sort2->setCheckable(true);
-    sort1->setChecked(true);
-    connect(sort1, &QAction::triggered, this, &Haupt::sortByType);
-    connect(sort2, &QAction::triggered, this, &Haupt::sortByDescription);
+    QMenu* optionen = addMenu(nullptr, "Optionen");
+    QMenu* sortiere = addMenu(optionen, "Sortiere");
+    m_sortByTypeAction = addAction(sortiere, "SortIC1");
+    m_sortByDescriptionAction = addAction(sortiere, "SortIC2");
+    auto* sortGroup = new QActionGroup(this);
+    for (QAction* a : {m_sortByTypeAction, m_sortByDescriptionAction}) {
+        a->setCheckable(true);
+        sortGroup->addAction(a);
+    }
+    m_sortByTypeAction->setChecked(true);
+    connect(m_sortByTypeAction, &QAction::triggered, this, &Haupt::sortByType);
+    connect(m_sortByDescriptionAction, &QAction::triggered, this, &Haupt::sortByDescription);
 
     QMenu* service = addMenu(nullptr, "MNU_S", QStringLiteral("Service"));
-    const QString site = QString::fromUtf8(maker::kSiteName);
-    connect(addAction(service, "MNU_S_velkaris", site + QStringLiteral(" Homepage")),
-            &QAction::triggered, m_service, [this] { m_service->openHomepage(); });
-    connect(addAction(service, "MNU_S_Update", QStringLiteral("Software Updates")),
-            &QAction::triggered, m_service, [this] { m_service->openUpdates(); });
+    connect(addAction(service, "MNU_S_velkaris"), &QAction::triggered, m_service,
+            [this] { m_service->openHomepage(); });
+    connect(addAction(service, "MNU_S_Update"), &QAction::triggered, m_service,
+            [this] { m_service->openUpdates(); });
     QAction* separator = service->addSeparator();
     separator->setObjectName(QStringLiteral("MNU_Leer1"));
-    connect(addAction(service, "MNU_S_Bücher", QStringLiteral("Buch-Schnellsuche")),
-            &QAction::triggered, m_service, [this] { m_service->openBookShop(); });
+    connect(addAction(service, "MNU_S_Bücher"), &QAction::triggered, m_service,
+            [this] { m_service->openBookShop(); });
 
     QMenu* help = addMenu(nullptr, "H", QStringLiteral("?"));
     QMenu* sprache = addMenu(help, "EDSprache", QStringLiteral("Language/ Sprache"));
-    QAction* englisch = addAction(sprache, "Englisch", QStringLiteral("English"));
-    QAction* deutsch = addAction(sprache, "Deutsch", QStringLiteral("Deutsch"));
-    englisch->setCheckable(true);
-    deutsch->setCheckable(true);
-    englisch->setChecked(true);
-    connect(englisch, &QAction::triggered, this, [this] {
+    m_englishAction = addAction(sprache, "Englisch", QStringLiteral("English"));
+    m_germanAction = addAction(sprache, "Deutsch", QStringLiteral("Deutsch"));
+    auto* languageGroup = new QActionGroup(this);
+    for (QAction* a : {m_englishAction, m_germanAction}) {
+        a->setCheckable(true);
+        languageGroup->addAction(a);
+    }
+    m_englishAction->setChecked(true);
+    connect(m_englishAction, &QAction::triggered, this, [this] {
         Sprache_Englisch();
         Liste_aufbauen();
         Datenblatt_laden();
     });
-    connect(deutsch, &QAction::triggered, this, [this] {
+    connect(m_germanAction, &QAction::triggered, this, [this] {
         Sprache_Deutsch();
         Liste_aufbauen();
         Datenblatt_laden();
@@ -146,8 +163,7 @@ void Haupt::applyCaptions(bool german) {
         else if (auto* action = findChild<QAction*>(name))
             action->setText(caption);
     }
-    findChild<QAction*>(QStringLiteral("Englisch"))->setChecked(!german);
-    findChild<QAction*>(QStringLiteral("Deutsch"))->setChecked(german);
+    (german ? m_germanAction : m_englishAction)->setChecked(true);
     setToolkitLanguage(german);
     // Before any directory is chosen the empty list shows its headers too.
     m_darstellung->showHeaders();
@@ -165,15 +181,13 @@ void Haupt::Sprache_Englisch() {
 
 void Haupt::sortByType() {
     m_settings.sortMode = 0;
-    findChild<QAction*>(QStringLiteral("SortIC1"))->setChecked(true);
-    findChild<QAction*>(QStringLiteral("SortIC2"))->setChecked(false);
+    m_sortByTypeAction->setChecked(true);
     Liste_aufbauen();
 }
 
 void Haupt::sortByDescription() {
     m_settings.sortMode = 1;
-    findChild<QAction*>(QStringLiteral("SortIC1"))->setChecked(false);
-    findChild<QAction*>(QStringLiteral("SortIC2"))->setChecked(true);
+    m_sortByDescriptionAction->setChecked(true);
     Liste_aufbauen();
 }
 

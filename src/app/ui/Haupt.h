@@ -72,8 +72,10 @@ protected:
 
 private:
     void buildMenus();
-    QMenu* addMenu(QMenu* parent, const char* name, const QString& caption);
-    QAction* addAction(QMenu* parent, const char* name, const QString& caption);
+    // A menu or command named `name`; without a caption it takes the German
+    // one of the caption table, which also holds its English one.
+    QMenu* addMenu(QMenu* parent, const char* name, const QString& caption = {});
+    QAction* addAction(QMenu* parent, const char* name, const QString& caption = {});
     void applyCaptions(bool german);
     void onDirectoryChosen();
     void onErststartAccepted();
@@ -93,6 +95,11 @@ private:
     LibraryCommands* m_library = nullptr;
     ServiceCommands* m_service = nullptr;
     Erststart* m_erststart = nullptr;
+    // The two check-marked pairs, each an exclusive group.
+    QAction* m_sortByTypeAction = nullptr;
+    QAction* m_sortByDescriptionAction = nullptr;
+    QAction* m_englishAction = nullptr;
+    QAction* m_germanAction = nullptr;
     // The first-start choice when the configuration file could not be written.
     std::optional<ConfigValues> m_unsavedConfig;
     bool m_configFailureShown = false;
