@@ -18,13 +18,13 @@ class Neu_D1 : public PageWindow {
 public:
     Neu_D1(QWidget* owner, bool english);
 
-    QLineEdit* typeBox() const { return m_typ; }
-    QLineEdit* germanBox() const { return m_dt; }
-    QLineEdit* englishBox() const { return m_et; }
-    QComboBox* outputBox() const { return m_out; }
-    QCheckBox* commentsBox() const { return m_eb; }
-    QCheckBox* functionTableBox() const { return m_ftab; }
-    QCheckBox* extraTableBox() const { return m_ztab; }
+    QLineEdit* typeBox() const { return m_typeBox; }
+    QLineEdit* germanBox() const { return m_germanBox; }
+    QLineEdit* englishBox() const { return m_englishBox; }
+    QComboBox* outputBox() const { return m_outputBox; }
+    QCheckBox* commentsBox() const { return m_commentsBox; }
+    QCheckBox* functionTableBox() const { return m_functionTableBox; }
+    QCheckBox* extraTableBox() const { return m_extraTableBox; }
 
     WizardOptions options() const;
     // The text of the selected output type; empty when none is selected.
@@ -38,14 +38,14 @@ public:
     void setCarriedDataTable(std::optional<CellTable> table) { m_dataTable = std::move(table); }
 
 private:
-    QLineEdit* m_typ = nullptr;
-    QLineEdit* m_et = nullptr;
-    QLineEdit* m_dt = nullptr;
-    QComboBox* m_geh = nullptr;
-    QComboBox* m_out = nullptr;
-    QCheckBox* m_eb = nullptr;
-    QCheckBox* m_ftab = nullptr;
-    QCheckBox* m_ztab = nullptr;
+    QLineEdit* m_typeBox = nullptr;
+    QLineEdit* m_englishBox = nullptr;
+    QLineEdit* m_germanBox = nullptr;
+    QComboBox* m_packageBox = nullptr;
+    QComboBox* m_outputBox = nullptr;
+    QCheckBox* m_commentsBox = nullptr;
+    QCheckBox* m_functionTableBox = nullptr;
+    QCheckBox* m_extraTableBox = nullptr;
     std::optional<CellTable> m_dataTable;
 };
 

@@ -41,34 +41,34 @@ Neu_D3::Neu_D3(QWidget* owner, bool english)
                  6270, 6720, 6120, english) {
     addLabel("Label1", QStringLiteral("In english language / In englischer Sprache:"), 120, 120,
              3255, 255);
-    m_des = commentBox(this, "N_des");
-    place(m_des, 120, 360, 6015, 2535);
+    m_englishBox = commentBox(this, "N_des");
+    place(m_englishBox, 120, 360, 6015, 2535);
     addLabel("Label2", QStringLiteral("In german language / In deutscher Sprache:"), 120, 3120,
              3615, 255);
-    m_bes = commentBox(this, "N_Bes");
-    place(m_bes, 120, 3360, 6015, 2535);
+    m_germanBox = commentBox(this, "N_Bes");
+    place(m_germanBox, 120, 3360, 6015, 2535);
 
-    setTabOrder(m_des, m_bes);
-    setTabOrder(m_bes, abortButton());
+    setTabOrder(m_englishBox, m_germanBox);
+    setTabOrder(m_germanBox, abortButton());
     setTabOrder(abortButton(), forwardButton());
     setTabOrder(forwardButton(), backButton());
-    m_des->setFocus();
+    m_englishBox->setFocus();
 }
 
 QString Neu_D3::germanText() const {
-    return withCrLf(m_bes->toPlainText());
+    return withCrLf(m_germanBox->toPlainText());
 }
 
 QString Neu_D3::englishText() const {
-    return withCrLf(m_des->toPlainText());
+    return withCrLf(m_englishBox->toPlainText());
 }
 
 void Neu_D3::setGermanText(const QString& text) {
-    m_bes->setPlainText(withNewlines(text));
+    m_germanBox->setPlainText(withNewlines(text));
 }
 
 void Neu_D3::setEnglishText(const QString& text) {
-    m_des->setPlainText(withNewlines(text));
+    m_englishBox->setPlainText(withNewlines(text));
 }
 
 } // namespace pinatlas

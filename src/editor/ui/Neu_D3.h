@@ -12,8 +12,8 @@ class Neu_D3 : public PageWindow {
 public:
     Neu_D3(QWidget* owner, bool english);
 
-    QPlainTextEdit* englishBox() const { return m_des; }
-    QPlainTextEdit* germanBox() const { return m_bes; }
+    QPlainTextEdit* englishBox() const { return m_englishBox; }
+    QPlainTextEdit* germanBox() const { return m_germanBox; }
     // The texts with CR LF between their lines.
     QString germanText() const;
     QString englishText() const;
@@ -21,8 +21,8 @@ public:
     void setEnglishText(const QString& text);
 
 private:
-    QPlainTextEdit* m_des = nullptr;
-    QPlainTextEdit* m_bes = nullptr;
+    QPlainTextEdit* m_englishBox = nullptr;
+    QPlainTextEdit* m_germanBox = nullptr;
 };
 
 } // namespace pinatlas

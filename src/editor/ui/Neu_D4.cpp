@@ -24,37 +24,39 @@ Neu_D4::Neu_D4(QWidget* owner, Platform& platform, bool english)
     // was drawn for: each count box stands clear of its caption.
     addLabel("Label1", QStringLiteral("Columns (Inputs) / Spalten (Eingänge):"), 240, 255, 2940,
              255);
-    m_icol = makeCountBox("N_FTab_ICol", QStringLiteral("1"), 3240, 220);
+    m_inputColumnsBox = makeCountBox("N_FTab_ICol", QStringLiteral("1"), 3240, 220);
     addLabel("Label3", QStringLiteral("Columns (Outputs) / Spalten (Ausgänge):"), 3960, 255, 3135,
              255);
-    m_ocol = makeCountBox("N_FTab_OCol", QStringLiteral("1"), 7140, 220);
+    m_outputColumnsBox = makeCountBox("N_FTab_OCol", QStringLiteral("1"), 7140, 220);
     addLabel("Label2", QStringLiteral("Rows / Reihen:"), 7860, 255, 1215, 255);
-    m_rows = makeCountBox("N_FTab_Rows", QStringLiteral("2"), 9060, 220);
-    m_inputs =
+    m_rowsBox = makeCountBox("N_FTab_Rows", QStringLiteral("2"), 9060, 220);
+    m_inputsLabel =
         addLabel("L_Inputs", QStringLiteral("Inputs"), kHeaderLeft, kHeaderTop, 975, kHeaderHeight);
-    m_outputs =
+    m_outputsLabel =
         addLabel("L_Outputs", QStringLiteral("Outputs"), 1275, kHeaderTop, 975, kHeaderHeight);
-    for (QLabel* header : {m_inputs, m_outputs}) {
+    for (QLabel* header : {m_inputsLabel, m_outputsLabel}) {
         header->setAlignment(Qt::AlignCenter);
         header->setFrameStyle(QFrame::Box | QFrame::Plain);
     }
     makeGrid("N_FTabelle", 240, 960, 11415, 6975);
 
-    QWidget* order[] = {m_icol,        m_ocol,          m_rows,      grid(),
-                        abortButton(), forwardButton(), backButton()};
+    QWidget* order[] = {m_inputColumnsBox, m_outputColumnsBox, m_rowsBox,   grid(),
+                        abortButton(),     forwardButton(),    backButton()};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
-    m_icol->setFocus();
+    m_inputColumnsBox->setFocus();
 
-    connect(m_icol, &QLineEdit::textChanged, this, [this] { columnCountChanged(m_icol); });
-    connect(m_ocol, &QLineEdit::textChanged, this, [this] { columnCountChanged(m_ocol); });
-    connect(m_rows, &QLineEdit::textChanged, this, [this] { applyRowRule(m_rows); });
+    connect(m_inputColumnsBox, &QLineEdit::textChanged, this,
+            [this] { columnCountChanged(m_inputColumnsBox); });
+    connect(m_outputColumnsBox, &QLineEdit::textChanged, this,
+            [this] { columnCountChanged(m_outputColumnsBox); });
+    connect(m_rowsBox, &QLineEdit::textChanged, this, [this] { applyRowRule(m_rowsBox); });
 }
 
 void Neu_D4::columnCountChanged(QLineEdit* changed) {
-    const double inputs = leadingNumber(m_icol->text());
+    const double inputs = leadingNumber(m_inputColumnsBox->text());
     const ColumnDecision decision =
-        columnDecision(changed->text(), inputs + leadingNumber(m_ocol->text()));
+        columnDecision(changed->text(), inputs + leadingNumber(m_outputColumnsBox->text()));
     if (decision.beep)
         platform().beep();
     if (!decision.apply)
@@ -82,12 +84,12 @@ void Neu_D4::Breite_anpassen() {
         }
         return width;
     };
-    const int inputsWidth = fit(m_inputs, 0, qMin(m_inputColumns, columns));
-    const int outputsWidth = fit(m_outputs, qMin(m_inputColumns, columns), columns);
-    place(m_inputs, kHeaderLeft, kHeaderTop, inputsWidth, kHeaderHeight);
-    place(m_outputs, kHeaderLeft + inputsWidth, kHeaderTop, outputsWidth, kHeaderHeight);
-    m_inputs->setVisible(inputsWidth > 0);
-    m_outputs->setVisible(outputsWidth > 0);
+    const int inputsWidth = fit(m_inputsLabel, 0, qMin(m_inputColumns, columns));
+    const int outputsWidth = fit(m_outputsLabel, qMin(m_inputColumns, columns), columns);
+    place(m_inputsLabel, kHeaderLeft, kHeaderTop, inputsWidth, kHeaderHeight);
+    place(m_outputsLabel, kHeaderLeft + inputsWidth, kHeaderTop, outputsWidth, kHeaderHeight);
+    m_inputsLabel->setVisible(inputsWidth > 0);
+    m_outputsLabel->setVisible(outputsWidth > 0);
     fitCaptionsToWidth(this);
 }
 

@@ -12,9 +12,9 @@ class Neu_D4 : public TablePage {
 public:
     Neu_D4(QWidget* owner, Platform& platform, bool english);
 
-    QLineEdit* inputColumnsBox() const { return m_icol; }
-    QLineEdit* outputColumnsBox() const { return m_ocol; }
-    QLineEdit* rowsBox() const { return m_rows; }
+    QLineEdit* inputColumnsBox() const { return m_inputColumnsBox; }
+    QLineEdit* outputColumnsBox() const { return m_outputColumnsBox; }
+    QLineEdit* rowsBox() const { return m_rowsBox; }
     // The input columns of the grid as last applied, never more than it has.
     int inputColumns() const { return m_inputColumns; }
 
@@ -23,11 +23,11 @@ public:
 private:
     void columnCountChanged(QLineEdit* changed);
 
-    QLineEdit* m_icol = nullptr;
-    QLineEdit* m_ocol = nullptr;
-    QLineEdit* m_rows = nullptr;
-    QLabel* m_inputs = nullptr;
-    QLabel* m_outputs = nullptr;
+    QLineEdit* m_inputColumnsBox = nullptr;
+    QLineEdit* m_outputColumnsBox = nullptr;
+    QLineEdit* m_rowsBox = nullptr;
+    QLabel* m_inputsLabel = nullptr;
+    QLabel* m_outputsLabel = nullptr;
     int m_inputColumns = 1;
 };
 

@@ -12,25 +12,26 @@ Neu_D5::Neu_D5(QWidget* owner, Platform& platform, bool english)
     : TablePage(owner, platform, WizardPage::D5, QStringLiteral("Neu_D5"), QString(), 11700, 8535,
                 english) {
     makeGrid("N_ZTabelle", 240, 975, 11415, 6975);
-    m_rows = makeCountBox("N_ZTab_Rows", QStringLiteral("2"), 3480, 240);
-    m_cols = makeCountBox("N_ZTab_Col", QStringLiteral("1"), 1680, 240);
+    m_rowsBox = makeCountBox("N_ZTab_Rows", QStringLiteral("2"), 3480, 240);
+    m_columnsBox = makeCountBox("N_ZTab_Col", QStringLiteral("1"), 1680, 240);
     addLabel("Label2", QStringLiteral("Rows / Reihen:"), 2280, 270, 1215, 255);
     addLabel("Label1", QStringLiteral("Columns / Spalten:"), 240, 270, 1455, 255);
     // The grid starts with as many columns as its box says.
     setGridColumns(1);
 
-    QWidget* order[] = {grid(), m_rows, m_cols, backButton(), forwardButton(), abortButton()};
+    QWidget* order[] = {grid(),       m_rowsBox,       m_columnsBox,
+                        backButton(), forwardButton(), abortButton()};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     grid()->setFocus();
 
-    connect(m_cols, &QLineEdit::textChanged, this, &Neu_D5::columnCountChanged);
-    connect(m_rows, &QLineEdit::textChanged, this, [this] { applyRowRule(m_rows); });
+    connect(m_columnsBox, &QLineEdit::textChanged, this, &Neu_D5::columnCountChanged);
+    connect(m_rowsBox, &QLineEdit::textChanged, this, [this] { applyRowRule(m_rowsBox); });
     Breite_anpassen();
 }
 
 void Neu_D5::columnCountChanged() {
-    const QString text = m_cols->text();
+    const QString text = m_columnsBox->text();
     const ColumnDecision decision = columnDecision(text, leadingNumber(text));
     if (decision.beep)
         platform().beep();

@@ -10,14 +10,14 @@ class Neu_D5 : public TablePage {
 public:
     Neu_D5(QWidget* owner, Platform& platform, bool english);
 
-    QLineEdit* columnsBox() const { return m_cols; }
-    QLineEdit* rowsBox() const { return m_rows; }
+    QLineEdit* columnsBox() const { return m_columnsBox; }
+    QLineEdit* rowsBox() const { return m_rowsBox; }
 
 private:
     void columnCountChanged();
 
-    QLineEdit* m_cols = nullptr;
-    QLineEdit* m_rows = nullptr;
+    QLineEdit* m_columnsBox = nullptr;
+    QLineEdit* m_rowsBox = nullptr;
 };
 
 } // namespace pinatlas
