@@ -32,17 +32,17 @@ void copyCells(GridContent& grid, const CellTable& table, int columnOffset) {
 
 // Sets the columns' widths by their longest texts and returns the sum.
 int sizeColumnsByContent(GridContent& grid) {
-    int sum = 0;
+    qint64 sum = 0;
     grid.columnWidths.clear();
     for (int c = 0; c < grid.columns; ++c) {
-        int longest = 0;
+        qsizetype longest = 0;
         for (int r = 0; r < grid.rows; ++r)
-            longest = std::max(longest, int(grid.cell(r, c).size()));
+            longest = std::max(longest, grid.cell(r, c).size());
         grid.columnWidths << columnWidth(longest);
         sum += grid.columnWidths.last();
     }
-    grid.width = sum + kGridBorder;
-    return sum;
+    grid.width = clampExtent(sum + kGridBorder);
+    return clampExtent(sum);
 }
 
 } // namespace
@@ -56,9 +56,10 @@ FunctionTableView ShowFunctionTable(const Datasheet& sheet) {
     const int sum = sizeColumnsByContent(grid);
 
     const int inputs = std::clamp(int(sheet.functionInputColumns), 0, grid.columns);
-    int inputWidth = 0;
+    qint64 inputs64 = 0;
     for (int c = 0; c < inputs; ++c)
-        inputWidth += grid.columnWidths[c];
+        inputs64 += grid.columnWidths[c];
+    const int inputWidth = clampExtent(inputs64);
     view.inputLabelShown = inputs > 0;
     view.inputLabelWidth = inputWidth;
     view.outputLabelShown = inputs < grid.columns;

@@ -1,6 +1,6 @@
 #include "editor/ui/Neu_D4.h"
 
-#include "library/TextInput.h"
+#include "library/RoundHalfEven.h"
 #include "platform/Platform.h"
 
 #include <QLabel>
@@ -49,9 +49,9 @@ Neu_D4::Neu_D4(QWidget* owner, Platform& platform, bool english)
 }
 
 void Neu_D4::columnCountChanged(QLineEdit* changed) {
-    const double inputs = leadingNumber(m_icol->text());
+    const double inputs = leadingNumberAfterBlanks(m_icol->text());
     const ColumnDecision decision =
-        columnDecision(changed->text(), inputs + leadingNumber(m_ocol->text()));
+        columnDecision(changed->text(), inputs + leadingNumberAfterBlanks(m_ocol->text()));
     if (decision.beep)
         platform().beep();
     if (!decision.apply)

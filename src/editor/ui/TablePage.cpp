@@ -108,9 +108,9 @@ void TablePage::setGridColumns(int columns) {
 void TablePage::Breite_anpassen() {
     m_widths.clear();
     for (int column = 0; column < m_grid->columnCount(); ++column) {
-        int longest = 0;
+        qsizetype longest = 0;
         for (int row = 0; row < m_grid->rowCount(); ++row)
-            longest = qMax<int>(longest, cell(row, column).size());
+            longest = qMax(longest, cell(row, column).size());
         const int width = columnWidthTwips(longest);
         m_widths.append(width);
         m_grid->setColumnWidth(column, twips().toPxX(width));

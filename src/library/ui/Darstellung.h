@@ -29,6 +29,9 @@ private:
     bool rowVisible(int row) const;
     void makeTopRow(int row);
     void fitColumns();
+    // Makes the highlighted row the current row, now and after the event that
+    // caused the rebuild.
+    void highlightCurrentRow();
     // Shows the unreadable-file box; true when the user chose Retry. Abort
     // ends the program.
     bool askAboutFile(const QString& path);

@@ -2,7 +2,7 @@
 
 #include "app/Settings.h"
 #include "app/ui/Haupt.h"
-#include "library/IcList.h"
+#include "library/Names.h"
 #include "maintenance/LibraryFiles.h"
 #include "maintenance/ui/Neu_V.h"
 #include "platform/Platform.h"
