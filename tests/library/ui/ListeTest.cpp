@@ -298,9 +298,10 @@ TEST_F(Liste, ADefectiveSheetIsReportedWhenLoaded) {
     }
 
     // Abort ends the program at once and writes nothing.
+    const size_t shown = platform.boxes.size();
     platform.answer(MsgAnswer::Abort);
     liste()->setCurrentCell(4, 0);
-    EXPECT_EQ(platform.boxes.size(), 4u);
+    EXPECT_EQ(platform.boxes.size(), shown + 1);
     EXPECT_EQ(platform.endNowCalls, 1);
     EXPECT_EQ(dir.read("pinatlas.ini"), QByteArray("E\r\n 0 \r\n"));
 }
