@@ -132,8 +132,12 @@ TEST_F(WizardWrite, AFailedWriteIsReportedAndKeepsTheWizardWithItsEntries) {
     EXPECT_EQ(dir.read("outside"), "kept");
     EXPECT_FALSE(dir.exists("gone"));
 
+    // A directory the list would show takes the sheet, though no type could
+    // have its name.
+    dir.mkdir("CON.");
+    haupt->dirBox()->setEditText("CON.");
     press(d4(), "Weiter");
-    EXPECT_TRUE(sheet("7400").endsWith(" 2 ,2,1\r\n,\r\n,L\r\n'Ende\r\n"));
+    EXPECT_TRUE(dir.read("CON./7400.txt").endsWith(" 2 ,2,1\r\n,\r\n,L\r\n'Ende\r\n"));
     EXPECT_EQ(platform.boxes.back().text, "The new/edit datasheet is now ready for use!");
 }
 

@@ -226,6 +226,10 @@ TEST_F(Liste, NoTypedDirectoryNameEverLeadsOutOfTheLibraries) {
     liste()->setCurrentCell(1, 0);
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_NE(info(), "7400: Fremd");
+    // So is the edit command's reading.
+    haupt->wizard()->startEdit();
+    EXPECT_EQ(platform.boxes.size(), 2u);
+    EXPECT_EQ(haupt->wizard()->page1(), nullptr);
 }
 
 TEST_F(Liste, AnUnreadableFileIsReportedIgnoreEmptiesTheGridRetryReadsAgainAbortEnds) {
