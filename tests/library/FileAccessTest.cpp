@@ -1,6 +1,6 @@
+#include "library/FileAccess.h"
 #include "app/ConfigFile.h"
 #include "library/DatasheetReader.h"
-#include "library/FileAccess.h"
 #include "library/IcList.h"
 #include "support/TempDir.h"
 
