@@ -21,6 +21,10 @@ public:
 
     void Liste_aufbauen();
     void Datenblatt_laden();
+    // The column headers in the current language.
+    void showHeaders();
+    // Column widths for the list's present height.
+    void fitColumns();
 
 private:
     void setUpListe();
@@ -28,7 +32,6 @@ private:
     void onCurrentRowChanged(const QModelIndex& current);
     bool rowVisible(int row) const;
     void makeTopRow(int row);
-    void fitColumns();
     // Makes the highlighted row the current row, now and after the event that
     // caused the rebuild.
     void highlightCurrentRow();

@@ -2,6 +2,10 @@
 
 #include "platform/Platform.h"
 
+#include <memory>
+
+class QMessageBox;
+
 namespace pinatlas {
 
 class QtPlatform final : public Platform {
@@ -13,6 +17,12 @@ public:
     QString clipboardText() override;
     void setClipboardText(const QString& text) override;
     void endNow() override;
+
+    // The box `message` shows, not yet shown: its buttons speak the toolkit's
+    // current language.
+    static std::unique_ptr<QMessageBox> messageBox(QWidget* parent, MsgIcon icon,
+                                                   const QString& title, const QString& text,
+                                                   MsgButtons buttons);
 };
 
 } // namespace pinatlas
