@@ -1,5 +1,6 @@
 // Drives whole-line reading and list input in an order chosen by the input
 // itself, so that every mix of the two ways of reading is tried.
+#include "library/RoundHalfEven.h"
 #include "library/TextInput.h"
 
 #include <cstddef>

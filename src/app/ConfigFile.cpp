@@ -1,11 +1,12 @@
 #include "app/ConfigFile.h"
 
 #include "library/Cp1252.h"
+#include "library/FileAccess.h"
+#include "library/RoundHalfEven.h"
 #include "library/TextInput.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -50,14 +51,15 @@ bool configFileExists(const QString& path) {
     return info.exists() && info.isFile() && !info.isHidden();
 }
 
-bool writeConfigFile(const QString& path, const QString& language, int position) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = formatConfig(language, position);
-    if (file.write(bytes) != bytes.size())
-        return false;
-    return file.commit();
+SaveOutcome writeConfigFile(const QString& path, const QString& language, int position) {
+    return saveFileWhole(path, formatConfig(language, position));
+}
+
+ConfigValues readConfigFile(const QString& path) {
+    // Only the first two lines count: a stray huge file must not stop the start.
+    constexpr qint64 kEnough = 4096;
+    const auto head = readRegularFileHead(path, kEnough);
+    return head ? parseConfig(*head) : ConfigValues{};
 }
 
 QStringList scanLibraryDirectories(const QString& programDir) {

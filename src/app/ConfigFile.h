@@ -1,5 +1,7 @@
 #pragma once
 
+#include "library/FileAccess.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -29,8 +31,10 @@ int selectedPosition(const ConfigValues& values, int count);
 
 // True when `path` exists as an ordinary, visible file.
 bool configFileExists(const QString& path);
-// Replaces the file atomically; false when it could not be written.
-bool writeConfigFile(const QString& path, const QString& language, int position);
+// Replaces the file atomically, never through a link.
+SaveOutcome writeConfigFile(const QString& path, const QString& language, int position);
+// The values of the file; none when it cannot be read.
+ConfigValues readConfigFile(const QString& path);
 
 // The library directories below the program directory: directories only,
 // without dot entries, in name order so that a remembered position is stable.

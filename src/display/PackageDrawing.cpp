@@ -1,5 +1,7 @@
 #include "display/PackageDrawing.h"
 
+#include "library/Extent.h"
+
 #include <algorithm>
 
 namespace pinatlas {
@@ -15,14 +17,14 @@ PinBoxes FillPinBoxes(const Datasheet& sheet) {
     const int n = std::clamp(int(sheet.pinCount), 0, 2 * kStubsPerSide);
     const int leftCount = (n + 1) / 2;
     PinBoxes boxes;
-    int longest = 0;
+    qsizetype longest = 0;
     for (int k = 1; k <= leftCount; ++k) {
         const QString name = sheet.pinName(k);
         boxes.namesL << name;
         boxes.numbersL << QStringLiteral(" %1").arg(k);
-        longest = std::max(longest, int(name.size()));
+        longest = std::max(longest, name.size());
     }
-    boxes.widthL = (longest + 1) * kPinCharWidth;
+    boxes.widthL = clampExtent((qint64(longest) + 1) * kPinCharWidth);
     for (int k = n; k > leftCount; --k) {
         boxes.namesR << sheet.pinName(k);
         boxes.numbersR << QStringLiteral(" %1").arg(k);

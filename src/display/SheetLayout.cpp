@@ -1,6 +1,7 @@
 #include "display/SheetLayout.h"
 
-#include "library/TextInput.h"
+#include "library/Extent.h"
+#include "library/RoundHalfEven.h"
 
 #include <algorithm>
 
@@ -83,7 +84,7 @@ SheetDisplay prepareSheetDisplay(const Datasheet& sheet, int commentLines, const
     DrawingContent& c = d.content;
     c.pins = FillPinBoxes(sheet);
     c.dokuVisible = commentLines > 0;
-    c.dokuHeight = std::max(commentLines, 0) * kCommentLineHeight;
+    c.dokuHeight = clampExtent(qint64(commentLines) * kCommentLineHeight);
     if (sheet.hasFunctionTable) {
         d.function = ShowFunctionTable(sheet, textWidth);
         c.funktionVisible = true;

@@ -32,21 +32,21 @@ void copyCells(GridContent& grid, const CellTable& table, int columnOffset) {
 
 // Sets the columns' widths by their longest texts and returns the sum.
 int sizeColumnsByContent(GridContent& grid, const TextWidth& textWidth) {
-    int sum = 0;
+    qint64 sum = 0;
     grid.columnWidths.clear();
     for (int c = 0; c < grid.columns; ++c) {
-        int longest = 0;
+        qsizetype longest = 0;
         int measured = 0;
         for (int r = 0; r < grid.rows; ++r) {
-            longest = std::max(longest, int(grid.cell(r, c).size()));
+            longest = std::max(longest, grid.cell(r, c).size());
             if (textWidth)
                 measured = std::max(measured, textWidth(grid.cell(r, c)));
         }
-        grid.columnWidths << std::max(columnWidth(longest), measured);
+        grid.columnWidths << std::max(columnWidth(longest), clampExtent(measured));
         sum += grid.columnWidths.last();
     }
-    grid.width = sum + kGridBorder;
-    return sum;
+    grid.width = clampExtent(sum + kGridBorder);
+    return clampExtent(sum);
 }
 
 } // namespace
@@ -60,9 +60,10 @@ FunctionTableView ShowFunctionTable(const Datasheet& sheet, const TextWidth& tex
     const int sum = sizeColumnsByContent(grid, textWidth);
 
     const int inputs = std::clamp(int(sheet.functionInputColumns), 0, grid.columns);
-    int inputWidth = 0;
+    qint64 inputs64 = 0;
     for (int c = 0; c < inputs; ++c)
-        inputWidth += grid.columnWidths[c];
+        inputs64 += grid.columnWidths[c];
+    const int inputWidth = clampExtent(inputs64);
     view.inputLabelShown = inputs > 0;
     view.inputLabelWidth = inputWidth;
     view.outputLabelShown = inputs < grid.columns;

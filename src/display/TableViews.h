@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/Datasheet.h"
+#include "library/Extent.h"
 
 #include <QList>
 #include <QString>
@@ -22,8 +23,8 @@ inline constexpr int kDataLabelRows = 9;        // the heading and the eight qua
 
 // Width of a function or extra table column whose longest text has `length`
 // characters.
-constexpr int columnWidth(int length) {
-    return 80 * length + 280;
+constexpr int columnWidth(qint64 length) {
+    return clampExtent(80 * length + 280);
 }
 
 // The width in twips that a cell needs to show `text` whole, margins

@@ -1,6 +1,7 @@
 #include "editor/WizardRules.h"
 
-#include "library/TextInput.h"
+#include "library/Extent.h"
+#include "library/RoundHalfEven.h"
 
 #include <QRegularExpression>
 
@@ -48,38 +49,7 @@ WizardPage previousPage(WizardPage from, WizardOptions o) {
     }
 }
 
-TypeNameProblem typeNameProblem(const QString& type) {
-    if (type.isEmpty())
-        return TypeNameProblem::Empty;
-    if (type == u"." || type == u"..")
-        return TypeNameProblem::DotName;
-    for (const QChar c : type) {
-        if (c == u'/' || c == u'\\')
-            return TypeNameProblem::Separator;
-        if (QStringView(u":*?\"<>|").contains(c))
-            return TypeNameProblem::ForbiddenCharacter;
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            return TypeNameProblem::ControlCharacter;
-    }
-    // Dot files are hidden, so the IC list would never show the sheet.
-    if (type.startsWith(u'.'))
-        return TypeNameProblem::LeadingDot;
-    if (type.endsWith(u'.') || type.endsWith(u' '))
-        return TypeNameProblem::TrailingDotOrBlank;
-    // Device names stay devices with any extension, and the file gets ".txt".
-    static const QRegularExpression device(
-        QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9\u00B9\u00B2\u00B3]|LPT[1-9\u00B9\u00B2\u00B3])"
-                       "(\\..*)?$"),
-        QRegularExpression::CaseInsensitiveOption);
-    const QString base = type.section(u'.', 0, 0).trimmed();
-    if (device.match(base).hasMatch() || device.match(type).hasMatch())
-        return TypeNameProblem::DeviceName;
-    if ((type + QStringLiteral(".txt")).toUtf8().size() > 255)
-        return TypeNameProblem::TooLong;
-    return TypeNameProblem::None;
-}
-
-double leadingNumber(const QString& text) {
+double leadingNumberAfterBlanks(const QString& text) {
     qsizetype i = 0;
     const qsizetype n = text.size();
     while (i < n && (text[i] == u' ' || text[i] == u'\t'))
@@ -114,7 +84,7 @@ ColumnDecision columnDecision(const QString& changed, double total) {
 }
 
 RowDecision rowDecision(const QString& text) {
-    const double x = leadingNumber(text);
+    const double x = leadingNumberAfterBlanks(text);
     if (x > kMaxTableRows)
         return {kMaxTableRows, true};
     if (x < kMinTableRows)
@@ -122,8 +92,8 @@ RowDecision rowDecision(const QString& text) {
     return {roundHalfEven(x), false};
 }
 
-int columnWidthTwips(int length) {
-    return 105 * qMax(length, 4) + 90;
+int columnWidthTwips(qint64 length) {
+    return clampExtent(105 * qMax<qint64>(length, 4) + 90);
 }
 
 CellKey cellKey(QChar code) {

@@ -20,24 +20,9 @@ WizardPage nextPage(WizardPage from, WizardOptions options);
 // None from the first page, whose back button is disabled.
 WizardPage previousPage(WizardPage from, WizardOptions options);
 
-// Why a type cannot name a datasheet file on every system the library travels to.
-enum class TypeNameProblem {
-    None,
-    Empty,
-    Separator,
-    ForbiddenCharacter,
-    ControlCharacter,
-    DotName,
-    LeadingDot,
-    TrailingDotOrBlank,
-    DeviceName,
-    TooLong
-};
-TypeNameProblem typeNameProblem(const QString& type);
-
 // The leading decimal number of a text, 0 when there is none; blanks before it
 // are skipped, as the count boxes of the table pages read their texts.
-double leadingNumber(const QString& text);
+double leadingNumberAfterBlanks(const QString& text);
 
 // The character test of the column boxes: a text that compares below "0" or
 // above "9" by character codes is no count.
@@ -63,7 +48,7 @@ inline constexpr int kMaxTableRows = 50;
 inline constexpr int kMaxTableColumns = 50;
 
 // Width in twips of a table column whose longest text has `length` characters.
-int columnWidthTwips(int length);
+int columnWidthTwips(qint64 length);
 
 // What a key press does to the current cell of a table page's grid.
 enum class CellKey { Copy, Paste, Cut, Enter, Backspace, Append };

@@ -1,8 +1,8 @@
 #include "library/DatasheetReader.h"
 
+#include "library/FileAccess.h"
+#include "library/RoundHalfEven.h"
 #include "library/TextInput.h"
-
-#include <QFile>
 
 namespace pinatlas {
 namespace {
@@ -12,6 +12,7 @@ const QString kKeyCommentEn = QStringLiteral("'Beschreibung-E:");
 const QString kKeyFunction = QStringLiteral("'Funktionstabelle:");
 const QString kKeyData = QStringLiteral("'Datentabelle:");
 const QString kKeyExtra = QStringLiteral("'Zusatztabelle:");
+const QString kKeyEnd = QStringLiteral("'Ende");
 
 // Thrown inside the reader only; readDatasheet turns it into a ReadResult.
 struct Defect {
@@ -30,6 +31,7 @@ public:
     int endLine() const { return m_in.lineNumber() + (m_openLastLine ? 1 : 0); }
 
     QString line(const QString& what) {
+        m_lastLine = m_in.lineNumber();
         auto line = m_in.readLine();
         if (!line)
             throw Defect{QStringLiteral("the file ends before %1").arg(what), endLine()};
@@ -62,6 +64,7 @@ public:
     QString comment(QStringList& lines, const QString& language) {
         const int start = m_in.lineNumber();
         for (;;) {
+            m_lastLine = m_in.lineNumber();
             auto line = m_in.readLine();
             if (!line)
                 throw Defect{QStringLiteral("the %1 comment that begins on line %2 is never "
@@ -96,11 +99,52 @@ public:
     }
 
     int lineNumber() const { return m_in.lineNumber(); }
+    // The line the last line read started on.
+    int lastLine() const { return m_lastLine; }
+    std::optional<QString> nextLine() {
+        m_lastLine = m_in.lineNumber();
+        return m_in.readLine();
+    }
 
 private:
     TextInput m_in;
     bool m_openLastLine;
+    int m_lastLine = 0;
 };
+
+const QStringList& sectionKeys() {
+    static const QStringList keys = {kKeyCommentDe, kKeyCommentEn, kKeyFunction, kKeyData,
+                                     kKeyExtra};
+    return keys;
+}
+
+void noteUnread(ReadResult& result, Reader& in, QString line, int at) {
+    bool closing = true;
+    for (;;) {
+        const bool content = !line.trimmed().isEmpty() && !(closing && line == kKeyEnd);
+        if (content && result.unreadFrom == 0)
+            result.unreadFrom = at;
+        if (sectionKeys().contains(line))
+            result.warnings.append(
+                {at,
+                 QStringLiteral("the section %1 stands out of order and is not read").arg(line)});
+        else if (line.startsWith(u'\'') && line != kKeyEnd)
+            result.warnings.append(
+                {at, QStringLiteral("\"%1\" looks like a section key but matches none; it is not "
+                                    "read")
+                         .arg(line.left(40))});
+        closing = false;
+        auto next = in.nextLine();
+        if (!next)
+            break;
+        line = *next;
+        at = in.lastLine();
+    }
+    if (result.unreadFrom > 0 && result.warnings.isEmpty())
+        result.warnings.append(
+            {result.unreadFrom, QStringLiteral("the text from here on, after the end of the sheet, "
+                                               "is not read")});
+}
 
 } // namespace
 
@@ -144,14 +188,15 @@ ReadResult readDatasheet(const QByteArray& bytes, const QString& type) {
             s.functionInputColumns =
                 qint16(in.count(QStringLiteral("the input column count of the function table"),
                                 kMaxFunctionColumns));
-            // The display splits the columns into inputs and outputs; more
-            // inputs than columns leaves it nothing sensible to draw.
-            if (s.functionInputColumns > s.functionColumns)
-                throw Defect{QStringLiteral("the function table has %1 input columns but only %2 "
-                                            "columns")
-                                 .arg(s.functionInputColumns)
-                                 .arg(s.functionColumns),
-                             headerLine};
+            // The display takes every column as an input then; so does the reader.
+            if (s.functionInputColumns > s.functionColumns) {
+                result.warnings.append(
+                    {headerLine, QStringLiteral("the function table has %1 input columns but only "
+                                                "%2 columns; all are taken as inputs")
+                                     .arg(s.functionInputColumns)
+                                     .arg(s.functionColumns)});
+                s.functionInputColumns = qint16(s.functionColumns);
+            }
             in.cells(s.functionCells, s.functionColumns, s.functionRows, name);
             current = in.line(QStringLiteral("the line after the function table"));
         }
@@ -171,9 +216,11 @@ ReadResult readDatasheet(const QByteArray& bytes, const QString& type) {
             s.extraRows =
                 qint16(in.count(QStringLiteral("the row count of the extra table"), kMaxExtraRows));
             in.cells(s.extraCells, s.extraColumns, s.extraRows, QStringLiteral("extra table"));
-            in.line(QStringLiteral("the line after the extra table"));
+            current = in.line(QStringLiteral("the line after the extra table"));
         }
-        // Whatever line stands here closes the file; it is not examined.
+        // Whatever line stands here closes the sheet. Anything else from here
+        // on is not read, and would be lost if the sheet were written back.
+        noteUnread(result, in, current, in.lastLine());
     } catch (const Defect& d) {
         result.defect = d.reason;
         result.defectLine = d.line;
@@ -184,36 +231,17 @@ ReadResult readDatasheet(const QByteArray& bytes, const QString& type) {
 }
 
 ReadResult readDatasheetFile(const QString& path, const QString& type) {
-    ReadResult result;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        result.defect = QStringLiteral("the file cannot be opened (%1)").arg(f.errorString());
+    const FileRead read = readRegularFile(path, kMaxDatasheetBytes);
+    if (!read.bytes) {
+        ReadResult result;
+        result.defect =
+            read.tooLarge
+                ? QStringLiteral("the file is larger than %1 MiB, far beyond any datasheet")
+                      .arg(kMaxDatasheetBytes / (1024 * 1024))
+                : QStringLiteral("the file cannot be opened (%1)").arg(read.error);
         return result;
     }
-    if (f.size() > kMaxDatasheetBytes) {
-        result.defect = QStringLiteral("the file is larger than %1 MiB, far beyond any datasheet")
-                            .arg(kMaxDatasheetBytes / (1024 * 1024));
-        return result;
-    }
-    // Asking for the limit would allocate it on every load: read what the file
-    // says it holds, then on in small steps, since a special file may say 0.
-    QByteArray bytes = f.read(f.size() + 1);
-    while (!f.atEnd() && bytes.size() <= kMaxDatasheetBytes) {
-        const QByteArray more = f.read(64 * 1024);
-        if (more.isEmpty())
-            break;
-        bytes += more;
-    }
-    if (bytes.size() > kMaxDatasheetBytes) {
-        result.defect = QStringLiteral("the file is larger than %1 MiB, far beyond any datasheet")
-                            .arg(kMaxDatasheetBytes / (1024 * 1024));
-        return result;
-    }
-    if (f.error() != QFileDevice::NoError) {
-        result.defect = QStringLiteral("the file cannot be read (%1)").arg(f.errorString());
-        return result;
-    }
-    return readDatasheet(bytes, type);
+    return readDatasheet(*read.bytes, type);
 }
 
 } // namespace pinatlas

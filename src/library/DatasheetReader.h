@@ -20,6 +20,13 @@ struct DatasheetFile {
     bool operator==(const DatasheetFile&) const = default;
 };
 
+// A line the reader passed over or took other than it stands.
+struct ReadNote {
+    int line; // 1-based
+    QString text;
+    bool operator==(const ReadNote&) const = default;
+};
+
 struct ReadResult {
     std::optional<DatasheetFile> file; // empty when the file is defective
     QString defect;                    // why, in English, for the maintainers' tool
@@ -28,6 +35,12 @@ struct ReadResult {
     // The reading got past the pin names before the defect, so the loader has
     // already cleared the comment box when it stops.
     bool pastPinNames = false;
+    // What a sound file was read with: sections out of order, lines that look
+    // like section keys but match none, header values taken other than they stand.
+    QList<ReadNote> warnings;
+    // The first line of content the reading left alone after the end of the
+    // sheet; 0 when there is none. Writing the sheet back would lose it.
+    int unreadFrom = 0;
 };
 
 // No datasheet comes anywhere near this; a file beyond it is not read at all,

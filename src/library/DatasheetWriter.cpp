@@ -3,7 +3,6 @@
 #include "library/Cp1252.h"
 
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace pinatlas {
 namespace {
@@ -146,21 +145,6 @@ EncodedSheet encodeDatasheet(const SheetContent& c) {
     }
     line(QStringLiteral("'Ende"));
     return {encodeCp1252(out), std::nullopt};
-}
-
-SaveOutcome saveFileWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        file.commit(); // discards the temporary file
-        return {false, error};
-    }
-    if (!file.commit())
-        return {false, file.errorString()};
-    return {true, {}};
 }
 
 bool recordChangedFile(QStringList& files, qint16& count, const QString& path, int capacity) {

@@ -58,15 +58,6 @@ std::optional<QChar> foreignCharacter(const SheetContent& content);
 // A cell as it stands in a table row; empty when it cannot be written.
 std::optional<QString> encodeCell(const QString& cell);
 
-struct SaveOutcome {
-    bool ok = false;
-    QString error; // the file system's reason when not ok
-};
-
-// Writes the whole file or nothing: an existing file is replaced only when every
-// byte reached the disk.
-SaveOutcome saveFileWhole(const QString& path, const QByteArray& bytes);
-
 // Enters a written file into the list of changed files: each path once, in the
 // order first written. A full list records nothing more; true when the path is
 // in the list afterwards.

@@ -1,6 +1,8 @@
 #include "library/IcList.h"
 
 #include "library/DatasheetReader.h"
+#include "library/FileAccess.h"
+#include "library/RoundHalfEven.h"
 #include "library/TextInput.h"
 
 #include <QDir>
@@ -15,18 +17,7 @@
 
 namespace pinatlas {
 
-bool isPlainDirectoryName(QStringView name) {
-    if (name.isEmpty() || name.startsWith(u'.'))
-        return false;
-    for (QChar c : name) {
-        const char16_t u = c.unicode();
-        if (u < 0x20 || u == 0x7F || u == u'/' || u == u'\\' || u == u':')
-            return false;
-    }
-    return true;
-}
-
-double leadingNumber(QStringView text) {
+double leadingNumberIgnoringBlanks(QStringView text) {
     std::string s;
     s.reserve(text.size());
     for (QChar c : text)
@@ -96,7 +87,7 @@ double leadingNumber(QStringView text) {
 }
 
 double typeKey(const QString& fileName) {
-    return leadingNumber(typeOfFileName(fileName));
+    return leadingNumberIgnoringBlanks(typeOfFileName(fileName));
 }
 
 QString descriptionKey(const QString& description) {
@@ -149,18 +140,12 @@ std::vector<IcRow> sortIcList(const std::vector<IcEntry>& entries, IcSort sort,
 }
 
 QStringList listedFileNames(const QString& directory) {
-    // Hidden (dot) files and special files are left out by the filter.
-    QStringList names = QDir(directory).entryList(QDir::Files, QDir::NoSort);
-    names.erase(std::remove_if(names.begin(), names.end(),
-                               [](const QString& n) { return n.startsWith(u'.'); }),
-                names.end());
-    std::sort(names.begin(), names.end());
-    return names;
+    return fileEntries(directory);
 }
 
 std::optional<IcEntry> readIcHead(const QString& path, const QString& fileName) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    QFile f;
+    if (!openRegularFile(f, path))
         return std::nullopt;
     // Read only as much as the three lines need, growing the amount so that a
     // file made of one huge line costs no more than twice its head.

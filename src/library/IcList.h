@@ -9,12 +9,6 @@
 
 namespace pinatlas {
 
-// True for a directory name that stays directly below the program directory:
-// not empty, no separator of either system, no drive colon, no control
-// character, and not hidden (which also rules out "." and ".."). Every
-// operation that puts a typed directory name into a path checks it first.
-bool isPlainDirectoryName(QStringView name);
-
 // The head of one file of a library directory, as the IC list reads it.
 struct IcEntry {
     QString fileName;      // as listed, for example 7400.txt
@@ -36,7 +30,7 @@ struct IcRow {
 // wherever they stand, then an optional sign, digits, an optional decimal
 // point with digits and an optional exponent (E or D); reading stops at the
 // first other character. 0 when there is no number; overflow gives infinity.
-double leadingNumber(QStringView text);
+double leadingNumberIgnoringBlanks(QStringView text);
 
 // The sort keys. A name or description of four characters or fewer has the
 // key of the empty text.
@@ -55,7 +49,8 @@ enum class IcSort { ByType = 0, ByDescription = 1 };
 std::vector<IcRow> sortIcList(const std::vector<IcEntry>& entries, IcSort sort,
                               const QString& language);
 
-// The ordinary, non-hidden files of a directory (no sub-directories), by name.
+// The non-hidden entries of a directory that are not directories, by name:
+// special files are listed so that they are reported as unreadable.
 QStringList listedFileNames(const QString& directory);
 
 // Reads the head of one file: line 1, line 2 and the first field of line 3.

@@ -3,7 +3,6 @@
 #include "library/Cp1252.h"
 
 #include <cmath>
-#include <limits>
 
 namespace pinatlas {
 namespace {
@@ -140,19 +139,6 @@ std::optional<double> parseListNumber(QStringView field) {
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
-}
-
-int roundHalfEven(double value) {
-    constexpr double lo = std::numeric_limits<int>::min();
-    constexpr double hi = std::numeric_limits<int>::max();
-    if (std::isnan(value))
-        return 0;
-    const double r = std::nearbyint(value); // the default rounding mode rounds halves to even
-    if (r <= lo)
-        return std::numeric_limits<int>::min();
-    if (r >= hi)
-        return std::numeric_limits<int>::max();
-    return static_cast<int>(r);
 }
 
 } // namespace pinatlas

@@ -45,8 +45,4 @@ private:
 // digits with an optional decimal point, an optional exponent with E or D.
 std::optional<double> parseListNumber(QStringView field);
 
-// Rounds to the nearest integer, halves to the even neighbour, saturating at
-// the int range so that absurd values stay absurd instead of wrapping.
-int roundHalfEven(double value);
-
 } // namespace pinatlas

@@ -5,13 +5,6 @@
 
 namespace pinatlas {
 
-// True when a new library directory may get this name: a plain name that
-// stays directly below the program directory (isPlainDirectoryName), and one
-// that every system the library may be copied to accepts as well: none of
-// * ? " < > |, no trailing dot or blank, and not a device name such as CON,
-// NUL, COM1 or LPT1, with or without an extension.
-bool isRegularDirectoryName(const QString& name);
-
 // The ordinary files of `dirPath` whose name is `type` followed by a dot and
 // anything, in name order. The type is compared literally: wildcard
 // characters in it are part of the name.
@@ -31,7 +24,8 @@ bool holdsOrdinaryFile(const QString& dirPath);
 
 enum class DirectoryCreation { Created, NotRegularName, Failed };
 
-// Creates `programDir` + `name`; an existing entry of that name is a failure.
+// Creates `programDir` + `name`; an existing entry of that name, in any case,
+// is a failure.
 DirectoryCreation createLibraryDirectory(const QString& programDir, const QString& name);
 
 enum class DirectoryRemoval {

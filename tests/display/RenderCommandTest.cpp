@@ -85,5 +85,10 @@ TEST(RenderCommand, ReportsWrongUsageAndBadFiles) {
     EXPECT_TRUE(defective.err.contains("short.txt:")) << defective.err.toStdString();
     EXPECT_EQ(render({dir.path() + "missing.txt", "--out", out}).status, 1);
     EXPECT_EQ(render({sheet, "--out", dir.path() + "no/such/dir/x.png"}).status, 1);
+    // Read as the program reads, and a picture too tall for one image.
+    EXPECT_EQ(render({"/dev/zero", "--out", out}).status, 1);
+    dir.write("tall.txt",
+              QByteArray(kSheet).replace("one\r\n", QByteArray("one\r\n").repeated(200000)));
+    EXPECT_TRUE(render({dir.path() + "tall.txt", "--out", out}).err.contains("too large"));
     EXPECT_FALSE(dir.exists("x.png"));
 }

@@ -1,6 +1,7 @@
 #include "display/SheetLayout.h"
 #include "display/DisplayTestSheets.h"
 #include "display/WindowLayout.h"
+#include "editor/WizardRules.h"
 
 #include <gtest/gtest.h>
 
@@ -128,4 +129,23 @@ TEST(PlaceDatasheet, StacksTheVisibleElementsInOrder) {
     const DatasheetPlacement q = PlaceDatasheet(prepareSheetDisplay(s, 0, "E").content, 0, 0, 15);
     EXPECT_EQ(q.daten, (TwipPoint{120, below}));
     EXPECT_EQ(q.zusatz.y, below + 2240 + 240);
+}
+
+// Texts that a file under the size limit can hold: sizes stay positive and
+// clamped instead of wrapping.
+TEST(PrepareSheetDisplay, HugeTextsGiveClampedSizes) {
+    Datasheet s = sheetWithPins(2);
+    s.pinNames[0] = QString(20'000'000, 'x');
+    s.hasExtraTable = true;
+    s.extraColumns = 100;
+    s.extraRows = 1;
+    s.extraCells.resize(100, 1);
+    const QString cell(270'000, 'c');
+    for (int c = 1; c <= 100; ++c)
+        s.extraCells.at(c, 1) = cell;
+    const DrawingContent content = prepareSheetDisplay(s, 10'000'000, "E").content;
+    for (const int size : {content.pins.widthL, content.dokuHeight, content.zusatzWidth,
+                           fullFrameWidth(content), fullFrameHeight(content)})
+        EXPECT_GT(size, 0);
+    EXPECT_GT(columnWidthTwips(27'000'000), 0);
 }

@@ -42,9 +42,15 @@ QString brief(const ReadResult& r) {
         s += " De[" + f.commentDe.join(u'/') + u']';
     if (f.hasCommentEn)
         s += " En[" + f.commentEn.join(u'/') + u']';
-    s += f.sheet.hasFunctionTable ? " F" : "";
+    if (f.sheet.hasFunctionTable)
+        s += " F" + QString::number(f.sheet.functionInputColumns);
     s += f.sheet.hasDataTable ? " D" : "";
     s += f.sheet.hasExtraTable ? " X" : "";
+    // Warnings by line, and where the text the reading left alone begins.
+    for (const ReadNote& note : r.warnings)
+        s += " w" + QString::number(note.line);
+    if (r.unreadFrom > 0)
+        s += " u" + QString::number(r.unreadFrom);
     return s;
 }
 
@@ -61,7 +67,7 @@ TEST(DatasheetReader, ReadsTheWorkedExampleWhateverTheLineEnds) {
     EXPECT_EQ(s.pinNames, QStringList({"1A", "1B", "1Y", "2A", "2B", "2Y", "GND", "3Y", "3A", "3B",
                                        "4Y", "4A", "4B", "VCC"}));
     EXPECT_EQ(brief(r), "14 De[Alle vier Gatter sind unabhaengig.] "
-                        "En[All four gates are independent.] F X");
+                        "En[All four gates are independent.] F2 X");
     EXPECT_EQ(std::tuple(s.functionColumns, s.functionRows, s.functionInputColumns),
               std::tuple(3, 5, 2));
     EXPECT_EQ(s.functionCells.at(3, 1), "Y");
@@ -83,21 +89,27 @@ TEST(DatasheetReader, SectionsAreOptionalAndKeepTheirFixedOrder) {
         {head(2) + "|'Ende", "2"},
         // Empty comment lines belong to the text.
         {head(2) + "|'Beschreibung-E:|one||three|'Ende", "2 En[one//three]"},
-        // A German comment after the English one ends the reading there.
+        // A German comment after the English one ends the reading there; every
+        // section left unread is named.
         {head(2) + "|'Beschreibung-E:|en|'Beschreibung-D:|de|" + table('F', 1, 1) + "|'Ende",
-         "2 En[en]"},
-        {head(2) + u'|' + table('D', 1, 1) + u'|' + table('F', 1, 1) + "|'Ende", "2 D"},
-        // Key lines are exact: a trailing blank makes an ordinary closing line.
-        {head(2) + "|'Beschreibung-D: |x", "2"},
+         "2 En[en] w9 w11 u9"},
+        {head(2) + u'|' + table('D', 1, 1) + u'|' + table('F', 1, 1) + "|'Ende", "2 D w10 u10"},
+        // Key lines are exact: a trailing blank or a typo makes a closing line.
+        {head(2) + "|'Beschreibung-D: |x", "2 w7 u7"},
+        {head(2) + "|'Funktionstabele:|2,1,1|a,b|'Ende", "2 w7 u7"},
+        {head(2) + "|'Ende|more", "2 w8 u8"},
+        {head(2) + "|'Ende|| |", "2"},
         // A comment line beginning with an apostrophe is the next key line.
-        {head(2) + "|'Beschreibung-D:|text|'Funktionstabelle:|2,1,1|a,b|'Ende", "2 De[text] F"},
+        {head(2) + "|'Beschreibung-D:|text|'Funktionstabelle:|2,1,1|a,b|'Ende", "2 De[text] F1"},
+        // More inputs than columns: all columns are inputs, as the display has it.
+        {head(2) + u'|' + table('F', 2, 1, ",3") + "|'Ende", "2 F2 w8"},
         {head(3) + "|'Ende", "3"},
         {head(0) + "|'Ende", "0"},
         // Rounded as the program's integers are: halves to even.
         {"a|b|2.5|TP|P1|P2|'Ende", "2"},
         {"a|b| 2 |TP|P1|P2|'Ende", "2"},
         // Read on in step with the count: "P3" stands where a key line may be.
-        {"a|b|2|TP|P1|P2|P3|'Beschreibung-D:|x|'Ende", "2"},
+        {"a|b|2|TP|P1|P2|P3|'Beschreibung-D:|x|'Ende", "2 w8 u7"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(brief(readDatasheet(crlf(c.lines))), c.brief) << c.lines.toStdString();
@@ -137,7 +149,6 @@ TEST(DatasheetReader, DefectsAreReportedWithTheirLine) {
         {crlf(h + table('D', 1, 53)), 8, "row count of the data table 53"},
         {crlf(h + table('X', 101, 1)), 8, "column count of the extra table 101"},
         {crlf(h + table('X', 1, 101)), 8, "row count of the extra table 101"},
-        {crlf(h + table('F', 2, 1, ",3")), 8, "3 input columns but only 2 columns"},
         {"a\r\nb\r\n-2\r\nTP\r\n'Ende\r\n", 3, "the pin count -2 is negative"},
         {crlf(h + "'Zusatztabelle:|-1,2|a|'Ende"), 8, "negative"},
         {"a\r\nb\r\nfourteen\r\nTP\r\n", 3, "the pin count \"fourteen\" is not a number"},
@@ -159,7 +170,7 @@ TEST(DatasheetReader, DefectsAreReportedWithTheirLine) {
     EXPECT_EQ(
         brief(readDatasheet(crlf(head(40) + u'|' + table('F', 52, 52, ",52") + u'|' +
                                  table('D', 52, 52) + u'|' + table('X', 100, 100) + "|'Ende"))),
-        "40 F D X");
+        "40 F52 D X");
 }
 
 TEST(DatasheetReader, HostileBytesAreReadOrReportedNeverFatal) {

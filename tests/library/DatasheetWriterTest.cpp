@@ -2,12 +2,7 @@
 #include "library/DatasheetReader.h"
 #include "support/TempDir.h"
 
-#include <QDir>
-
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace pinatlas;
 using pinatlas::test::TempDir;
@@ -111,28 +106,6 @@ TEST(DatasheetWriter, FindsACharacterTheCodePageCannotHold) {
     EXPECT_EQ(foreignCharacter(c), QChar(0x03A9));
     c.withExtraTable = false; // a table that is not written does not count
     EXPECT_FALSE(foreignCharacter(c).has_value());
-}
-
-TEST(SaveFileWhole, ReplacesAWholeFileOrLeavesTheOldOne) {
-    TempDir dir;
-    dir.write("a/x.txt", "old contents");
-    EXPECT_TRUE(saveFileWhole(dir.path() + "a/x.txt", "new\r\n").ok);
-    EXPECT_EQ(dir.read("a/x.txt"), "new\r\n");
-    EXPECT_FALSE(saveFileWhole(dir.path() + "nowhere/x.txt", "new").ok);
-
-    // A full disk, as a file-size limit: the flush fails before the commit.
-    struct rlimit saved {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    auto* previous = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = saved;
-    small.rlim_cur = 64;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const SaveOutcome full = saveFileWhole(dir.path() + "a/x.txt", QByteArray(4096, 'x'));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
-    EXPECT_FALSE(full.ok);
-    EXPECT_EQ(dir.read("a/x.txt"), "new\r\n");
-    EXPECT_EQ(QDir(dir.path() + "a").entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 TEST(ChangedFiles, EachPathOnceInTheOrderFirstWrittenAndNeverOverflowing) {

@@ -1,5 +1,6 @@
 #include "library/TextInput.h"
 #include "library/Cp1252.h"
+#include "library/RoundHalfEven.h"
 
 #include <gtest/gtest.h>
 

@@ -23,8 +23,8 @@ inline std::vector<IcRow> literalSelectionSort(std::vector<IcEntry> table, IcSor
             double min = 999999999.0;
             for (size_t b = 0; b < n; ++b) {
                 const QString& name = table[b].fileName;
-                const double key =
-                    leadingNumber(name.size() > 4 ? name.left(name.size() - 4) : QString());
+                const double key = leadingNumberIgnoringBlanks(
+                    name.size() > 4 ? name.left(name.size() - 4) : QString());
                 if (key < min) {
                     min = key;
                     best = b;

@@ -8,7 +8,10 @@
 #include <QJsonObject>
 #include <QProcess>
 
+#include <cstdio>
 #include <set>
+
+#include <sys/stat.h>
 
 using pinatlas::test::TempDir;
 
@@ -51,18 +54,32 @@ TEST(PinatlasTool, CheckReportsEachFileAndFailsOnAnyDefect) {
     dir.write("lib/sub/4011.txt", sheet("a", "b"));
     dir.write("lib/sub/9999999999.txt", sheet("a", "b"));
     dir.write("lib/sub/4012.txt", sheet("\xfc\xfc\xfc\xfc\xfc\xfc\xfc\xfc\xfc\xfc and more", "b"));
+    dir.write("lib/sub/4013.txt", sheet("a", "b").replace("'Ende", "'Funktionstabele:"));
     const QString lib = dir.path() + "lib";
+    // A Windows-1252 name, a FIFO and a link loop: each reached, none hangs.
+    std::FILE* legacy =
+        std::fopen(QFile::encodeName(lib + "/Z").append("\xe4hler.txt").constData(), "wb");
+    std::fputs(sheet("a", "b").constData(), legacy);
+    std::fclose(legacy);
+    ASSERT_EQ(mkfifo(QFile::encodeName(lib + "/sub/fifo.txt").constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(lib + "/sub", lib + "/sub/loop"));
     ToolRun r = tool({"check", lib});
     EXPECT_EQ(r.status, 1);
     const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 6) << r.out.toStdString();
+    ASSERT_EQ(lines.size(), 10) << r.out.toStdString();
     EXPECT_EQ(lines[0], "OK " + lib + "/7400.txt");
     EXPECT_EQ(lines[1],
               "DEFECT " + lib + "/7404.txt: line 3: the pin count 41 is above the limit of 40");
-    EXPECT_TRUE(lines[2].startsWith("DEFECT " + lib + "/notes: the name does not end in .txt"));
-    EXPECT_EQ(lines[3], "OK " + lib + "/sub/4011.txt");
-    EXPECT_TRUE(lines[4].startsWith("DEFECT " + lib + "/sub/4012.txt: line 1: the German"));
-    EXPECT_TRUE(lines[5].startsWith("DEFECT " + lib + "/sub/9999999999.txt: the type number"));
+    EXPECT_EQ(lines[2], "OK " + lib + QString::fromUtf8("/Zähler.txt"));
+    EXPECT_TRUE(lines[3].startsWith("DEFECT " + lib + "/notes: the name does not end in .txt"));
+    EXPECT_EQ(lines[4], "OK " + lib + "/sub/4011.txt");
+    EXPECT_TRUE(lines[5].startsWith("DEFECT " + lib + "/sub/4012.txt: line 1: the German"));
+    EXPECT_EQ(lines[6], "OK " + lib + "/sub/4013.txt");
+    EXPECT_TRUE(
+        lines[7].startsWith("WARNING " + lib + "/sub/4013.txt: line 7: \"'Funktionstabele:\""));
+    EXPECT_TRUE(lines[8].startsWith("DEFECT " + lib + "/sub/9999999999.txt: the type number"));
+    EXPECT_EQ(lines[9],
+              "DEFECT " + lib + "/sub/fifo.txt: the file cannot be opened (not an ordinary file)");
 
     r = tool({"check", lib + "/7400.txt", lib + "/sub"});
     EXPECT_EQ(r.status, 1);

@@ -17,12 +17,19 @@ const char* const kCheckUsage =
     "and their sub-directories, as the program does. Prints one line per file:\n"
     "  OK <path>\n"
     "  DEFECT <path>: line N: <reason>\n"
+    "and after it one line per passage the program reads past or takes other\n"
+    "than it stands (a section out of order, a line that looks like a section\n"
+    "key but matches none, text after the end, too many input columns):\n"
+    "  WARNING <path>: line N: <reason>\n"
+    "Editing such a sheet in the program drops what was not read.\n"
     "A file is also defective when the IC list could not show it: a name that\n"
     "does not end in .txt, a type number of 999999999 or more, or a short\n"
     "description that sorts at or above ten u-umlauts.\n"
     "\n"
-    "Exit status: 0 when every file is sound, 1 when any is defective, 2 for\n"
-    "wrong usage.\n";
+    "Directory links are not followed, so a link loop cannot trap the walk.\n"
+    "\n"
+    "Exit status: 0 when every file is sound, also when there are warnings;\n"
+    "1 when any is defective, 2 for wrong usage.\n";
 
 // The files below a directory in a stable order: its own files by name, then
 // those of its non-hidden sub-directories.
@@ -30,17 +37,18 @@ void collect(const QString& dir, QStringList& files) {
     const QString prefix = dir.endsWith(u'/') ? dir : dir + u'/';
     for (const QString& name : listedFileNames(prefix))
         files << prefix + name;
-    QStringList subdirs = QDir(prefix).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    // Links to directories are left out: two links to "." would never end.
+    QStringList subdirs =
+        QDir(prefix).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Name);
     for (const QString& sub : subdirs)
         if (!sub.startsWith(u'.'))
             collect(prefix + sub, files);
 }
 
 // Why the program could not show the file, or nothing when it is sound.
-std::optional<QString> defectOf(const QString& path) {
+std::optional<QString> defectOf(const QString& path, const ReadResult& r) {
     const QString name = QFileInfo(path).fileName();
     const QString type = typeOfFileName(name);
-    const ReadResult r = readDatasheetFile(path, type);
     if (!r.file)
         return describeDefect(r.defect, r.defectLine);
     if (!name.endsWith(QLatin1String(".txt")))
@@ -94,12 +102,15 @@ int check(const QStringList& args) {
     }
     int status = 0;
     for (const QString& file : files) {
-        if (const auto defect = defectOf(file)) {
+        const ReadResult read = readDatasheetFile(file, typeOfFileName(QFileInfo(file).fileName()));
+        if (const auto defect = defectOf(file, read)) {
             out(QStringLiteral("DEFECT %1: %2\n").arg(file, *defect));
             status = 1;
         } else {
             out(QStringLiteral("OK %1\n").arg(file));
         }
+        for (const ReadNote& note : read.warnings)
+            out(QStringLiteral("WARNING %1: %2\n").arg(file, describeDefect(note.text, note.line)));
     }
     return status;
 }

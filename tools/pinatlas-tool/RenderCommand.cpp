@@ -2,9 +2,11 @@
 
 #include "display/ui/DatasheetView.h"
 #include "library/DatasheetReader.h"
+#include "library/FileAccess.h"
 #include "platform/ui/Fonts.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -72,13 +74,9 @@ int render(const QStringList& args) {
     if (input.isEmpty() || output.isEmpty())
         return usageError("FILE and --out PNG are needed");
 
-    QFile file(input);
-    if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "pinatlas-tool render: cannot read %s\n", qPrintable(input));
-        return 1;
-    }
     const QString type = QFileInfo(input).completeBaseName();
-    const ReadResult result = readDatasheet(file.readAll(), type);
+    // Read as the program reads: only an ordinary file, and only up to the limit.
+    const ReadResult result = readDatasheetFile(input, type);
     if (!result.file) {
         std::fprintf(stderr, "%s:%d: %s\n", qPrintable(input), result.defectLine,
                      qPrintable(result.defect));
@@ -97,8 +95,21 @@ int render(const QStringList& args) {
     view.display(sheet, english ? result.file->commentEn : result.file->commentDe, title, language);
     host.show();
     const QImage image = view.renderWhole(double(dpi) / host.logicalDpiX());
-    if (!image.save(output, "PNG")) {
-        std::fprintf(stderr, "pinatlas-tool render: cannot write %s\n", qPrintable(output));
+    if (image.isNull()) {
+        std::fprintf(stderr, "pinatlas-tool render: the picture is too large for one image\n");
+        return 1;
+    }
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) {
+        std::fprintf(stderr, "pinatlas-tool render: the picture cannot be encoded\n");
+        return 1;
+    }
+    const SaveOutcome saved = saveFileWhole(output, png);
+    if (!saved.ok) {
+        std::fprintf(stderr, "pinatlas-tool render: cannot write %s: %s\n", qPrintable(output),
+                     qPrintable(saved.error));
         return 1;
     }
     return 0;

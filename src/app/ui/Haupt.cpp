@@ -233,9 +233,7 @@ void Haupt::Initialisieren() {
 
     ConfigValues values;
     if (configExists) {
-        QFile file(configPath);
-        if (file.open(QIODevice::ReadOnly))
-            values = parseConfig(file.readAll());
+        values = readConfigFile(configPath);
     } else {
         // The first-start choice could not be saved: go on with it for this run.
         values = *m_unsavedConfig;
@@ -271,16 +269,20 @@ void Haupt::onErststartAccepted() {
 
 bool Haupt::writeConfiguration(const QString& language, int position) {
     const QString path = m_settings.programDir + QString::fromLatin1(kConfigFileName);
-    if (writeConfigFile(path, language, position))
+    const SaveOutcome saved = writeConfigFile(path, language, position);
+    if (saved.ok)
         return true;
     if (!m_configFailureShown) {
         m_configFailureShown = true;
-        m_platform.message(this, MsgIcon::Exclamation, QStringLiteral("Pinatlas"),
-                           m_settings.pick(QStringLiteral("Die Einstellungen konnten nicht "
-                                                          "gespeichert werden:"),
-                                           QStringLiteral("The settings could not be saved:")) +
-                               m_settings.lineBreak + path,
-                           MsgButtons::Ok);
+        m_platform.message(
+            this, MsgIcon::Exclamation, QStringLiteral("Pinatlas"),
+            m_settings.pick(QStringLiteral("Die Einstellungen konnten nicht "
+                                           "gespeichert werden:"),
+                            QStringLiteral("The settings could not be saved:")) +
+                m_settings.lineBreak + path +
+                (saved.refusedLink ? m_settings.lineBreak + symbolicLinkRefusal(m_settings.german())
+                                   : QString()),
+            MsgButtons::Ok);
     }
     return false;
 }

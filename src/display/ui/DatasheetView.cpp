@@ -4,6 +4,7 @@
 #include "display/ui/LineElement.h"
 #include "display/ui/PinTextBox.h"
 #include "display/ui/TableGrid.h"
+#include "library/Extent.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/Twips.h"
 
@@ -15,6 +16,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include <climits>
 #include <cmath>
 
 namespace pinatlas {
@@ -137,7 +139,8 @@ void DatasheetView::display(const Datasheet& sheet, const QStringList& comment,
     m_info->setText(title);
 
     const SheetDisplay d =
-        prepareSheetDisplay(sheet, int(comment.size()), language, m_funktion->textWidth());
+        prepareSheetDisplay(sheet, int(std::min<qsizetype>(comment.size(), INT_MAX)), language,
+                            m_funktion->textWidth());
     m_content = d.content;
     m_hasContent = true;
     FillPinBoxes(d.content.pins);
@@ -180,7 +183,8 @@ void DatasheetView::showComment(const QStringList& comment) {
     if (comment.isEmpty())
         return;
     m_doku->setPlainText(comment.join(QLatin1Char('\n')));
-    m_doku->resize(tw.toPxX(kCommentWidth), tw.toPxY(int(comment.size()) * kCommentLineHeight));
+    m_doku->resize(tw.toPxX(kCommentWidth),
+                   tw.toPxY(clampExtent(qint64(comment.size()) * kCommentLineHeight)));
     m_doku->show();
 }
 
@@ -304,13 +308,31 @@ QImage DatasheetView::renderWhole(double scale) {
         SetScrollRanges();
         PlaceDatasheet();
     }
-    QImage image(m_frame->size() * scale, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(scale);
+    // Lines one pixel wide vanish when widgets are drawn at a fractional
+    // scale, so the picture is drawn at the next whole scale and reduced.
+    const double drawScale = std::max(1.0, std::ceil(scale));
+    // Computed in floating point: a huge sheet times the scale leaves int.
+    const double drawX = m_frame->width() * drawScale;
+    const double drawY = m_frame->height() * drawScale;
+    constexpr double kMaxSide = 32767;
+    constexpr double kMaxPixels = 256.0 * 1024 * 1024;
+    if (drawX > kMaxSide || drawY > kMaxSide || drawX * drawY > kMaxPixels)
+        return {};
+    QImage image(int(drawX), int(drawY), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return {};
+    image.setDevicePixelRatio(drawScale);
+    image.fill(m_frame->palette().color(QPalette::Window));
+    m_frame->render(&image);
+    if (drawScale != scale) {
+        image = image.scaled(std::max(1, int(std::round(m_frame->width() * scale))),
+                             std::max(1, int(std::round(m_frame->height() * scale))),
+                             Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image.setDevicePixelRatio(scale);
+    }
     const int dotsPerMeter = qRound(scale * m_host->logicalDpiX() / 0.0254);
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
-    image.fill(m_frame->palette().color(QPalette::Window));
-    m_frame->render(&image);
     return image;
 }
 

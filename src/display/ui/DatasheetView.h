@@ -52,6 +52,7 @@ public:
 
     // The drawing at scroll position 0, sized to show all of it, drawn
     // `scale` times the screen size. The view is left arranged for that size.
+    // A null image when the picture is too large for one image.
     QImage renderWhole(double scale);
 
 protected:

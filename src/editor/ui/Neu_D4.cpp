@@ -1,6 +1,6 @@
 #include "editor/ui/Neu_D4.h"
 
-#include "library/TextInput.h"
+#include "library/RoundHalfEven.h"
 #include "platform/Platform.h"
 #include "platform/ui/Fonts.h"
 
@@ -54,9 +54,9 @@ Neu_D4::Neu_D4(QWidget* owner, Platform& platform, bool english)
 }
 
 void Neu_D4::columnCountChanged(QLineEdit* changed) {
-    const double inputs = leadingNumber(m_inputColumnsBox->text());
-    const ColumnDecision decision =
-        columnDecision(changed->text(), inputs + leadingNumber(m_outputColumnsBox->text()));
+    const double inputs = leadingNumberAfterBlanks(m_inputColumnsBox->text());
+    const ColumnDecision decision = columnDecision(
+        changed->text(), inputs + leadingNumberAfterBlanks(m_outputColumnsBox->text()));
     if (decision.beep)
         platform().beep();
     if (!decision.apply)

@@ -32,7 +32,7 @@ Neu_D5::Neu_D5(QWidget* owner, Platform& platform, bool english)
 
 void Neu_D5::columnCountChanged() {
     const QString text = m_columnsBox->text();
-    const ColumnDecision decision = columnDecision(text, leadingNumber(text));
+    const ColumnDecision decision = columnDecision(text, leadingNumberAfterBlanks(text));
     if (decision.beep)
         platform().beep();
     if (!decision.apply)

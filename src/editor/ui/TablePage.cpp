@@ -114,10 +114,10 @@ void TablePage::Breite_anpassen() {
     const int margins =
         2 * (m_grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_grid) + 1) + 1;
     for (int column = 0; column < m_grid->columnCount(); ++column) {
-        int longest = 0;
+        qsizetype longest = 0;
         int measured = 0;
         for (int row = 0; row < m_grid->rowCount(); ++row) {
-            longest = qMax<int>(longest, cell(row, column).size());
+            longest = qMax(longest, cell(row, column).size());
             measured = qMax(measured, metrics.horizontalAdvance(cell(row, column)) + margins);
         }
         const int width = qMax(columnWidthTwips(longest), twips().toTwipsX(measured));

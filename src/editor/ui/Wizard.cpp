@@ -8,6 +8,8 @@
 #include "editor/ui/TablePage.h"
 #include "library/DatasheetReader.h"
 #include "library/DatasheetWriter.h"
+#include "library/FileAccess.h"
+#include "library/Names.h"
 #include "shared/RunningProgram.h"
 #include "shared/Settings.h"
 
@@ -16,6 +18,8 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTableWidget>
+
+#include <limits>
 
 namespace pinatlas {
 
@@ -78,6 +82,10 @@ PageWindow* Wizard::load(WizardPage id) {
     default:
         return nullptr;
     }
+    // The boxes' default limit of 32767 characters would cut longer texts of
+    // an edited sheet without a word.
+    for (QLineEdit* box : page->findChildren<QLineEdit*>())
+        box->setMaxLength(std::numeric_limits<int>::max());
     connect(page, &PageWindow::forwardPressed, this, [this, page] { forward(page); });
     connect(page, &PageWindow::backPressed, this, [this, page] { back(page); });
     connect(page, &PageWindow::abortPressed, this, [this, page] {
@@ -159,10 +167,10 @@ void Wizard::startNew() {
 }
 
 bool Wizard::typeAccepted() {
-    const TypeNameProblem problem = typeNameProblem(d1().typeBox()->text());
-    if (problem == TypeNameProblem::None)
+    const NameProblem problem = typeNameProblem(d1().typeBox()->text());
+    if (problem == NameProblem::None)
         return true;
-    if (problem == TypeNameProblem::Empty) {
+    if (problem == NameProblem::Empty) {
         tell(MsgIcon::Information, QStringLiteral("Bitte geben Sie den Typnamen an!"),
              QStringLiteral("Please insert a typ-name!"));
     } else {
@@ -307,11 +315,18 @@ void Wizard::Datenblatt_speichern() {
     const QString path =
         m_program.currentDirectoryPath() + d1().typeBox()->text() + QStringLiteral(".txt");
     SaveOutcome saved;
-    if (typeNameProblem(directory) != TypeNameProblem::None)
+    if (!isPlainDirectoryName(directory)) {
         saved.error = m_program.settings().pick(QStringLiteral("Kein Verzeichnis gewählt."),
                                                 QStringLiteral("No directory chosen."));
-    else
+    } else {
+        if (!replacingLosesNothing(path)) {
+            showPage(returnTo);
+            return;
+        }
         saved = saveFileWhole(path, encoded.bytes);
+        if (saved.refusedLink)
+            saved.error = symbolicLinkRefusal(m_program.settings().german());
+    }
     if (!saved.ok) {
         tell(MsgIcon::Exclamation,
              QStringLiteral("Das Datenblatt konnte nicht gespeichert werden:") + kCrLf + path +
@@ -334,6 +349,31 @@ void Wizard::Datenblatt_speichern() {
     unloadAll();
     m_program.Liste_aufbauen();
     m_program.Datenblatt_laden();
+}
+
+bool Wizard::replacingLosesNothing(const QString& path) {
+    const ReadResult old = readDatasheetFile(path);
+    if (!old.file || old.unreadFrom == 0)
+        return true;
+    const QString line = QString::number(old.unreadFrom);
+    const MsgAnswer answer = m_program.platform().message(
+        nullptr, MsgIcon::Exclamation, kTitle,
+        m_program.settings().pick(
+            QStringLiteral("Die Datei") + kCrLf + path + kCrLf +
+                QStringLiteral("enthält ab Zeile %1 Text, den das Programm nicht liest, etwa einen "
+                               "Abschnitt an falscher Stelle oder einen falsch geschriebenen "
+                               "Schlüssel. Beim Speichern ginge er verloren.")
+                    .arg(line) +
+                kCrLf +
+                QStringLiteral("OK speichert trotzdem, Abbrechen lässt die Datei unverändert."),
+            QStringLiteral("The file") + kCrLf + path + kCrLf +
+                QStringLiteral("holds text from line %1 on that the program does not read, such "
+                               "as a section out of place or a mistyped key. Saving would lose "
+                               "it.")
+                    .arg(line) +
+                kCrLf + QStringLiteral("OK saves all the same, Cancel leaves the file unchanged.")),
+        MsgButtons::OkCancel);
+    return answer == MsgAnswer::Ok;
 }
 
 void Wizard::startEdit() {
@@ -360,6 +400,12 @@ bool Wizard::fillFromFile(const QString& type) {
         return false;
     };
 
+    // The same check as the loader's: a typed directory name must not take
+    // the reading outside the program directory.
+    const QString fileName = type + QStringLiteral(".txt");
+    if (!isPlainDirectoryName(m_program.currentDirectory()) || !isPlainDirectoryName(fileName))
+        return refuse(QStringLiteral("Kein Verzeichnis der Bibliothek gewählt."),
+                      QStringLiteral("No directory of the library chosen."));
     const ReadResult read = readDatasheetFile(path, type);
     if (!read.file) {
         if (read.defectLine == 0)

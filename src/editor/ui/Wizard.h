@@ -56,6 +56,9 @@ private:
     bool typeAccepted();
     bool commentsAccepted();
     bool fillFromFile(const QString& type);
+    // Asks before a save replaces a file holding text the reader passed over;
+    // false when the user keeps the file.
+    bool replacingLosesNothing(const QString& path);
 
     RunningProgram& m_program;
     Neu_D1* m_d1 = nullptr;

@@ -3,6 +3,7 @@
 #include "library/DatasheetDisplay.h"
 #include "library/DatasheetReader.h"
 #include "library/IcList.h"
+#include "library/Names.h"
 #include "platform/Platform.h"
 #include "platform/ui/Twips.h"
 #include "shared/RunningProgram.h"
@@ -12,6 +13,7 @@
 #include <QHeaderView>
 #include <QScopedValueRollback>
 #include <QTableWidget>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -83,6 +85,7 @@ void Darstellung::Liste_aufbauen() {
         if (scan.failed()) {
             if (askAboutFile(s.programDir + dir + QDir::separator() + scan.failedFile))
                 continue;
+            highlightCurrentRow();
             return;
         }
 
@@ -98,6 +101,7 @@ void Darstellung::Liste_aufbauen() {
         liste->setCurrentCell(0, 0);
         liste->scrollToTop();
         fitColumns();
+        highlightCurrentRow();
         return;
     }
 }
@@ -122,6 +126,24 @@ bool Darstellung::askAboutFile(const QString& path) {
     default:
         return false;
     }
+}
+
+void Darstellung::highlightCurrentRow() {
+    auto highlight = [this] {
+        QTableWidget* liste = m_liste;
+        const QModelIndex current = liste->currentIndex();
+        if (current.isValid())
+            liste->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect |
+                                                         QItemSelectionModel::Rows);
+        else
+            liste->clearSelection();
+    };
+    highlight();
+    // A rebuild from inside a click on a row is followed by the view's own
+    // selection of the clicked row; the highlight must follow the current row
+    // again once that is done, or the commands would act on another row than
+    // the one shown.
+    QTimer::singleShot(0, this, highlight);
 }
 
 void Darstellung::fitColumns() {

@@ -37,6 +37,9 @@ private:
     void onCurrentRowChanged(const QModelIndex& current);
     bool rowVisible(int row) const;
     void makeTopRow(int row);
+    // Makes the highlighted row the current row, now and after the event that
+    // caused the rebuild.
+    void highlightCurrentRow();
     // Shows the unreadable-file box; true when the user chose Retry. Abort
     // ends the program.
     bool askAboutFile(const QString& path);

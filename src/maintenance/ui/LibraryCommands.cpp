@@ -1,6 +1,7 @@
 #include "maintenance/ui/LibraryCommands.h"
 
 #include "library/IcList.h"
+#include "library/Names.h"
 #include "maintenance/LibraryFiles.h"
 #include "maintenance/ui/Neu_V.h"
 #include "platform/Platform.h"

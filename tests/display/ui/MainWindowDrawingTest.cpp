@@ -4,6 +4,7 @@
 #include "support/ui/HauptFixture.h"
 
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -54,4 +55,29 @@ TEST_F(MainWindowDrawing, ShowsTheSelectedSheetAndRedrawsOnResize) {
     EXPECT_EQ(frame()->width(), tw.toPxX(tw.toTwipsX(client->width()) - 4710));
     EXPECT_EQ(haupt->view()->vScroll()->geometry().left(), frame()->geometry().right() + 1);
     EXPECT_EQ(pinsL()->pos(), QPoint(tw.toPxX(120), tw.toPxY(360 - 1)));
+}
+
+// The whole picture at odd resolutions: down the middle of each row of stubs
+// seven lines, and across each side edge of the body a line.
+TEST_F(MainWindowDrawing, TheWholePictureKeepsEveryStubAndEdgeAtAnyResolution) {
+    const double twipsPerPixel = Twips::of(haupt.get()).perPixelX();
+    for (const int dpi : {72, 100, 144, 250, 600}) {
+        const double scale = dpi / 96.0;
+        const QImage image = haupt->view()->renderWhole(scale);
+        const auto at = [&](int twips) { return int(twips * scale / twipsPerPixel); };
+        const auto inked = [&](int x, int y) { return qGray(image.pixel(x, y)) < 200; };
+        // The body's sides stand 120 + 440 + 240 and 840 twips further right.
+        for (const int x : {120 + 440 + 120, 800 + 840 + 120}) {
+            int lines = 0;
+            for (int y = at(240), was = 0; y < at(240 + 8 * 240); ++y) {
+                lines += inked(at(x), y) && !was;
+                was = inked(at(x), y);
+            }
+            EXPECT_EQ(lines, 7) << dpi << " dpi, stubs at " << x;
+        }
+        for (const int x : {800, 800 + 840})
+            EXPECT_TRUE(inked(at(x) - 1, at(600)) || inked(at(x), at(600)) ||
+                        inked(at(x) + 1, at(600)))
+                << dpi << " dpi, edge at " << x;
+    }
 }

@@ -117,9 +117,27 @@ TEST_F(WizardWrite, AFailedWriteIsReportedAndKeepsTheWizardWithItsEntries) {
     expectRefused("The datasheet could not be saved:", "Neu_D4");
     EXPECT_FALSE(dir.exists("7400.txt"));
 
+    // A link is never written through, whether it leads to a file or nowhere.
     haupt->dirBox()->setCurrentIndex(0);
+    dir.write("outside", "kept");
+    for (const char* target : {"outside", "gone"}) {
+        ASSERT_TRUE(QFile::link(dir.path() + target, dir.path() + "74xx/7400.txt"));
+        platform.boxes.clear();
+        press(d4(), "Weiter");
+        ASSERT_EQ(platform.boxes.size(), 1u);
+        EXPECT_TRUE(platform.boxes[0].text.contains("7400.txt\r\nThe file is a symbolic link."));
+        EXPECT_EQ(visiblePages(), QStringList({"Neu_D4"}));
+        QFile::remove(dir.path() + "74xx/7400.txt");
+    }
+    EXPECT_EQ(dir.read("outside"), "kept");
+    EXPECT_FALSE(dir.exists("gone"));
+
+    // A directory the list would show takes the sheet, though no type could
+    // have its name.
+    dir.mkdir("CON.");
+    haupt->dirBox()->setEditText("CON.");
     press(d4(), "Weiter");
-    EXPECT_TRUE(sheet("7400").endsWith(" 2 ,2,1\r\n,\r\n,L\r\n'Ende\r\n"));
+    EXPECT_TRUE(dir.read("CON./7400.txt").endsWith(" 2 ,2,1\r\n,\r\n,L\r\n'Ende\r\n"));
     EXPECT_EQ(platform.boxes.back().text, "The new/edit datasheet is now ready for use!");
 }
 
@@ -183,8 +201,10 @@ TEST_F(WizardWrite, AWizardWrittenSheetWithAwkwardTextsComesBackByteIdentical) {
 }
 
 TEST_F(WizardWrite, EditingWritesBackTheEditedSheetAndNothingElse) {
-    // Its output type matches no entry of the list and must be kept.
-    const QByteArray plain = "Treiber\r\nDriver\r\n2\r\nECL\r\nA\r\nY\r\n'Ende\r\n";
+    // Its output type matches no entry of the list and must be kept, and so
+    // must texts beyond the 32767 characters a line edit takes by default.
+    const QByteArray plain = "Treiber" + QByteArray(40000, 'r') + "\r\nDriver\r\n2\r\nECL\r\n" +
+                             QByteArray(40000, 'A') + "\r\nY\r\n'Ende\r\n";
     dir.write("74xx/ecl.txt", plain);
     start("E");
     // Pages left loaded by an aborted run must lend nothing to it.
@@ -201,6 +221,23 @@ TEST_F(WizardWrite, EditingWritesBackTheEditedSheetAndNothingElse) {
     finish();
     EXPECT_EQ(sheet("ecl"), plain);
     EXPECT_FALSE(dir.exists("74xx/junk.txt"));
+
+    // A section the reading passed over is not dropped without asking.
+    const QByteArray typo =
+        "T\r\nT\r\n2\r\n\r\nA\r\nY\r\n'Funktionstabele:\r\n1,1,1\r\nH\r\n'Ende\r\n";
+    dir.write("74xx/typo.txt", typo);
+    haupt->Liste_aufbauen();
+    edit("typo");
+    platform.answer(MsgAnswer::Cancel);
+    for (int guard = 0; guard < 2; ++guard)
+        press(page(visiblePages().last().toUtf8().constData()), "Weiter");
+    EXPECT_EQ(platform.boxes.back().buttons, MsgButtons::OkCancel);
+    EXPECT_TRUE(platform.boxes.back().text.contains("from line 7 on"));
+    EXPECT_EQ(sheet("typo"), typo);
+    EXPECT_EQ(visiblePages(), QStringList({"Neu_D2"}));
+    platform.answer(MsgAnswer::Ok);
+    press(d2(), "Weiter");
+    EXPECT_EQ(sheet("typo"), "T\r\nT\r\n2\r\n\r\nA\r\nY\r\n'Ende\r\n");
 }
 
 TEST_F(WizardWrite, AnUnreadableSheetGivesAMessageInsteadOfHalfFilledPages) {

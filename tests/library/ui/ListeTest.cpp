@@ -1,5 +1,8 @@
+#include "editor/ui/Neu_D1.h"
+#include "editor/ui/Wizard.h"
 #include "library/Cp1252.h"
 #include "library/IcList.h"
+#include "maintenance/ui/LibraryCommands.h"
 #include "support/ui/HauptFixture.h"
 
 #include <QComboBox>
@@ -7,6 +10,7 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
@@ -73,6 +77,16 @@ protected:
         EXPECT_EQ(platform.boxes[i].buttons, MsgButtons::AbortRetryIgnore);
         EXPECT_EQ(platform.boxes[i].title, m.title);
         EXPECT_EQ(platform.boxes[i].text, m.text);
+    }
+    void clickRow(int row) {
+        const QPoint at = liste()->visualRect(liste()->model()->index(row, 0)).center();
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent e(type, at, liste()->viewport()->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+            QApplication::sendEvent(liste()->viewport(), &e);
+        }
+        QApplication::processEvents();
     }
     QPlainTextEdit* doku() const { return haupt->findChild<QPlainTextEdit*>("Doku"); }
 };
@@ -234,6 +248,10 @@ TEST_F(Liste, NoTypedDirectoryNameEverLeadsOutOfTheLibraries) {
     liste()->setCurrentCell(1, 0);
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_NE(info(), "7400: Fremd");
+    // So is the edit command's reading.
+    haupt->wizard()->startEdit();
+    EXPECT_EQ(platform.boxes.size(), 2u);
+    EXPECT_EQ(haupt->wizard()->page1(), nullptr);
 }
 
 TEST_F(Liste, AnUnreadableFileIsReportedIgnoreEmptiesTheGridRetryReadsAgainAbortEnds) {
@@ -285,10 +303,31 @@ TEST_F(Liste, ADefectiveSheetIsReportedWhenLoaded) {
     EXPECT_EQ(liste()->currentRow(), 0);
     EXPECT_EQ(info(), "74LS00:  Quad NAND, LS family");
 
+    // Clicked, whatever the answer: remove and edit act on the highlighted row.
+    for (const MsgAnswer answer : {MsgAnswer::Ignore, MsgAnswer::Retry}) {
+        clickRow(1);
+        platform.answer(answer);
+        clickRow(4);
+        const QModelIndexList highlighted = liste()->selectionModel()->selectedRows();
+        ASSERT_EQ(highlighted.size(), 1);
+        ASSERT_EQ(highlighted[0].row(), liste()->currentRow());
+        const QString type = column(0)[liste()->currentRow()] + ".txt";
+        platform.answer(MsgAnswer::No);
+        haupt->libraryCommands()->removeDatasheet();
+        EXPECT_TRUE(platform.boxes.back().text.contains(type.chopped(4) + " ?"));
+        const size_t boxes = platform.boxes.size();
+        haupt->wizard()->startEdit();
+        if (haupt->wizard()->page1())
+            EXPECT_EQ(haupt->wizard()->page1()->typeBox()->text() + ".txt", type);
+        else
+            EXPECT_TRUE(platform.boxes.at(boxes).text.contains(type));
+    }
+
     // Abort ends the program at once and writes nothing.
+    const size_t shown = platform.boxes.size();
     platform.answer(MsgAnswer::Abort);
     liste()->setCurrentCell(4, 0);
-    EXPECT_EQ(platform.boxes.size(), 4u);
+    EXPECT_EQ(platform.boxes.size(), shown + 1);
     EXPECT_EQ(platform.endNowCalls, 1);
     EXPECT_EQ(dir.read("pinatlas.ini"), QByteArray("E\r\n 0 \r\n"));
 }

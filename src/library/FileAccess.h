@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include <optional>
+
+namespace pinatlas {
+
+// Every file the program reads or writes goes through here, so that no reader
+// can hang on a special file and no writer can lose data without a word.
+
+// The non-directory entries of `directory` (links resolved; special files
+// and dangling links included, so that they can be reported), hidden ones
+// left out, in name order. A name that is not UTF-8 is read as Windows-1252,
+// the library's code page, as an archive from Windows stores it.
+QStringList fileEntries(const QString& directory);
+
+// The name on disk of `path`: its UTF-8 bytes, or for a last component read
+// as Windows-1252 by fileEntries those bytes, when only they exist.
+QByteArray nativePath(const QString& path);
+
+// Removes the file at `path` (never a directory); false when that failed.
+bool removeFile(const QString& path);
+
+// Opens `path` for reading when it is a regular file once links are resolved.
+// A FIFO, socket or device is never opened, so opening never blocks. False
+// with `error` set (in English) otherwise.
+bool openRegularFile(QFile& file, const QString& path, QString* error = nullptr);
+
+struct FileRead {
+    std::optional<QByteArray> bytes; // empty when the file could not be read
+    QString error;                   // why, in English
+    bool tooLarge = false;           // the file holds more than the limit
+};
+
+// Reads a whole regular file of at most `limit` bytes; a larger one is not read.
+FileRead readRegularFile(const QString& path, qint64 limit);
+
+// Reads at most the first `limit` bytes of a regular file; empty when it
+// cannot be opened.
+std::optional<QByteArray> readRegularFileHead(const QString& path, qint64 limit);
+
+struct SaveOutcome {
+    bool ok = false;
+    bool refusedLink = false; // the path is a symbolic link: nothing was written
+    QString error;            // the file system's reason when not ok
+};
+
+// Writes the whole file or nothing: an existing file is replaced only when
+// every byte reached the disk. A symbolic link is never written through: it
+// could take the file anywhere.
+SaveOutcome saveFileWhole(const QString& path, const QByteArray& bytes);
+
+// Why a save through a link was refused, for the message box.
+QString symbolicLinkRefusal(bool german);
+
+} // namespace pinatlas
