@@ -13,6 +13,9 @@ public:
     QString clipboardText() override;
     void setClipboardText(const QString& text) override;
     void endNow() override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath,
+                         const QString& filter) override;
 };
 
 } // namespace pinatlas

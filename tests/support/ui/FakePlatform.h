@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 
+#include <QPrinter>
 #include <QString>
 #include <QStringList>
 
@@ -51,6 +52,13 @@ public:
     QString clipboardText() override { return clipboard; }
     void setClipboardText(const QString& text) override { clipboard = text; }
     void endNow() override { ++endNowCalls; }
+    // The print dialog prints into `printToFile` as a PDF; cancelled when empty.
+    bool choosePrinter(QWidget*, QPrinter& printer) override;
+    QString saveFileName(QWidget*, const QString& caption, const QString& suggestedPath,
+                         const QString&) override {
+        saveDialogs << caption + u'|' + suggestedPath;
+        return savePath;
+    }
 
     std::vector<Box> boxes;
     std::deque<MsgAnswer> answers;
@@ -58,6 +66,19 @@ public:
     QString clipboard;
     int beeps = 0;
     int endNowCalls = 0;
+    QString printToFile;
+    int printDialogs = 0;
+    QStringList saveDialogs;
+    QString savePath;
 };
+
+inline bool FakePlatform::choosePrinter(QWidget*, QPrinter& printer) {
+    ++printDialogs;
+    if (printToFile.isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printToFile);
+    return true;
+}
 
 } // namespace pinatlas::test

@@ -1,0 +1,123 @@
+#include "display/ui/SheetPrinter.h"
+
+#include "app/Settings.h"
+#include "display/SheetLayout.h"
+#include "display/SheetPages.h"
+#include "display/WindowLayout.h"
+#include "display/ui/DatasheetView.h"
+#include "display/ui/TableGrid.h"
+#include "platform/ui/Twips.h"
+
+#include <QLabel>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QSaveFile>
+
+#include <cmath>
+
+namespace pinatlas {
+
+namespace {
+
+QWidget* shownChild(QWidget* frame, const char* name) {
+    auto* w = frame->findChild<QWidget*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+    return w && w->isVisibleTo(frame) ? w : nullptr;
+}
+
+// Frame pixels where a page may end: before each element below the package,
+// between comment lines, and between table rows after the first body row.
+std::vector<int> breakPlaces(QWidget* frame, const Twips& tw) {
+    std::vector<int> places;
+    if (QWidget* doku = shownChild(frame, "Doku")) {
+        places.push_back(doku->y());
+        const int line = tw.toPxY(kCommentLineHeight);
+        for (int y = doku->y() + line; y < doku->geometry().bottom(); y += line)
+            places.push_back(y);
+    }
+    if (QWidget* label = shownChild(frame, "L_Input"))
+        places.push_back(label->y());
+    for (const char* name : {"Funktion", "Daten", "Zusatz"}) {
+        auto* grid = qobject_cast<TableGrid*>(shownChild(frame, name));
+        if (!grid)
+            continue;
+        // The function table keeps its captions: the break goes above them.
+        if (std::string_view(name) != "Funktion" || !shownChild(frame, "L_Input"))
+            places.push_back(grid->y());
+        const int top = grid->y() + grid->viewport()->y();
+        for (int r = grid->content().fixedRows + 1; r < grid->content().rows; ++r)
+            places.push_back(top + grid->rowViewportPosition(r));
+    }
+    return places;
+}
+
+} // namespace
+
+bool printSheet(QPagedPaintDevice& device, const PrintableSheet& s) {
+    Settings settings;
+    settings.language = s.language;
+    // The drawing area of a main window that is never put on a screen, sized
+    // to show the whole sheet at scroll position 0.
+    QWidget host;
+    host.setAttribute(Qt::WA_DontShowOnScreen);
+    DatasheetView view(&host, settings);
+    view.display(s.sheet, s.comment, s.title);
+    const Twips tw = Twips::of(&host);
+    QWidget* frame = view.frame();
+    frame->resize(int(std::ceil(fullFrameWidth(view.content()) / tw.perPixelX())),
+                  int(std::ceil(fullFrameHeight(view.content()) / tw.perPixelY())));
+    host.resize(frame->geometry().bottomRight().x() + 1, frame->geometry().bottom() + 1);
+    host.show();
+
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const QRect page = device.pageLayout().paintRectPixels(device.logicalDpiX());
+    // Widget sizes are in screen pixels; the device counts its own.
+    const double scale = double(page.width()) / frame->width();
+    const QLabel* info = host.findChild<QLabel*>(QStringLiteral("Info"));
+    const int titleHeight = tw.toPxY(kInfoHeight);
+    const int pageHeight = int(page.height() / scale) - titleHeight;
+    const std::vector<int> starts = pageStarts(breakPlaces(frame, tw), frame->height(), pageHeight);
+    for (size_t i = 0; i < starts.size(); ++i) {
+        if (i > 0 && !device.newPage())
+            return false;
+        const int top = starts[i];
+        const int bottom = i + 1 < starts.size() ? starts[i + 1] : frame->height();
+        painter.save();
+        painter.scale(scale, scale);
+        painter.setFont(info->font());
+        painter.drawText(QRect(tw.toPxX(kDrawingLeft), 0, frame->width(), titleHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter, s.title);
+        frame->render(&painter, QPoint(0, titleHeight),
+                      QRegion(0, top, frame->width(), bottom - top), QWidget::DrawChildren);
+        painter.restore();
+    }
+    return painter.end();
+}
+
+bool writeSheetPdf(const QString& path, const PrintableSheet& sheet, QString* error) {
+    QSaveFile file(path);
+    bool ok = file.open(QIODevice::WriteOnly);
+    if (ok) {
+        QPdfWriter writer(&file);
+        writer.setResolution(96);
+        writer.setTitle(sheet.title);
+        writer.setCreator(QStringLiteral("Pinatlas"));
+        writer.setPageLayout(QPageLayout(
+            QPageSize(usesLetterPaper(QLocale().territory()) ? QPageSize::Letter : QPageSize::A4),
+            QPageLayout::Portrait, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        ok = printSheet(writer, sheet);
+    }
+    // The writer has flushed its last page once it is gone.
+    ok = ok && file.commit();
+    if (!ok) {
+        file.cancelWriting();
+        if (error)
+            *error = file.errorString();
+    }
+    return ok;
+}
+
+} // namespace pinatlas
