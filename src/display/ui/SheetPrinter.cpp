@@ -65,10 +65,21 @@ bool printSheet(QPagedPaintDevice& device, const PrintableSheet& s) {
     view.display(s.sheet, s.comment, s.title);
     const Twips tw = Twips::of(&host);
     QWidget* frame = view.frame();
+    // Paper stays white: the window's grey is not printed.
+    QPalette paper = frame->palette();
+    paper.setColor(QPalette::Window, Qt::white);
+    frame->setPalette(paper);
     frame->resize(int(std::ceil(fullFrameWidth(view.content()) / tw.perPixelX())),
                   int(std::ceil(fullFrameHeight(view.content()) / tw.perPixelY())));
     host.resize(frame->geometry().bottomRight().x() + 1, frame->geometry().bottom() + 1);
     host.show();
+
+    // Each page is a window onto the drawing: its edges clip every widget,
+    // which a clip on the painter would not do for the grids.
+    QWidget window(&host);
+    frame->setParent(&window);
+    frame->show();
+    window.show();
 
     QPainter painter;
     if (!painter.begin(&device))
@@ -87,11 +98,17 @@ bool printSheet(QPagedPaintDevice& device, const PrintableSheet& s) {
         const int bottom = i + 1 < starts.size() ? starts[i + 1] : frame->height();
         painter.save();
         painter.scale(scale, scale);
+        window.resize(frame->width(), bottom - top);
+        frame->move(0, -top);
+        window.render(&painter, QPoint(0, titleHeight), QRegion(), QWidget::DrawChildren);
+        // A grid cut by the page end still draws its whole outer frame, and a
+        // clip on the painter would cut more than that: blank out the margins.
+        const int far = 100 * frame->height();
+        painter.fillRect(QRect(0, -far, frame->width(), far + titleHeight), Qt::white);
+        painter.fillRect(QRect(0, titleHeight + bottom - top, frame->width(), far), Qt::white);
         painter.setFont(info->font());
         painter.drawText(QRect(tw.toPxX(kDrawingLeft), 0, frame->width(), titleHeight),
                          Qt::AlignLeft | Qt::AlignVCenter, s.title);
-        frame->render(&painter, QPoint(0, titleHeight),
-                      QRegion(0, top, frame->width(), bottom - top), QWidget::DrawChildren);
         painter.restore();
     }
     return painter.end();
