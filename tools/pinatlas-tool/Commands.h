@@ -10,5 +10,7 @@ int check(const QStringList& args);
 int dump(const QStringList& args);
 int list(const QStringList& args);
 int render(const QStringList& args);
+int show(const QStringList& args);
+int find(const QStringList& args);
 
 } // namespace pinatlas::tool

@@ -16,8 +16,10 @@ namespace pinatlas {
 class Darstellung;
 class DatasheetView;
 class Erststart;
+class FindCommands;
 class LibraryCommands;
 class Platform;
+class PrintCommands;
 class ServiceCommands;
 class Wizard;
 struct Settings;
@@ -52,6 +54,8 @@ public:
     LibraryCommands* libraryCommands() const { return m_library; }
     ServiceCommands* serviceCommands() const { return m_service; }
     Erststart* erststart() const { return m_erststart; }
+    FindCommands* findCommands() const { return m_find; }
+    PrintCommands* printCommands() const { return m_print; }
 
     // The text of DirBox: the directory every operation works in.
     QString currentDirectory() const;
@@ -92,6 +96,8 @@ private:
     LibraryCommands* m_library = nullptr;
     ServiceCommands* m_service = nullptr;
     Erststart* m_erststart = nullptr;
+    FindCommands* m_find = nullptr;
+    PrintCommands* m_print = nullptr;
     // The first-start choice when the configuration file could not be written.
     std::optional<ConfigValues> m_unsavedConfig;
     bool m_configFailureShown = false;

@@ -1,0 +1,65 @@
+#include "display/ui/PrintCommands.h"
+
+#include "app/Settings.h"
+#include "app/ui/Haupt.h"
+#include "display/SheetPages.h"
+#include "display/ui/DatasheetView.h"
+#include "library/DatasheetReader.h"
+#include "platform/Platform.h"
+
+#include <QDir>
+#include <QPrinter>
+#include <QStandardPaths>
+
+namespace pinatlas {
+
+PrintCommands::PrintCommands(Haupt& haupt) : QObject(&haupt), m_haupt(haupt) {}
+
+PrintableSheet PrintCommands::current() const {
+    const DatasheetView* view = m_haupt.view();
+    return {view->sheet(), view->comment(), view->title(), m_haupt.settings().language};
+}
+
+void PrintCommands::reportFailure(const QString& text) {
+    m_haupt.platform().message(&m_haupt, MsgIcon::Exclamation, QStringLiteral("Pinatlas"), text,
+                               MsgButtons::Ok);
+}
+
+void PrintCommands::print() {
+    if (!m_haupt.view()->hasContent())
+        return;
+    const PrintableSheet sheet = current();
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setDocName(sheet.title);
+    printer.setPageSize(
+        QPageSize(usesLetterPaper(QLocale().territory()) ? QPageSize::Letter : QPageSize::A4));
+    if (!m_haupt.platform().choosePrinter(&m_haupt, printer))
+        return;
+    if (!printSheet(printer, sheet))
+        reportFailure(
+            m_haupt.settings().pick(QStringLiteral("Das Datenblatt konnte nicht gedruckt werden."),
+                                    QStringLiteral("The datasheet could not be printed.")));
+}
+
+void PrintCommands::saveAsPdf() {
+    if (!m_haupt.view()->hasContent())
+        return;
+    const PrintableSheet sheet = current();
+    const Settings& s = m_haupt.settings();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString suggested = QDir::toNativeSeparators(
+        documents + u'/' + typeOfFileName(sheet.sheet.fileName) + QStringLiteral(".pdf"));
+    const QString path = m_haupt.platform().saveFileName(
+        &m_haupt, s.pick(QStringLiteral("Als PDF speichern"), QStringLiteral("Save as PDF")),
+        suggested,
+        s.pick(QStringLiteral("PDF-Dateien (*.pdf)"), QStringLiteral("PDF files (*.pdf)")));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!writeSheetPdf(path, sheet, &error))
+        reportFailure(s.pick(QStringLiteral("Die Datei konnte nicht geschrieben werden:"),
+                             QStringLiteral("The file could not be written:")) +
+                      s.lineBreak + path + s.lineBreak + error);
+}
+
+} // namespace pinatlas
