@@ -46,7 +46,11 @@ void PrintCommands::saveAsPdf() {
         return;
     const PrintableSheet sheet = current();
     const Settings& s = m_haupt.settings();
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // A desktop without a documents folder: the dialog would otherwise open
+    // wherever the program happened to be started.
+    if (!QDir(documents).exists())
+        documents = QDir::homePath();
     const QString suggested = QDir::toNativeSeparators(
         documents + u'/' + typeOfFileName(sheet.sheet.fileName) + QStringLiteral(".pdf"));
     const QString path = m_haupt.platform().saveFileName(
