@@ -69,6 +69,10 @@ bool printSheet(QPagedPaintDevice& device, const PrintableSheet& s) {
     QPalette paper = frame->palette();
     paper.setColor(QPalette::Window, Qt::white);
     frame->setPalette(paper);
+    // On paper the cells' white would cover the grids' right and bottom
+    // frame lines, which lie on fractions of a device pixel there.
+    for (TableGrid* grid : frame->findChildren<TableGrid*>())
+        grid->viewport()->setAutoFillBackground(false);
     frame->resize(int(std::ceil(fullFrameWidth(view.content()) / tw.perPixelX())),
                   int(std::ceil(fullFrameHeight(view.content()) / tw.perPixelY())));
     host.resize(frame->geometry().bottomRight().x() + 1, frame->geometry().bottom() + 1);
