@@ -5,18 +5,22 @@
 #include "platform/ui/QtPlatform.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QScreen>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Pinatlas"));
+    // Lets the desktop match the windows to the menu entry and its icon.
+    app.setDesktopFileName(QStringLiteral(PINATLAS_APP_ID));
+    app.setWindowIcon(QIcon::fromTheme(QStringLiteral(PINATLAS_APP_ID)));
     pinatlas::installDesktopFonts();
     // Wizard pages and dialogs must not keep the program alive after Haupt closed.
     app.setQuitOnLastWindowClosed(false);
 
     pinatlas::Settings settings;
     pinatlas::QtPlatform platform;
-    pinatlas::Haupt haupt(settings, platform, pinatlas::programDirectory());
+    pinatlas::Haupt haupt(settings, platform, pinatlas::programDirectory(platform));
     // The start-up layout is made for the whole screen: open the window that size.
     if (const QScreen* screen = haupt.screen())
         haupt.setGeometry(screen->availableGeometry());

@@ -77,28 +77,28 @@ DatasheetPlacement PlaceDatasheet(const DrawingContent& c, int hPosition, int vP
     return p;
 }
 
-SheetDisplay prepareSheetDisplay(const Datasheet& sheet, int commentLines,
-                                 const QString& language) {
+SheetDisplay prepareSheetDisplay(const Datasheet& sheet, int commentLines, const QString& language,
+                                 const TextWidth& textWidth) {
     SheetDisplay d;
     DrawingContent& c = d.content;
     c.pins = FillPinBoxes(sheet);
     c.dokuVisible = commentLines > 0;
     c.dokuHeight = std::max(commentLines, 0) * kCommentLineHeight;
     if (sheet.hasFunctionTable) {
-        d.function = ShowFunctionTable(sheet);
+        d.function = ShowFunctionTable(sheet, textWidth);
         c.funktionVisible = true;
         c.funktionWidth = d.function.grid.width;
         c.funktionHeight = d.function.grid.height;
         c.inputLabelWidth = d.function.inputLabelWidth;
     }
     if (sheet.hasDataTable) {
-        d.data = ShowDataTable(sheet, language);
+        d.data = ShowDataTable(sheet, language, textWidth);
         c.datenVisible = true;
         c.datenWidth = d.data.width;
         c.datenHeight = d.data.height;
     }
     if (sheet.hasExtraTable) {
-        d.extra = ShowExtraTable(sheet);
+        d.extra = ShowExtraTable(sheet, textWidth);
         c.zusatzVisible = true;
         c.zusatzWidth = d.extra.width;
         c.zusatzHeight = d.extra.height;

@@ -86,6 +86,8 @@ struct SheetDisplay {
     GridContent extra;          // ... content.zusatzVisible
 };
 
-SheetDisplay prepareSheetDisplay(const Datasheet& sheet, int commentLines, const QString& language);
+// `textWidth` measures cell texts as the grids draw them (TableViews.h).
+SheetDisplay prepareSheetDisplay(const Datasheet& sheet, int commentLines, const QString& language,
+                                 const TextWidth& textWidth = {});
 
 } // namespace pinatlas

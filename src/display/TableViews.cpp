@@ -31,14 +31,18 @@ void copyCells(GridContent& grid, const CellTable& table, int columnOffset) {
 }
 
 // Sets the columns' widths by their longest texts and returns the sum.
-int sizeColumnsByContent(GridContent& grid) {
+int sizeColumnsByContent(GridContent& grid, const TextWidth& textWidth) {
     int sum = 0;
     grid.columnWidths.clear();
     for (int c = 0; c < grid.columns; ++c) {
         int longest = 0;
-        for (int r = 0; r < grid.rows; ++r)
+        int measured = 0;
+        for (int r = 0; r < grid.rows; ++r) {
             longest = std::max(longest, int(grid.cell(r, c).size()));
-        grid.columnWidths << columnWidth(longest);
+            if (textWidth)
+                measured = std::max(measured, textWidth(grid.cell(r, c)));
+        }
+        grid.columnWidths << std::max(columnWidth(longest), measured);
         sum += grid.columnWidths.last();
     }
     grid.width = sum + kGridBorder;
@@ -47,13 +51,13 @@ int sizeColumnsByContent(GridContent& grid) {
 
 } // namespace
 
-FunctionTableView ShowFunctionTable(const Datasheet& sheet) {
+FunctionTableView ShowFunctionTable(const Datasheet& sheet, const TextWidth& textWidth) {
     FunctionTableView view;
     GridContent& grid = view.grid;
     grid = emptyGrid(sheet.functionColumns, sheet.functionRows);
     grid.fixedRows = grid.rows > 0 ? 1 : 0;
     copyCells(grid, sheet.functionCells, 0);
-    const int sum = sizeColumnsByContent(grid);
+    const int sum = sizeColumnsByContent(grid, textWidth);
 
     const int inputs = std::clamp(int(sheet.functionInputColumns), 0, grid.columns);
     int inputWidth = 0;
@@ -89,15 +93,12 @@ QStringList dataTableLabels(const QString& language) {
             QStringLiteral("Ausgangsverzögerung - high zu low")};
 }
 
-GridContent ShowDataTable(const Datasheet& sheet, const QString& language) {
+GridContent ShowDataTable(const Datasheet& sheet, const QString& language,
+                          const TextWidth& textWidth) {
     const int values = std::max(sheet.dataColumns, 0);
     GridContent grid = emptyGrid(values + 1, sheet.dataRows);
     grid.fixedRows = grid.rows > 0 ? 1 : 0;
     grid.fixedColumns = 1;
-    grid.columnWidths << kDataLabelColumnWidth;
-    for (int c = 1; c <= values; ++c)
-        grid.columnWidths << kDataValueColumnWidth;
-    grid.width = values * kDataValueColumnWidth + kDataLabelColumnWidth + kDataTableExtraWidth;
     copyCells(grid, sheet.dataCells, 1);
 
     const QStringList labels = dataTableLabels(language);
@@ -107,13 +108,22 @@ GridContent ShowDataTable(const Datasheet& sheet, const QString& language) {
     // stays the label.
     if (language == QLatin1String("E") && grid.rows > 0 && values > 0)
         grid.cell(0, values) = QStringLiteral("Unit");
+
+    for (int c = 0; c <= values; ++c) {
+        int width = c == 0 ? kDataLabelColumnWidth : kDataValueColumnWidth;
+        for (int r = 0; textWidth && r < grid.rows; ++r)
+            width = std::max(width, textWidth(grid.cell(r, c)));
+        grid.columnWidths << width;
+        grid.width += width;
+    }
+    grid.width += kDataTableExtraWidth;
     return grid;
 }
 
-GridContent ShowExtraTable(const Datasheet& sheet) {
+GridContent ShowExtraTable(const Datasheet& sheet, const TextWidth& textWidth) {
     GridContent grid = emptyGrid(sheet.extraColumns, sheet.extraRows);
     copyCells(grid, sheet.extraCells, 0);
-    sizeColumnsByContent(grid);
+    sizeColumnsByContent(grid, textWidth);
     return grid;
 }
 

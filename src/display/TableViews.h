@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace pinatlas {
 
 // Table sizes in twips.
@@ -23,6 +25,12 @@ inline constexpr int kDataLabelRows = 9;        // the heading and the eight qua
 constexpr int columnWidth(int length) {
     return 80 * length + 280;
 }
+
+// The width in twips that a cell needs to show `text` whole, margins
+// included, as the display measures it with its font. The rules above give a
+// column's least width; a text that needs more widens its column. Without a
+// measure the rules alone decide.
+using TextWidth = std::function<int(const QString& text)>;
 
 // What one grid shows: its cells in screen order, its column widths and its
 // outer size. Fixed cells (a heading row, a label column) are drawn as such;
@@ -56,14 +64,15 @@ struct FunctionTableView {
 
 // An input-column count outside 0..columns is taken as the nearest end of
 // that range; a caption over no column at all is not shown.
-FunctionTableView ShowFunctionTable(const Datasheet& sheet);
+FunctionTableView ShowFunctionTable(const Datasheet& sheet, const TextWidth& textWidth = {});
 
 // The data table with the fixed labels of `language` ("E" English, any other
 // code German). A table of fewer than nine rows gets the labels of the rows it
 // has.
-GridContent ShowDataTable(const Datasheet& sheet, const QString& language);
+GridContent ShowDataTable(const Datasheet& sheet, const QString& language,
+                          const TextWidth& textWidth = {});
 
-GridContent ShowExtraTable(const Datasheet& sheet);
+GridContent ShowExtraTable(const Datasheet& sheet, const TextWidth& textWidth = {});
 
 // The fixed row labels of the data table, rows 0 to 8.
 QStringList dataTableLabels(const QString& language);

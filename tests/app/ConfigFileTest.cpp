@@ -1,6 +1,7 @@
 #include "app/ConfigFile.h"
 
 #include "support/TempDir.h"
+#include "support/TestName.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,12 @@ struct ConfigCase {
     int directories;
     const char* language; // nullptr: not read
     int selected;
+    const char* what;
 };
+
+void PrintTo(const ConfigCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class ConfigReading : public ::testing::TestWithParam<ConfigCase> {};
 
@@ -33,19 +39,20 @@ TEST_P(ConfigReading, SelectsTheRememberedDirectoryOrNone) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ConfigReading,
-    ::testing::Values(ConfigCase{"E\r\n 3 \r\n", 5, "E", 3},   // as written
-                      ConfigCase{"D,2", 5, "D", 2},            // comma form
-                      ConfigCase{"D", 5, "D", 0},              // only the first line
-                      ConfigCase{"", 5, nullptr, 0},           // empty file
-                      ConfigCase{"E\r\n 5 \r\n", 5, "E", -1},  // one past the last entry
-                      ConfigCase{"E\r\n-1 \r\n", 5, "E", -1},  // nothing selected
-                      ConfigCase{"E\r\n-2\r\n", 5, "E", -1},   // below -1
-                      ConfigCase{"E\r\nzwei\r\n", 5, "E", -1}, // not a number
-                      ConfigCase{"E\r\n2.5\r\n", 5, "E", 2},   // half to even
-                      ConfigCase{"E\r\n3.5\r\n", 5, "E", 4},   // half to even
-                      ConfigCase{"E\r\n 1.4 \r\n", 5, "E", 1}, // blanks around
-                      ConfigCase{"d\n0\n", 1, "d", 0},         // LF-only, any code
-                      ConfigCase{"E\r\n0\r\n", 0, "E", -1}));  // no directories
+    ::testing::Values(ConfigCase{"E\r\n 3 \r\n", 5, "E", 3, "as written"},
+                      ConfigCase{"D,2", 5, "D", 2, "comma form"},
+                      ConfigCase{"D", 5, "D", 0, "only the first line"},
+                      ConfigCase{"", 5, nullptr, 0, "empty file"},
+                      ConfigCase{"E\r\n 5 \r\n", 5, "E", -1, "one past the last entry"},
+                      ConfigCase{"E\r\n-1 \r\n", 5, "E", -1, "nothing selected"},
+                      ConfigCase{"E\r\n-2\r\n", 5, "E", -1, "below -1"},
+                      ConfigCase{"E\r\nzwei\r\n", 5, "E", -1, "not a number"},
+                      ConfigCase{"E\r\n2.5\r\n", 5, "E", 2, "half down to even"},
+                      ConfigCase{"E\r\n3.5\r\n", 5, "E", 4, "half up to even"},
+                      ConfigCase{"E\r\n 1.4 \r\n", 5, "E", 1, "blanks around"},
+                      ConfigCase{"d\n0\n", 1, "d", 0, "LF-only, any code"},
+                      ConfigCase{"E\r\n0\r\n", 0, "E", -1, "no directories"}),
+    [](const auto& info) { return pinatlas::test::testName(info.param.what); });
 
 TEST(ConfigFile, WriteReplacesAnOrdinaryFileAndReportsFailure) {
     test::TempDir dir;

@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "ToolSupport.h"
 
+#include "app/ProgramDirectory.h"
 #include "display/SheetText.h"
 #include "library/DatasheetReader.h"
 #include "library/PartIndex.h"
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <cstdlib>
 
@@ -26,7 +28,8 @@ const char* const kShowUsage =
     "\n"
     "  --lang D|E     language of the title, comment and labels (default E)\n"
     "  --library DIR  the directory holding the library directories (default:\n"
-    "                 the directory of pinatlas-tool, as for the program)\n"
+    "                 the one the program opens: beside pinatlas-tool, or the\n"
+    "                 user's library when the program is installed)\n"
     "  --ascii        plain ASCII; also chosen when the output is not a UTF-8\n"
     "                 terminal\n"
     "\n"
@@ -42,7 +45,7 @@ const char* const kFindUsage =
     "\n"
     "  --lang D|E     language of the descriptions (default E)\n"
     "  --library DIR  the directory holding the library directories (default:\n"
-    "                 the directory of pinatlas-tool)\n"
+    "                 the one the program opens)\n"
     "\n"
     "Exit status: 0 when something matches, 1 when nothing does, 2 wrong usage.\n";
 
@@ -56,7 +59,12 @@ struct Options {
 
 Options parse(const QStringList& args, bool allowAscii) {
     Options o;
-    o.library = QCoreApplication::applicationDirPath();
+    // The library the program itself would open.
+    const QString toolDir = QCoreApplication::applicationDirPath();
+    o.library = chooseProgramPlace(
+                    toolDir, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                    QFileInfo(toolDir).isWritable())
+                    .directory;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         const bool takesValue = a == QLatin1String("--lang") || a == QLatin1String("--library");

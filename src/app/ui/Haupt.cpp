@@ -12,6 +12,7 @@
 #include "library/ui/FindCommands.h"
 #include "maintenance/ui/LibraryCommands.h"
 #include "platform/Platform.h"
+#include "platform/ui/ToolkitLanguage.h"
 #include "platform/ui/Twips.h"
 #include "service/Maker.h"
 #include "service/ui/ServiceCommands.h"
@@ -165,6 +166,9 @@ void Haupt::applyCaptions(bool german) {
     }
     findChild<QAction*>(QStringLiteral("Englisch"))->setChecked(!german);
     findChild<QAction*>(QStringLiteral("Deutsch"))->setChecked(german);
+    setToolkitLanguage(german);
+    // Before any directory is chosen the empty list shows its headers too.
+    m_darstellung->showHeaders();
 }
 
 void Haupt::Sprache_Deutsch() {
@@ -331,6 +335,9 @@ void Haupt::resizeEvent(QResizeEvent* event) {
 void Haupt::arrange(int width, int listHeight) {
     if (listHeight >= 0)
         Twips::of(this).place(m_liste, kListeLeft, kListeTop, kListeWidth, listHeight);
+    // A new height can bring or take away the list's scroll bar.
+    if (m_darstellung)
+        m_darstellung->fitColumns();
     m_view->arrange(width, listHeight);
 }
 

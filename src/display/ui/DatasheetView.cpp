@@ -5,6 +5,7 @@
 #include "display/ui/LineElement.h"
 #include "display/ui/PinTextBox.h"
 #include "display/ui/TableGrid.h"
+#include "platform/ui/Fonts.h"
 #include "platform/ui/Twips.h"
 
 #include <QCoreApplication>
@@ -33,6 +34,8 @@ QLabel* tableCaption(QWidget* parent, const char* name, const char* caption) {
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(arialBold());
     label->setAlignment(Qt::AlignCenter);
+    // Keeps "Inp" and "Out" apart over narrow columns.
+    label->setMargin(1);
     label->hide();
     return label;
 }
@@ -137,7 +140,8 @@ void DatasheetView::display(const Datasheet& sheet, const QStringList& comment,
     showComment(comment);
     m_info->setText(title);
 
-    const SheetDisplay d = prepareSheetDisplay(sheet, int(comment.size()), m_settings.language);
+    const SheetDisplay d = prepareSheetDisplay(sheet, int(comment.size()), m_settings.language,
+                                               m_funktion->textWidth());
     m_content = d.content;
     m_hasContent = true;
     FillPinBoxes(d.content.pins);
@@ -224,6 +228,7 @@ void DatasheetView::ShowFunctionTable(const FunctionTableView& view) {
     m_inputLabel->setVisible(view.inputLabelShown);
     m_outputLabel->resize(tw.toPxX(view.outputLabelWidth), height);
     m_outputLabel->setVisible(view.outputLabelShown);
+    fitCaptionsToWidth(m_frame);
 }
 
 void DatasheetView::SetScrollRanges() {

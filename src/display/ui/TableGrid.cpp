@@ -14,6 +14,9 @@ namespace pinatlas {
 
 namespace {
 
+// Room between a cell's text and its grid lines.
+constexpr int kCellMargin = 2;
+
 // Draws a cell as the grid control does: its text with a small margin, cut
 // at the cell's edges, never elided or wrapped.
 class CellDelegate : public QStyledItemDelegate {
@@ -22,7 +25,6 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
-        constexpr int kCellMargin = 1;
         painter->save();
         const QVariant background = index.data(Qt::BackgroundRole);
         if (background.canConvert<QBrush>())
@@ -31,9 +33,7 @@ public:
         painter->setFont(option.font);
         painter->setPen(option.palette.color(QPalette::Text));
         const auto alignment = index.data(Qt::TextAlignmentRole).value<Qt::Alignment>();
-        // The label column's longest German text needs every pixel of it.
-        const int margin = alignment & Qt::AlignLeft ? 0 : kCellMargin;
-        painter->drawText(option.rect.adjusted(margin, 0, -margin, 0),
+        painter->drawText(option.rect.adjusted(kCellMargin, 0, -kCellMargin, 0),
                           int(alignment | Qt::TextSingleLine), index.data().toString());
         painter->restore();
     }
@@ -123,6 +123,15 @@ void TableGrid::fill(const GridContent& content) {
     resize(tw.toPxX(content.width), tw.toPxY(content.height));
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
+}
+
+TextWidth TableGrid::textWidth() const {
+    const Twips tw = Twips::of(this);
+    const QFontMetrics metrics = fontMetrics();
+    // The margins, the grid line and a pixel that rounding to twips may take.
+    return [tw, metrics](const QString& text) {
+        return tw.toTwipsX(metrics.horizontalAdvance(text) + 2 * kCellMargin + 2);
+    };
 }
 
 QString TableGrid::text(int row, int column) const {

@@ -39,6 +39,8 @@ public:
     const GridContent& content() const { return m_model->content(); }
     // The cell text of grid row `row`, column `column`, both from 0.
     QString text(int row, int column) const;
+    // Measures cell texts in this grid's font, for the column rules.
+    TextWidth textWidth() const;
 
 protected:
     void wheelEvent(QWheelEvent* event) override;

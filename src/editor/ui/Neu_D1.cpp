@@ -21,7 +21,7 @@ QComboBox* oneLineList(QWidget* parent, const char* name, const QStringList& ite
 
 Neu_D1::Neu_D1(QWidget* owner, bool english)
     : PageWindow(owner, WizardPage::D1, QStringLiteral("Neu_D1"),
-                 QStringLiteral("Add datasheet / Neues Datenblatt hinzufügen"), 6270, 6720, 6120,
+                 QStringLiteral("Add datasheet / Neues Datenblatt hinzufügen"), 6480, 6720, 6120,
                  english) {
     addLabel("Label1", QStringLiteral("Type / Typ:"), 240, 360, 1095, 255);
     m_typ = new QLineEdit(this);
@@ -52,7 +52,9 @@ Neu_D1::Neu_D1(QWidget* owner, bool english)
                        "Beschreibung"),
         this);
     m_eb->setObjectName(QStringLiteral("N_EB"));
-    place(m_eb, 240, 4200, 5775, 375);
+    // Its caption is the longest of the page: the page is a little wider than
+    // drawn so that it keeps the font of the other two.
+    place(m_eb, 240, 4200, 6120, 375);
     m_ftab = new QCheckBox(QStringLiteral("With Function table / Mit Funktionstabelle"), this);
     m_ftab->setObjectName(QStringLiteral("N_FTab"));
     place(m_ftab, 240, 4680, 5775, 375);

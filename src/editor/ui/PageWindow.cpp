@@ -19,7 +19,9 @@ PageWindow::PageWindow(QWidget* owner, WizardPage id, const QString& name, const
                        int clientWidth, int clientHeight, int buttonTop, bool english)
     : QWidget(owner, Qt::Window), m_id(id), m_tw(Twips::of(owner ? owner : this)) {
     setObjectName(name);
-    setWindowTitle(title);
+    // The desktop shows the program's name for an empty title; a blank keeps
+    // the title bar as empty as the page's title is.
+    setWindowTitle(title.isEmpty() ? QStringLiteral(" ") : title);
     setFixedSize(m_tw.toPxX(clientWidth), m_tw.toPxY(clientHeight));
 
     m_back = new QPushButton(english ? QStringLiteral("Back") : QStringLiteral("Zurück"), this);

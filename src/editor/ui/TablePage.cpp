@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStyle>
 #include <QTableWidget>
 
 namespace pinatlas {
@@ -107,14 +108,29 @@ void TablePage::setGridColumns(int columns) {
 
 void TablePage::Breite_anpassen() {
     m_widths.clear();
+    // The rule counts characters; a text this font draws wider widens its
+    // column, with the margins the grid keeps on both sides of a cell's text.
+    const QFontMetrics metrics = m_grid->fontMetrics();
+    const int margins =
+        2 * (m_grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_grid) + 1) + 1;
     for (int column = 0; column < m_grid->columnCount(); ++column) {
         int longest = 0;
-        for (int row = 0; row < m_grid->rowCount(); ++row)
+        int measured = 0;
+        for (int row = 0; row < m_grid->rowCount(); ++row) {
             longest = qMax<int>(longest, cell(row, column).size());
-        const int width = columnWidthTwips(longest);
+            measured = qMax(measured, metrics.horizontalAdvance(cell(row, column)) + margins);
+        }
+        const int width = qMax(columnWidthTwips(longest), twips().toTwipsX(measured));
         m_widths.append(width);
         m_grid->setColumnWidth(column, twips().toPxX(width));
     }
+}
+
+void TablePage::widenColumn(int column, int twips) {
+    if (column < 0 || column >= m_widths.size() || m_widths[column] >= twips)
+        return;
+    m_widths[column] = twips;
+    m_grid->setColumnWidth(column, this->twips().toPxX(twips));
 }
 
 void TablePage::applyRowRule(QLineEdit* box) {

@@ -32,6 +32,8 @@ protected:
     void makeGrid(const char* name, int left, int top, int width, int height);
     QLineEdit* makeCountBox(const char* name, const QString& text, int left, int top);
     void setGridColumns(int columns);
+    // Gives a column at least `twips` of width, until it is sized again.
+    void widenColumn(int column, int twips);
     // The row-count rule for the text of `box`.
     void applyRowRule(QLineEdit* box);
     void activated() override;

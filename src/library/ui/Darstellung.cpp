@@ -43,6 +43,8 @@ void Darstellung::setUpListe() {
     liste->setSortingEnabled(false);
     liste->setWordWrap(false);
     liste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Whole rows under the header, whatever the desktop's style prefers.
+    liste->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     liste->verticalHeader()->hide();
     QHeaderView* header = liste->horizontalHeader();
     header->setSectionsClickable(true);
@@ -54,9 +56,7 @@ void Darstellung::setUpListe() {
     rows->setSectionResizeMode(QHeaderView::Fixed);
     rows->setDefaultSectionSize(
         std::max(Twips::of(liste).toPxY(kListRowHeight), liste->fontMetrics().height() + 4));
-    const QStringList headers = icListHeaders(m_haupt.settings().language);
-    for (int c = 0; c < 3; ++c)
-        liste->setHorizontalHeaderItem(c, listItem(headers[c]));
+    showHeaders();
     liste->setRowCount(1);
 
     connect(header, &QHeaderView::sectionClicked, this, &Darstellung::onHeaderClicked);
@@ -71,9 +71,7 @@ void Darstellung::Liste_aufbauen() {
     for (;;) {
         const QScopedValueRollback<bool> quiet(m_rebuilding, true);
         liste->clearContents();
-        const QStringList headers = icListHeaders(s.language);
-        for (int c = 0; c < 3; ++c)
-            liste->setHorizontalHeaderItem(c, listItem(headers[c]));
+        showHeaders();
 
         // Without a directory, or with a typed name that would leave the
         // program directory, there is nothing to list and nothing is read.
@@ -101,6 +99,13 @@ void Darstellung::Liste_aufbauen() {
         fitColumns();
         return;
     }
+}
+
+void Darstellung::showHeaders() {
+    QTableWidget* liste = m_haupt.liste();
+    const QStringList headers = icListHeaders(m_haupt.settings().language);
+    for (int c = 0; c < 3; ++c)
+        liste->setHorizontalHeaderItem(c, listItem(headers[c]));
 }
 
 bool Darstellung::askAboutFile(const QString& path) {

@@ -21,6 +21,10 @@ public:
 
     void Liste_aufbauen();
     void Datenblatt_laden();
+    // The column headers in the current language.
+    void showHeaders();
+    // Column widths for the list's present height.
+    void fitColumns();
 
 private:
     void setUpListe();
@@ -28,7 +32,6 @@ private:
     void onCurrentRowChanged(const QModelIndex& current);
     bool rowVisible(int row) const;
     void makeTopRow(int row);
-    void fitColumns();
     // Shows the unreadable-file box; true when the user chose Retry. Abort
     // ends the program.
     bool askAboutFile(const QString& path);

@@ -26,6 +26,7 @@ namespace pinatlas {
 
 void fitCaptionsToWidth(QWidget* window) {
     constexpr double kSmallest = 6.5;
+    constexpr const char* kDesignedFont = "pinatlasDesignedFont";
     for (QWidget* w : window->findChildren<QWidget*>()) {
         QString text;
         int chrome = 0;
@@ -42,12 +43,16 @@ void fitCaptionsToWidth(QWidget* window) {
         }
         if (text.isEmpty() || text.contains(u'\n'))
             continue;
-        QFont font = w->font();
+        const QVariant designed = w->property(kDesignedFont);
+        QFont font = designed.isValid() ? designed.value<QFont>() : w->font();
         while (font.pointSizeF() > kSmallest &&
                QFontMetrics(font).horizontalAdvance(text) + chrome > w->width())
             font.setPointSizeF(font.pointSizeF() - 0.25);
-        if (font != w->font())
+        if (font != w->font()) {
+            if (!designed.isValid())
+                w->setProperty(kDesignedFont, w->font());
             w->setFont(font);
+        }
     }
 }
 

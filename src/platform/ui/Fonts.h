@@ -15,7 +15,8 @@ namespace pinatlas {
 
 // The windows' fixed widths were made for narrower fonts: a label or check
 // box whose caption does not fit gets a slightly smaller font instead of a
-// cut-off caption.
+// cut-off caption. Run again after captions moved or widened: each starts
+// over from its designed font, so a caption given room reads full size again.
 void fitCaptionsToWidth(QWidget* window);
 
 } // namespace pinatlas

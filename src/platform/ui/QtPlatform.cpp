@@ -33,28 +33,35 @@ QMessageBox::Icon qtIcon(MsgIcon icon) {
 
 } // namespace
 
-MsgAnswer QtPlatform::message(QWidget* parent, MsgIcon icon, const QString& title,
-                              const QString& text, MsgButtons buttons) {
-    QMessageBox box(qtIcon(icon), title, text, QMessageBox::NoButton, parent);
+std::unique_ptr<QMessageBox> QtPlatform::messageBox(QWidget* parent, MsgIcon icon,
+                                                    const QString& title, const QString& text,
+                                                    MsgButtons buttons) {
+    auto box =
+        std::make_unique<QMessageBox>(qtIcon(icon), title, text, QMessageBox::NoButton, parent);
     switch (buttons) {
     case MsgButtons::Ok:
-        box.setStandardButtons(QMessageBox::Ok);
-        box.setEscapeButton(QMessageBox::Ok);
+        box->setStandardButtons(QMessageBox::Ok);
+        box->setEscapeButton(QMessageBox::Ok);
         break;
     case MsgButtons::OkCancel:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
-        box.setEscapeButton(QMessageBox::Cancel);
+        box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box->setEscapeButton(QMessageBox::Cancel);
         break;
     case MsgButtons::YesNoCancel:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        box.setEscapeButton(QMessageBox::Cancel);
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box->setEscapeButton(QMessageBox::Cancel);
         break;
     case MsgButtons::AbortRetryIgnore:
-        box.setStandardButtons(QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore);
-        box.setEscapeButton(QMessageBox::Ignore);
+        box->setStandardButtons(QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore);
+        box->setEscapeButton(QMessageBox::Ignore);
         break;
     }
-    switch (box.exec()) {
+    return box;
+}
+
+MsgAnswer QtPlatform::message(QWidget* parent, MsgIcon icon, const QString& title,
+                              const QString& text, MsgButtons buttons) {
+    switch (messageBox(parent, icon, title, text, buttons)->exec()) {
     case QMessageBox::Ok:
         return MsgAnswer::Ok;
     case QMessageBox::Yes:

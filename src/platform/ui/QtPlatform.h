@@ -2,6 +2,10 @@
 
 #include "platform/Platform.h"
 
+#include <memory>
+
+class QMessageBox;
+
 namespace pinatlas {
 
 class QtPlatform final : public Platform {
@@ -16,6 +20,12 @@ public:
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath,
                          const QString& filter) override;
+
+    // The box `message` shows, not yet shown: its buttons speak the toolkit's
+    // current language.
+    static std::unique_ptr<QMessageBox> messageBox(QWidget* parent, MsgIcon icon,
+                                                   const QString& title, const QString& text,
+                                                   MsgButtons buttons);
 };
 
 } // namespace pinatlas

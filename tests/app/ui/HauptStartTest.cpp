@@ -1,4 +1,5 @@
 #include "app/ui/Erststart.h"
+#include "support/TestName.h"
 #include "support/ui/HauptFixture.h"
 
 #include <QComboBox>
@@ -27,7 +28,12 @@ struct StartCase {
     int selected;
     const char* language;
     const char* written; // the file after the start dialog and after exit
+    const char* what;
 };
+
+void PrintTo(const StartCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class Starts : public Start, public ::testing::WithParamInterface<StartCase> {};
 
@@ -66,12 +72,13 @@ TEST_P(Starts, ReadTheFileOrAskAndRewriteItOnExit) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, Starts,
-    ::testing::Values(StartCase{nullptr, "40xx 74xx", 1, "E", "E\r\n 1 \r\n"}, // 74xx preselected
-                      StartCase{nullptr, "cmos", -1, "D", "D\r\n-1 \r\n"},     // no 74xx
-                      StartCase{"D", "a b", 0, "D", "D\r\n 0 \r\n"},           // only the language
-                      StartCase{"E,1\r\n", "a b", 1, "E", "E\r\n 1 \r\n"},     // comma form
-                      StartCase{"x\r\n 1 \r\n", "a", -1, "E", "E\r\n-1 \r\n"} // past the end; not D
-                      ));
+    ::testing::Values(StartCase{nullptr, "40xx 74xx", 1, "E", "E\r\n 1 \r\n", "74xx preselected"},
+                      StartCase{nullptr, "cmos", -1, "D", "D\r\n-1 \r\n", "no 74xx"},
+                      StartCase{"D", "a b", 0, "D", "D\r\n 0 \r\n", "only the language"},
+                      StartCase{"E,1\r\n", "a b", 1, "E", "E\r\n 1 \r\n", "comma form"},
+                      StartCase{"x\r\n 1 \r\n", "a", -1, "E", "E\r\n-1 \r\n",
+                                "past the end; not D"}),
+    [](const auto& info) { return testName(info.param.what); });
 
 TEST_F(Start, ClosingTheFirstStartDialogEndsTheProgramWithoutWritingAnything) {
     startHaupt();

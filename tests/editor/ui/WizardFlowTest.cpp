@@ -101,7 +101,7 @@ TEST_F(WizardFlow, ControlsStandAtTheirTwipPositionsInTabOrder) {
     start();
     menu("D_hinzufügen");
     Neu_D1* p = d1();
-    EXPECT_EQ(p->size(), QSize(418, 448));
+    EXPECT_EQ(p->size(), QSize(432, 448));
     EXPECT_EQ(p->typeBox()->geometry(), QRect(16, 40, 385, 19));
     QStringList chain;
     QWidget* w = p->typeBox();

@@ -114,7 +114,7 @@ TEST_F(FunctionTablePage, TheColumnCountRuleAndTheHeaders) {
     EXPECT_EQ(grid->columnCount(), 2);
     EXPECT_EQ(grid->rowCount(), 2);
     EXPECT_EQ(header("L_Inputs"), QRect(19, 48, 34, 17));
-    EXPECT_EQ(header("L_Outputs"), QRect(53, 48, 34, 17));
+    EXPECT_EQ(header("L_Outputs"), QRect(53, 48, 42, 17)); // wide enough for "Outputs"
     set("N_FTab_ICol", "3");
     EXPECT_EQ(grid->columnCount(), 4);
     EXPECT_EQ(header("L_Inputs").width(), 3 * 34);

@@ -1,0 +1,190 @@
+#include "app/UserLibrary.h"
+
+#include "app/ConfigFile.h"
+#include "platform/Platform.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace pinatlas {
+namespace {
+
+const QLatin1String kLineBreak("\r\n");
+
+QString manifestPath(const QString& userDir) {
+    return QDir(userDir).filePath(QString::fromLatin1(kShippedManifestName));
+}
+
+// Hex digest of a file, empty when it cannot be read.
+QByteArray fileHash(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!hash.addData(&file))
+        return {};
+    return hash.result().toHex();
+}
+
+QMap<QString, QByteArray> readManifest(const QString& userDir, bool* present) {
+    QMap<QString, QByteArray> seen;
+    QFile file(manifestPath(userDir));
+    *present = file.open(QIODevice::ReadOnly);
+    if (!*present)
+        return seen;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const int gap = line.indexOf("  ");
+        if (gap == 64)
+            seen.insert(QString::fromUtf8(line.mid(gap + 2)), line.left(gap));
+    }
+    return seen;
+}
+
+QByteArray formatManifest(const QMap<QString, QByteArray>& shipped) {
+    QByteArray bytes;
+    for (auto it = shipped.begin(); it != shipped.end(); ++it)
+        bytes += it.value() + "  " + it.key().toUtf8() + '\n';
+    return bytes;
+}
+
+bool saveFile(const QString& path, const QByteArray& bytes) {
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return false;
+    return file.commit();
+}
+
+bool copyFile(const QString& from, const QString& to) {
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    return saveFile(to, source.readAll());
+}
+
+// The language of the user's last run; empty before the first.
+QString storedLanguage(const QString& userDir) {
+    QFile file(QDir(userDir).filePath(QString::fromLatin1(kConfigFileName)));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return parseConfig(file.readAll()).language.value_or(QString());
+}
+
+QString pick(const QString& language, const QString& de, const QString& en) {
+    if (language.isEmpty()) // not chosen yet: say it in both
+        return en + kLineBreak + kLineBreak + de;
+    return language == QLatin1String("D") ? de : en;
+}
+
+void reportFailure(Platform& platform, const QString& language, const QString& path) {
+    const QString where = kLineBreak + QDir::toNativeSeparators(path);
+    platform.message(
+        nullptr, MsgIcon::Critical, QStringLiteral("Pinatlas"),
+        pick(language,
+             QStringLiteral("Die Datenblätter konnten nicht in Ihre Bibliothek kopiert werden:") +
+                 where,
+             QStringLiteral("The datasheets could not be copied into your library:") + where),
+        MsgButtons::Ok);
+}
+
+} // namespace
+
+LibraryUpdate planLibraryUpdate(const QString& shippedDir, const QString& userDir) {
+    LibraryUpdate update;
+    bool manifestPresent = false;
+    const QMap<QString, QByteArray> seen = readManifest(userDir, &manifestPresent);
+    update.firstCopy = !manifestPresent;
+    const QDir shipped(shippedDir);
+    for (const QString& dir : scanLibraryDirectories(shippedDir)) {
+        for (const QString& name : QDir(shipped.filePath(dir)).entryList(QDir::Files)) {
+            const QString sheet = dir + u'/' + name;
+            const QByteArray hash = fileHash(shipped.filePath(sheet));
+            if (hash.isEmpty())
+                continue;
+            update.shipped.insert(sheet, hash);
+            const auto before = seen.constFind(sheet);
+            if (before != seen.constEnd() && before.value() == hash)
+                continue; // nothing new since the last start
+            const QString mine = QDir(userDir).filePath(sheet);
+            if (!QFileInfo::exists(mine)) {
+                // A sheet seen before and gone now was deleted by the user.
+                if (before == seen.constEnd())
+                    update.added << sheet;
+                continue;
+            }
+            const QByteArray myHash = fileHash(mine);
+            if (myHash == hash)
+                continue;
+            if (before != seen.constEnd() && before.value() == myHash)
+                update.replaced << sheet;
+            else
+                update.kept << sheet;
+        }
+    }
+    update.news = update.firstCopy || update.shipped != seen;
+    return update;
+}
+
+QString applyLibraryUpdate(const LibraryUpdate& update, const QString& shippedDir,
+                           const QString& userDir, bool takeSheets) {
+    const QDir shipped(shippedDir);
+    const QDir mine(userDir);
+    if (takeSheets) {
+        for (const QStringList* sheets : {&update.added, &update.replaced})
+            for (const QString& sheet : *sheets)
+                if (!copyFile(shipped.filePath(sheet), mine.filePath(sheet)))
+                    return mine.filePath(sheet);
+    }
+    // Only what was really taken may count as seen: a failure above leaves the
+    // manifest as it was, so the next start offers the rest again.
+    const QString manifest = manifestPath(userDir);
+    return saveFile(manifest, formatManifest(update.shipped)) ? QString() : manifest;
+}
+
+bool updateUserLibrary(const QString& shippedDir, const QString& userDir, Platform& platform) {
+    const QString language = storedLanguage(userDir);
+    if (!QDir().mkpath(userDir)) {
+        reportFailure(platform, language, userDir);
+        return false;
+    }
+    const LibraryUpdate update = planLibraryUpdate(shippedDir, userDir);
+    if (!update.news)
+        return true;
+    bool take = update.firstCopy;
+    if (!update.firstCopy && update.offersSheets()) {
+        const QString added = QString::number(update.added.size());
+        const QString replaced = QString::number(update.replaced.size());
+        const QString where = kLineBreak + QDir::toNativeSeparators(userDir) + kLineBreak;
+        const MsgAnswer answer = platform.message(
+            nullptr, MsgIcon::Question, QStringLiteral("Pinatlas"),
+            pick(language,
+                 QStringLiteral("Eine neuere Bibliothek ist installiert: %1 neue und %2 "
+                                "aktualisierte Datenblätter. Sollen sie in Ihre Bibliothek "
+                                "übernommen werden?")
+                         .arg(added, replaced) +
+                     where + kLineBreak +
+                     QStringLiteral("Datenblätter, die Sie selbst geändert haben, bleiben, wie "
+                                    "sie sind. Nein lässt diese weg; Abbrechen fragt beim "
+                                    "nächsten Start wieder."),
+                 QStringLiteral("A newer library is installed: %1 new and %2 updated datasheets. "
+                                "Do you want to take them into your library?")
+                         .arg(added, replaced) +
+                     where + kLineBreak +
+                     QStringLiteral("Datasheets you changed yourself stay as they are. No leaves "
+                                    "these out; Cancel asks again at the next start.")),
+            MsgButtons::YesNoCancel);
+        if (answer == MsgAnswer::Cancel)
+            return true;
+        take = answer == MsgAnswer::Yes;
+    }
+    const QString failed = applyLibraryUpdate(update, shippedDir, userDir, take);
+    if (!failed.isEmpty())
+        reportFailure(platform, language, failed);
+    return true;
+}
+
+} // namespace pinatlas

@@ -1,0 +1,25 @@
+#include "platform/ui/ToolkitLanguage.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace pinatlas {
+
+void setToolkitLanguage(bool german) {
+    static QTranslator* translator = nullptr;
+    static bool installed = false;
+    if (!translator) {
+        translator = new QTranslator(QCoreApplication::instance());
+        // Without the translations installed the toolkit stays English, which
+        // is still better than no text at all.
+        (void)translator->load(QStringLiteral("qtbase_de"),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    }
+    if (german && !installed)
+        installed = QCoreApplication::installTranslator(translator);
+    else if (!german && installed)
+        installed = !QCoreApplication::removeTranslator(translator);
+}
+
+} // namespace pinatlas

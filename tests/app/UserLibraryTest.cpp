@@ -1,0 +1,88 @@
+#include "app/UserLibrary.h"
+#include "app/ProgramDirectory.h"
+
+#include "support/TempDir.h"
+#include "support/ui/FakePlatform.h"
+
+#include <gtest/gtest.h>
+
+using namespace pinatlas;
+using namespace pinatlas::test;
+
+namespace {
+
+class UserLibrary : public ::testing::Test {
+protected:
+    bool start() { return updateUserLibrary(shipped.path(), user.path(), platform); }
+
+    TempDir shipped;
+    TempDir user;
+    FakePlatform platform;
+};
+
+} // namespace
+
+TEST_F(UserLibrary, ABuildDirectoryIsTheProgramDirectoryWhileItCanBeWritten) {
+    shipped.write("74xx/7400.txt", "");
+    for (const bool writable : {true, false}) {
+        const ProgramPlace place = chooseProgramPlace(shipped.path(), user.path(), writable);
+        EXPECT_EQ(place.directory, writable ? shipped.path() : user.path() + "pinatlas/");
+        EXPECT_EQ(place.shipped, writable ? "" : shipped.path());
+    }
+}
+
+TEST_F(UserLibrary, TakesNewerShippedSheetsOnlyWhereTheUserChangedNothing) {
+    for (const char* sheet : {"74xx/7400.txt", "74xx/7402.txt", "40xx/4001.txt"})
+        shipped.write(sheet, "old");
+    ASSERT_TRUE(start());
+    user.write("pinatlas.ini", "D\r\n 0 \r\n");
+    user.write("74xx/7402.txt", "changed");
+    QFile::remove(user.path() + "40xx/4001.txt");
+    user.write("74xx/7499.txt", "my own");
+    for (const char* sheet :
+         {"74xx/7400.txt", "74xx/7402.txt", "40xx/4001.txt", "74xx/7499.txt", "cmos/4000.txt"})
+        shipped.write(sheet, "new");
+
+    // Cancel decides nothing: the same question comes at the next start.
+    for (const MsgAnswer answer : {MsgAnswer::Cancel, MsgAnswer::Yes}) {
+        platform.answer(answer);
+        ASSERT_TRUE(start());
+        ASSERT_EQ(platform.boxes.size(), 1u);
+        EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::YesNoCancel);
+        EXPECT_TRUE(platform.boxes[0].text.startsWith(
+            "Eine neuere Bibliothek ist installiert: 1 neue und 1 aktualisierte Datenblätter."));
+        EXPECT_EQ(user.read("74xx/7400.txt"), answer == MsgAnswer::Yes ? "new" : "old");
+        EXPECT_EQ(user.exists("cmos/4000.txt"), answer == MsgAnswer::Yes);
+        platform.boxes.clear();
+    }
+    EXPECT_EQ(user.read("74xx/7402.txt"), "changed");
+    EXPECT_EQ(user.read("74xx/7499.txt"), "my own");
+    EXPECT_FALSE(user.exists("40xx/4001.txt"));
+
+    // No leaves the offered sheets out for good.
+    shipped.write("74xx/7400.txt", "newer");
+    platform.answer(MsgAnswer::No);
+    for (int run = 0; run < 2; ++run)
+        ASSERT_TRUE(start());
+    EXPECT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(user.read("74xx/7400.txt"), "new");
+}
+
+TEST_F(UserLibrary, AFailedCopyIsReportedInBothLanguagesAndTriedAgain) {
+    shipped.write("74xx/7400.txt", "a");
+    user.write("74xx", "a file where the directory must go");
+    ASSERT_TRUE(start());
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_EQ(platform.boxes[0].icon, MsgIcon::Critical);
+    const QString where = user.path() + "74xx/7400.txt";
+    EXPECT_EQ(platform.boxes[0].text,
+              "The datasheets could not be copied into your library:\r\n" + where +
+                  "\r\n\r\nDie Datenblätter konnten nicht in Ihre Bibliothek kopiert werden:\r\n" +
+                  where);
+
+    QFile::remove(user.path() + "74xx");
+    ASSERT_TRUE(start());
+    EXPECT_EQ(user.read("74xx/7400.txt"), "a");
+    // Without a directory of its own the caller falls back to the shipped one.
+    EXPECT_FALSE(updateUserLibrary(shipped.path(), where, platform));
+}
