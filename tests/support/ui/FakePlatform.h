@@ -2,7 +2,10 @@
 
 #include "platform/Platform.h"
 
+// Core tests script the desktop too, without the printing module.
+#ifdef QT_PRINTSUPPORT_LIB
 #include <QPrinter>
+#endif
 #include <QString>
 #include <QStringList>
 
@@ -52,8 +55,10 @@ public:
     QString clipboardText() override { return clipboard; }
     void setClipboardText(const QString& text) override { clipboard = text; }
     void endNow() override { ++endNowCalls; }
+#ifdef QT_PRINTSUPPORT_LIB
     // The print dialog prints into `printToFile` as a PDF; cancelled when empty.
     bool choosePrinter(QWidget*, QPrinter& printer) override;
+#endif
     QString saveFileName(QWidget*, const QString& caption, const QString& suggestedPath,
                          const QString&) override {
         saveDialogs << caption + u'|' + suggestedPath;
@@ -72,6 +77,7 @@ public:
     QString savePath;
 };
 
+#ifdef QT_PRINTSUPPORT_LIB
 inline bool FakePlatform::choosePrinter(QWidget*, QPrinter& printer) {
     ++printDialogs;
     if (printToFile.isEmpty())
@@ -80,5 +86,6 @@ inline bool FakePlatform::choosePrinter(QWidget*, QPrinter& printer) {
     printer.setOutputFileName(printToFile);
     return true;
 }
+#endif
 
 } // namespace pinatlas::test
