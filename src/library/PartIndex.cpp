@@ -62,6 +62,9 @@ QFileInfoList datasheetFiles(const QString& path) {
 } // namespace
 
 QString foldForSearch(QStringView text) {
+    // Most descriptions are plain ASCII: no decomposition needed.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; }))
+        return text.toString().toLower();
     const QString decomposed = text.toString().normalized(QString::NormalizationForm_KD);
     QString folded;
     folded.reserve(decomposed.size());
@@ -192,16 +195,15 @@ void PartIndex::read(Directory& dir) {
     // Taken before the files are read: a change while reading shows next time.
     dir.modified = modifiedMs(QFileInfo(path));
     dir.records.clear();
-    size_t seed = 0;
+    // The files' times are costly to read: a deep look takes them the first time.
+    dir.signature.reset();
     for (const QFileInfo& info : datasheetFiles(path)) {
-        seed = combine(seed, info);
         const QString name = info.fileName();
         // A file the list would refuse is left out of the search, not reported.
         if (const auto head = readIcHead(path + name, name))
             dir.records.push_back(makePartRecord(dir.name, typeOfFileName(name),
                                                  head->descriptionDe, head->descriptionEn));
     }
-    dir.signature = seed;
 }
 
 bool PartIndex::refresh(bool deep) {
@@ -220,8 +222,12 @@ bool PartIndex::refresh(bool deep) {
         dir.name = name;
         if (old != m_dirs.end()) {
             const QString path = m_programDir + name + QDir::separator();
-            const bool same = modifiedMs(QFileInfo(path)) == old->modified &&
-                              (!deep || filesSignature(path) == old->signature);
+            bool same = modifiedMs(QFileInfo(path)) == old->modified;
+            if (same && deep) {
+                const size_t signature = filesSignature(path);
+                same = !old->signature || signature == *old->signature;
+                old->signature = signature;
+            }
             if (same) {
                 dirs.push_back(std::move(*old));
                 continue;

@@ -98,7 +98,7 @@ private:
     struct Directory {
         QString name;
         qint64 modified = 0;
-        size_t signature = 0;
+        std::optional<size_t> signature; // the files' sizes and times, once taken
         std::vector<PartRecord> records;
     };
     void read(Directory& dir);
