@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 namespace pinatlas {
@@ -29,6 +30,24 @@ public:
     // Ends the program at once, without the exit sequence. A caller returns
     // right after it: a scripted platform records the call and comes back.
     virtual void endNow() = 0;
+
+    // The desktop's print dialog for `printer`; false when the user cancelled.
+    // A desktop that cannot print cancels.
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer) {
+        (void)parent;
+        (void)printer;
+        return false;
+    }
+    // The desktop's save dialog, starting at `suggestedPath`; the chosen path,
+    // or empty when the user cancelled.
+    virtual QString saveFileName(QWidget* parent, const QString& caption,
+                                 const QString& suggestedPath, const QString& filter) {
+        (void)parent;
+        (void)caption;
+        (void)suggestedPath;
+        (void)filter;
+        return {};
+    }
 };
 
 } // namespace pinatlas

@@ -32,6 +32,9 @@ public:
     virtual void Liste_aufbauen() = 0;
     // Loads the sheet of the current row into the drawing area.
     virtual void Datenblatt_laden() = 0;
+    // Chooses the entry at `index` of the directory box, as the user's own
+    // choice would, and runs what that choice runs.
+    virtual void selectDirectory(int index) = 0;
     // The sort commands of the Options menu, with their check marks.
     virtual void sortByType() = 0;
     virtual void sortByDescription() = 0;

@@ -1,7 +1,9 @@
 #include "support/TempDir.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSize>
+#include <QStandardPaths>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -63,6 +65,37 @@ TEST(RenderCommand, DrawsTheWholeSheetAtTheRequestedResolution) {
         {dir.path() + "7400.txt", "--lang", "D", "--dpi", "192", "--out", dir.path() + "de.png"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(pngSize(dir.read("de.png")), QSize(pixels(7350, 96), pixels(heightEn - 900, 96)) * 2);
+}
+
+TEST(RenderCommand, WritesAPdfOfTextAndLinesWithoutCuttingRows) {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    const auto pdf = [](const QString& path, const char* program) {
+        QProcess p;
+        p.start(program, {"-layout", path, "-"});
+        p.waitForFinished(60000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    TempDir dir;
+    QByteArray big = kSheet;
+    big.chop(QByteArray("'Ende\r\n").size());
+    big += "'Zusatztabelle:\r\n2,100\r\n";
+    for (int row = 1; row <= 100; ++row)
+        big += "row" + QByteArray::number(row) + ",cell" + QByteArray::number(row) + "\r\n";
+    dir.write("7400.txt", big + "'Ende\r\n");
+    ASSERT_EQ(render({dir.path() + "7400.txt", "--out", dir.path() + "x.PDF"}).status, 0);
+
+    const QString text = pdf(dir.path() + "x.PDF", "pdftotext");
+    const QStringList pages = text.split(u'\f', Qt::SkipEmptyParts);
+    ASSERT_GE(pages.size(), 3);
+    for (const QString& page : pages)
+        EXPECT_TRUE(page.trimmed().contains(QRegularExpression("^7400: +Quad NAND gates\n")))
+            << page.toStdString();
+    EXPECT_TRUE(text.contains("4B")) << text.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression("L +H +H")));
+    // Every row whole on one page, once.
+    for (int row = 1; row <= 100; ++row)
+        EXPECT_EQ(text.count(QRegularExpression(QString("row%1 +cell%1\\b").arg(row))), 1) << row;
 }
 
 TEST(RenderCommand, ReportsWrongUsageAndBadFiles) {

@@ -89,17 +89,24 @@ TEST(PinatlasTool, CheckReportsEachFileAndFailsOnAnyDefect) {
 }
 
 TEST(PinatlasTool, EveryCommandHasHelpAndRejectsWrongUsage) {
-    for (const char* command : {"check", "dump", "list"}) {
+    for (const char* command : {"check", "dump", "list", "show", "find"}) {
         ToolRun r = tool({command, "--help"});
         EXPECT_EQ(r.status, 0) << command;
         EXPECT_TRUE(r.out.startsWith(QStringLiteral("usage: pinatlas-tool ") + command)) << command;
         EXPECT_EQ(tool({command}).status, 2) << command;
     }
     const std::pair<QStringList, int> runs[] = {
-        {{"check", "/no/such/path"}, 2},   {{"dump", "/no/such/path"}, 1},
-        {{"list", "/no/such/path"}, 2},    {{"check", "--bogus"}, 2},
-        {{"dump", "a", "b"}, 2},           {{"list", ".", "--sort", "size"}, 2},
-        {{"list", ".", "--lang", "F"}, 2}, {{"list", ".", "--lang"}, 2}};
+        {{"check", "/no/such/path"}, 2},
+        {{"dump", "/no/such/path"}, 1},
+        {{"list", "/no/such/path"}, 2},
+        {{"check", "--bogus"}, 2},
+        {{"dump", "a", "b"}, 2},
+        {{"list", ".", "--sort", "size"}, 2},
+        {{"list", ".", "--lang", "F"}, 2},
+        {{"list", ".", "--lang"}, 2},
+        {{"show", "7400", "--lang", "F"}, 2},
+        {{"find", "x", "--ascii"}, 2},
+        {{"show", "7400", "--library", "/no/such/path"}, 1}};
     for (const auto& [args, status] : runs)
         EXPECT_EQ(tool(args).status, status) << args.join(' ').toStdString();
 }
@@ -187,4 +194,21 @@ TEST(PinatlasTool, TheShippedLibraryIsSoundAndListedWhole) {
         EXPECT_EQ(listed, files) << sub;
         EXPECT_FALSE(files.empty()) << sub;
     }
+}
+
+TEST(PinatlasTool, ShowAndFindLookTypesUpAsTheFindWindowDoes) {
+    TempDir dir;
+    dir.write("74xx/74HC00.txt", pinatlas::test::kHc00);
+    dir.write("40xx/4011.txt", sheet("Vier NAND", "Quad NAND"));
+    ToolRun r = tool({"find", "nand QUAD", "--library", dir.path()});
+    EXPECT_EQ(r.out, "40xx  4011    Quad NAND\n74xx  74HC00  Quad 2-input NAND gates\n");
+    EXPECT_EQ(tool({"find", "xyz", "--library", dir.path()}).status, 1);
+
+    // Not a terminal: plain ASCII, the package's sides as in the window.
+    r = tool({"show", "SN74HC00N", "--library", dir.path()});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    for (const char* part : {"74HC00:  Quad 2-input NAND gates\n", "\n 1A -| 1     14 |- VCC\n",
+                             "\nGND -| 7      8 |- 3Y\n", "\nA  B  Y\n-------\nL  L  H\n",
+                             "\nAll four gates are independent.\n", "\nGate  Pins\n"})
+        EXPECT_TRUE(r.out.contains(part)) << part << "\n" << r.out.toStdString();
 }

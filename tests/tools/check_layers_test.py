@@ -11,7 +11,7 @@ plants = [
     ("src/display/ui/DatasheetView.cpp", "app/ui/Haupt.h", "display may not include app"),
     ("src/platform/ui/QtPlatform.cpp", "shared/Settings.h", "platform may not include shared"),
     ("src/library/IcList.cpp", "library/ui/Darstellung.h", "the core includes no widgets"),
-    ("tools/pinatlas-tool/ListCommand.cpp", "app/ui/Haupt.h", "tool may not include app"),
+    ("tools/pinatlas-tool/ListCommand.cpp", "editor/WizardRules.h", "tool may not include editor"),
 ]
 with tempfile.TemporaryDirectory() as tmp:
     root = pathlib.Path(tmp)

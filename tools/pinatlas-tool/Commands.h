@@ -12,5 +12,7 @@ int list(const QStringList& args);
 // `render` with the whole command line: starts the widgets on the offscreen
 // platform, then draws.
 int renderMain(int argc, char* argv[]);
+int show(const QStringList& args);
+int find(const QStringList& args);
 
 } // namespace pinatlas::tool

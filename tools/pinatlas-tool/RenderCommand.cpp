@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "display/ui/DatasheetView.h"
+#include "display/ui/SheetPrinter.h"
 #include "library/DatasheetReader.h"
 #include "library/FileAccess.h"
 #include "platform/ui/Fonts.h"
@@ -22,17 +23,20 @@ namespace pinatlas::tool {
 namespace {
 
 const char* const kRenderUsage =
-    "usage: pinatlas-tool render FILE [--lang D|E] [--dpi N] --out PNG\n"
+    "usage: pinatlas-tool render FILE [--lang D|E] [--dpi N] --out PNG|PDF\n"
     "\n"
     "Draws the datasheet FILE as the main window shows it, scrolled to the top\n"
     "left: the package, the comment and the tables in their places, sized to\n"
-    "show all of them, and writes the picture to PNG.\n"
+    "show all of them, and writes the picture to PNG. An output name ending in\n"
+    ".pdf\" writes the sheet as the program prints it instead: title, package,\n"
+    "comment and tables as lines and text, fitted to the page width of A4 (Letter\n"
+    "where that is the usual paper), on as many pages as it needs.\n"
     "\n"
     "  --lang D|E   language of the comment and the data table's labels\n"
     "               (default E)\n"
     "  --dpi N      resolution of the picture, 24 to 1200 (default 96, the size\n"
     "               the main window has on a 96 dpi screen)\n"
-    "  --out PNG    the picture file to write\n";
+    "  --out FILE   the picture (.png) or document (.pdf) to write\n";
 
 int usageError(const char* message) {
     std::fprintf(stderr, "pinatlas-tool render: %s\n\n%s", message, kRenderUsage);
@@ -87,12 +91,23 @@ int render(const QStringList& args) {
     const Datasheet& sheet = result.file->sheet;
     const QString title = english ? type + QStringLiteral(":  ") + sheet.descriptionEn
                                   : type + QStringLiteral(": ") + sheet.descriptionDe;
+    const QStringList& comment = english ? result.file->commentEn : result.file->commentDe;
+
+    if (output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+        QString error;
+        if (!writeSheetPdf(output, {sheet, comment, title, language}, &error)) {
+            std::fprintf(stderr, "pinatlas-tool render: cannot write %s: %s\n", qPrintable(output),
+                         qPrintable(error));
+            return 1;
+        }
+        return 0;
+    }
 
     // The drawing area of a main window that is never put on a screen.
     QWidget host;
     host.setAttribute(Qt::WA_DontShowOnScreen);
     DatasheetView view(&host);
-    view.display(sheet, english ? result.file->commentEn : result.file->commentDe, title, language);
+    view.display(sheet, comment, title, language);
     host.show();
     const QImage image = view.renderWhole(double(dpi) / host.logicalDpiX());
     if (image.isNull()) {

@@ -15,7 +15,9 @@ const char* const kUsage = "usage: pinatlas-tool COMMAND [ARGS]\n"
                            "  check PATH...   check datasheet files or directories\n"
                            "  dump FILE       print a datasheet as JSON\n"
                            "  list DIR        print the IC list of a directory\n"
-                           "  render FILE     draw a datasheet into a PNG picture\n"
+                           "  render FILE     draw a datasheet into a PNG picture or a PDF\n"
+                           "  show TYPE       print a datasheet in the terminal\n"
+                           "  find TEXT       list the sheets that match a type or words\n"
                            "\n"
                            "'pinatlas-tool COMMAND --help' tells more about each.\n";
 
@@ -43,6 +45,10 @@ int main(int argc, char* argv[]) {
         return pinatlas::tool::dump(args);
     if (command == QLatin1String("list"))
         return pinatlas::tool::list(args);
+    if (command == QLatin1String("show"))
+        return pinatlas::tool::show(args);
+    if (command == QLatin1String("find"))
+        return pinatlas::tool::find(args);
     std::fprintf(stderr, "pinatlas-tool: unknown command '%s'\n\n%s", qPrintable(command), kUsage);
     return 2;
 }

@@ -4,9 +4,11 @@
 #include "app/ui/Erststart.h"
 #include "display/WindowLayout.h"
 #include "display/ui/DatasheetView.h"
+#include "display/ui/PrintCommands.h"
 #include "editor/ui/Wizard.h"
 #include "lang/Captions.h"
 #include "library/ui/Darstellung.h"
+#include "library/ui/FindCommands.h"
 #include "maintenance/ui/LibraryCommands.h"
 #include "platform/Platform.h"
 #include "platform/ui/ToolkitLanguage.h"
@@ -56,6 +58,8 @@ Haupt::Haupt(Settings& settings, Platform& platform, const QString& programDir, 
     m_wizard = new Wizard(*this);
     m_library = new LibraryCommands(*this);
     m_service = new ServiceCommands(*this);
+    m_find = new FindCommands(*this, m_dirBox, m_liste);
+    m_print = new PrintCommands(*this, *m_view);
 
     buildMenus();
     Form_Resize();
@@ -91,9 +95,23 @@ QAction* Haupt::addAction(QMenu* parent, const char* name, const QString& captio
 
 void Haupt::buildMenus() {
     QMenu* datei = addMenu(nullptr, "M_Datei");
+    QAction* drucken = addAction(datei, "Drucken");
+    drucken->setShortcut(QKeySequence::Print);
+    connect(drucken, &QAction::triggered, m_print, [this] { m_print->print(); });
+    QAction* pdf = addAction(datei, "PDF_speichern");
+    connect(pdf, &QAction::triggered, m_print, [this] { m_print->saveAsPdf(); });
+    // Nothing to print until a sheet is on display.
+    for (QAction* a : {drucken, pdf}) {
+        a->setEnabled(false);
+        connect(m_view, &DatasheetView::displayed, a, [a] { a->setEnabled(true); });
+    }
+    datei->addSeparator()->setObjectName(QStringLiteral("Datei_Leer1"));
     connect(addAction(datei, "Beenden"), &QAction::triggered, this, &QWidget::close);
 
     QMenu* bearbeiten = addMenu(nullptr, "Bearbeiten");
+    QAction* suchen = addAction(bearbeiten, "Suchen");
+    suchen->setShortcut(QKeySequence::Find);
+    connect(suchen, &QAction::triggered, m_find, [this] { m_find->showFind(); });
     QMenu* datenblatt = addMenu(bearbeiten, "Datenblatt");
     connect(addAction(datenblatt, "D_hinzufügen"), &QAction::triggered, m_wizard,
             [this] { m_wizard->startNew(); });

@@ -17,8 +17,10 @@ namespace pinatlas {
 class Darstellung;
 class DatasheetView;
 class Erststart;
+class FindCommands;
 class LibraryCommands;
 class Platform;
+class PrintCommands;
 class ServiceCommands;
 class Wizard;
 struct Settings;
@@ -60,9 +62,11 @@ public:
     LibraryCommands* libraryCommands() const { return m_library; }
     ServiceCommands* serviceCommands() const { return m_service; }
     Erststart* erststart() const { return m_erststart; }
+    FindCommands* findCommands() const { return m_find; }
+    PrintCommands* printCommands() const { return m_print; }
 
     // Runs the directory-change handler, as choosing an entry does.
-    void selectDirectory(int index);
+    void selectDirectory(int index) override;
     // Writes the configuration file; tells the user once per run when it fails.
     bool writeConfiguration(const QString& language, int position);
 
@@ -100,6 +104,8 @@ private:
     QAction* m_sortByDescriptionAction = nullptr;
     QAction* m_englishAction = nullptr;
     QAction* m_germanAction = nullptr;
+    FindCommands* m_find = nullptr;
+    PrintCommands* m_print = nullptr;
     // The first-start choice when the configuration file could not be written.
     std::optional<ConfigValues> m_unsavedConfig;
     bool m_configFailureShown = false;

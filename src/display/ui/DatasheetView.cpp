@@ -174,6 +174,10 @@ void DatasheetView::display(const Datasheet& sheet, const QStringList& comment,
     SetScrollRanges();
     PlaceDatasheet();
     m_frame->setUpdatesEnabled(true);
+    m_sheet = sheet;
+    m_comment = comment;
+    m_title = title;
+    Q_EMIT displayed();
 }
 
 void DatasheetView::showComment(const QStringList& comment) {
@@ -193,6 +197,7 @@ void DatasheetView::clearComment() {
     m_doku->clear();
     m_content.dokuVisible = false;
     m_content.dokuHeight = 0;
+    m_comment.clear();
 }
 
 void DatasheetView::FillPinBoxes(const PinBoxes& boxes) {

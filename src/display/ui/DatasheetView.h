@@ -50,10 +50,20 @@ public:
     const DrawingContent& content() const { return m_content; }
     bool hasContent() const { return m_hasContent; }
 
+    // The sheet on display, its comment lines and title, as display() got
+    // them: what printing draws again.
+    const Datasheet& sheet() const { return m_sheet; }
+    const QStringList& comment() const { return m_comment; }
+    const QString& title() const { return m_title; }
+
     // The drawing at scroll position 0, sized to show all of it, drawn
     // `scale` times the screen size. The view is left arranged for that size.
     // A null image when the picture is too large for one image.
     QImage renderWhole(double scale);
+
+Q_SIGNALS:
+    // A sheet was put on display.
+    void displayed();
 
 protected:
     // Turns the wheel over the drawing area into steps of its scroll bars.
@@ -91,6 +101,9 @@ private:
 
     DrawingContent m_content;
     bool m_hasContent = false;
+    Datasheet m_sheet;
+    QStringList m_comment;
+    QString m_title;
 };
 
 } // namespace pinatlas

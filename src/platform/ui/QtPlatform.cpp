@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 #include <cstdio>
 #include <cstdlib>
@@ -96,6 +98,16 @@ void QtPlatform::setClipboardText(const QString& text) {
 void QtPlatform::endNow() {
     std::fflush(nullptr);
     std::_Exit(0);
+}
+
+bool QtPlatform::choosePrinter(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString QtPlatform::saveFileName(QWidget* parent, const QString& caption,
+                                 const QString& suggestedPath, const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, caption, suggestedPath, filter);
 }
 
 } // namespace pinatlas

@@ -17,6 +17,9 @@ public:
     QString clipboardText() override;
     void setClipboardText(const QString& text) override;
     void endNow() override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath,
+                         const QString& filter) override;
 
     // The box `message` shows, not yet shown: its buttons speak the toolkit's
     // current language.

@@ -141,8 +141,12 @@ TEST_F(Start, EveryMenuCaptionInDisplayOrderInBothLanguages) {
     };
     const Row rows[] = {
         {"M_Datei", "Datei", "File"},
+        {"Drucken", "Drucken…", "Print…"},
+        {"PDF_speichern", "Als PDF speichern…", "Save as PDF…"},
+        {"Datei_Leer1", "", ""},
         {"Beenden", "Beenden", "Exit"},
         {"Bearbeiten", "Bearbeiten", "Edit"},
+        {"Suchen", "Suchen…", "Find…"},
         {"Datenblatt", "Datenblatt", "Datasheet"},
         {"D_hinzufügen", "hinzufügen", "add"},
         {"D_ändern", "ändern", "edit"},

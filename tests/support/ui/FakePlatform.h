@@ -2,6 +2,10 @@
 
 #include "platform/Platform.h"
 
+// Core tests script the desktop too, without the printing module.
+#ifdef QT_PRINTSUPPORT_LIB
+#include <QPrinter>
+#endif
 #include <QString>
 #include <QStringList>
 
@@ -51,6 +55,15 @@ public:
     QString clipboardText() override { return clipboard; }
     void setClipboardText(const QString& text) override { clipboard = text; }
     void endNow() override { ++endNowCalls; }
+#ifdef QT_PRINTSUPPORT_LIB
+    // The print dialog prints into `printToFile` as a PDF; cancelled when empty.
+    bool choosePrinter(QWidget*, QPrinter& printer) override;
+#endif
+    QString saveFileName(QWidget*, const QString& caption, const QString& suggestedPath,
+                         const QString&) override {
+        saveDialogs << caption + u'|' + suggestedPath;
+        return savePath;
+    }
 
     std::vector<Box> boxes;
     std::deque<MsgAnswer> answers;
@@ -58,6 +71,21 @@ public:
     QString clipboard;
     int beeps = 0;
     int endNowCalls = 0;
+    QString printToFile;
+    int printDialogs = 0;
+    QStringList saveDialogs;
+    QString savePath;
 };
+
+#ifdef QT_PRINTSUPPORT_LIB
+inline bool FakePlatform::choosePrinter(QWidget*, QPrinter& printer) {
+    ++printDialogs;
+    if (printToFile.isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printToFile);
+    return true;
+}
+#endif
 
 } // namespace pinatlas::test

@@ -1,0 +1,253 @@
+#include "library/ui/FindCommands.h"
+
+#include "platform/Platform.h"
+#include "shared/RunningProgram.h"
+#include "shared/Settings.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace pinatlas {
+
+FoundModel::FoundModel(const Settings& settings, QObject* parent)
+    : QAbstractTableModel(parent), m_settings(settings) {}
+
+void FoundModel::setMatches(const std::vector<PartRecord>* records,
+                            std::vector<PartMatch> matches) {
+    beginResetModel();
+    m_records = records;
+    m_matches = std::move(matches);
+    endResetModel();
+}
+
+const PartRecord& FoundModel::record(int row) const {
+    return (*m_records)[m_matches[row].record];
+}
+
+int FoundModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_matches.size());
+}
+
+int FoundModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 3;
+}
+
+QVariant FoundModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+        return {};
+    const PartRecord& r = record(index.row());
+    switch (index.column()) {
+    case 0:
+        return r.directory;
+    case 1:
+        return r.type;
+    default:
+        return m_settings.pick(r.descriptionDe, r.descriptionEn);
+    }
+}
+
+QVariant FoundModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case 0:
+        return m_settings.pick(QStringLiteral("Verzeichnis"), QStringLiteral("Directory"));
+    case 1:
+        return m_settings.pick(QStringLiteral("Typ"), QStringLiteral("Type"));
+    default:
+        return m_settings.pick(QStringLiteral("Beschreibung"), QStringLiteral("Description"));
+    }
+}
+
+FindWindow::FindWindow(RunningProgram& program, PartIndex& index)
+    : QWidget(program.mainWindow(), Qt::Window), m_program(program), m_index(index) {
+    setObjectName(QStringLiteral("Suche"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_text = new QLineEdit(this);
+    m_text->setObjectName(QStringLiteral("S_Text"));
+    m_text->setClearButtonEnabled(true);
+    m_text->installEventFilter(this);
+    m_results = new QTreeView(this);
+    m_results->setObjectName(QStringLiteral("S_Liste"));
+    m_results->setRootIsDecorated(false);
+    m_results->setUniformRowHeights(true);
+    m_results->setAllColumnsShowFocus(true);
+    m_results->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_results->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_results->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_model = new FoundModel(program.settings(), this);
+    m_results->setModel(m_model);
+    m_results->header()->setStretchLastSection(true);
+    m_results->setColumnWidth(0, 90);
+    m_results->setColumnWidth(1, 90);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_text);
+    layout->addWidget(m_results);
+    resize(560, 380);
+
+    connect(m_text, &QLineEdit::textChanged, this, &FindWindow::search);
+    connect(m_results, &QTreeView::activated, this, &FindWindow::choose);
+    connect(m_results, &QTreeView::doubleClicked, this, &FindWindow::choose);
+    applyCaptions();
+}
+
+void FindWindow::applyCaptions() {
+    setWindowTitle(m_program.settings().pick(QStringLiteral("Suchen"), QStringLiteral("Find")));
+    m_text->setPlaceholderText(
+        m_program.settings().pick(QStringLiteral("Typ oder Wörter der Beschreibung"),
+                                  QStringLiteral("Type or words of the description")));
+}
+
+void FindWindow::search() {
+    applyCaptions();
+    std::vector<PartMatch> matches = m_index.find(m_text->text());
+    m_model->setMatches(&m_index.records(), std::move(matches));
+    if (m_model->rowCount() > 0)
+        m_results->setCurrentIndex(m_model->index(0, 0));
+}
+
+void FindWindow::choose(const QModelIndex& index) {
+    if (!index.isValid())
+        return;
+    const PartRecord& r = m_model->record(index.row());
+    Q_EMIT chosen(r.directory, r.type);
+}
+
+bool FindWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The arrow keys in the text box move through the results.
+    if (watched == m_text && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        switch (key->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            QApplication::sendEvent(m_results, event);
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            choose(m_results->currentIndex());
+            return true;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FindWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void FindWindow::changeEvent(QEvent* event) {
+    // Back in the window after working elsewhere: the files may have changed
+    // on disk, so look at every one of them once.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        if (m_index.refresh(true))
+            search();
+    }
+    QWidget::changeEvent(event);
+}
+
+ListTypeAhead::ListTypeAhead(QTableWidget* liste) : QObject(liste), m_liste(liste) {
+    liste->installEventFilter(this);
+}
+
+bool ListTypeAhead::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_liste || event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    const QString text = key->text();
+    if (text.size() != 1 || !text[0].isLetterOrNumber() ||
+        (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return QObject::eventFilter(watched, event);
+    if (!m_sinceLastKey.isValid() ||
+        m_sinceLastKey.elapsed() > QApplication::keyboardInputInterval())
+        m_typed.clear();
+    m_sinceLastKey.start();
+    m_typed += text;
+    const auto firstStartingWith = [this](const QString& start) {
+        for (int row = 0; row < m_liste->rowCount(); ++row)
+            if (const QTableWidgetItem* item = m_liste->item(row, 0))
+                if (item->text().startsWith(start, Qt::CaseInsensitive))
+                    return row;
+        return -1;
+    };
+    int row = firstStartingWith(m_typed);
+    if (row < 0) {
+        // A key that continues nothing starts a new search.
+        m_typed = text;
+        row = firstStartingWith(m_typed);
+    }
+    if (row >= 0 && row != m_liste->currentRow())
+        m_liste->setCurrentCell(row, 0);
+    return true;
+}
+
+FindCommands::FindCommands(RunningProgram& program, QComboBox* dirBox, QTableWidget* liste)
+    : QObject(program.mainWindow()), m_program(program), m_dirBox(dirBox), m_liste(liste) {
+    new ListTypeAhead(liste);
+}
+
+PartIndex& FindCommands::index() {
+    const QString dir = m_program.settings().programDir;
+    if (!m_index || m_indexedDir != dir) {
+        m_index.emplace(dir);
+        m_indexedDir = dir;
+    }
+    return *m_index;
+}
+
+void FindCommands::showFind() {
+    if (!m_window) {
+        m_window = new FindWindow(m_program, index());
+        connect(m_window, &FindWindow::chosen, this,
+                [this](const QString& directory, const QString& type) {
+                    if (!showSheet(directory, type))
+                        m_program.platform().beep();
+                });
+    }
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+    m_window->textBox()->setFocus();
+    m_window->textBox()->selectAll();
+    m_window->search();
+}
+
+bool FindCommands::showSheet(const QString& directory, const QString& type) {
+    QComboBox* dirBox = m_dirBox;
+    const int position = dirBox->findText(directory, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (position < 0)
+        return false;
+    QTableWidget* liste = m_liste;
+    const auto rowOf = [liste, &type] {
+        for (int row = 0; row < liste->rowCount(); ++row)
+            if (const QTableWidgetItem* item = liste->item(row, 0); item && item->text() == type)
+                return row;
+        return -1;
+    };
+    // A list that does not show the sheet (another directory, or one changed
+    // since it was built) is chosen anew, as the user would.
+    if (m_program.currentDirectory() != directory || dirBox->currentIndex() != position ||
+        rowOf() < 0)
+        m_program.selectDirectory(position);
+    const int row = rowOf();
+    if (row < 0)
+        return false;
+    if (row != liste->currentRow())
+        liste->setCurrentCell(row, 0);
+    return true;
+}
+
+} // namespace pinatlas

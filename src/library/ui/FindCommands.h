@@ -1,0 +1,119 @@
+#pragma once
+
+#include "library/PartIndex.h"
+
+#include <QAbstractTableModel>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <optional>
+
+class QLineEdit;
+class QTableWidget;
+class QTreeView;
+
+class QComboBox;
+class QTableWidget;
+
+namespace pinatlas {
+
+class RunningProgram;
+struct Settings;
+
+// The matches of one search as the Find window lists them: directory, type
+// and the description in the current language.
+class FoundModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    FoundModel(const Settings& settings, QObject* parent);
+
+    void setMatches(const std::vector<PartRecord>* records, std::vector<PartMatch> matches);
+    const PartRecord& record(int row) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    const Settings& m_settings;
+    const std::vector<PartRecord>* m_records = nullptr;
+    std::vector<PartMatch> m_matches;
+};
+
+// The Find window: a text box and the matching sheets of every library
+// directory, updated as the user types.
+class FindWindow : public QWidget {
+    Q_OBJECT
+public:
+    FindWindow(RunningProgram& program, PartIndex& index);
+
+    QLineEdit* textBox() const { return m_text; }
+    QTreeView* results() const { return m_results; }
+    FoundModel* model() const { return m_model; }
+    // Searches again for the text in the box.
+    void search();
+
+Q_SIGNALS:
+    void chosen(const QString& directory, const QString& type);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void choose(const QModelIndex& index);
+    void applyCaptions();
+
+    RunningProgram& m_program;
+    PartIndex& m_index;
+    QLineEdit* m_text;
+    QTreeView* m_results;
+    FoundModel* m_model;
+};
+
+// Moves the IC list to the first type that starts with what is typed while
+// it has the focus; keys typed in quick succession add up.
+class ListTypeAhead : public QObject {
+    Q_OBJECT
+public:
+    explicit ListTypeAhead(QTableWidget* liste);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QTableWidget* m_liste;
+    QString m_typed;
+    QElapsedTimer m_sinceLastKey;
+};
+
+// The Find command of the main window and the index it searches, which
+// lives as long as the window so that the directories are read only once.
+class FindCommands : public QObject {
+    Q_OBJECT
+public:
+    FindCommands(RunningProgram& program, QComboBox* dirBox, QTableWidget* liste);
+
+    void showFind();
+    FindWindow* window() const { return m_window; }
+    // The index of the program directory now in use.
+    PartIndex& index();
+
+    // Shows a sheet as the user's own choice would: the directory chosen in
+    // the directory box, then the sheet's row selected in the IC list.
+    bool showSheet(const QString& directory, const QString& type);
+
+private:
+    RunningProgram& m_program;
+    QComboBox* m_dirBox;
+    QTableWidget* m_liste;
+    std::optional<PartIndex> m_index;
+    QString m_indexedDir;
+    QPointer<FindWindow> m_window;
+};
+
+} // namespace pinatlas

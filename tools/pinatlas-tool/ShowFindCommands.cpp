@@ -1,0 +1,177 @@
+#include "Commands.h"
+#include "ToolSupport.h"
+
+#include "app/ProgramDirectory.h"
+#include "display/SheetText.h"
+#include "library/DatasheetReader.h"
+#include "library/PartIndex.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <cstdlib>
+
+#include <unistd.h>
+
+namespace pinatlas::tool {
+namespace {
+
+const char* const kShowUsage =
+    "usage: pinatlas-tool show TYPE-OR-FILE [--lang D|E] [--library DIR] [--ascii]\n"
+    "\n"
+    "Prints a datasheet for the terminal: the title, the DIL package with pin\n"
+    "numbers inside and names outside, the function, data and extra tables as\n"
+    "aligned columns, and the comment. A name that is not a file is looked up\n"
+    "in the library as the Find window does, so 'show 74HC595' finds 74595.\n"
+    "\n"
+    "  --lang D|E     language of the title, comment and labels (default E)\n"
+    "  --library DIR  the directory holding the library directories (default:\n"
+    "                 the one the program opens: beside pinatlas-tool, or the\n"
+    "                 user's library when the program is installed)\n"
+    "  --ascii        plain ASCII; also chosen when the output is not a UTF-8\n"
+    "                 terminal\n"
+    "\n"
+    "Exit status: 0 shown, 1 no such sheet or a defective one, 2 wrong usage.\n";
+
+const char* const kFindUsage =
+    "usage: pinatlas-tool find TEXT [--lang D|E] [--library DIR]\n"
+    "\n"
+    "Prints the sheets the Find window lists for TEXT, best first, one per\n"
+    "line: directory, type and description. TEXT is a type number in any\n"
+    "family or maker's spelling (HC595, SN74HC595N, CD4017B) or words of the\n"
+    "German or English description, in any order and without accents.\n"
+    "\n"
+    "  --lang D|E     language of the descriptions (default E)\n"
+    "  --library DIR  the directory holding the library directories (default:\n"
+    "                 the one the program opens)\n"
+    "\n"
+    "Exit status: 0 when something matches, 1 when nothing does, 2 wrong usage.\n";
+
+struct Options {
+    QString subject;
+    QString language = QStringLiteral("E");
+    QString library;
+    bool ascii = false;
+    QString error;
+};
+
+Options parse(const QStringList& args, bool allowAscii) {
+    Options o;
+    // The library the program itself would open.
+    const QString toolDir = QCoreApplication::applicationDirPath();
+    o.library = chooseProgramPlace(
+                    toolDir, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                    QFileInfo(toolDir).isWritable())
+                    .directory;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        const bool takesValue = a == QLatin1String("--lang") || a == QLatin1String("--library");
+        if (takesValue && i + 1 >= args.size()) {
+            o.error = QStringLiteral("%1 lacks its value").arg(a);
+        } else if (a == QLatin1String("--lang")) {
+            o.language = args[++i];
+            if (o.language != QLatin1String("D") && o.language != QLatin1String("E"))
+                o.error = QStringLiteral("--lang takes D or E");
+        } else if (a == QLatin1String("--library")) {
+            o.library = args[++i];
+        } else if (allowAscii && a == QLatin1String("--ascii")) {
+            o.ascii = true;
+        } else if (a.startsWith(u'-') || !o.subject.isEmpty()) {
+            o.error = QStringLiteral("unknown argument '%1'").arg(a);
+        } else {
+            o.subject = a;
+        }
+        if (!o.error.isEmpty())
+            return o;
+    }
+    if (o.subject.isEmpty())
+        o.error = allowAscii ? QStringLiteral("TYPE-OR-FILE is needed")
+                             : QStringLiteral("TEXT is needed");
+    return o;
+}
+
+int usageError(const char* command, const QString& why, const char* usage) {
+    err(QStringLiteral("pinatlas-tool %1: %2\n\n").arg(QLatin1String(command), why) +
+        QString::fromLatin1(usage));
+    return 2;
+}
+
+bool utf8Terminal() {
+    if (!isatty(STDOUT_FILENO))
+        return false;
+    for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+        const QByteArray value = qgetenv(name).toLower();
+        if (!value.isEmpty())
+            return value.contains("utf-8") || value.contains("utf8");
+    }
+    return false;
+}
+
+} // namespace
+
+int show(const QStringList& args) {
+    if (wantsHelp(args)) {
+        out(QString::fromLatin1(kShowUsage));
+        return 0;
+    }
+    const Options o = parse(args, true);
+    if (!o.error.isEmpty())
+        return usageError("show", o.error, kShowUsage);
+
+    QString path = o.subject;
+    if (!QFileInfo(path).isFile()) {
+        PartIndex index(o.library);
+        const std::vector<PartMatch> matches = index.find(o.subject);
+        if (matches.empty() || matches.front().kind > MatchKind::TypePrefix) {
+            err(QStringLiteral("pinatlas-tool show: no sheet of the type %1 in %2\n")
+                    .arg(o.subject, QDir::toNativeSeparators(o.library)));
+            return 1;
+        }
+        const PartRecord& r = index.records()[matches.front().record];
+        path = QDir(o.library).filePath(r.directory + u'/' + r.type + QStringLiteral(".txt"));
+    }
+    const QString type = QFileInfo(path).completeBaseName();
+    const ReadResult result = readDatasheetFile(path, type);
+    if (!result.file) {
+        err(QStringLiteral("%1: %2\n").arg(path, describeDefect(result.defect, result.defectLine)));
+        return 1;
+    }
+    const Datasheet& sheet = result.file->sheet;
+    const bool english = o.language == QLatin1String("E");
+    const QString title = english ? type + QStringLiteral(":  ") + sheet.descriptionEn
+                                  : type + QStringLiteral(": ") + sheet.descriptionDe;
+    out(sheetAsText(sheet, english ? result.file->commentEn : result.file->commentDe, title,
+                    o.language, o.ascii || !utf8Terminal()));
+    return 0;
+}
+
+int find(const QStringList& args) {
+    if (wantsHelp(args)) {
+        out(QString::fromLatin1(kFindUsage));
+        return 0;
+    }
+    const Options o = parse(args, false);
+    if (!o.error.isEmpty())
+        return usageError("find", o.error, kFindUsage);
+    PartIndex index(o.library);
+    const std::vector<PartMatch> matches = index.find(o.subject);
+    int dirWidth = 0;
+    int typeWidth = 0;
+    for (const PartMatch& m : matches) {
+        dirWidth = std::max(dirWidth, int(index.records()[m.record].directory.size()));
+        typeWidth = std::max(typeWidth, int(index.records()[m.record].type.size()));
+    }
+    QString text;
+    for (const PartMatch& m : matches) {
+        const PartRecord& r = index.records()[m.record];
+        text += r.directory.leftJustified(dirWidth) + QStringLiteral("  ") +
+                r.type.leftJustified(typeWidth) + QStringLiteral("  ") +
+                (o.language == QLatin1String("D") ? r.descriptionDe : r.descriptionEn) + u'\n';
+    }
+    out(text);
+    return matches.empty() ? 1 : 0;
+}
+
+} // namespace pinatlas::tool
