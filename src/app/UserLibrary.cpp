@@ -1,13 +1,13 @@
 #include "app/UserLibrary.h"
 
 #include "app/ConfigFile.h"
+#include "library/FileAccess.h"
 #include "platform/Platform.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace pinatlas {
 namespace {
@@ -53,10 +53,7 @@ QByteArray formatManifest(const QMap<QString, QByteArray>& shipped) {
 bool saveFile(const QString& path, const QByteArray& bytes) {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return false;
-    return file.commit();
+    return saveFileWhole(path, bytes).ok;
 }
 
 bool copyFile(const QString& from, const QString& to) {

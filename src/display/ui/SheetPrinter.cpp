@@ -5,14 +5,15 @@
 #include "display/WindowLayout.h"
 #include "display/ui/DatasheetView.h"
 #include "display/ui/TableGrid.h"
+#include "library/FileAccess.h"
 #include "platform/ui/Twips.h"
 
+#include <QBuffer>
 #include <QLabel>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -116,10 +117,12 @@ bool printSheet(QPagedPaintDevice& device, const PrintableSheet& s) {
 }
 
 bool writeSheetPdf(const QString& path, const PrintableSheet& sheet, QString* error) {
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly);
+    // Drawn into memory first, so the file goes through the one careful save.
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    bool ok = buffer.open(QIODevice::WriteOnly);
     if (ok) {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setResolution(96);
         writer.setTitle(sheet.title);
         writer.setCreator(QStringLiteral("Pinatlas"));
@@ -129,13 +132,15 @@ bool writeSheetPdf(const QString& path, const PrintableSheet& sheet, QString* er
         ok = printSheet(writer, sheet);
     }
     // The writer has flushed its last page once it is gone.
-    ok = ok && file.commit();
     if (!ok) {
-        file.cancelWriting();
         if (error)
-            *error = file.errorString();
+            *error = QStringLiteral("the sheet could not be drawn");
+        return false;
     }
-    return ok;
+    const SaveOutcome saved = saveFileWhole(path, pdf);
+    if (!saved.ok && error)
+        *error = saved.error;
+    return saved.ok;
 }
 
 } // namespace pinatlas
