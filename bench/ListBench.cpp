@@ -65,17 +65,17 @@ const std::vector<IcEntry>& entries() {
 void sortLiteral(benchmark::State& state, IcSort sort) {
     const std::vector<IcEntry>& e = entries();
     for (auto _ : state)
-        benchmark::DoNotOptimize(test::literalSelectionSort(e, sort, QStringLiteral("E")));
+        benchmark::DoNotOptimize(test::literalSelectionSort(e, sort, Language::English));
     state.counters["rows"] = double(e.size());
 }
 
 void sortIcList(benchmark::State& state, IcSort sort) {
     const std::vector<IcEntry>& e = entries();
-    if (pinatlas::sortIcList(e, sort, QStringLiteral("E")) !=
-        test::literalSelectionSort(e, sort, QStringLiteral("E")))
+    if (pinatlas::sortIcList(e, sort, Language::English) !=
+        test::literalSelectionSort(e, sort, Language::English))
         state.SkipWithError("sortIcList differs from the literal sort");
     for (auto _ : state)
-        benchmark::DoNotOptimize(pinatlas::sortIcList(e, sort, QStringLiteral("E")));
+        benchmark::DoNotOptimize(pinatlas::sortIcList(e, sort, Language::English));
     state.counters["rows"] = double(e.size());
 }
 

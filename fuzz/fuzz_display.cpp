@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // without making them, up to 2^31 - 1 comment lines.
     const qsizetype chars = qsizetype(1) << (data[0] % 26);
     const int commentLines = data[1] >= 128 ? int((1u << (data[1] % 32)) - 1) : data[1];
-    const QString language = data[2] % 2 ? QStringLiteral("E") : QStringLiteral("D");
+    const Language language = data[2] % 2 ? Language::English : Language::German;
     ReadResult read = readDatasheet(
         QByteArray(reinterpret_cast<const char*>(data + 3), qsizetype(size - 3)), "X");
     if (!read.file)

@@ -29,6 +29,22 @@ ConfigValues parseConfig(const QByteArray& bytes) {
     return values;
 }
 
+Language configLanguage(const QString& code) {
+    return languageOfCode(code).value_or(Language::English);
+}
+
+namespace {
+
+QString codeOf(std::optional<Language> language) {
+    return language ? languageCode(*language) : QString();
+}
+
+} // namespace
+
+ConfigValues configValues(std::optional<Language> language, int position) {
+    return ConfigValues{codeOf(language), position, false};
+}
+
 QByteArray formatConfig(const QString& language, int position) {
     QByteArray bytes = encodeCp1252(language);
     bytes += "\r\n";
@@ -51,8 +67,8 @@ bool configFileExists(const QString& path) {
     return info.exists() && info.isFile() && !info.isHidden();
 }
 
-SaveOutcome writeConfigFile(const QString& path, const QString& language, int position) {
-    return saveFileWhole(path, formatConfig(language, position));
+SaveOutcome writeConfigFile(const QString& path, std::optional<Language> language, int position) {
+    return saveFileWhole(path, formatConfig(codeOf(language), position));
 }
 
 ConfigValues readConfigFile(const QString& path) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/FileAccess.h"
+#include "shared/Language.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,7 +14,8 @@ namespace pinatlas {
 inline constexpr const char* kConfigFileName = "pinatlas.ini";
 
 // What the configuration file said. A missing value is nullopt; a position
-// that is present but no number is `positionNotANumber`.
+// that is present but no number is `positionNotANumber`. The language stays
+// the code as written, since its readers differ over an empty one.
 struct ConfigValues {
     std::optional<QString> language;
     std::optional<int> position;
@@ -21,6 +23,11 @@ struct ConfigValues {
 };
 
 ConfigValues parseConfig(const QByteArray& bytes);
+// The language a code in the file stands for: German for "D", English for any
+// other code, an empty one included.
+Language configLanguage(const QString& code);
+// The values as read back from a file written with them.
+ConfigValues configValues(std::optional<Language> language, int position);
 // The bytes of the file: the language code, then the position with a blank in
 // place of a plus sign and one blank after it, each line ended by CR LF.
 QByteArray formatConfig(const QString& language, int position);
@@ -31,8 +38,9 @@ int selectedPosition(const ConfigValues& values, int count);
 
 // True when `path` exists as an ordinary, visible file.
 bool configFileExists(const QString& path);
-// Replaces the file atomically, never through a link.
-SaveOutcome writeConfigFile(const QString& path, const QString& language, int position);
+// Replaces the file atomically, never through a link. Before a language is
+// chosen the code is left empty.
+SaveOutcome writeConfigFile(const QString& path, std::optional<Language> language, int position);
 // The values of the file; none when it cannot be read.
 ConfigValues readConfigFile(const QString& path);
 

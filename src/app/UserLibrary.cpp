@@ -63,21 +63,25 @@ bool copyFile(const QString& from, const QString& to) {
     return saveFile(to, source.readAll());
 }
 
-// The language of the user's last run; empty before the first.
-QString storedLanguage(const QString& userDir) {
+// The language of the user's last run; none before the first, and none for
+// an empty code, which no run writes once a language is chosen.
+std::optional<Language> storedLanguage(const QString& userDir) {
     QFile file(QDir(userDir).filePath(QString::fromLatin1(kConfigFileName)));
     if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return parseConfig(file.readAll()).language.value_or(QString());
+        return std::nullopt;
+    const std::optional<QString> code = parseConfig(file.readAll()).language;
+    if (!code || code->isEmpty())
+        return std::nullopt;
+    return configLanguage(*code);
 }
 
-QString pick(const QString& language, const QString& de, const QString& en) {
-    if (language.isEmpty()) // not chosen yet: say it in both
+QString pick(std::optional<Language> language, const QString& de, const QString& en) {
+    if (!language) // not chosen yet: say it in both
         return en + kLineBreak + kLineBreak + de;
-    return language == QLatin1String("D") ? de : en;
+    return language == Language::German ? de : en;
 }
 
-void reportFailure(Platform& platform, const QString& language, const QString& path) {
+void reportFailure(Platform& platform, std::optional<Language> language, const QString& path) {
     const QString where = kLineBreak + QDir::toNativeSeparators(path);
     platform.message(
         nullptr, MsgIcon::Critical, QStringLiteral("Pinatlas"),
@@ -143,7 +147,7 @@ QString applyLibraryUpdate(const LibraryUpdate& update, const QString& shippedDi
 }
 
 bool updateUserLibrary(const QString& shippedDir, const QString& userDir, Platform& platform) {
-    const QString language = storedLanguage(userDir);
+    const std::optional<Language> language = storedLanguage(userDir);
     if (!QDir().mkpath(userDir)) {
         reportFailure(platform, language, userDir);
         return false;

@@ -78,7 +78,7 @@ DatasheetPlacement PlaceDatasheet(const DrawingContent& c, int hPosition, int vP
     return p;
 }
 
-SheetDisplay prepareSheetDisplay(const Datasheet& sheet, int commentLines, const QString& language,
+SheetDisplay prepareSheetDisplay(const Datasheet& sheet, int commentLines, Language language,
                                  const TextWidth& textWidth) {
     SheetDisplay d;
     DrawingContent& c = d.content;

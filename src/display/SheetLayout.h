@@ -87,7 +87,7 @@ struct SheetDisplay {
 };
 
 // `textWidth` measures cell texts as the grids draw them (TableViews.h).
-SheetDisplay prepareSheetDisplay(const Datasheet& sheet, int commentLines, const QString& language,
+SheetDisplay prepareSheetDisplay(const Datasheet& sheet, int commentLines, Language language,
                                  const TextWidth& textWidth = {});
 
 } // namespace pinatlas

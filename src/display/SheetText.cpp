@@ -102,9 +102,9 @@ QString toAscii(const QString& text) {
 }
 
 QString sheetAsText(const Datasheet& sheet, const QStringList& comment, const QString& title,
-                    const QString& language, bool ascii) {
+                    Language language, bool ascii) {
     const Pen p = pen(ascii);
-    const bool german = language == QLatin1String("D");
+    const bool german = language == Language::German;
     QString text = title + u'\n' + p.h.repeated(int(title.size())) + QStringLiteral("\n\n");
     text += package(FillPinBoxes(sheet), p);
     if (!comment.isEmpty())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/Datasheet.h"
+#include "shared/Language.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,7 +13,7 @@ namespace pinatlas {
 // function, data and extra tables as aligned columns and the comment lines.
 // `ascii` draws with plain ASCII and spells other characters out in it.
 QString sheetAsText(const Datasheet& sheet, const QStringList& comment, const QString& title,
-                    const QString& language, bool ascii);
+                    Language language, bool ascii);
 
 // A text in plain ASCII: accents dropped, a few signs spelt out, anything
 // else a question mark.

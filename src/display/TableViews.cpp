@@ -72,8 +72,8 @@ FunctionTableView ShowFunctionTable(const Datasheet& sheet, const TextWidth& tex
     return view;
 }
 
-QStringList dataTableLabels(const QString& language) {
-    if (language == QLatin1String("E"))
+QStringList dataTableLabels(Language language) {
+    if (language == Language::English)
         return {QStringLiteral("Some important conditions (max.)"),
                 QStringLiteral("Supply current with all outputs high"),
                 QStringLiteral("Supply current with all outputs low"),
@@ -94,8 +94,7 @@ QStringList dataTableLabels(const QString& language) {
             QStringLiteral("Ausgangsverzögerung - high zu low")};
 }
 
-GridContent ShowDataTable(const Datasheet& sheet, const QString& language,
-                          const TextWidth& textWidth) {
+GridContent ShowDataTable(const Datasheet& sheet, Language language, const TextWidth& textWidth) {
     const int values = std::max(sheet.dataColumns, 0);
     GridContent grid = emptyGrid(values + 1, sheet.dataRows);
     grid.fixedRows = grid.rows > 0 ? 1 : 0;
@@ -107,7 +106,7 @@ GridContent ShowDataTable(const Datasheet& sheet, const QString& language,
         grid.cell(r, 0) = labels[r];
     // Without a value column the last column is the label column: its heading
     // stays the label.
-    if (language == QLatin1String("E") && grid.rows > 0 && values > 0)
+    if (language == Language::English && grid.rows > 0 && values > 0)
         grid.cell(0, values) = QStringLiteral("Unit");
 
     for (int c = 0; c <= values; ++c) {

@@ -2,6 +2,7 @@
 
 #include "library/Datasheet.h"
 #include "library/Extent.h"
+#include "shared/Language.h"
 
 #include <QList>
 #include <QString>
@@ -67,15 +68,14 @@ struct FunctionTableView {
 // that range; a caption over no column at all is not shown.
 FunctionTableView ShowFunctionTable(const Datasheet& sheet, const TextWidth& textWidth = {});
 
-// The data table with the fixed labels of `language` ("E" English, any other
-// code German). A table of fewer than nine rows gets the labels of the rows it
-// has.
-GridContent ShowDataTable(const Datasheet& sheet, const QString& language,
+// The data table with the fixed labels of `language`. A table of fewer than
+// nine rows gets the labels of the rows it has.
+GridContent ShowDataTable(const Datasheet& sheet, Language language,
                           const TextWidth& textWidth = {});
 
 GridContent ShowExtraTable(const Datasheet& sheet, const TextWidth& textWidth = {});
 
 // The fixed row labels of the data table, rows 0 to 8.
-QStringList dataTableLabels(const QString& language);
+QStringList dataTableLabels(Language language);
 
 } // namespace pinatlas

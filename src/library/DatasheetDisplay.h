@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/Datasheet.h"
+#include "shared/Language.h"
 
 #include <QStringList>
 
@@ -10,9 +11,9 @@ namespace pinatlas {
 class DatasheetDisplay {
 public:
     // A sheet read without defect, with the comment lines of `language` and
-    // the title line; the fixed labels follow `language` ("D" or "E").
+    // the title line; the fixed labels follow `language`.
     virtual void display(const Datasheet& sheet, const QStringList& comment, const QString& title,
-                         const QString& language) = 0;
+                         Language language) = 0;
     // What a failed read leaves behind: the comment box hidden and empty.
     virtual void clearComment() = 0;
 

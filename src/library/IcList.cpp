@@ -98,9 +98,8 @@ QString descriptionSentinel() {
     return QString(10, QChar(0x00FC));
 }
 
-std::vector<IcRow> sortIcList(const std::vector<IcEntry>& entries, IcSort sort,
-                              const QString& language) {
-    const bool german = language == QLatin1String("D");
+std::vector<IcRow> sortIcList(const std::vector<IcEntry>& entries, IcSort sort, Language language) {
+    const bool german = language == Language::German;
     std::vector<size_t> order(entries.size());
     std::iota(order.begin(), order.end(), size_t(0));
 
@@ -183,8 +182,8 @@ DirectoryScan scanIcDirectory(const QString& directory) {
     return scan;
 }
 
-QStringList icListHeaders(const QString& language) {
-    if (language == QLatin1String("E"))
+QStringList icListHeaders(Language language) {
+    if (language == Language::English)
         return {QStringLiteral("Type"), QStringLiteral("Description"), QStringLiteral("DIL")};
     return {QStringLiteral("Typ"), QStringLiteral("Beschreibung"), QStringLiteral("DIL")};
 }
@@ -195,9 +194,9 @@ IcColumnWidths icColumnWidths(double twipsPerPixelX, bool firstAndLastRowVisible
             roundHalfEven(27 * twipsPerPixelX)};
 }
 
-FileErrorMessage defectiveFileMessage(const QString& language, const QString& path,
+FileErrorMessage defectiveFileMessage(Language language, const QString& path,
                                       const QString& lineBreak) {
-    if (language == QLatin1String("D"))
+    if (language == Language::German)
         return {QStringLiteral("Fehler im Programmverzeichnis"),
                 QStringLiteral("Unbekannte oder fehlerhafte Datei gefunden:") + lineBreak + path +
                     lineBreak +

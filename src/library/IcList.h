@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/Language.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -44,10 +46,9 @@ QString descriptionSentinel(); // ten u-umlauts
 enum class IcSort { ByType = 0, ByDescription = 1 };
 
 // The rows of the list in order: ascending key, equal keys in table order,
-// keys not below the sentinel left out. `language` is the language code; "D"
-// takes the German descriptions, any other code the English ones.
-std::vector<IcRow> sortIcList(const std::vector<IcEntry>& entries, IcSort sort,
-                              const QString& language);
+// keys not below the sentinel left out; by description, in the descriptions
+// of `language`.
+std::vector<IcRow> sortIcList(const std::vector<IcEntry>& entries, IcSort sort, Language language);
 
 // The non-hidden entries of a directory that are not directories, by name:
 // special files are listed so that they are reported as unreadable.
@@ -68,8 +69,8 @@ struct DirectoryScan {
 // is taken, however many there are: the sort does not care.
 DirectoryScan scanIcDirectory(const QString& directory);
 
-// The header texts of the list: English for "E", German for any other code.
-QStringList icListHeaders(const QString& language);
+// The header texts of the list.
+QStringList icListHeaders(Language language);
 
 // Column widths of the list in twips: 63, 170 and 27 pixels when the first and
 // the last row are both visible, 63, 153 and 27 when a scroll bar needs room.
@@ -82,12 +83,12 @@ struct IcColumnWidths {
 IcColumnWidths icColumnWidths(double twipsPerPixelX, bool firstAndLastRowVisible);
 
 // The box shown when a datasheet file cannot be read, by the list and by the
-// loader alike: German for "D", English for any other code.
+// loader alike.
 struct FileErrorMessage {
     QString title;
     QString text;
 };
-FileErrorMessage defectiveFileMessage(const QString& language, const QString& path,
+FileErrorMessage defectiveFileMessage(Language language, const QString& path,
                                       const QString& lineBreak);
 
 } // namespace pinatlas

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "shared/Language.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace pinatlas {
 
@@ -11,8 +15,10 @@ struct Settings {
     // Holds at most this many changed files; later ones are not recorded.
     static constexpr int kMaxChangedFiles = 1001;
 
-    QString programDir;  // ends with the native separator
-    QString language;    // "D" or "E" once start-up has run
+    QString programDir; // ends with the native separator
+    // None until start-up or the first-start dialog has chosen one; the
+    // configuration file written before that holds no language.
+    std::optional<Language> language;
     qint16 sortMode = 0; // 0 by type, 1 by description
     QString lineBreak = QStringLiteral("\r\n");
     qint16 changedCount = 0;
@@ -20,8 +26,9 @@ struct Settings {
     QString mailSubject;
     QString mailBody;
 
-    bool german() const { return language == QLatin1String("D"); }
-    // The text of the current language; any code but "D" reads English.
+    // The language texts appear in: English until one is chosen.
+    Language shown() const { return language.value_or(Language::English); }
+    bool german() const { return shown() == Language::German; }
     QString pick(const QString& de, const QString& en) const { return german() ? de : en; }
 };
 

@@ -2,6 +2,7 @@
 #include "ToolSupport.h"
 
 #include "library/IcList.h"
+#include "shared/Language.h"
 
 #include <QFileInfo>
 
@@ -33,7 +34,7 @@ int list(const QStringList& args) {
     }
     QString dir;
     IcSort sort = IcSort::ByType;
-    QString language = QStringLiteral("E");
+    Language language = Language::English;
     for (int i = 0; i < args.size(); ++i) {
         QString arg = args[i];
         QString value;
@@ -54,9 +55,10 @@ int list(const QStringList& args) {
             else
                 return usageError(QStringLiteral("unknown sort order '%1'").arg(value));
         } else if (arg == QLatin1String("--lang")) {
-            if (value != QLatin1String("D") && value != QLatin1String("E"))
+            const std::optional<Language> chosen = languageOfCode(value);
+            if (!chosen)
                 return usageError(QStringLiteral("unknown language '%1'").arg(value));
-            language = value;
+            language = *chosen;
         } else if (arg.startsWith(u'-')) {
             return usageError(QStringLiteral("unknown option '%1'").arg(arg));
         } else if (dir.isEmpty()) {

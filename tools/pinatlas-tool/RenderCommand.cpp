@@ -5,6 +5,7 @@
 #include "library/DatasheetReader.h"
 #include "library/FileAccess.h"
 #include "platform/ui/Fonts.h"
+#include "shared/Language.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -46,7 +47,7 @@ int usageError(const char* message) {
 int render(const QStringList& args) {
     QString input;
     QString output;
-    QString language = QStringLiteral("E");
+    Language language = Language::English;
     int dpi = 96;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
@@ -59,9 +60,10 @@ int render(const QStringList& args) {
         if (takesValue && i + 1 >= args.size())
             return usageError("an option lacks its value");
         if (a == QLatin1String("--lang")) {
-            language = args[++i];
-            if (language != QLatin1String("D") && language != QLatin1String("E"))
+            const std::optional<Language> chosen = languageOfCode(args[++i]);
+            if (!chosen)
                 return usageError("--lang takes D or E");
+            language = *chosen;
         } else if (a == QLatin1String("--dpi")) {
             bool ok = false;
             dpi = args[++i].toInt(&ok);
@@ -87,7 +89,7 @@ int render(const QStringList& args) {
         return 1;
     }
 
-    const bool english = language == QLatin1String("E");
+    const bool english = language == Language::English;
     const Datasheet& sheet = result.file->sheet;
     const QString title = english ? type + QStringLiteral(":  ") + sheet.descriptionEn
                                   : type + QStringLiteral(": ") + sheet.descriptionDe;

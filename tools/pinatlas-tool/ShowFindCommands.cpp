@@ -5,6 +5,7 @@
 #include "display/SheetText.h"
 #include "library/DatasheetReader.h"
 #include "library/PartIndex.h"
+#include "shared/Language.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -51,7 +52,7 @@ const char* const kFindUsage =
 
 struct Options {
     QString subject;
-    QString language = QStringLiteral("E");
+    Language language = Language::English;
     QString library;
     bool ascii = false;
     QString error;
@@ -71,8 +72,9 @@ Options parse(const QStringList& args, bool allowAscii) {
         if (takesValue && i + 1 >= args.size()) {
             o.error = QStringLiteral("%1 lacks its value").arg(a);
         } else if (a == QLatin1String("--lang")) {
-            o.language = args[++i];
-            if (o.language != QLatin1String("D") && o.language != QLatin1String("E"))
+            if (const std::optional<Language> chosen = languageOfCode(args[++i]))
+                o.language = *chosen;
+            else
                 o.error = QStringLiteral("--lang takes D or E");
         } else if (a == QLatin1String("--library")) {
             o.library = args[++i];
@@ -139,7 +141,7 @@ int show(const QStringList& args) {
         return 1;
     }
     const Datasheet& sheet = result.file->sheet;
-    const bool english = o.language == QLatin1String("E");
+    const bool english = o.language == Language::English;
     const QString title = english ? type + QStringLiteral(":  ") + sheet.descriptionEn
                                   : type + QStringLiteral(": ") + sheet.descriptionDe;
     out(sheetAsText(sheet, english ? result.file->commentEn : result.file->commentDe, title,
@@ -168,7 +170,7 @@ int find(const QStringList& args) {
         const PartRecord& r = index.records()[m.record];
         text += r.directory.leftJustified(dirWidth) + QStringLiteral("  ") +
                 r.type.leftJustified(typeWidth) + QStringLiteral("  ") +
-                (o.language == QLatin1String("D") ? r.descriptionDe : r.descriptionEn) + u'\n';
+                (o.language == Language::German ? r.descriptionDe : r.descriptionEn) + u'\n';
     }
     out(text);
     return matches.empty() ? 1 : 0;

@@ -188,12 +188,12 @@ void Haupt::applyCaptions(bool german) {
 }
 
 void Haupt::Sprache_Deutsch() {
-    m_settings.language = QStringLiteral("D");
+    m_settings.language = Language::German;
     applyCaptions(true);
 }
 
 void Haupt::Sprache_Englisch() {
-    m_settings.language = QStringLiteral("E");
+    m_settings.language = Language::English;
     applyCaptions(false);
 }
 
@@ -257,26 +257,26 @@ void Haupt::Initialisieren() {
         values = *m_unsavedConfig;
     }
     if (values.language)
-        m_settings.language = *values.language;
+        m_settings.language = configLanguage(*values.language);
     const int position = selectedPosition(values, m_dirBox->count());
     if (position >= 0)
         selectDirectory(position);
     else
         m_dirBox->setCurrentIndex(-1);
-    if (m_settings.language == QLatin1String("D"))
+    if (m_settings.german())
         Sprache_Deutsch();
     else
         Sprache_Englisch();
 }
 
 void Haupt::onErststartAccepted() {
-    m_settings.language = m_erststart->englishChosen() ? QStringLiteral("E") : QStringLiteral("D");
+    m_settings.language = m_erststart->englishChosen() ? Language::English : Language::German;
     const int index =
         m_dirBox->findText(QStringLiteral("74xx"), Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index >= 0)
         selectDirectory(index);
-    if (!writeConfiguration(m_settings.language, m_dirBox->currentIndex()))
-        m_unsavedConfig = ConfigValues{m_settings.language, m_dirBox->currentIndex(), false};
+    if (!writeConfiguration(m_dirBox->currentIndex()))
+        m_unsavedConfig = configValues(m_settings.language, m_dirBox->currentIndex());
     show();
     Initialisieren();
     Erststart* dialog = m_erststart;
@@ -285,9 +285,9 @@ void Haupt::onErststartAccepted() {
     dialog->deleteLater();
 }
 
-bool Haupt::writeConfiguration(const QString& language, int position) {
+bool Haupt::writeConfiguration(int position) {
     const QString path = m_settings.programDir + QString::fromLatin1(kConfigFileName);
-    const SaveOutcome saved = writeConfigFile(path, language, position);
+    const SaveOutcome saved = writeConfigFile(path, m_settings.language, position);
     if (saved.ok)
         return true;
     if (!m_configFailureShown) {
@@ -339,7 +339,7 @@ void Haupt::Datenblatt_laden() {
 }
 
 void Haupt::closeEvent(QCloseEvent* event) {
-    writeConfiguration(m_settings.language, m_dirBox->currentIndex());
+    writeConfiguration(m_dirBox->currentIndex());
     if (m_settings.changedCount >= 1)
         m_service->contributionMail();
     event->accept();

@@ -68,7 +68,7 @@ public:
     // Runs the directory-change handler, as choosing an entry does.
     void selectDirectory(int index) override;
     // Writes the configuration file; tells the user once per run when it fails.
-    bool writeConfiguration(const QString& language, int position);
+    bool writeConfiguration(int position);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -132,7 +132,7 @@ void DatasheetView::arrange(int width, int listHeight, int presentListHeight) {
 }
 
 void DatasheetView::display(const Datasheet& sheet, const QStringList& comment,
-                            const QString& title, const QString& language) {
+                            const QString& title, Language language) {
     // Nothing repaints until everything stands in its new place.
     m_frame->setUpdatesEnabled(false);
     showComment(comment);

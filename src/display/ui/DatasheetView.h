@@ -39,7 +39,7 @@ public:
     // the comment lines, the pin boxes and tables, then the scroll ranges and
     // the placement.
     void display(const Datasheet& sheet, const QStringList& comment, const QString& title,
-                 const QString& language) override;
+                 Language language) override;
     void clearComment() override;
 
     QWidget* frame() const { return m_frame; }

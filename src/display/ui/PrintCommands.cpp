@@ -19,7 +19,7 @@ PrintCommands::PrintCommands(RunningProgram& program, const DatasheetView& view)
 
 PrintableSheet PrintCommands::current() const {
     const DatasheetView* view = &m_view;
-    return {view->sheet(), view->comment(), view->title(), m_program.settings().language};
+    return {view->sheet(), view->comment(), view->title(), m_program.settings().shown()};
 }
 
 void PrintCommands::reportFailure(const QString& text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/Datasheet.h"
+#include "shared/Language.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,7 +15,7 @@ struct PrintableSheet {
     Datasheet sheet;
     QStringList comment; // the comment lines of `language`
     QString title;       // the title line, as the main window shows it
-    QString language;    // "D" or "E": the data table's labels
+    Language language;   // the data table's labels
 };
 
 // Draws the sheet onto the pages of `device` with the widgets of the drawing

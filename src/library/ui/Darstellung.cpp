@@ -90,7 +90,7 @@ void Darstellung::Liste_aufbauen() {
         }
 
         const std::vector<IcRow> rows = sortIcList(
-            scan.entries, s.sortMode == 1 ? IcSort::ByDescription : IcSort::ByType, s.language);
+            scan.entries, s.sortMode == 1 ? IcSort::ByDescription : IcSort::ByType, s.shown());
         liste->setRowCount(0);
         liste->setRowCount(std::max<int>(1, int(rows.size())));
         for (int r = 0; r < int(rows.size()); ++r) {
@@ -108,14 +108,14 @@ void Darstellung::Liste_aufbauen() {
 
 void Darstellung::showHeaders() {
     QTableWidget* liste = m_liste;
-    const QStringList headers = icListHeaders(m_program.settings().language);
+    const QStringList headers = icListHeaders(m_program.settings().shown());
     for (int c = 0; c < 3; ++c)
         liste->setHorizontalHeaderItem(c, listItem(headers[c]));
 }
 
 bool Darstellung::askAboutFile(const QString& path) {
     const Settings& s = m_program.settings();
-    const FileErrorMessage m = defectiveFileMessage(s.language, path, s.lineBreak);
+    const FileErrorMessage m = defectiveFileMessage(s.shown(), path, s.lineBreak);
     switch (m_program.platform().message(m_program.mainWindow(), MsgIcon::None, m.title, m.text,
                                          MsgButtons::AbortRetryIgnore)) {
     case MsgAnswer::Abort:
@@ -228,15 +228,11 @@ void Darstellung::Datenblatt_laden() {
     }
 
     const Datasheet& sheet = result.file->sheet;
-    const bool english = s.language == QLatin1String("E");
+    const bool english = s.shown() == Language::English;
     const QString title = english ? type + QStringLiteral(":  ") + sheet.descriptionEn
                                   : type + QStringLiteral(": ") + sheet.descriptionDe;
-    QStringList comment;
-    if (s.language == QLatin1String("D"))
-        comment = result.file->commentDe;
-    else if (english)
-        comment = result.file->commentEn;
-    m_display.display(sheet, comment, title, s.language);
+    const QStringList& comment = english ? result.file->commentEn : result.file->commentDe;
+    m_display.display(sheet, comment, title, s.shown());
 }
 
 } // namespace pinatlas

@@ -92,7 +92,7 @@ void LibraryCommands::addDirectory() {
         m_neuV->activateWindow();
         return;
     }
-    m_neuV = new Neu_V(m_program.mainWindow(), m_program.settings().language == QLatin1String("E"));
+    m_neuV = new Neu_V(m_program.mainWindow(), !m_program.settings().german());
     connect(m_neuV, &Neu_V::okPressed, this, &LibraryCommands::onNeuVOk);
     connect(m_neuV, &Neu_V::aborted, this, &LibraryCommands::backToMainWindow);
     m_neuV->show();

@@ -31,11 +31,7 @@ void ServiceCommands::Mail(const QString& eMail, const QString& subject, const Q
 }
 
 void ServiceCommands::openByLanguage(const char* german, const char* english) {
-    const QString& language = m_program.settings().language;
-    if (language == QLatin1String("D"))
-        Seite_oeffnen(QString::fromUtf8(german));
-    if (language == QLatin1String("E"))
-        Seite_oeffnen(QString::fromUtf8(english));
+    Seite_oeffnen(QString::fromUtf8(m_program.settings().german() ? german : english));
 }
 
 void ServiceCommands::openHomepage() {
