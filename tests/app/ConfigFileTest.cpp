@@ -59,7 +59,7 @@ TEST(ConfigFile, WriteReplacesAnOrdinaryFileAndReportsFailure) {
     const QString file = dir.path() + "pinatlas.ini";
     EXPECT_FALSE(configFileExists(file));
     dir.write("pinatlas.ini", "old contents that are longer");
-    EXPECT_TRUE(writeConfigFile(file, "D", 1).ok);
+    EXPECT_TRUE(writeConfigFile(file, Language::German, 1).ok);
     EXPECT_EQ(dir.read("pinatlas.ini"), QByteArray("D\r\n 1 \r\n"));
     EXPECT_TRUE(configFileExists(file));
     // Only the head is read: a huge file does not hold up the start.
@@ -68,7 +68,7 @@ TEST(ConfigFile, WriteReplacesAnOrdinaryFileAndReportsFailure) {
     // A directory standing where the file must go neither counts nor can be replaced.
     dir.mkdir("blocked/pinatlas.ini");
     EXPECT_FALSE(configFileExists(dir.path() + "blocked/pinatlas.ini"));
-    EXPECT_FALSE(writeConfigFile(dir.path() + "blocked/pinatlas.ini", "D", 0).ok);
+    EXPECT_FALSE(writeConfigFile(dir.path() + "blocked/pinatlas.ini", Language::German, 0).ok);
 }
 
 TEST(ConfigFile, ScanListsVisibleDirectoriesInNameOrder) {

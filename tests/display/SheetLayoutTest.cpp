@@ -39,7 +39,7 @@ TEST(ArrangeWindow, TheWorkedExampleOfTheDesignedWindow) {
     EXPECT_EQ(a.feldlinieX, (TwipLine{4320, 585, 11790, 585}));
     EXPECT_EQ(a.feldlinieY, (TwipLine{4320, 600, 4320, 8295}));
 
-    const SheetDisplay d = prepareSheetDisplay(exampleSheet(), 0, "E");
+    const SheetDisplay d = prepareSheetDisplay(exampleSheet(), 0, Language::English);
     EXPECT_EQ(contentHeight(d.content), 5995);
     EXPECT_EQ(ranges(d.content, *a.frameWidth, *a.frameHeight),
               std::vector<int>({1, 150, 6696, 7110 + 240 - 7200, 150, 6480}));
@@ -70,7 +70,7 @@ TEST(SetScrollRanges, ContentHeightAddsOnlyVisibleElements) {
         s.hasFunctionTable = function;
         s.hasDataTable = data;
         s.hasExtraTable = extra;
-        const SheetDisplay d = prepareSheetDisplay(s, comment, "E");
+        const SheetDisplay d = prepareSheetDisplay(s, comment, Language::English);
         EXPECT_EQ(contentHeight(d.content), height);
         EXPECT_EQ(d.content.dokuHeight, comment * 220);
         EXPECT_EQ(ranges(d.content, 3000, 2000)[0], height + 960 - 2000);
@@ -90,19 +90,19 @@ TEST(SetScrollRanges, TheWidthFloorAndHiddenGrids) {
         addFunctionTable(s, cellTable(functionColumns, 3, "x"), 1);
         addExtraTable(s, cellTable(extraColumns, 3, "y"));
         s.hasExtraTable = extraShown;
-        const SheetDisplay d = prepareSheetDisplay(s, 0, "E");
+        const SheetDisplay d = prepareSheetDisplay(s, 0, Language::English);
         EXPECT_EQ(contentWidth(d.content), width);
         EXPECT_EQ(ranges(d.content, 20000, 7440)[3], std::max(1, width + 240 - 20000));
     }
     // A very long left pin name stays reachable: the right name box ends at
     // 71 × 110 + 240 + 840 + 240 + 2895 from the origin.
     const QString name(70, QChar('N'));
-    const SheetDisplay d = prepareSheetDisplay(sheetWithPins(2, {name, "B"}), 0, "E");
+    const SheetDisplay d = prepareSheetDisplay(sheetWithPins(2, {name, "B"}), 0, Language::English);
     EXPECT_EQ(contentWidth(d.content), 71 * 110 + 4215);
 }
 
 TEST(SetScrollRanges, MaximaAreAtLeastOneAndRoundHalvesToEven) {
-    const DrawingContent c = prepareSheetDisplay(sheetWithPins(2), 0, "E").content;
+    const DrawingContent c = prepareSheetDisplay(sheetWithPins(2), 0, Language::English).content;
     EXPECT_EQ(ranges(c, 50000, 50000), std::vector<int>({1, 150, 45000, 1, 150, 45000}));
     // 7445 - 744.5 and 7435 - 743.5 end in halves.
     EXPECT_EQ(ranges(c, 7445, 7435), std::vector<int>({1, 150, 6692, 1, 150, 6700}));
@@ -112,7 +112,8 @@ TEST(SetScrollRanges, MaximaAreAtLeastOneAndRoundHalvesToEven) {
 TEST(PlaceDatasheet, StacksTheVisibleElementsInOrder) {
     Datasheet s = exampleSheet();
     s.hasExtraTable = true;
-    const DatasheetPlacement p = PlaceDatasheet(prepareSheetDisplay(s, 3, "E").content, 0, 0, 15);
+    const DatasheetPlacement p =
+        PlaceDatasheet(prepareSheetDisplay(s, 3, Language::English).content, 0, 0, 15);
     const int below = 240 + 600 + 240 * 7; // Y0 + 600 + 240 × pins per side
     // Package, Doku, L_Input, L_Output, Funktion, Daten, Zusatz.
     EXPECT_EQ((std::vector{p.package.pinsL, p.doku, p.inputLabel, p.outputLabel, p.funktion,
@@ -126,7 +127,8 @@ TEST(PlaceDatasheet, StacksTheVisibleElementsInOrder) {
                                       {120, below + 900 + 1835 + 2240 + 240}}));
     // Without comment and function table the data table moves up to the pins.
     s.hasFunctionTable = false;
-    const DatasheetPlacement q = PlaceDatasheet(prepareSheetDisplay(s, 0, "E").content, 0, 0, 15);
+    const DatasheetPlacement q =
+        PlaceDatasheet(prepareSheetDisplay(s, 0, Language::English).content, 0, 0, 15);
     EXPECT_EQ(q.daten, (TwipPoint{120, below}));
     EXPECT_EQ(q.zusatz.y, below + 2240 + 240);
 }
@@ -143,7 +145,7 @@ TEST(PrepareSheetDisplay, HugeTextsGiveClampedSizes) {
     const QString cell(270'000, 'c');
     for (int c = 1; c <= 100; ++c)
         s.extraCells.at(c, 1) = cell;
-    const DrawingContent content = prepareSheetDisplay(s, 10'000'000, "E").content;
+    const DrawingContent content = prepareSheetDisplay(s, 10'000'000, Language::English).content;
     for (const int size : {content.pins.widthL, content.dokuHeight, content.zusatzWidth,
                            fullFrameWidth(content), fullFrameHeight(content)})
         EXPECT_GT(size, 0);

@@ -72,7 +72,7 @@ TEST(ShowExtraTable, SizesByContentWithoutFixedCells) {
 TEST(ShowDataTable, LabelsAndUnitByLanguage) {
     Datasheet s = sheetWithPins(14);
     addDataTable(s, cellTable(3, 9));
-    const GridContent e = ShowDataTable(s, "E");
+    const GridContent e = ShowDataTable(s, Language::English);
     EXPECT_EQ(std::pair(e.width, e.height), std::pair(5450, 2240));
     EXPECT_EQ(e.columnWidths, QList<int>({3000, 800, 800, 800}));
     EXPECT_EQ(std::pair(e.fixedRows, e.fixedColumns), std::pair(1, 1));
@@ -80,7 +80,7 @@ TEST(ShowDataTable, LabelsAndUnitByLanguage) {
     EXPECT_EQ(QStringList({e.cell(0, 0), e.cell(8, 0), e.cell(0, 3), e.cell(8, 3)}),
               QStringList({"Some important conditions (max.)",
                            "Output max delay, high to low level", "Unit", "3.9"}));
-    for (const QString code : {"D", "", "X"}) {
+    for (const Language code : {Language::German}) {
         const GridContent d = ShowDataTable(s, code);
         EXPECT_EQ(QStringList({d.cell(0, 0), d.cell(1, 0), d.cell(0, 3)}),
                   QStringList({"Einige wichtige Betriebsdaten (max.)",
@@ -100,7 +100,7 @@ TEST(ShowDataTable, RowCountsAroundTheNineLabels) {
         SCOPED_TRACE(count);
         Datasheet s = sheetWithPins(14);
         addDataTable(s, cellTable(columns, count));
-        const GridContent g = ShowDataTable(s, "E");
+        const GridContent g = ShowDataTable(s, Language::English);
         EXPECT_EQ(g.rows, count);
         EXPECT_EQ(g.cells.size(), count * (columns + 1));
         EXPECT_EQ(std::pair(g.width, g.height), std::pair(width, count * 240 + 80));

@@ -35,7 +35,7 @@ TEST(FileAccess, SpecialFilesAreReportedAndNeverOpened) {
 TEST(FileAccess, EveryWriterKeepsTheOldFileAndNeverFollowsALink) {
     const std::pair<const char*, std::function<SaveOutcome(const QString&)>> writers[] = {
         {"sheet", [](const QString& p) { return saveFileWhole(p, QByteArray(4096, 'x')); }},
-        {"config", [](const QString& p) { return writeConfigFile(p, "D", 3); }}};
+        {"config", [](const QString& p) { return writeConfigFile(p, Language::German, 3); }}};
     for (const auto& [what, write] : writers) {
         TempDir dir;
         dir.write("a/x", "old contents");

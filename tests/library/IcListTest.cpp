@@ -50,13 +50,13 @@ TEST(IcList, SortsByDescriptionByCharacterCode) {
     // NAND because the keys drop four characters; uppercase first; ASCII before
     // accented letters; ten u-umlauts, y-diaeresis and the euro sign are at or
     // above the sentinel and so are not listed.
-    const auto rows = sortIcList(list, IcSort::ByDescription, "E");
+    const auto rows = sortIcList(list, IcSort::ByDescription, Language::English);
     EXPECT_EQ(types(rows), QStringList({"j", "d", "b", "a", "c", "e", "h"}));
     EXPECT_EQ(rows[2], (IcRow{"b", "Quad 2-input NOR", "14"}));
 
     // The German column decides in German, and is shown.
     list[0].descriptionDe = "zzzzzz";
-    const auto german = sortIcList(list, IcSort::ByDescription, "D");
+    const auto german = sortIcList(list, IcSort::ByDescription, Language::German);
     EXPECT_EQ(german.back(), (IcRow{"a", "zzzzzz", "14"}));
     EXPECT_EQ(german.size(), list.size());
 }
@@ -94,10 +94,10 @@ TEST(IcList, EqualsTheLiteralSelectionSortOnGeneratedDirectories) {
                              description(), description(), QString::number(k)});
         }
         for (IcSort sort : {IcSort::ByType, IcSort::ByDescription})
-            for (const char* language : {"D", "E"})
+            for (const Language language : {Language::German, Language::English})
                 ASSERT_EQ(sortIcList(table, sort, language),
                           literalSelectionSort(table, sort, language))
-                    << "round " << round << " sort " << int(sort) << " " << language;
+                    << "round " << round << " sort " << int(sort) << " " << int(language);
     }
 }
 
@@ -117,7 +117,7 @@ TEST(IcList, ScanReadsTheHeadsOfOrdinaryFilesInNameOrderAndStopsAtABadOne) {
                        "14"}));
     EXPECT_EQ(scan.entries[1].pinField, "14 ");
     EXPECT_EQ(scan.entries[2], (IcEntry{"readme", "one", "two", "3,x"}));
-    EXPECT_EQ(types(sortIcList(scan.entries, IcSort::ByType, "E")),
+    EXPECT_EQ(types(sortIcList(scan.entries, IcSort::ByType, Language::English)),
               QStringList({"re", "7400", "7402"}));
 
     // Without a third line.
@@ -148,7 +148,7 @@ TEST(IcList, HugeLinesAndAThousandFilesAreReadWhole) {
     dir.write("lib/big.txt", "d\r\ne\r\n14\r\n");
     const DirectoryScan scan = scanIcDirectory(lib);
     ASSERT_FALSE(scan.failed());
-    const auto rows = sortIcList(scan.entries, IcSort::ByType, "E");
+    const auto rows = sortIcList(scan.entries, IcSort::ByType, Language::English);
     ASSERT_EQ(rows.size(), 1006u);
     EXPECT_EQ(rows.front().type, "big");
     EXPECT_EQ(rows[1].type, "995");
@@ -156,8 +156,8 @@ TEST(IcList, HugeLinesAndAThousandFilesAreReadWhole) {
 }
 
 TEST(IcList, HeadersWidthsAndMessageFollowTheLanguage) {
-    EXPECT_EQ(icListHeaders("E"), QStringList({"Type", "Description", "DIL"}));
-    EXPECT_EQ(icListHeaders("D"), QStringList({"Typ", "Beschreibung", "DIL"}));
+    EXPECT_EQ(icListHeaders(Language::English), QStringList({"Type", "Description", "DIL"}));
+    EXPECT_EQ(icListHeaders(Language::German), QStringList({"Typ", "Beschreibung", "DIL"}));
     EXPECT_EQ(icColumnWidths(15, true), (IcColumnWidths{945, 2550, 405}));
     EXPECT_EQ(icColumnWidths(15, false), (IcColumnWidths{945, 2295, 405}));
     // 120 dpi: 12 twips a pixel; 144 dpi: 10.
@@ -165,12 +165,12 @@ TEST(IcList, HeadersWidthsAndMessageFollowTheLanguage) {
     // Halves go to the even neighbour: 27 * 12.5 = 337.5, 63 * 12.5 = 787.5.
     EXPECT_EQ(icColumnWidths(12.5, false), (IcColumnWidths{788, 1912, 338}));
 
-    const FileErrorMessage de = defectiveFileMessage("D", "/p/74xx/a.txt", "\r\n");
+    const FileErrorMessage de = defectiveFileMessage(Language::German, "/p/74xx/a.txt", "\r\n");
     EXPECT_EQ(de.title, "Fehler im Programmverzeichnis");
     EXPECT_EQ(de.text, QString::fromUtf8("Unbekannte oder fehlerhafte Datei gefunden:\r\n"
                                          "/p/74xx/a.txt\r\n"
                                          "Bitte entfernen Sie alle programmfremden Dateien!"));
-    const FileErrorMessage en = defectiveFileMessage("E", "/p/74xx/a.txt", "\r\n");
+    const FileErrorMessage en = defectiveFileMessage(Language::English, "/p/74xx/a.txt", "\r\n");
     EXPECT_EQ(en.title, "Error");
     EXPECT_EQ(en.text, "Unknown or defect file in program directory:\r\n/p/74xx/a.txt\r\n"
                        "Please remove all foreign files!");

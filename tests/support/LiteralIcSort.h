@@ -13,8 +13,8 @@
 namespace pinatlas::test {
 
 inline std::vector<IcRow> literalSelectionSort(std::vector<IcEntry> table, IcSort sort,
-                                               const QString& language) {
-    const bool german = language == QLatin1String("D");
+                                               Language language) {
+    const bool german = language == Language::German;
     std::vector<IcRow> grid;
     const size_t n = table.size();
     for (size_t a = 0; a < n; ++a) {

@@ -62,7 +62,7 @@ protected:
         return shown;
     }
 
-    QString language = QStringLiteral("E");
+    Language language = Language::English;
     std::unique_ptr<QWidget> host;
     DatasheetView* view = nullptr;
     Twips tw;
@@ -165,7 +165,7 @@ TEST_F(DrawingArea, DataTableLabelsFollowTheLanguage) {
     EXPECT_EQ(daten->text(0, 0), "Some important conditions (max.)");
     EXPECT_EQ(daten->text(0, 2), "Unit");
     EXPECT_EQ(daten->model()->rowCount(), 3); // a short table gets no labels beyond it
-    language = QStringLiteral("D");
+    language = Language::German;
     show(s);
     EXPECT_EQ(daten->text(0, 0), "Einige wichtige Betriebsdaten (max.)");
     EXPECT_EQ(daten->text(0, 2), "Einheit");

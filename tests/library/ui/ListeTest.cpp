@@ -70,7 +70,7 @@ protected:
         QApplication::processEvents();
     }
     // Box i is the last one and reports the file in the language's words.
-    void expectBox(size_t i, const char* language, const QString& file) {
+    void expectBox(size_t i, Language language, const QString& file) {
         ASSERT_EQ(platform.boxes.size(), i + 1);
         const FileErrorMessage m = defectiveFileMessage(language, dir.path() + file, "\r\n");
         EXPECT_EQ(platform.boxes[i].icon, MsgIcon::None);
@@ -261,7 +261,7 @@ TEST_F(Liste, AnUnreadableFileIsReportedIgnoreEmptiesTheGridRetryReadsAgainAbort
     dir.write("74xx/notes", "only\r\ntwo lines\r\n");
     platform.answer(MsgAnswer::Ignore);
     haupt->Liste_aufbauen();
-    expectBox(0, "E", "74xx/notes");
+    expectBox(0, Language::English, "74xx/notes");
     EXPECT_EQ(column(0), QStringList({"", "", "", ""}));
     EXPECT_EQ(headers(), QStringList({"Type", "Description", "DIL"}));
 
@@ -269,7 +269,7 @@ TEST_F(Liste, AnUnreadableFileIsReportedIgnoreEmptiesTheGridRetryReadsAgainAbort
     platform.answer(MsgAnswer::Abort);
     EXPECT_EQ(platform.endNowCalls, 0);
     haupt->Liste_aufbauen();
-    expectBox(2, "E", "74xx/notes");
+    expectBox(2, Language::English, "74xx/notes");
     EXPECT_EQ(platform.endNowCalls, 1);
     EXPECT_EQ(dir.read("pinatlas.ini"), QByteArray("E\r\n 0 \r\n"));
 }
@@ -286,12 +286,12 @@ TEST_F(Liste, ADefectiveSheetIsReportedWhenLoaded) {
     // unless the reading had already cleared it.
     platform.answer(MsgAnswer::Ignore);
     liste()->setCurrentCell(4, 0);
-    expectBox(0, "E", "74xx/7404.txt");
+    expectBox(0, Language::English, "74xx/7404.txt");
     EXPECT_EQ(info(), "74LS00:  Quad NAND, LS family");
     EXPECT_EQ(doku()->toPlainText(), "English");
     platform.answer(MsgAnswer::Ignore);
     liste()->setCurrentCell(2, 0);
-    expectBox(1, "E", "74xx/7401.txt");
+    expectBox(1, Language::English, "74xx/7401.txt");
     EXPECT_EQ(info(), "74LS00:  Quad NAND, LS family");
     EXPECT_TRUE(doku()->isHidden());
     EXPECT_EQ(doku()->toPlainText(), "");
@@ -338,5 +338,5 @@ TEST_F(Liste, AFileWithoutTheTxtEndingIsListedButCannotBeLoaded) {
     platform.answer(MsgAnswer::Ignore);
     startHaupt();
     EXPECT_EQ(column(0), QStringList({"re"}));
-    expectBox(0, "D", "x/re.txt");
+    expectBox(0, Language::German, "x/re.txt");
 }
