@@ -1,10 +1,10 @@
 #include "editor/ui/Wizard.h"
 
-#include "editor/ui/Neu_D1.h"
-#include "editor/ui/Neu_D2.h"
-#include "editor/ui/Neu_D3.h"
-#include "editor/ui/Neu_D4.h"
-#include "editor/ui/Neu_D5.h"
+#include "editor/ui/CommentPage.h"
+#include "editor/ui/ExtraGridPage.h"
+#include "editor/ui/FunctionGridPage.h"
+#include "editor/ui/GeneralPage.h"
+#include "editor/ui/PinoutPage.h"
 #include "editor/ui/TablePage.h"
 #include "library/DatasheetReader.h"
 #include "library/DatasheetWriter.h"
@@ -65,19 +65,19 @@ PageWindow* Wizard::load(WizardPage id) {
     Platform& platform = m_program.platform();
     switch (id) {
     case WizardPage::D1:
-        page = m_d1 = new Neu_D1(m_program.mainWindow(), english());
+        page = m_d1 = new GeneralPage(m_program.mainWindow(), english());
         break;
     case WizardPage::D2:
-        page = m_d2 = new Neu_D2(m_program.mainWindow(), english());
+        page = m_d2 = new PinoutPage(m_program.mainWindow(), english());
         break;
     case WizardPage::D3:
-        page = m_d3 = new Neu_D3(m_program.mainWindow(), english());
+        page = m_d3 = new CommentPage(m_program.mainWindow(), english());
         break;
     case WizardPage::D4:
-        page = m_d4 = new Neu_D4(m_program.mainWindow(), platform, english());
+        page = m_d4 = new FunctionGridPage(m_program.mainWindow(), platform, english());
         break;
     case WizardPage::D5:
-        page = m_d5 = new Neu_D5(m_program.mainWindow(), platform, english());
+        page = m_d5 = new ExtraGridPage(m_program.mainWindow(), platform, english());
         break;
     default:
         return nullptr;
@@ -98,23 +98,23 @@ PageWindow* Wizard::load(WizardPage id) {
     return page;
 }
 
-Neu_D1& Wizard::d1() {
+GeneralPage& Wizard::d1() {
     load(WizardPage::D1);
     return *m_d1;
 }
-Neu_D2& Wizard::d2() {
+PinoutPage& Wizard::d2() {
     load(WizardPage::D2);
     return *m_d2;
 }
-Neu_D3& Wizard::d3() {
+CommentPage& Wizard::d3() {
     load(WizardPage::D3);
     return *m_d3;
 }
-Neu_D4& Wizard::d4() {
+FunctionGridPage& Wizard::d4() {
     load(WizardPage::D4);
     return *m_d4;
 }
-Neu_D5& Wizard::d5() {
+ExtraGridPage& Wizard::d5() {
     load(WizardPage::D5);
     return *m_d5;
 }
@@ -421,7 +421,7 @@ bool Wizard::fillFromFile(const QString& type) {
     }
     const DatasheetFile& f = *read.file;
     const Datasheet& s = f.sheet;
-    if (s.pinCount < 2 || s.pinCount > 2 * Neu_D2::kBoxesPerSide || s.pinCount % 2 != 0)
+    if (s.pinCount < 2 || s.pinCount > 2 * PinoutPage::kBoxesPerSide || s.pinCount % 2 != 0)
         return refuse(
             QStringLiteral("Die Pinzahl %1 bietet die Pin-Seite nicht an (2 bis 40, gerade).")
                 .arg(s.pinCount),
@@ -442,8 +442,8 @@ bool Wizard::fillFromFile(const QString& type) {
     unloadAll();
     load(WizardPage::D2);
     showPage(WizardPage::D1);
-    Neu_D1& p1 = d1();
-    Neu_D2& p2 = d2();
+    GeneralPage& p1 = d1();
+    PinoutPage& p2 = d2();
     p1.typeBox()->setText(type);
     p1.germanBox()->setText(s.descriptionDe);
     p1.englishBox()->setText(s.descriptionEn);
@@ -457,7 +457,7 @@ bool Wizard::fillFromFile(const QString& type) {
         d3().setEnglishText(f.commentEn.join(kCrLf));
     }
     if (s.hasFunctionTable) {
-        Neu_D4& p4 = d4();
+        FunctionGridPage& p4 = d4();
         p1.functionTableBox()->setChecked(true);
         p4.rowsBox()->setText(QString::number(s.functionRows));
         p4.inputColumnsBox()->setText(QString::number(s.functionInputColumns));
@@ -476,7 +476,7 @@ bool Wizard::fillFromFile(const QString& type) {
         p1.setCarriedDataTable(data);
     }
     if (s.hasExtraTable) {
-        Neu_D5& p5 = d5();
+        ExtraGridPage& p5 = d5();
         p1.extraTableBox()->setChecked(true);
         p5.columnsBox()->setText(QString::number(s.extraColumns));
         p5.rowsBox()->setText(QString::number(s.extraRows));

@@ -8,11 +8,11 @@
 namespace pinatlas {
 
 class RunningProgram;
-class Neu_D1;
-class Neu_D2;
-class Neu_D3;
-class Neu_D4;
-class Neu_D5;
+class GeneralPage;
+class PinoutPage;
+class CommentPage;
+class FunctionGridPage;
+class ExtraGridPage;
 class PageWindow;
 
 // The five-page datasheet wizard: adds a new datasheet or edits the selected one.
@@ -30,21 +30,21 @@ public:
     void Datenblatt_speichern();
 
     // The loaded pages; null when a page is not loaded.
-    Neu_D1* page1() const { return m_d1; }
-    Neu_D2* page2() const { return m_d2; }
-    Neu_D3* page3() const { return m_d3; }
-    Neu_D4* page4() const { return m_d4; }
-    Neu_D5* page5() const { return m_d5; }
+    GeneralPage* page1() const { return m_d1; }
+    PinoutPage* page2() const { return m_d2; }
+    CommentPage* page3() const { return m_d3; }
+    FunctionGridPage* page4() const { return m_d4; }
+    ExtraGridPage* page5() const { return m_d5; }
 
 private:
     PageWindow* loaded(WizardPage id) const;
     // Loads a page with its design content when it is not loaded.
     PageWindow* load(WizardPage id);
-    Neu_D1& d1();
-    Neu_D2& d2();
-    Neu_D3& d3();
-    Neu_D4& d4();
-    Neu_D5& d5();
+    GeneralPage& d1();
+    PinoutPage& d2();
+    CommentPage& d3();
+    FunctionGridPage& d4();
+    ExtraGridPage& d5();
     void showPage(WizardPage id);
     void forward(PageWindow* page);
     void back(PageWindow* page);
@@ -61,11 +61,11 @@ private:
     bool replacingLosesNothing(const QString& path);
 
     RunningProgram& m_program;
-    Neu_D1* m_d1 = nullptr;
-    Neu_D2* m_d2 = nullptr;
-    Neu_D3* m_d3 = nullptr;
-    Neu_D4* m_d4 = nullptr;
-    Neu_D5* m_d5 = nullptr;
+    GeneralPage* m_d1 = nullptr;
+    PinoutPage* m_d2 = nullptr;
+    CommentPage* m_d3 = nullptr;
+    FunctionGridPage* m_d4 = nullptr;
+    ExtraGridPage* m_d5 = nullptr;
     WizardPage m_finishedFrom = WizardPage::None;
 };
 

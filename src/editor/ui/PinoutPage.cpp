@@ -1,4 +1,4 @@
-#include "editor/ui/Neu_D2.h"
+#include "editor/ui/PinoutPage.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -55,7 +55,7 @@ void fillNumbers(QTextEdit* box, const QString& text, Qt::Alignment align, int l
 
 } // namespace
 
-Neu_D2::Neu_D2(QWidget* owner, bool english)
+PinoutPage::PinoutPage(QWidget* owner, bool english)
     : PageWindow(owner, WizardPage::D2, QStringLiteral("Neu_D2"),
                  QStringLiteral("DIL Package / DIL Gehäuse"), 6270, 6720, 6120, english) {
     addLabel("Label2", QStringLiteral("Pins:"), 2640, 240, 495, 255);
@@ -113,20 +113,20 @@ Neu_D2::Neu_D2(QWidget* owner, bool english)
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    connect(m_scroll, &QScrollBar::valueChanged, this, &Neu_D2::pinCountChanged);
+    connect(m_scroll, &QScrollBar::valueChanged, this, &PinoutPage::pinCountChanged);
     pinCountChanged(m_scroll->value());
     m_scroll->setFocus();
 }
 
-int Neu_D2::pinCount() const {
+int PinoutPage::pinCount() const {
     return m_pins->text().toInt();
 }
 
-void Neu_D2::setPinCount(int pins) {
+void PinoutPage::setPinCount(int pins) {
     m_scroll->setValue(pins);
 }
 
-void Neu_D2::pinCountChanged(int value) {
+void PinoutPage::pinCountChanged(int value) {
     // A dragged thumb can stop on an odd value; the count stays even.
     if (value % 2 != 0) {
         m_scroll->setValue(qMin(value + 1, m_scroll->maximum()));
@@ -143,7 +143,7 @@ void Neu_D2::pinCountChanged(int value) {
     fillNumbers(m_numbersRight, rightPinNumbers(n), Qt::AlignRight, line);
 }
 
-QStringList Neu_D2::pinNames() const {
+QStringList PinoutPage::pinNames() const {
     const int half = pinCount() / 2;
     QStringList names;
     for (int i = 1; i <= half; ++i)
@@ -153,7 +153,7 @@ QStringList Neu_D2::pinNames() const {
     return names;
 }
 
-void Neu_D2::setPinNames(const QStringList& names) {
+void PinoutPage::setPinNames(const QStringList& names) {
     const int n = pinCount();
     const int half = n / 2;
     for (int i = 1; i <= half; ++i)
@@ -162,7 +162,7 @@ void Neu_D2::setPinNames(const QStringList& names) {
         m_right[i - 1]->setText(names.value(n - i));
 }
 
-bool Neu_D2::eventFilter(QObject* watched, QEvent* event) {
+bool PinoutPage::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
@@ -180,7 +180,7 @@ bool Neu_D2::eventFilter(QObject* watched, QEvent* event) {
     return PageWindow::eventFilter(watched, event);
 }
 
-void Neu_D2::paintEvent(QPaintEvent* event) {
+void PinoutPage::paintEvent(QPaintEvent* event) {
     PageWindow::paintEvent(event);
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));

@@ -1,4 +1,4 @@
-#include "editor/ui/Neu_D5.h"
+#include "editor/ui/ExtraGridPage.h"
 
 #include "platform/Platform.h"
 
@@ -8,7 +8,7 @@
 
 namespace pinatlas {
 
-Neu_D5::Neu_D5(QWidget* owner, Platform& platform, bool english)
+ExtraGridPage::ExtraGridPage(QWidget* owner, Platform& platform, bool english)
     : TablePage(owner, platform, WizardPage::D5, QStringLiteral("Neu_D5"), QString(), 11700, 8535,
                 english) {
     makeGrid("N_ZTabelle", 240, 975, 11415, 6975);
@@ -25,12 +25,12 @@ Neu_D5::Neu_D5(QWidget* owner, Platform& platform, bool english)
         setTabOrder(order[i - 1], order[i]);
     grid()->setFocus();
 
-    connect(m_columnsBox, &QLineEdit::textChanged, this, &Neu_D5::columnCountChanged);
+    connect(m_columnsBox, &QLineEdit::textChanged, this, &ExtraGridPage::columnCountChanged);
     connect(m_rowsBox, &QLineEdit::textChanged, this, [this] { applyRowRule(m_rowsBox); });
     Breite_anpassen();
 }
 
-void Neu_D5::columnCountChanged() {
+void ExtraGridPage::columnCountChanged() {
     const QString text = m_columnsBox->text();
     const ColumnDecision decision = columnDecision(text, leadingNumberAfterBlanks(text));
     if (decision.beep)

@@ -1,4 +1,4 @@
-#include "editor/ui/Neu_D4.h"
+#include "editor/ui/FunctionGridPage.h"
 
 #include "library/RoundHalfEven.h"
 #include "platform/Platform.h"
@@ -17,7 +17,7 @@ constexpr int kHeaderTop = 720;
 constexpr int kHeaderHeight = 255;
 } // namespace
 
-Neu_D4::Neu_D4(QWidget* owner, Platform& platform, bool english)
+FunctionGridPage::FunctionGridPage(QWidget* owner, Platform& platform, bool english)
     : TablePage(owner, platform, WizardPage::D4, QStringLiteral("Neu_D4"),
                 QStringLiteral("Function table / Funktionstabelle"), 11670, 8580, english) {
     // The captions run wider in this desktop's font than in the one the row
@@ -53,7 +53,7 @@ Neu_D4::Neu_D4(QWidget* owner, Platform& platform, bool english)
     connect(m_rowsBox, &QLineEdit::textChanged, this, [this] { applyRowRule(m_rowsBox); });
 }
 
-void Neu_D4::columnCountChanged(QLineEdit* changed) {
+void FunctionGridPage::columnCountChanged(QLineEdit* changed) {
     const double inputs = leadingNumberAfterBlanks(m_inputColumnsBox->text());
     const ColumnDecision decision = columnDecision(
         changed->text(), inputs + leadingNumberAfterBlanks(m_outputColumnsBox->text()));
@@ -66,7 +66,7 @@ void Neu_D4::columnCountChanged(QLineEdit* changed) {
     Breite_anpassen();
 }
 
-void Neu_D4::Breite_anpassen() {
+void FunctionGridPage::Breite_anpassen() {
     TablePage::Breite_anpassen();
     const int columns = grid()->columnCount();
     // A header over a single narrow column would have to shrink its caption;
