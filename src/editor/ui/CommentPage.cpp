@@ -35,7 +35,7 @@ QString withNewlines(const QString& text) {
 } // namespace
 
 CommentPage::CommentPage(QWidget* owner, bool english)
-    : PageWindow(owner, WizardPage::D3, QStringLiteral("Neu_D3"),
+    : PageWindow(owner, kId, QStringLiteral("Neu_D3"),
                  QStringLiteral("Comments or extra description / Kommentar oder extra "
                                 "Beschreibung"),
                  6270, 6720, 6120, english) {

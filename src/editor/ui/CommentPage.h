@@ -10,6 +10,7 @@ namespace pinatlas {
 class CommentPage : public PageWindow {
     Q_OBJECT
 public:
+    static constexpr WizardPage kId = WizardPage::Comments;
     CommentPage(QWidget* owner, bool english);
 
     QPlainTextEdit* englishBox() const { return m_englishBox; }

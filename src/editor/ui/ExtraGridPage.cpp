@@ -9,8 +9,7 @@
 namespace pinatlas {
 
 ExtraGridPage::ExtraGridPage(QWidget* owner, Platform& platform, bool english)
-    : TablePage(owner, platform, WizardPage::D5, QStringLiteral("Neu_D5"), QString(), 11700, 8535,
-                english) {
+    : TablePage(owner, platform, kId, QStringLiteral("Neu_D5"), QString(), 11700, 8535, english) {
     makeGrid("N_ZTabelle", 240, 975, 11415, 6975);
     m_rowsBox = makeCountBox("N_ZTab_Rows", QStringLiteral("2"), 3480, 240);
     m_columnsBox = makeCountBox("N_ZTab_Col", QStringLiteral("1"), 1680, 240);
@@ -31,8 +30,7 @@ ExtraGridPage::ExtraGridPage(QWidget* owner, Platform& platform, bool english)
 }
 
 void ExtraGridPage::columnCountChanged() {
-    const QString text = m_columnsBox->text();
-    const ColumnDecision decision = columnDecision(text, leadingNumberAfterBlanks(text));
+    const ColumnDecision decision = extraColumnDecision(m_columnsBox->text());
     if (decision.beep)
         platform().beep();
     if (!decision.apply)

@@ -20,7 +20,7 @@ QComboBox* oneLineList(QWidget* parent, const char* name, const QStringList& ite
 } // namespace
 
 GeneralPage::GeneralPage(QWidget* owner, bool english)
-    : PageWindow(owner, WizardPage::D1, QStringLiteral("Neu_D1"),
+    : PageWindow(owner, kId, QStringLiteral("Neu_D1"),
                  QStringLiteral("Add datasheet / Neues Datenblatt hinzufügen"), 6480, 6720, 6120,
                  english) {
     addLabel("Label1", QStringLiteral("Type / Typ:"), 240, 360, 1095, 255);

@@ -16,6 +16,7 @@ namespace pinatlas {
 class GeneralPage : public PageWindow {
     Q_OBJECT
 public:
+    static constexpr WizardPage kId = WizardPage::General;
     GeneralPage(QWidget* owner, bool english);
 
     QLineEdit* typeBox() const { return m_typeBox; }

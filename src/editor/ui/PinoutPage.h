@@ -14,8 +14,7 @@ namespace pinatlas {
 class PinoutPage : public PageWindow {
     Q_OBJECT
 public:
-    static constexpr int kBoxesPerSide = 20;
-
+    static constexpr WizardPage kId = WizardPage::Pinout;
     PinoutPage(QWidget* owner, bool english);
 
     int pinCount() const;
@@ -34,6 +33,7 @@ protected:
 
 private:
     void pinCountChanged(int value);
+    QLineEdit* box(PinBox at) const;
 
     QLineEdit* m_pins = nullptr;
     QScrollBar* m_scroll = nullptr;
