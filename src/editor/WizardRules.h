@@ -44,6 +44,7 @@ struct ColumnDecision {
     bool beep = false;
     int columns = 0;
     int inputColumns = 0; // of the function table: how many of `columns` are inputs
+    bool operator==(const ColumnDecision&) const = default;
 };
 // `changed` is the text of the box just edited, one of `inputs` and `outputs`.
 ColumnDecision functionColumnDecision(const QString& changed, const QString& inputs,
@@ -54,6 +55,7 @@ ColumnDecision extraColumnDecision(const QString& columns);
 struct RowDecision {
     int rows = 2;
     bool tooMany = false; // beep and correct the box to "50"
+    bool operator==(const RowDecision&) const = default;
 };
 RowDecision rowDecision(const QString& text);
 
