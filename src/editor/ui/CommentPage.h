@@ -11,6 +11,7 @@ class CommentPage : public PageWindow {
     Q_OBJECT
 public:
     static constexpr WizardPage kId = WizardPage::Comments;
+
     CommentPage(QWidget* owner, bool english);
 
     QPlainTextEdit* englishBox() const { return m_englishBox; }

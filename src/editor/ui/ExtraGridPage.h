@@ -9,6 +9,7 @@ class ExtraGridPage : public TablePage {
     Q_OBJECT
 public:
     static constexpr WizardPage kId = WizardPage::ExtraTable;
+
     ExtraGridPage(QWidget* owner, Platform& platform, bool english);
 
     QLineEdit* columnsBox() const { return m_columnsBox; }

@@ -11,6 +11,7 @@ class FunctionGridPage : public TablePage {
     Q_OBJECT
 public:
     static constexpr WizardPage kId = WizardPage::FunctionTable;
+
     FunctionGridPage(QWidget* owner, Platform& platform, bool english);
 
     QLineEdit* inputColumnsBox() const { return m_inputColumnsBox; }

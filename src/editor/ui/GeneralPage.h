@@ -17,6 +17,7 @@ class GeneralPage : public PageWindow {
     Q_OBJECT
 public:
     static constexpr WizardPage kId = WizardPage::General;
+
     GeneralPage(QWidget* owner, bool english);
 
     QLineEdit* typeBox() const { return m_typeBox; }

@@ -15,6 +15,7 @@ class PinoutPage : public PageWindow {
     Q_OBJECT
 public:
     static constexpr WizardPage kId = WizardPage::Pinout;
+
     PinoutPage(QWidget* owner, bool english);
 
     int pinCount() const;
