@@ -9,21 +9,21 @@ namespace pinatlas {
 
 WizardPage nextPage(WizardPage from, WizardOptions o) {
     switch (from) {
-    case WizardPage::D1:
-        return WizardPage::D2;
-    case WizardPage::D2:
+    case WizardPage::General:
+        return WizardPage::Pinout;
+    case WizardPage::Pinout:
         if (o.comments)
-            return WizardPage::D3;
+            return WizardPage::Comments;
         [[fallthrough]];
-    case WizardPage::D3:
+    case WizardPage::Comments:
         if (o.functionTable)
-            return WizardPage::D4;
+            return WizardPage::FunctionTable;
         [[fallthrough]];
-    case WizardPage::D4:
+    case WizardPage::FunctionTable:
         if (o.extraTable)
-            return WizardPage::D5;
+            return WizardPage::ExtraTable;
         [[fallthrough]];
-    case WizardPage::D5:
+    case WizardPage::ExtraTable:
         return WizardPage::Finish;
     default:
         return WizardPage::None;
@@ -32,21 +32,33 @@ WizardPage nextPage(WizardPage from, WizardOptions o) {
 
 WizardPage previousPage(WizardPage from, WizardOptions o) {
     switch (from) {
-    case WizardPage::D5:
+    case WizardPage::ExtraTable:
         if (o.functionTable)
-            return WizardPage::D4;
+            return WizardPage::FunctionTable;
         [[fallthrough]];
-    case WizardPage::D4:
+    case WizardPage::FunctionTable:
         if (o.comments)
-            return WizardPage::D3;
+            return WizardPage::Comments;
         [[fallthrough]];
-    case WizardPage::D3:
-        return WizardPage::D2;
-    case WizardPage::D2:
-        return WizardPage::D1;
+    case WizardPage::Comments:
+        return WizardPage::Pinout;
+    case WizardPage::Pinout:
+        return WizardPage::General;
     default:
         return WizardPage::None;
     }
+}
+
+EditObstacle editObstacle(const Datasheet& s) {
+    if (s.pinCount < 2 || s.pinCount > 2 * kPinBoxesPerSide || s.pinCount % 2 != 0)
+        return EditObstacle::PinCount;
+    const auto tooBig = [](bool present, int columns, int rows) {
+        return present && (columns > kMaxTableColumns || rows > kMaxTableRows);
+    };
+    if (tooBig(s.hasFunctionTable, s.functionColumns, s.functionRows) ||
+        tooBig(s.hasExtraTable, s.extraColumns, s.extraRows))
+        return EditObstacle::TableSize;
+    return EditObstacle::None;
 }
 
 double leadingNumberAfterBlanks(const QString& text) {
@@ -75,12 +87,29 @@ bool looksLikeCount(const QString& text) {
              QString::compare(text, QStringLiteral("0")) < 0);
 }
 
+namespace {
+
 ColumnDecision columnDecision(const QString& changed, double total) {
     if (!looksLikeCount(changed))
         return {false, !changed.isEmpty(), 0};
     if (total < 1 || total > kMaxTableColumns)
         return {false, true, 0};
     return {true, false, roundHalfEven(total)};
+}
+
+} // namespace
+
+ColumnDecision functionColumnDecision(const QString& changed, const QString& inputs,
+                                      const QString& outputs) {
+    const double in = leadingNumberAfterBlanks(inputs);
+    ColumnDecision decision = columnDecision(changed, in + leadingNumberAfterBlanks(outputs));
+    if (decision.apply)
+        decision.inputColumns = qBound(0, roundHalfEven(in), decision.columns);
+    return decision;
+}
+
+ColumnDecision extraColumnDecision(const QString& columns) {
+    return columnDecision(columns, leadingNumberAfterBlanks(columns));
 }
 
 RowDecision rowDecision(const QString& text) {
@@ -94,6 +123,43 @@ RowDecision rowDecision(const QString& text) {
 
 int columnWidthTwips(qint64 length) {
     return clampExtent(105 * qMax<qint64>(length, 4) + 90);
+}
+
+int widthUnderCaption(QList<int>& widths, int first, int end, int needs) {
+    int width = 0;
+    for (int column = first; column < end; ++column)
+        width += widths[column];
+    if (end > first && width < needs) {
+        widths[end - 1] += needs - width;
+        width = needs;
+    }
+    return width;
+}
+
+QString typedCharacters(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+    if ((modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier)) {
+        if (key >= Qt::Key_A && key <= Qt::Key_Z)
+            return QString(QChar(char16_t(key - Qt::Key_A + 1)));
+        return {};
+    }
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return QString(QChar(char16_t(13)));
+    case Qt::Key_Backspace:
+        return QString(QChar(char16_t(8)));
+    case Qt::Key_Escape:
+        return QString(QChar(char16_t(27)));
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return {};
+    default:
+        break;
+    }
+    if (text.isEmpty() || text.front().unicode() == 0x7F)
+        return {};
+    return text;
 }
 
 CellKey cellKey(QChar code) {
@@ -113,12 +179,49 @@ CellKey cellKey(QChar code) {
     }
 }
 
+QString cellTextAfter(CellKey key, QChar code, const QString& text, const QString& clipboard) {
+    switch (key) {
+    case CellKey::Paste:
+        return clipboard;
+    case CellKey::Cut:
+        return {};
+    case CellKey::Backspace:
+        return text.isEmpty() ? text : text.chopped(1);
+    case CellKey::Append:
+        return text + code;
+    default:
+        return text;
+    }
+}
+
 CellPos cellAfterEnter(CellPos at, int rows, int columns) {
     if (at.column + 1 < columns)
         return {at.row, at.column + 1};
     if (at.row + 1 < rows)
         return {at.row + 1, 0};
     return at;
+}
+
+int evenPinCount(int value, int maximum) {
+    return value % 2 == 0 ? value : qMin(value + 1, maximum);
+}
+
+PinBox pinBox(int pin, int pins) {
+    if (pin < 1 || pin > pins)
+        return {};
+    if (pin <= pins / 2)
+        return {PinSide::Left, pin - 1};
+    return {PinSide::Right, pins - pin};
+}
+
+PinBox pinBoxAfterEnter(PinBox at, int pins) {
+    if (at.side == PinSide::None)
+        return at;
+    if (at.row + 1 < pins / 2)
+        return {at.side, at.row + 1};
+    if (at.side == PinSide::Left)
+        return {PinSide::Right, 0};
+    return {};
 }
 
 QString leftPinNumbers(int pins) {

@@ -14,37 +14,6 @@ namespace {
 
 constexpr int kRowHeightTwips = 240;
 
-// The character a key press delivers, as the grid's typed-character event
-// reports it; empty for keys that only move the current cell or the focus.
-QString typedCharacters(const QKeyEvent* e) {
-    const Qt::KeyboardModifiers mods = e->modifiers();
-    const int key = e->key();
-    if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)) {
-        if (key >= Qt::Key_A && key <= Qt::Key_Z)
-            return QString(QChar(char16_t(key - Qt::Key_A + 1)));
-        return {};
-    }
-    switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return QString(QChar(char16_t(13)));
-    case Qt::Key_Backspace:
-        return QString(QChar(char16_t(8)));
-    case Qt::Key_Escape:
-        return QString(QChar(char16_t(27)));
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Delete:
-        return {};
-    default:
-        break;
-    }
-    const QString text = e->text();
-    if (text.isEmpty() || text.front().unicode() == 0x7F)
-        return {};
-    return text;
-}
-
 } // namespace
 
 TablePage::TablePage(QWidget* owner, Platform& platform, WizardPage id, const QString& name,
@@ -100,6 +69,15 @@ int TablePage::columnWidth(int column) const {
     return m_widths.value(column);
 }
 
+void TablePage::widenColumns(const QList<int>& widths) {
+    for (int column = 0; column < m_widths.size() && column < widths.size(); ++column) {
+        if (m_widths[column] >= widths[column])
+            continue;
+        m_widths[column] = widths[column];
+        m_grid->setColumnWidth(column, twips().toPxX(widths[column]));
+    }
+}
+
 void TablePage::setGridColumns(int columns) {
     m_grid->setColumnCount(columns);
     if (m_grid->currentColumn() < 0)
@@ -126,13 +104,6 @@ void TablePage::Breite_anpassen() {
     }
 }
 
-void TablePage::widenColumn(int column, int twips) {
-    if (column < 0 || column >= m_widths.size() || m_widths[column] >= twips)
-        return;
-    m_widths[column] = twips;
-    m_grid->setColumnWidth(column, this->twips().toPxX(twips));
-}
-
 void TablePage::applyRowRule(QLineEdit* box) {
     const RowDecision decision = rowDecision(box->text());
     if (decision.tooMany) {
@@ -151,17 +122,18 @@ void TablePage::activated() {
 
 bool TablePage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_grid && event->type() == QEvent::KeyPress) {
-        const QString typed = typedCharacters(static_cast<QKeyEvent*>(event));
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString typed = typedCharacters(key->key(), key->modifiers(), key->text());
         if (!typed.isEmpty()) {
             for (const QChar c : typed)
-                editCell(QString(c));
+                editCell(c);
             return true;
         }
     }
     return PageWindow::eventFilter(watched, event);
 }
 
-void TablePage::editCell(const QString& code) {
+void TablePage::editCell(QChar code) {
     int row = m_grid->currentRow();
     int column = m_grid->currentColumn();
     if (row < 0 || column < 0) {
@@ -170,31 +142,18 @@ void TablePage::editCell(const QString& code) {
         m_grid->setCurrentCell(0, 0);
     }
     const QString text = cell(row, column);
-    switch (cellKey(code.front())) {
-    case CellKey::Copy:
-        m_platform.setClipboardText(text);
-        break;
-    case CellKey::Paste:
-        setCell(row, column, m_platform.clipboardText());
-        break;
-    case CellKey::Cut:
-        m_platform.setClipboardText(text);
-        setCell(row, column, QString());
-        break;
-    case CellKey::Enter: {
+    const CellKey key = cellKey(code);
+    if (key == CellKey::Enter) {
         const CellPos next =
             cellAfterEnter({row, column}, m_grid->rowCount(), m_grid->columnCount());
         m_grid->setCurrentCell(next.row, next.column);
         return;
     }
-    case CellKey::Backspace:
-        if (!text.isEmpty())
-            setCell(row, column, text.chopped(1));
-        break;
-    case CellKey::Append:
-        setCell(row, column, text + code);
-        break;
-    }
+    if (key == CellKey::Copy || key == CellKey::Cut)
+        m_platform.setClipboardText(text);
+    const QString clipboard = key == CellKey::Paste ? m_platform.clipboardText() : QString();
+    if (const QString after = cellTextAfter(key, code, text, clipboard); after != text)
+        setCell(row, column, after);
     Breite_anpassen();
 }
 

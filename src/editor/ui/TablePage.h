@@ -32,8 +32,10 @@ protected:
     void makeGrid(const char* name, int left, int top, int width, int height);
     QLineEdit* makeCountBox(const char* name, const QString& text, int left, int top);
     void setGridColumns(int columns);
-    // Gives a column at least `twips` of width, until it is sized again.
-    void widenColumn(int column, int twips);
+    // The widths of the columns in twips, as last sized.
+    const QList<int>& columnWidths() const { return m_widths; }
+    // Gives each column at least its width in `widths`, until it is sized again.
+    void widenColumns(const QList<int>& widths);
     // The row-count rule for the text of `box`.
     void applyRowRule(QLineEdit* box);
     void activated() override;
@@ -41,7 +43,7 @@ protected:
     Platform& platform() const { return m_platform; }
 
 private:
-    void editCell(const QString& code);
+    void editCell(QChar code);
 
     Platform& m_platform;
     QTableWidget* m_grid = nullptr;

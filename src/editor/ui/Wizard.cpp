@@ -1,11 +1,10 @@
 #include "editor/ui/Wizard.h"
 
-#include "editor/ui/Neu_D1.h"
-#include "editor/ui/Neu_D2.h"
-#include "editor/ui/Neu_D3.h"
-#include "editor/ui/Neu_D4.h"
-#include "editor/ui/Neu_D5.h"
-#include "editor/ui/TablePage.h"
+#include "editor/ui/CommentPage.h"
+#include "editor/ui/ExtraGridPage.h"
+#include "editor/ui/FunctionGridPage.h"
+#include "editor/ui/GeneralPage.h"
+#include "editor/ui/PinoutPage.h"
 #include "library/DatasheetReader.h"
 #include "library/DatasheetWriter.h"
 #include "library/FileAccess.h"
@@ -15,8 +14,6 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QTableWidget>
 
 #include <limits>
@@ -41,18 +38,29 @@ void Wizard::tell(MsgIcon icon, const QString& de, const QString& en) {
                                  MsgButtons::Ok);
 }
 
+GeneralPage* Wizard::page1() const {
+    return static_cast<GeneralPage*>(loaded(WizardPage::General));
+}
+
 PageWindow* Wizard::loaded(WizardPage id) const {
+    const auto index = size_t(id);
+    return index < m_pages.size() ? m_pages[index] : nullptr;
+}
+
+PageWindow* Wizard::create(WizardPage id) {
+    QWidget* owner = m_program.mainWindow();
+    Platform& platform = m_program.platform();
     switch (id) {
-    case WizardPage::D1:
-        return m_d1;
-    case WizardPage::D2:
-        return m_d2;
-    case WizardPage::D3:
-        return m_d3;
-    case WizardPage::D4:
-        return m_d4;
-    case WizardPage::D5:
-        return m_d5;
+    case WizardPage::General:
+        return new GeneralPage(owner, english());
+    case WizardPage::Pinout:
+        return new PinoutPage(owner, english());
+    case WizardPage::Comments:
+        return new CommentPage(owner, english());
+    case WizardPage::FunctionTable:
+        return new FunctionGridPage(owner, platform, english());
+    case WizardPage::ExtraTable:
+        return new ExtraGridPage(owner, platform, english());
     default:
         return nullptr;
     }
@@ -61,27 +69,10 @@ PageWindow* Wizard::loaded(WizardPage id) const {
 PageWindow* Wizard::load(WizardPage id) {
     if (PageWindow* page = loaded(id))
         return page;
-    PageWindow* page = nullptr;
-    Platform& platform = m_program.platform();
-    switch (id) {
-    case WizardPage::D1:
-        page = m_d1 = new Neu_D1(m_program.mainWindow(), english());
-        break;
-    case WizardPage::D2:
-        page = m_d2 = new Neu_D2(m_program.mainWindow(), english());
-        break;
-    case WizardPage::D3:
-        page = m_d3 = new Neu_D3(m_program.mainWindow(), english());
-        break;
-    case WizardPage::D4:
-        page = m_d4 = new Neu_D4(m_program.mainWindow(), platform, english());
-        break;
-    case WizardPage::D5:
-        page = m_d5 = new Neu_D5(m_program.mainWindow(), platform, english());
-        break;
-    default:
+    PageWindow* page = create(id);
+    if (!page)
         return nullptr;
-    }
+    m_pages[size_t(id)] = page;
     // The boxes' default limit of 32767 characters would cut longer texts of
     // an edited sheet without a word.
     for (QLineEdit* box : page->findChildren<QLineEdit*>())
@@ -98,27 +89,6 @@ PageWindow* Wizard::load(WizardPage id) {
     return page;
 }
 
-Neu_D1& Wizard::d1() {
-    load(WizardPage::D1);
-    return *m_d1;
-}
-Neu_D2& Wizard::d2() {
-    load(WizardPage::D2);
-    return *m_d2;
-}
-Neu_D3& Wizard::d3() {
-    load(WizardPage::D3);
-    return *m_d3;
-}
-Neu_D4& Wizard::d4() {
-    load(WizardPage::D4);
-    return *m_d4;
-}
-Neu_D5& Wizard::d5() {
-    load(WizardPage::D5);
-    return *m_d5;
-}
-
 void Wizard::showPage(WizardPage id) {
     PageWindow* page = load(id);
     if (auto* table = qobject_cast<TablePage*>(page))
@@ -130,25 +100,7 @@ void Wizard::unload(WizardPage id) {
     PageWindow* page = loaded(id);
     if (!page)
         return;
-    switch (id) {
-    case WizardPage::D1:
-        m_d1 = nullptr;
-        break;
-    case WizardPage::D2:
-        m_d2 = nullptr;
-        break;
-    case WizardPage::D3:
-        m_d3 = nullptr;
-        break;
-    case WizardPage::D4:
-        m_d4 = nullptr;
-        break;
-    case WizardPage::D5:
-        m_d5 = nullptr;
-        break;
-    default:
-        break;
-    }
+    m_pages[size_t(id)] = nullptr;
     // The page may be unloaded from inside its own button's signal.
     page->disconnect(this);
     page->hide();
@@ -157,24 +109,23 @@ void Wizard::unload(WizardPage id) {
 }
 
 void Wizard::unloadAll() {
-    for (WizardPage id :
-         {WizardPage::D1, WizardPage::D2, WizardPage::D3, WizardPage::D4, WizardPage::D5})
-        unload(id);
+    for (int index = 0; index < kWizardPages; ++index)
+        unload(WizardPage(index));
 }
 
 void Wizard::startNew() {
-    showPage(WizardPage::D1);
+    showPage(WizardPage::General);
 }
 
 bool Wizard::typeAccepted() {
-    const NameProblem problem = typeNameProblem(d1().typeBox()->text());
+    const NameProblem problem = typeNameProblem(page<GeneralPage>().typeBox()->text());
     if (problem == NameProblem::None)
         return true;
     if (problem == NameProblem::Empty) {
         tell(MsgIcon::Information, QStringLiteral("Bitte geben Sie den Typnamen an!"),
              QStringLiteral("Please insert a typ-name!"));
     } else {
-        const QString type = d1().typeBox()->text();
+        const QString type = page<GeneralPage>().typeBox()->text();
         tell(MsgIcon::Exclamation,
              QStringLiteral("Der Typname \"%1\" kann nicht als Dateiname dienen.").arg(type) +
                  kCrLf +
@@ -193,7 +144,8 @@ bool Wizard::typeAccepted() {
 }
 
 bool Wizard::commentsAccepted() {
-    if (firstKeyLikeLine(d3().germanText()) < 0 && firstKeyLikeLine(d3().englishText()) < 0)
+    if (firstKeyLikeLine(page<CommentPage>().germanText()) < 0 &&
+        firstKeyLikeLine(page<CommentPage>().englishText()) < 0)
         return true;
     tell(MsgIcon::Exclamation,
          QStringLiteral("Eine Zeile des Kommentars beginnt mit einem Apostroph ('). Beim Lesen "
@@ -203,20 +155,21 @@ bool Wizard::commentsAccepted() {
     return false;
 }
 
-void Wizard::forward(PageWindow* page) {
-    const WizardPage from = page->id();
-    if (from == WizardPage::D1) {
+void Wizard::forward(PageWindow* current) {
+    const WizardPage from = current->id();
+    if (from == WizardPage::General) {
         if (!typeAccepted())
             return;
-        if (m_d1->englishBox()->text().isEmpty())
-            m_d1->englishBox()->setText(QStringLiteral("No english description available!"));
-        if (m_d1->germanBox()->text().isEmpty())
-            m_d1->germanBox()->setText(QStringLiteral("Keine deutsche Beschreibung vorhanden!"));
+        GeneralPage& general = page<GeneralPage>();
+        if (general.englishBox()->text().isEmpty())
+            general.englishBox()->setText(QStringLiteral("No english description available!"));
+        if (general.germanBox()->text().isEmpty())
+            general.germanBox()->setText(QStringLiteral("Keine deutsche Beschreibung vorhanden!"));
     }
-    if (from == WizardPage::D3 && !commentsAccepted())
+    if (from == WizardPage::Comments && !commentsAccepted())
         return;
-    page->hide();
-    const WizardPage to = nextPage(from, d1().options());
+    current->hide();
+    const WizardPage to = nextPage(from, page<GeneralPage>().options());
     if (to == WizardPage::Finish) {
         m_finishedFrom = from;
         Datenblatt_speichern();
@@ -225,130 +178,143 @@ void Wizard::forward(PageWindow* page) {
     }
 }
 
-void Wizard::back(PageWindow* page) {
-    const WizardPage from = page->id();
-    page->hide();
-    const WizardPage to = previousPage(from, d1().options());
+void Wizard::back(PageWindow* current) {
+    const WizardPage from = current->id();
+    current->hide();
+    const WizardPage to = previousPage(from, page<GeneralPage>().options());
     if (to != WizardPage::None)
         showPage(to);
 }
 
 void Wizard::Datenblatt_speichern() {
     const WizardPage returnTo =
-        m_finishedFrom == WizardPage::None ? WizardPage::D1 : m_finishedFrom;
+        m_finishedFrom == WizardPage::None ? WizardPage::General : m_finishedFrom;
     m_finishedFrom = WizardPage::None;
 
     // Another page's forward button can finish while page 1 was never passed.
     if (!typeAccepted()) {
-        showPage(WizardPage::D1);
+        showPage(WizardPage::General);
         return;
     }
-
-    const WizardOptions options = d1().options();
-    SheetContent content;
-    content.descriptionDe = d1().germanBox()->text();
-    content.descriptionEn = d1().englishBox()->text();
-    content.outputType = d1().outputType();
-    content.pinCount = d2().pinCount();
-    content.pinNames = d2().pinNames();
-    content.withComments = options.comments;
-    if (options.comments) {
-        content.commentDe = d3().germanText();
-        content.commentEn = d3().englishText();
-    }
-    content.withFunctionTable = options.functionTable;
-    if (options.functionTable) {
-        content.functionCells = d4().cells();
-        content.functionInputColumns = d4().inputColumns();
-    }
-    content.dataTable = d1().carriedDataTable();
-    content.withExtraTable = options.extraTable;
-    if (options.extraTable)
-        content.extraCells = d5().cells();
-
-    if (const auto foreign = foreignCharacter(content)) {
-        const QString code =
-            QStringLiteral("U+%1").arg(foreign->unicode(), 4, 16, QLatin1Char('0')).toUpper();
-        tell(MsgIcon::Exclamation,
-             QStringLiteral("Das Zeichen \"%1\" (%2) kennt der Zeichensatz der Datenblätter "
-                            "nicht; es käme als ? in die Datei. Bitte ersetzen Sie es.")
-                 .arg(*foreign)
-                 .arg(code),
-             QStringLiteral("The character \"%1\" (%2) is not in the character set of the "
-                            "datasheets; it would reach the file as ?. Please replace it.")
-                 .arg(*foreign)
-                 .arg(code));
-        showPage(returnTo);
+    const SheetContent content = gatheredSheet();
+    if (!charactersAccepted(content, returnTo))
         return;
-    }
-
     const EncodedSheet encoded = encodeDatasheet(content);
-    if (encoded.unwritable) {
-        const UnwritableCell& bad = *encoded.unwritable;
-        const bool function = bad.table == TableKind::Function;
-        tell(MsgIcon::Exclamation,
-             QStringLiteral("Die Zelle in Reihe %1, Spalte %2 der %3 enthält ein "
-                            "Anführungszeichen (\") und dazu ein Komma, einen Zeilenumbruch oder "
-                            "am Anfang ein Leerzeichen oder Anführungszeichen. So kann die Datei "
-                            "sie nicht aufnehmen. Bitte ändern Sie die Zelle.")
-                 .arg(bad.row)
-                 .arg(bad.column)
-                 .arg(function ? QStringLiteral("Funktionstabelle")
-                               : QStringLiteral("Zusatztabelle")),
-             QStringLiteral("The cell in row %1, column %2 of the %3 holds a double quote (\") "
-                            "together with a comma, a line break, or a leading blank or double "
-                            "quote. The file cannot hold it that way. Please change the cell.")
-                 .arg(bad.row)
-                 .arg(bad.column)
-                 .arg(function ? QStringLiteral("function table") : QStringLiteral("extra table")));
-        if (bad.table == TableKind::Data) {
-            showPage(returnTo);
-            return;
-        }
-        TablePage& table = function ? static_cast<TablePage&>(d4()) : d5();
-        table.grid()->setCurrentCell(bad.row - 1, bad.column - 1);
-        showPage(table.id());
+    if (!cellsAccepted(encoded, returnTo))
         return;
-    }
-
-    const QString directory = m_program.currentDirectory();
-    const QString path =
-        m_program.currentDirectoryPath() + d1().typeBox()->text() + QStringLiteral(".txt");
-    SaveOutcome saved;
-    if (!isPlainDirectoryName(directory)) {
-        saved.error = m_program.settings().pick(QStringLiteral("Kein Verzeichnis gewählt."),
-                                                QStringLiteral("No directory chosen."));
-    } else {
-        if (!replacingLosesNothing(path)) {
-            showPage(returnTo);
-            return;
-        }
-        saved = saveFileWhole(path, encoded.bytes);
-        if (saved.refusedLink)
-            saved.error = symbolicLinkRefusal(m_program.settings().german());
-    }
-    if (!saved.ok) {
-        tell(MsgIcon::Exclamation,
-             QStringLiteral("Das Datenblatt konnte nicht gespeichert werden:") + kCrLf + path +
-                 kCrLf + saved.error + kCrLf + QStringLiteral("Ihre Eingaben bleiben erhalten."),
-             QStringLiteral("The datasheet could not be saved:") + kCrLf + path + kCrLf +
-                 saved.error + kCrLf + QStringLiteral("Your entries are kept."));
-        showPage(returnTo);
+    const QString path = m_program.currentDirectoryPath() + page<GeneralPage>().typeBox()->text() +
+                         QStringLiteral(".txt");
+    if (!saved(path, encoded.bytes, returnTo))
         return;
-    }
 
-    m_program.platform().message(
-        nullptr, MsgIcon::None, kTitle,
-        m_program.settings().pick(QStringLiteral("Das neue/geänderte Datenblatt ist nun im "
-                                                 "Verzeichnis!"),
-                                  QStringLiteral("The new/edit datasheet is now ready for use!")),
-        MsgButtons::Ok);
+    tell(MsgIcon::None, QStringLiteral("Das neue/geänderte Datenblatt ist nun im Verzeichnis!"),
+         QStringLiteral("The new/edit datasheet is now ready for use!"));
     Settings& settings = m_program.settings();
     recordChangedFile(settings.changedFiles, settings.changedCount, path,
                       Settings::kMaxChangedFiles);
     unloadAll();
     m_program.Liste_aufbauen();
     m_program.Datenblatt_laden();
+}
+
+SheetContent Wizard::gatheredSheet() {
+    GeneralPage& general = page<GeneralPage>();
+    const WizardOptions options = general.options();
+    SheetContent content;
+    content.descriptionDe = general.germanBox()->text();
+    content.descriptionEn = general.englishBox()->text();
+    content.outputType = general.outputType();
+    content.pinCount = page<PinoutPage>().pinCount();
+    content.pinNames = page<PinoutPage>().pinNames();
+    content.withComments = options.comments;
+    if (options.comments) {
+        content.commentDe = page<CommentPage>().germanText();
+        content.commentEn = page<CommentPage>().englishText();
+    }
+    content.withFunctionTable = options.functionTable;
+    if (options.functionTable) {
+        content.functionCells = page<FunctionGridPage>().cells();
+        content.functionInputColumns = page<FunctionGridPage>().inputColumns();
+    }
+    content.dataTable = general.carriedDataTable();
+    content.withExtraTable = options.extraTable;
+    if (options.extraTable)
+        content.extraCells = page<ExtraGridPage>().cells();
+    return content;
+}
+
+bool Wizard::charactersAccepted(const SheetContent& content, WizardPage returnTo) {
+    const auto foreign = foreignCharacter(content);
+    if (!foreign)
+        return true;
+    const QString code =
+        QStringLiteral("U+%1").arg(foreign->unicode(), 4, 16, QLatin1Char('0')).toUpper();
+    tell(MsgIcon::Exclamation,
+         QStringLiteral("Das Zeichen \"%1\" (%2) kennt der Zeichensatz der Datenblätter "
+                        "nicht; es käme als ? in die Datei. Bitte ersetzen Sie es.")
+             .arg(*foreign)
+             .arg(code),
+         QStringLiteral("The character \"%1\" (%2) is not in the character set of the "
+                        "datasheets; it would reach the file as ?. Please replace it.")
+             .arg(*foreign)
+             .arg(code));
+    showPage(returnTo);
+    return false;
+}
+
+bool Wizard::cellsAccepted(const EncodedSheet& encoded, WizardPage returnTo) {
+    if (!encoded.unwritable)
+        return true;
+    const UnwritableCell& bad = *encoded.unwritable;
+    const bool function = bad.table == TableKind::Function;
+    tell(MsgIcon::Exclamation,
+         QStringLiteral("Die Zelle in Reihe %1, Spalte %2 der %3 enthält ein "
+                        "Anführungszeichen (\") und dazu ein Komma, einen Zeilenumbruch oder "
+                        "am Anfang ein Leerzeichen oder Anführungszeichen. So kann die Datei "
+                        "sie nicht aufnehmen. Bitte ändern Sie die Zelle.")
+             .arg(bad.row)
+             .arg(bad.column)
+             .arg(function ? QStringLiteral("Funktionstabelle") : QStringLiteral("Zusatztabelle")),
+         QStringLiteral("The cell in row %1, column %2 of the %3 holds a double quote (\") "
+                        "together with a comma, a line break, or a leading blank or double "
+                        "quote. The file cannot hold it that way. Please change the cell.")
+             .arg(bad.row)
+             .arg(bad.column)
+             .arg(function ? QStringLiteral("function table") : QStringLiteral("extra table")));
+    if (bad.table == TableKind::Data) {
+        showPage(returnTo);
+        return false;
+    }
+    TablePage& table =
+        function ? static_cast<TablePage&>(page<FunctionGridPage>()) : page<ExtraGridPage>();
+    table.grid()->setCurrentCell(bad.row - 1, bad.column - 1);
+    showPage(table.id());
+    return false;
+}
+
+bool Wizard::saved(const QString& path, const QByteArray& bytes, WizardPage returnTo) {
+    SaveOutcome outcome;
+    if (!isPlainDirectoryName(m_program.currentDirectory())) {
+        outcome.error = m_program.settings().pick(QStringLiteral("Kein Verzeichnis gewählt."),
+                                                  QStringLiteral("No directory chosen."));
+    } else {
+        if (!replacingLosesNothing(path)) {
+            showPage(returnTo);
+            return false;
+        }
+        outcome = saveFileWhole(path, bytes);
+        if (outcome.refusedLink)
+            outcome.error = symbolicLinkRefusal(m_program.settings().german());
+    }
+    if (outcome.ok)
+        return true;
+    tell(MsgIcon::Exclamation,
+         QStringLiteral("Das Datenblatt konnte nicht gespeichert werden:") + kCrLf + path + kCrLf +
+             outcome.error + kCrLf + QStringLiteral("Ihre Eingaben bleiben erhalten."),
+         QStringLiteral("The datasheet could not be saved:") + kCrLf + path + kCrLf +
+             outcome.error + kCrLf + QStringLiteral("Your entries are kept."));
+    showPage(returnTo);
+    return false;
 }
 
 bool Wizard::replacingLosesNothing(const QString& path) {
@@ -387,17 +353,18 @@ void Wizard::startEdit() {
                          QStringLiteral("Please choose first a datasheet!"), MsgButtons::Ok);
         return;
     }
-    fillFromFile(type);
+    if (const std::optional<DatasheetFile> file = editableFile(type))
+        fillPages(type, *file);
 }
 
-bool Wizard::fillFromFile(const QString& type) {
+std::optional<DatasheetFile> Wizard::editableFile(const QString& type) {
     const QString path = m_program.currentDirectoryPath() + type + QStringLiteral(".txt");
-    auto refuse = [&](const QString& de, const QString& en) {
+    auto refuse = [&](const QString& de, const QString& en) -> std::optional<DatasheetFile> {
         tell(MsgIcon::Exclamation,
              QStringLiteral("Das Datenblatt kann nicht bearbeitet werden:") + kCrLf + path + kCrLf +
                  de,
              QStringLiteral("The datasheet cannot be edited:") + kCrLf + path + kCrLf + en);
-        return false;
+        return std::nullopt;
     };
 
     // The same check as the loader's: a typed directory name must not take
@@ -406,87 +373,93 @@ bool Wizard::fillFromFile(const QString& type) {
     if (!isPlainDirectoryName(m_program.currentDirectory()) || !isPlainDirectoryName(fileName))
         return refuse(QStringLiteral("Kein Verzeichnis der Bibliothek gewählt."),
                       QStringLiteral("No directory of the library chosen."));
-    const ReadResult read = readDatasheetFile(path, type);
-    if (!read.file) {
-        if (read.defectLine == 0)
-            return refuse(
-                QStringLiteral("Die Datei kann nicht gelesen werden (%1).").arg(read.defect),
-                QStringLiteral("The file cannot be read (%1).").arg(read.defect));
+    ReadResult read = readDatasheetFile(path, type);
+    if (!read.file && read.defectLine == 0)
+        return refuse(QStringLiteral("Die Datei kann nicht gelesen werden (%1).").arg(read.defect),
+                      QStringLiteral("The file cannot be read (%1).").arg(read.defect));
+    if (!read.file)
         return refuse(QStringLiteral("Die Datei ist fehlerhaft (Zeile %1: %2).")
                           .arg(read.defectLine)
                           .arg(read.defect),
                       QStringLiteral("The file is defective (line %1: %2).")
                           .arg(read.defectLine)
                           .arg(read.defect));
-    }
-    const DatasheetFile& f = *read.file;
-    const Datasheet& s = f.sheet;
-    if (s.pinCount < 2 || s.pinCount > 2 * Neu_D2::kBoxesPerSide || s.pinCount % 2 != 0)
+    const Datasheet& s = read.file->sheet;
+    switch (editObstacle(s)) {
+    case EditObstacle::PinCount:
         return refuse(
             QStringLiteral("Die Pinzahl %1 bietet die Pin-Seite nicht an (2 bis 40, gerade).")
                 .arg(s.pinCount),
             QStringLiteral("The pin page offers no pin count of %1 (2 to 40, even).")
                 .arg(s.pinCount));
-    const auto tooBig = [](bool present, int columns, int rows) {
-        return present && (columns > kMaxTableColumns || rows > kMaxTableRows);
-    };
-    if (tooBig(s.hasFunctionTable, s.functionColumns, s.functionRows) ||
-        tooBig(s.hasExtraTable, s.extraColumns, s.extraRows))
+    case EditObstacle::TableSize:
         return refuse(QStringLiteral("Eine Tabelle ist größer, als die Tabellenseiten sie "
                                      "bearbeiten können (höchstens 50 Spalten und 50 Reihen)."),
                       QStringLiteral("A table is larger than the table pages can edit (at most "
                                      "50 columns and 50 rows)."));
+    case EditObstacle::None:
+        break;
+    }
+    return std::move(read.file);
+}
 
+void Wizard::fillPages(const QString& type, const DatasheetFile& file) {
     // Pages left from an aborted run must not lend their options, comments or
     // tables to the sheet being edited.
     unloadAll();
-    load(WizardPage::D2);
-    showPage(WizardPage::D1);
-    Neu_D1& p1 = d1();
-    Neu_D2& p2 = d2();
-    p1.typeBox()->setText(type);
-    p1.germanBox()->setText(s.descriptionDe);
-    p1.englishBox()->setText(s.descriptionEn);
-    p2.setPinCount(s.pinCount);
-    p1.setOutputType(s.outputType);
-    p2.setPinNames(s.pinNames.mid(0, s.pinCount));
-
-    if (f.hasCommentDe || f.hasCommentEn) {
-        p1.commentsBox()->setChecked(true);
-        d3().setGermanText(f.commentDe.join(kCrLf));
-        d3().setEnglishText(f.commentEn.join(kCrLf));
+    load(WizardPage::Pinout);
+    showPage(WizardPage::General);
+    GeneralPage& general = page<GeneralPage>();
+    PinoutPage& pinout = page<PinoutPage>();
+    const Datasheet& s = file.sheet;
+    general.typeBox()->setText(type);
+    general.germanBox()->setText(s.descriptionDe);
+    general.englishBox()->setText(s.descriptionEn);
+    pinout.setPinCount(s.pinCount);
+    general.setOutputType(s.outputType);
+    pinout.setPinNames(s.pinNames.mid(0, s.pinCount));
+    if (file.hasCommentDe || file.hasCommentEn) {
+        general.commentsBox()->setChecked(true);
+        page<CommentPage>().setGermanText(file.commentDe.join(kCrLf));
+        page<CommentPage>().setEnglishText(file.commentEn.join(kCrLf));
     }
+    fillTablePages(s);
+    general.showPage();
+}
+
+void Wizard::fillTablePages(const Datasheet& s) {
+    const auto fill = [](TablePage& table, const CellTable& cells, int columns, int rows) {
+        for (int r = 1; r <= rows; ++r)
+            for (int c = 1; c <= columns; ++c)
+                table.setCell(r - 1, c - 1, cells.at(c, r));
+        table.Breite_anpassen();
+    };
+    GeneralPage& general = page<GeneralPage>();
     if (s.hasFunctionTable) {
-        Neu_D4& p4 = d4();
-        p1.functionTableBox()->setChecked(true);
-        p4.rowsBox()->setText(QString::number(s.functionRows));
-        p4.inputColumnsBox()->setText(QString::number(s.functionInputColumns));
-        p4.outputColumnsBox()->setText(QString::number(s.functionColumns - s.functionInputColumns));
-        for (int r = 1; r <= s.functionRows; ++r)
-            for (int c = 1; c <= s.functionColumns; ++c)
-                p4.setCell(r - 1, c - 1, s.functionCells.at(c, r));
-        p4.Breite_anpassen();
+        FunctionGridPage& function = page<FunctionGridPage>();
+        general.functionTableBox()->setChecked(true);
+        function.rowsBox()->setText(QString::number(s.functionRows));
+        function.inputColumnsBox()->setText(QString::number(s.functionInputColumns));
+        function.outputColumnsBox()->setText(
+            QString::number(s.functionColumns - s.functionInputColumns));
+        fill(function, s.functionCells, s.functionColumns, s.functionRows);
     }
     if (s.hasDataTable) {
+        // The pages do not edit it: it goes back into the file as it came.
         CellTable data;
         data.resize(s.dataColumns, s.dataRows);
         for (int r = 1; r <= s.dataRows; ++r)
             for (int c = 1; c <= s.dataColumns; ++c)
                 data.at(c, r) = s.dataCells.at(c, r);
-        p1.setCarriedDataTable(data);
+        general.setCarriedDataTable(data);
     }
     if (s.hasExtraTable) {
-        Neu_D5& p5 = d5();
-        p1.extraTableBox()->setChecked(true);
-        p5.columnsBox()->setText(QString::number(s.extraColumns));
-        p5.rowsBox()->setText(QString::number(s.extraRows));
-        for (int r = 1; r <= s.extraRows; ++r)
-            for (int c = 1; c <= s.extraColumns; ++c)
-                p5.setCell(r - 1, c - 1, s.extraCells.at(c, r));
-        p5.Breite_anpassen();
+        ExtraGridPage& extra = page<ExtraGridPage>();
+        general.extraTableBox()->setChecked(true);
+        extra.columnsBox()->setText(QString::number(s.extraColumns));
+        extra.rowsBox()->setText(QString::number(s.extraRows));
+        fill(extra, s.extraCells, s.extraColumns, s.extraRows);
     }
-    p1.showPage();
-    return true;
 }
 
 } // namespace pinatlas

@@ -5,15 +5,17 @@
 
 #include <QObject>
 
+#include <array>
+#include <optional>
+
 namespace pinatlas {
 
 class RunningProgram;
-class Neu_D1;
-class Neu_D2;
-class Neu_D3;
-class Neu_D4;
-class Neu_D5;
+class GeneralPage;
 class PageWindow;
+struct DatasheetFile;
+struct EncodedSheet;
+struct SheetContent;
 
 // The five-page datasheet wizard: adds a new datasheet or edits the selected one.
 // The pages are its storage; it owns their lifetimes and the moves between them.
@@ -29,25 +31,19 @@ public:
     // the main window, on failure tells why and shows the page it came from.
     void Datenblatt_speichern();
 
-    // The loaded pages; null when a page is not loaded.
-    Neu_D1* page1() const { return m_d1; }
-    Neu_D2* page2() const { return m_d2; }
-    Neu_D3* page3() const { return m_d3; }
-    Neu_D4* page4() const { return m_d4; }
-    Neu_D5* page5() const { return m_d5; }
+    // The first page; null when it is not loaded.
+    GeneralPage* page1() const;
 
 private:
     PageWindow* loaded(WizardPage id) const;
     // Loads a page with its design content when it is not loaded.
     PageWindow* load(WizardPage id);
-    Neu_D1& d1();
-    Neu_D2& d2();
-    Neu_D3& d3();
-    Neu_D4& d4();
-    Neu_D5& d5();
+    PageWindow* create(WizardPage id);
+    // The page of that class, loaded if need be.
+    template <class Page> Page& page() { return static_cast<Page&>(*load(Page::kId)); }
     void showPage(WizardPage id);
-    void forward(PageWindow* page);
-    void back(PageWindow* page);
+    void forward(PageWindow* current);
+    void back(PageWindow* current);
     void unload(WizardPage id);
     void unloadAll();
     bool english() const;
@@ -55,17 +51,24 @@ private:
     // The type check of the first page; false after telling the user.
     bool typeAccepted();
     bool commentsAccepted();
-    bool fillFromFile(const QString& type);
+
+    // The record the pages hold, as the file receives it.
+    SheetContent gatheredSheet();
+    // Each false after telling the user and showing the page to correct.
+    bool charactersAccepted(const SheetContent& content, WizardPage returnTo);
+    bool cellsAccepted(const EncodedSheet& encoded, WizardPage returnTo);
+    bool saved(const QString& path, const QByteArray& bytes, WizardPage returnTo);
     // Asks before a save replaces a file holding text the reader passed over;
     // false when the user keeps the file.
     bool replacingLosesNothing(const QString& path);
 
+    // The file of `type` when the pages can hold it; otherwise tells why.
+    std::optional<DatasheetFile> editableFile(const QString& type);
+    void fillPages(const QString& type, const DatasheetFile& file);
+    void fillTablePages(const Datasheet& sheet);
+
     RunningProgram& m_program;
-    Neu_D1* m_d1 = nullptr;
-    Neu_D2* m_d2 = nullptr;
-    Neu_D3* m_d3 = nullptr;
-    Neu_D4* m_d4 = nullptr;
-    Neu_D5* m_d5 = nullptr;
+    std::array<PageWindow*, kWizardPages> m_pages{};
     WizardPage m_finishedFrom = WizardPage::None;
 };
 

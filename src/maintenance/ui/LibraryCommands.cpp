@@ -3,7 +3,7 @@
 #include "library/IcList.h"
 #include "library/Names.h"
 #include "maintenance/LibraryFiles.h"
-#include "maintenance/ui/Neu_V.h"
+#include "maintenance/ui/NewDirectoryDialog.h"
 #include "platform/Platform.h"
 #include "shared/RunningProgram.h"
 #include "shared/Settings.h"
@@ -18,8 +18,8 @@ const QString kProgramName = QStringLiteral("Pinatlas");
 LibraryCommands::LibraryCommands(RunningProgram& program)
     : QObject(program.mainWindow()), m_program(program) {}
 
-Neu_V* LibraryCommands::neuV() const {
-    return m_neuV;
+NewDirectoryDialog* LibraryCommands::newDirectoryDialog() const {
+    return m_newDirectory;
 }
 
 QString LibraryCommands::selectedType() const {
@@ -87,19 +87,20 @@ void LibraryCommands::removeDatasheet() {
 }
 
 void LibraryCommands::addDirectory() {
-    if (m_neuV) {
-        m_neuV->raise();
-        m_neuV->activateWindow();
+    if (m_newDirectory) {
+        m_newDirectory->raise();
+        m_newDirectory->activateWindow();
         return;
     }
-    m_neuV = new Neu_V(m_program.mainWindow(), !m_program.settings().german());
-    connect(m_neuV, &Neu_V::okPressed, this, &LibraryCommands::onNeuVOk);
-    connect(m_neuV, &Neu_V::aborted, this, &LibraryCommands::backToMainWindow);
-    m_neuV->show();
+    m_newDirectory = new NewDirectoryDialog(m_program.mainWindow(), !m_program.settings().german());
+    connect(m_newDirectory, &NewDirectoryDialog::okPressed, this,
+            &LibraryCommands::onNewDirectoryOk);
+    connect(m_newDirectory, &NewDirectoryDialog::aborted, this, &LibraryCommands::backToMainWindow);
+    m_newDirectory->show();
 }
 
-void LibraryCommands::onNeuVOk() {
-    const QString name = m_neuV->name();
+void LibraryCommands::onNewDirectoryOk() {
+    const QString name = m_newDirectory->name();
     if (!name.isEmpty()) {
         switch (createLibraryDirectory(m_program.settings().programDir, name)) {
         case DirectoryCreation::Created:
@@ -107,11 +108,11 @@ void LibraryCommands::onNeuVOk() {
         case DirectoryCreation::NotRegularName:
         case DirectoryCreation::Failed:
             // The dialog stays open with the name for correction.
-            regularNameMessage(m_neuV);
+            regularNameMessage(m_newDirectory);
             return;
         }
     }
-    m_neuV->accept();
+    m_newDirectory->accept();
     backToMainWindow();
     m_program.Initialisieren();
 }

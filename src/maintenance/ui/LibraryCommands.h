@@ -8,7 +8,7 @@ class QWidget;
 namespace pinatlas {
 
 class RunningProgram;
-class Neu_V;
+class NewDirectoryDialog;
 
 // Removing a datasheet, adding and removing library directories.
 class LibraryCommands : public QObject {
@@ -21,18 +21,18 @@ public:
     void removeDirectory(); // V_entfernen
 
     // The open directory dialog, if any.
-    Neu_V* neuV() const;
+    NewDirectoryDialog* newDirectoryDialog() const;
 
     // The type in column 0 of the list's current row; empty when none.
     QString selectedType() const;
 
 private:
-    void onNeuVOk();
+    void onNewDirectoryOk();
     void backToMainWindow();
     void regularNameMessage(QWidget* parent);
 
     RunningProgram& m_program;
-    QPointer<Neu_V> m_neuV;
+    QPointer<NewDirectoryDialog> m_newDirectory;
 };
 
 } // namespace pinatlas

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "editor/ui/Neu_D1.h"
-#include "editor/ui/Neu_D2.h"
-#include "editor/ui/Neu_D3.h"
-#include "editor/ui/Neu_D4.h"
-#include "editor/ui/Neu_D5.h"
+#include "editor/ui/CommentPage.h"
+#include "editor/ui/ExtraGridPage.h"
+#include "editor/ui/FunctionGridPage.h"
+#include "editor/ui/GeneralPage.h"
+#include "editor/ui/PinoutPage.h"
 #include "editor/ui/Wizard.h"
 #include "support/ui/HauptFixture.h"
 
@@ -40,11 +40,11 @@ protected:
     template <class T = QWidget> T* page(const char* name) const {
         return haupt->findChild<T*>(QString::fromUtf8(name));
     }
-    Neu_D1* d1() const { return page<Neu_D1>("Neu_D1"); }
-    Neu_D2* d2() const { return page<Neu_D2>("Neu_D2"); }
-    Neu_D3* d3() const { return page<Neu_D3>("Neu_D3"); }
-    Neu_D4* d4() const { return page<Neu_D4>("Neu_D4"); }
-    Neu_D5* d5() const { return page<Neu_D5>("Neu_D5"); }
+    GeneralPage* d1() const { return page<GeneralPage>("Neu_D1"); }
+    PinoutPage* d2() const { return page<PinoutPage>("Neu_D2"); }
+    CommentPage* d3() const { return page<CommentPage>("Neu_D3"); }
+    FunctionGridPage* d4() const { return page<FunctionGridPage>("Neu_D4"); }
+    ExtraGridPage* d5() const { return page<ExtraGridPage>("Neu_D5"); }
     // The names of the wizard pages that are visible, in page order.
     QStringList visiblePages() const {
         QStringList names;

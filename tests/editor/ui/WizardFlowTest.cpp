@@ -100,7 +100,7 @@ TEST_F(WizardFlow, MissingDescriptionsGetTheirPlaceholdersInTheBoxes) {
 TEST_F(WizardFlow, ControlsStandAtTheirTwipPositionsInTabOrder) {
     start();
     menu("D_hinzufügen");
-    Neu_D1* p = d1();
+    GeneralPage* p = d1();
     EXPECT_EQ(p->size(), QSize(432, 448));
     EXPECT_EQ(p->typeBox()->geometry(), QRect(16, 40, 385, 19));
     QStringList chain;

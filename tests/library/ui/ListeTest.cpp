@@ -1,4 +1,4 @@
-#include "editor/ui/Neu_D1.h"
+#include "editor/ui/GeneralPage.h"
 #include "editor/ui/Wizard.h"
 #include "library/Cp1252.h"
 #include "library/IcList.h"

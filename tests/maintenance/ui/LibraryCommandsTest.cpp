@@ -1,5 +1,5 @@
 #include "maintenance/ui/LibraryCommands.h"
-#include "maintenance/ui/Neu_V.h"
+#include "maintenance/ui/NewDirectoryDialog.h"
 #include "support/ui/HauptFixture.h"
 
 #include <QComboBox>
@@ -55,11 +55,11 @@ protected:
         action(QString::fromUtf8(name))->trigger();
         settle();
     }
-    Neu_V* openNeuV() {
+    NewDirectoryDialog* openNeuV() {
         trigger("V_hinzufügen");
-        return haupt->libraryCommands()->neuV();
+        return haupt->libraryCommands()->newDirectoryDialog();
     }
-    template <class T> static T* in(Neu_V* dialog, const char* name) {
+    template <class T> static T* in(NewDirectoryDialog* dialog, const char* name) {
         return dialog->findChild<T*>(QString::fromLatin1(name));
     }
     static void settle() {
@@ -146,7 +146,7 @@ TEST_F(Maintenance, TheDirectoryDialogSpeaksTheLanguageAndCreatesOnEnter) {
     dir.mkdir("74xx");
     start("E");
     settings.changedCount = 1;
-    Neu_V* dialog = openNeuV();
+    NewDirectoryDialog* dialog = openNeuV();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_FALSE(dialog->isModal());
@@ -157,7 +157,7 @@ TEST_F(Maintenance, TheDirectoryDialogSpeaksTheLanguageAndCreatesOnEnter) {
     in<QLineEdit>(dialog, "V_Name")->setText("neu");
     in<QPushButton>(dialog, "Abbrechen")->click();
     settle();
-    EXPECT_EQ(haupt->libraryCommands()->neuV(), nullptr);
+    EXPECT_EQ(haupt->libraryCommands()->newDirectoryDialog(), nullptr);
     EXPECT_FALSE(dir.exists("neu"));
     EXPECT_EQ(settings.changedCount, 1); // Abort leaves the run as it was
 
@@ -168,7 +168,7 @@ TEST_F(Maintenance, TheDirectoryDialogSpeaksTheLanguageAndCreatesOnEnter) {
     EXPECT_EQ(in<QPushButton>(dialog, "Abbrechen")->text(), "Abbrechen");
     in<QPushButton>(dialog, "ok")->click(); // an empty name closes and still initialises
     settle();
-    EXPECT_EQ(haupt->libraryCommands()->neuV(), nullptr);
+    EXPECT_EQ(haupt->libraryCommands()->newDirectoryDialog(), nullptr);
     EXPECT_EQ(settings.changedCount, 0);
     EXPECT_EQ(dirBoxEntries(), QStringList({"74xx"}));
 
@@ -179,7 +179,7 @@ TEST_F(Maintenance, TheDirectoryDialogSpeaksTheLanguageAndCreatesOnEnter) {
     QApplication::sendEvent(name, &press);
     settle();
     EXPECT_TRUE(QFileInfo(dir.path() + "neu").isDir());
-    EXPECT_EQ(haupt->libraryCommands()->neuV(), nullptr);
+    EXPECT_EQ(haupt->libraryCommands()->newDirectoryDialog(), nullptr);
     EXPECT_EQ(dirBoxEntries(), QStringList({"74xx", "neu"}));
     EXPECT_EQ(settings.changedCount, 0);
     EXPECT_TRUE(platform.boxes.empty());
@@ -188,14 +188,14 @@ TEST_F(Maintenance, TheDirectoryDialogSpeaksTheLanguageAndCreatesOnEnter) {
 TEST_F(Maintenance, ARefusedNameKeepsTheDialogOpenForCorrection) {
     dir.mkdir("74xx");
     start("E");
-    Neu_V* dialog = openNeuV();
+    NewDirectoryDialog* dialog = openNeuV();
     QLineEdit* name = in<QLineEdit>(dialog, "V_Name");
     for (const char* text : {"74xx", "../draussen", "a\\b", "CON"}) {
         name->setText(QString::fromUtf8(text));
         in<QPushButton>(dialog, "ok")->click();
         settle();
         expectBox(MsgIcon::Critical, MsgButtons::Ok, "Pinatlas", kRegularName);
-        ASSERT_EQ(haupt->libraryCommands()->neuV(), dialog) << text;
+        ASSERT_EQ(haupt->libraryCommands()->newDirectoryDialog(), dialog) << text;
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_EQ(name->text(), QString::fromUtf8(text));
     }

@@ -1,6 +1,6 @@
 #include "service/ui/ServiceCommands.h"
 #include "maintenance/ui/LibraryCommands.h"
-#include "maintenance/ui/Neu_V.h"
+#include "maintenance/ui/NewDirectoryDialog.h"
 #include "service/ui/Information.h"
 #include "support/ui/HauptFixture.h"
 
@@ -167,7 +167,7 @@ TEST_F(Service, ASheetWrittenThenADirectoryAddedIsNotOffered) {
     settings.changedFiles = QStringList({sheetPath("7400")});
     settings.changedCount = 1;
     action("V_hinzufügen")->trigger();
-    Neu_V* dialog = haupt->libraryCommands()->neuV();
+    NewDirectoryDialog* dialog = haupt->libraryCommands()->newDirectoryDialog();
     ASSERT_NE(dialog, nullptr);
     dialog->findChild<QLineEdit*>("V_Name")->setText("neu");
     dialog->findChild<QPushButton*>("ok")->click();

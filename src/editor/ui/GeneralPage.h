@@ -13,10 +13,12 @@ namespace pinatlas {
 
 // The general page: type, short descriptions, package, output type and the
 // choice of the optional pages.
-class Neu_D1 : public PageWindow {
+class GeneralPage : public PageWindow {
     Q_OBJECT
 public:
-    Neu_D1(QWidget* owner, bool english);
+    static constexpr WizardPage kId = WizardPage::General;
+
+    GeneralPage(QWidget* owner, bool english);
 
     QLineEdit* typeBox() const { return m_typeBox; }
     QLineEdit* germanBox() const { return m_germanBox; }

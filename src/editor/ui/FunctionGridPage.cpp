@@ -1,6 +1,5 @@
-#include "editor/ui/Neu_D4.h"
+#include "editor/ui/FunctionGridPage.h"
 
-#include "library/RoundHalfEven.h"
 #include "platform/Platform.h"
 #include "platform/ui/Fonts.h"
 
@@ -17,8 +16,8 @@ constexpr int kHeaderTop = 720;
 constexpr int kHeaderHeight = 255;
 } // namespace
 
-Neu_D4::Neu_D4(QWidget* owner, Platform& platform, bool english)
-    : TablePage(owner, platform, WizardPage::D4, QStringLiteral("Neu_D4"),
+FunctionGridPage::FunctionGridPage(QWidget* owner, Platform& platform, bool english)
+    : TablePage(owner, platform, kId, QStringLiteral("Neu_D4"),
                 QStringLiteral("Function table / Funktionstabelle"), 11670, 8580, english) {
     // The captions run wider in this desktop's font than in the one the row
     // was drawn for: each count box stands clear of its caption.
@@ -53,39 +52,31 @@ Neu_D4::Neu_D4(QWidget* owner, Platform& platform, bool english)
     connect(m_rowsBox, &QLineEdit::textChanged, this, [this] { applyRowRule(m_rowsBox); });
 }
 
-void Neu_D4::columnCountChanged(QLineEdit* changed) {
-    const double inputs = leadingNumberAfterBlanks(m_inputColumnsBox->text());
-    const ColumnDecision decision = columnDecision(
-        changed->text(), inputs + leadingNumberAfterBlanks(m_outputColumnsBox->text()));
+void FunctionGridPage::columnCountChanged(QLineEdit* changed) {
+    const ColumnDecision decision = functionColumnDecision(
+        changed->text(), m_inputColumnsBox->text(), m_outputColumnsBox->text());
     if (decision.beep)
         platform().beep();
     if (!decision.apply)
         return;
     setGridColumns(decision.columns);
-    m_inputColumns = qBound(0, roundHalfEven(inputs), decision.columns);
+    m_inputColumns = decision.inputColumns;
     Breite_anpassen();
 }
 
-void Neu_D4::Breite_anpassen() {
+void FunctionGridPage::Breite_anpassen() {
     TablePage::Breite_anpassen();
     const int columns = grid()->columnCount();
-    // A header over a single narrow column would have to shrink its caption;
-    // the last column of its group widens to hold it instead.
+    const int inputs = qMin(m_inputColumns, columns);
     const QFontMetrics metrics(font());
-    const auto fit = [&](QLabel* header, int first, int end) {
-        int width = 0;
-        for (int column = first; column < end; ++column)
-            width += columnWidth(column);
-        const int needed = twips().toTwipsX(metrics.horizontalAdvance(header->text()) +
-                                            2 * header->frameWidth() + 2);
-        if (end > first && width < needed) {
-            widenColumn(end - 1, columnWidth(end - 1) + needed - width);
-            width = needed;
-        }
-        return width;
+    const auto needs = [&](const QLabel* header) {
+        return twips().toTwipsX(metrics.horizontalAdvance(header->text()) +
+                                2 * header->frameWidth() + 2);
     };
-    const int inputsWidth = fit(m_inputsLabel, 0, qMin(m_inputColumns, columns));
-    const int outputsWidth = fit(m_outputsLabel, qMin(m_inputColumns, columns), columns);
+    QList<int> widths = columnWidths();
+    const int inputsWidth = widthUnderCaption(widths, 0, inputs, needs(m_inputsLabel));
+    const int outputsWidth = widthUnderCaption(widths, inputs, columns, needs(m_outputsLabel));
+    widenColumns(widths);
     place(m_inputsLabel, kHeaderLeft, kHeaderTop, inputsWidth, kHeaderHeight);
     place(m_outputsLabel, kHeaderLeft + inputsWidth, kHeaderTop, outputsWidth, kHeaderHeight);
     m_inputsLabel->setVisible(inputsWidth > 0);

@@ -1,4 +1,4 @@
-#include "maintenance/ui/Neu_V.h"
+#include "maintenance/ui/NewDirectoryDialog.h"
 
 #include "platform/ui/Twips.h"
 
@@ -8,7 +8,7 @@
 
 namespace pinatlas {
 
-Neu_V::Neu_V(QWidget* parent, bool english) : QDialog(parent) {
+NewDirectoryDialog::NewDirectoryDialog(QWidget* parent, bool english) : QDialog(parent) {
     setObjectName(QStringLiteral("Neu_V"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
@@ -35,8 +35,8 @@ Neu_V::Neu_V(QWidget* parent, bool english) : QDialog(parent) {
     m_ok->setAutoDefault(false);
     m_abbrechen->setAutoDefault(false);
     connect(m_name, &QLineEdit::returnPressed, m_ok, &QPushButton::click);
-    connect(m_ok, &QPushButton::clicked, this, &Neu_V::okPressed);
-    connect(m_abbrechen, &QPushButton::clicked, this, &Neu_V::reject);
+    connect(m_ok, &QPushButton::clicked, this, &NewDirectoryDialog::okPressed);
+    connect(m_abbrechen, &QPushButton::clicked, this, &NewDirectoryDialog::reject);
 
     if (english) {
         setWindowTitle(QStringLiteral("Add a new directory"));
@@ -50,11 +50,11 @@ Neu_V::Neu_V(QWidget* parent, bool english) : QDialog(parent) {
     setFixedSize(tw.toPxX(5415), tw.toPxY(1755));
 }
 
-QString Neu_V::name() const {
+QString NewDirectoryDialog::name() const {
     return m_name->text();
 }
 
-void Neu_V::reject() {
+void NewDirectoryDialog::reject() {
     QDialog::reject();
     Q_EMIT aborted();
 }

@@ -7,10 +7,12 @@ class QLabel;
 namespace pinatlas {
 
 // The function table page: input columns, then output columns.
-class Neu_D4 : public TablePage {
+class FunctionGridPage : public TablePage {
     Q_OBJECT
 public:
-    Neu_D4(QWidget* owner, Platform& platform, bool english);
+    static constexpr WizardPage kId = WizardPage::FunctionTable;
+
+    FunctionGridPage(QWidget* owner, Platform& platform, bool english);
 
     QLineEdit* inputColumnsBox() const { return m_inputColumnsBox; }
     QLineEdit* outputColumnsBox() const { return m_outputColumnsBox; }

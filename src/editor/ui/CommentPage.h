@@ -7,10 +7,12 @@ class QPlainTextEdit;
 namespace pinatlas {
 
 // The comment page: free text in English and German.
-class Neu_D3 : public PageWindow {
+class CommentPage : public PageWindow {
     Q_OBJECT
 public:
-    Neu_D3(QWidget* owner, bool english);
+    static constexpr WizardPage kId = WizardPage::Comments;
+
+    CommentPage(QWidget* owner, bool english);
 
     QPlainTextEdit* englishBox() const { return m_englishBox; }
     QPlainTextEdit* germanBox() const { return m_germanBox; }

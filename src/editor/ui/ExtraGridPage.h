@@ -5,10 +5,12 @@
 namespace pinatlas {
 
 // The extra table page: a free grid of one column count and one row count.
-class Neu_D5 : public TablePage {
+class ExtraGridPage : public TablePage {
     Q_OBJECT
 public:
-    Neu_D5(QWidget* owner, Platform& platform, bool english);
+    static constexpr WizardPage kId = WizardPage::ExtraTable;
+
+    ExtraGridPage(QWidget* owner, Platform& platform, bool english);
 
     QLineEdit* columnsBox() const { return m_columnsBox; }
     QLineEdit* rowsBox() const { return m_rowsBox; }

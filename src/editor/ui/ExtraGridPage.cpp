@@ -1,4 +1,4 @@
-#include "editor/ui/Neu_D5.h"
+#include "editor/ui/ExtraGridPage.h"
 
 #include "platform/Platform.h"
 
@@ -8,9 +8,8 @@
 
 namespace pinatlas {
 
-Neu_D5::Neu_D5(QWidget* owner, Platform& platform, bool english)
-    : TablePage(owner, platform, WizardPage::D5, QStringLiteral("Neu_D5"), QString(), 11700, 8535,
-                english) {
+ExtraGridPage::ExtraGridPage(QWidget* owner, Platform& platform, bool english)
+    : TablePage(owner, platform, kId, QStringLiteral("Neu_D5"), QString(), 11700, 8535, english) {
     makeGrid("N_ZTabelle", 240, 975, 11415, 6975);
     m_rowsBox = makeCountBox("N_ZTab_Rows", QStringLiteral("2"), 3480, 240);
     m_columnsBox = makeCountBox("N_ZTab_Col", QStringLiteral("1"), 1680, 240);
@@ -25,14 +24,13 @@ Neu_D5::Neu_D5(QWidget* owner, Platform& platform, bool english)
         setTabOrder(order[i - 1], order[i]);
     grid()->setFocus();
 
-    connect(m_columnsBox, &QLineEdit::textChanged, this, &Neu_D5::columnCountChanged);
+    connect(m_columnsBox, &QLineEdit::textChanged, this, &ExtraGridPage::columnCountChanged);
     connect(m_rowsBox, &QLineEdit::textChanged, this, [this] { applyRowRule(m_rowsBox); });
     Breite_anpassen();
 }
 
-void Neu_D5::columnCountChanged() {
-    const QString text = m_columnsBox->text();
-    const ColumnDecision decision = columnDecision(text, leadingNumberAfterBlanks(text));
+void ExtraGridPage::columnCountChanged() {
+    const ColumnDecision decision = extraColumnDecision(m_columnsBox->text());
     if (decision.beep)
         platform().beep();
     if (!decision.apply)

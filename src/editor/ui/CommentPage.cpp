@@ -1,4 +1,4 @@
-#include "editor/ui/Neu_D3.h"
+#include "editor/ui/CommentPage.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -34,8 +34,8 @@ QString withNewlines(const QString& text) {
 
 } // namespace
 
-Neu_D3::Neu_D3(QWidget* owner, bool english)
-    : PageWindow(owner, WizardPage::D3, QStringLiteral("Neu_D3"),
+CommentPage::CommentPage(QWidget* owner, bool english)
+    : PageWindow(owner, kId, QStringLiteral("Neu_D3"),
                  QStringLiteral("Comments or extra description / Kommentar oder extra "
                                 "Beschreibung"),
                  6270, 6720, 6120, english) {
@@ -55,19 +55,19 @@ Neu_D3::Neu_D3(QWidget* owner, bool english)
     m_englishBox->setFocus();
 }
 
-QString Neu_D3::germanText() const {
+QString CommentPage::germanText() const {
     return withCrLf(m_germanBox->toPlainText());
 }
 
-QString Neu_D3::englishText() const {
+QString CommentPage::englishText() const {
     return withCrLf(m_englishBox->toPlainText());
 }
 
-void Neu_D3::setGermanText(const QString& text) {
+void CommentPage::setGermanText(const QString& text) {
     m_germanBox->setPlainText(withNewlines(text));
 }
 
-void Neu_D3::setEnglishText(const QString& text) {
+void CommentPage::setEnglishText(const QString& text) {
     m_englishBox->setPlainText(withNewlines(text));
 }
 

@@ -1,4 +1,4 @@
-#include "editor/ui/Neu_D2.h"
+#include "editor/ui/PinoutPage.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -55,9 +55,9 @@ void fillNumbers(QTextEdit* box, const QString& text, Qt::Alignment align, int l
 
 } // namespace
 
-Neu_D2::Neu_D2(QWidget* owner, bool english)
-    : PageWindow(owner, WizardPage::D2, QStringLiteral("Neu_D2"),
-                 QStringLiteral("DIL Package / DIL Gehäuse"), 6270, 6720, 6120, english) {
+PinoutPage::PinoutPage(QWidget* owner, bool english)
+    : PageWindow(owner, kId, QStringLiteral("Neu_D2"), QStringLiteral("DIL Package / DIL Gehäuse"),
+                 6270, 6720, 6120, english) {
     addLabel("Label2", QStringLiteral("Pins:"), 2640, 240, 495, 255);
     m_pins = new QLineEdit(QStringLiteral("14"), this);
     m_pins->setObjectName(QStringLiteral("N_Pins"));
@@ -69,7 +69,7 @@ Neu_D2::Neu_D2(QWidget* owner, bool english)
     // A vertical bar grows downwards, so its down arrow raises the count.
     m_scroll = new QScrollBar(Qt::Vertical, this);
     m_scroll->setObjectName(QStringLiteral("VScroll"));
-    m_scroll->setRange(2, 2 * kBoxesPerSide);
+    m_scroll->setRange(2, 2 * kPinBoxesPerSide);
     m_scroll->setSingleStep(2);
     m_scroll->setPageStep(2);
     m_scroll->setValue(14);
@@ -81,7 +81,7 @@ Neu_D2::Neu_D2(QWidget* owner, bool english)
 
     QFont nameFont(QStringLiteral("Arial"));
     nameFont.setPointSize(9);
-    for (int k = 1; k <= kBoxesPerSide; ++k) {
+    for (int k = 1; k <= kPinBoxesPerSide; ++k) {
         auto* left = new QLineEdit(this);
         left->setObjectName(QStringLiteral("N_PinL%1").arg(k));
         left->setAlignment(Qt::AlignRight);
@@ -90,7 +90,7 @@ Neu_D2::Neu_D2(QWidget* owner, bool english)
         left->installEventFilter(this);
         m_left.append(left);
     }
-    for (int k = 1; k <= kBoxesPerSide; ++k) {
+    for (int k = 1; k <= kPinBoxesPerSide; ++k) {
         auto* right = new QLineEdit(this);
         right->setObjectName(QStringLiteral("N_PinR%1").arg(k));
         right->setAlignment(Qt::AlignLeft);
@@ -113,27 +113,26 @@ Neu_D2::Neu_D2(QWidget* owner, bool english)
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    connect(m_scroll, &QScrollBar::valueChanged, this, &Neu_D2::pinCountChanged);
+    connect(m_scroll, &QScrollBar::valueChanged, this, &PinoutPage::pinCountChanged);
     pinCountChanged(m_scroll->value());
     m_scroll->setFocus();
 }
 
-int Neu_D2::pinCount() const {
+int PinoutPage::pinCount() const {
     return m_pins->text().toInt();
 }
 
-void Neu_D2::setPinCount(int pins) {
+void PinoutPage::setPinCount(int pins) {
     m_scroll->setValue(pins);
 }
 
-void Neu_D2::pinCountChanged(int value) {
-    // A dragged thumb can stop on an odd value; the count stays even.
-    if (value % 2 != 0) {
-        m_scroll->setValue(qMin(value + 1, m_scroll->maximum()));
+void PinoutPage::pinCountChanged(int value) {
+    if (const int even = evenPinCount(value, m_scroll->maximum()); even != value) {
+        m_scroll->setValue(even);
         return;
     }
     m_pins->setText(QString::number(value));
-    for (int k = 1; k <= kBoxesPerSide; ++k) {
+    for (int k = 1; k <= kPinBoxesPerSide; ++k) {
         m_left[k - 1]->setVisible(k <= value / 2);
         m_right[k - 1]->setVisible(k <= value / 2);
     }
@@ -143,44 +142,51 @@ void Neu_D2::pinCountChanged(int value) {
     fillNumbers(m_numbersRight, rightPinNumbers(n), Qt::AlignRight, line);
 }
 
-QStringList Neu_D2::pinNames() const {
-    const int half = pinCount() / 2;
+QLineEdit* PinoutPage::box(PinBox at) const {
+    switch (at.side) {
+    case PinSide::Left:
+        return m_left[at.row];
+    case PinSide::Right:
+        return m_right[at.row];
+    default:
+        return nullptr;
+    }
+}
+
+QStringList PinoutPage::pinNames() const {
+    const int n = pinCount();
     QStringList names;
-    for (int i = 1; i <= half; ++i)
-        names << m_left[i - 1]->text();
-    for (int i = half; i >= 1; --i)
-        names << m_right[i - 1]->text();
+    for (int pin = 1; pin <= n; ++pin)
+        names << box(pinBox(pin, n))->text();
     return names;
 }
 
-void Neu_D2::setPinNames(const QStringList& names) {
+void PinoutPage::setPinNames(const QStringList& names) {
     const int n = pinCount();
-    const int half = n / 2;
-    for (int i = 1; i <= half; ++i)
-        m_left[i - 1]->setText(names.value(i - 1));
-    for (int i = half; i >= 1; --i)
-        m_right[i - 1]->setText(names.value(n - i));
+    for (int pin = 1; pin <= n; ++pin)
+        box(pinBox(pin, n))->setText(names.value(pin - 1));
 }
 
-bool Neu_D2::eventFilter(QObject* watched, QEvent* event) {
+bool PinoutPage::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            const int half = pinCount() / 2;
-            const int left = m_left.indexOf(static_cast<QLineEdit*>(watched));
-            const int right = m_right.indexOf(static_cast<QLineEdit*>(watched));
-            if (left >= 0)
-                (left + 1 < half ? m_left[left + 1] : m_right[0])->setFocus();
-            else if (right >= 0)
-                (right + 1 < half ? static_cast<QWidget*>(m_right[right + 1]) : backButton())
-                    ->setFocus();
+            auto* edit = static_cast<QLineEdit*>(watched);
+            const PinBox at = m_left.contains(edit)
+                                  ? PinBox{PinSide::Left, int(m_left.indexOf(edit))}
+                                  : PinBox{PinSide::Right, int(m_right.indexOf(edit))};
+            const PinBox next = pinBoxAfterEnter(at, pinCount());
+            if (QLineEdit* target = box(next))
+                target->setFocus();
+            else
+                backButton()->setFocus();
             return true;
         }
     }
     return PageWindow::eventFilter(watched, event);
 }
 
-void Neu_D2::paintEvent(QPaintEvent* event) {
+void PinoutPage::paintEvent(QPaintEvent* event) {
     PageWindow::paintEvent(event);
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
@@ -192,7 +198,7 @@ void Neu_D2::paintEvent(QPaintEvent* event) {
     line(3600, 600, 3600, 5760);
     line(3600, 5760, 2640, 5760);
     line(2640, 5760, 2640, 600);
-    for (int j = 0; j < kBoxesPerSide; ++j) {
+    for (int j = 0; j < kPinBoxesPerSide; ++j) {
         const int y = 840 + kPinRowTwips * j;
         line(2400, y, 2640, y);
         line(3600, y, 3840, y);

@@ -10,10 +10,10 @@ namespace pinatlas {
 
 // Asks for the name of a new library directory. Not modal: it reports the
 // user's choice and leaves the work to its owner.
-class Neu_V : public QDialog {
+class NewDirectoryDialog : public QDialog {
     Q_OBJECT
 public:
-    Neu_V(QWidget* parent, bool english);
+    NewDirectoryDialog(QWidget* parent, bool english);
 
     QString name() const;
 

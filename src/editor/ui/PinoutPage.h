@@ -11,12 +11,12 @@ class QTextEdit;
 namespace pinatlas {
 
 // The pin page: the pin count of the DIL package and a name box per pin.
-class Neu_D2 : public PageWindow {
+class PinoutPage : public PageWindow {
     Q_OBJECT
 public:
-    static constexpr int kBoxesPerSide = 20;
+    static constexpr WizardPage kId = WizardPage::Pinout;
 
-    Neu_D2(QWidget* owner, bool english);
+    PinoutPage(QWidget* owner, bool english);
 
     int pinCount() const;
     void setPinCount(int pins);
@@ -34,6 +34,7 @@ protected:
 
 private:
     void pinCountChanged(int value);
+    QLineEdit* box(PinBox at) const;
 
     QLineEdit* m_pins = nullptr;
     QScrollBar* m_scroll = nullptr;

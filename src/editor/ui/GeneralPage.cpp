@@ -1,4 +1,4 @@
-#include "editor/ui/Neu_D1.h"
+#include "editor/ui/GeneralPage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,8 +19,8 @@ QComboBox* oneLineList(QWidget* parent, const char* name, const QStringList& ite
 
 } // namespace
 
-Neu_D1::Neu_D1(QWidget* owner, bool english)
-    : PageWindow(owner, WizardPage::D1, QStringLiteral("Neu_D1"),
+GeneralPage::GeneralPage(QWidget* owner, bool english)
+    : PageWindow(owner, kId, QStringLiteral("Neu_D1"),
                  QStringLiteral("Add datasheet / Neues Datenblatt hinzufügen"), 6480, 6720, 6120,
                  english) {
     addLabel("Label1", QStringLiteral("Type / Typ:"), 240, 360, 1095, 255);
@@ -74,16 +74,16 @@ Neu_D1::Neu_D1(QWidget* owner, bool english)
     m_typeBox->setFocus();
 }
 
-WizardOptions Neu_D1::options() const {
+WizardOptions GeneralPage::options() const {
     return {m_commentsBox->isChecked(), m_functionTableBox->isChecked(),
             m_extraTableBox->isChecked()};
 }
 
-QString Neu_D1::outputType() const {
+QString GeneralPage::outputType() const {
     return m_outputBox->currentIndex() < 0 ? QString() : m_outputBox->currentText();
 }
 
-void Neu_D1::setOutputType(const QString& text) {
+void GeneralPage::setOutputType(const QString& text) {
     int index = m_outputBox->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index < 0 && !text.isEmpty()) {
         m_outputBox->addItem(text);
