@@ -63,16 +63,16 @@ TEST(IcList, SortsByDescriptionByCharacterCode) {
 
 TEST(IcList, EqualsTheLiteralSelectionSortOnGeneratedDirectories) {
     QRandomGenerator rng(20240611);
-    const QStringList names{"7400",       "7402",    "74138",     "74LS00", "74HC00", "CD4011",
-                            "4011",       "1e3x",    " 12",       "12",     "-3",     "+4",
-                            "1.5",        "1,5",     "ab",        "",       "x",      "999999999",
-                            "999999998",  "1e9",     "1e999",     "2d3",    "74 00",  "0",
-                            "9999999999", "readme0", "74HCT4060", "007"};
-    const QStringList words{"Quad",   "quad",   "Hex",     "hex",   "NAND",       "NOR",
-                            "Zähler", "zähler", "Äbc",     "ÿ",     "üüüüüüüüüü", "ü",
-                            "",       "a",      "2-input", "€",     "Œ",          "Inverter",
-                            " ",      "z",      "üüüüü",   "Gatter"};
-    const QStringList extensions{".txt", ".TXT", "", ".c", "txt"};
+    // Names and words split at '|'; empty ones, blanks and markers included.
+    const QStringList names = QString("7400|7402|74138|74LS00|74HC00|CD4011|4011|1e3x| 12|12|-3|+4|"
+                                      "1.5|1,5|ab||x|999999999|999999998|1e9|1e999|2d3|74 00|0|"
+                                      "9999999999|readme0|74HCT4060|007")
+                                  .split(u'|');
+    const QStringList words = QString::fromUtf8("Quad|quad|Hex|hex|NAND|NOR|Zähler|zähler|Äbc|ÿ|"
+                                                "üüüüüüüüüü|ü||a|2-input|€|Œ|Inverter| |z|üüüüü|"
+                                                "Gatter")
+                                  .split(u'|');
+    const QStringList extensions = QString(".txt|.TXT||.c|txt").split(u'|');
     for (int round = 0; round < 600; ++round) {
         std::vector<IcEntry> table;
         const int count = int(rng.bounded(round < 100 ? 6 : 60));
@@ -155,9 +155,8 @@ TEST(IcList, HugeLinesAndAThousandFilesAreReadWhole) {
     EXPECT_EQ(rows.back().type, "1999");
 }
 
-TEST(IcList, HeadersWidthsAndMessageFollowTheLanguage) {
-    EXPECT_EQ(icListHeaders("E"), QStringList({"Type", "Description", "DIL"}));
-    EXPECT_EQ(icListHeaders("D"), QStringList({"Typ", "Beschreibung", "DIL"}));
+// The headers and the German message are pinned by the tool's list command.
+TEST(IcList, WidthsAndMessageFollowTheLanguage) {
     EXPECT_EQ(icColumnWidths(15, true), (IcColumnWidths{945, 2550, 405}));
     EXPECT_EQ(icColumnWidths(15, false), (IcColumnWidths{945, 2295, 405}));
     // 120 dpi: 12 twips a pixel; 144 dpi: 10.
@@ -165,11 +164,7 @@ TEST(IcList, HeadersWidthsAndMessageFollowTheLanguage) {
     // Halves go to the even neighbour: 27 * 12.5 = 337.5, 63 * 12.5 = 787.5.
     EXPECT_EQ(icColumnWidths(12.5, false), (IcColumnWidths{788, 1912, 338}));
 
-    const FileErrorMessage de = defectiveFileMessage("D", "/p/74xx/a.txt", "\r\n");
-    EXPECT_EQ(de.title, "Fehler im Programmverzeichnis");
-    EXPECT_EQ(de.text, QString::fromUtf8("Unbekannte oder fehlerhafte Datei gefunden:\r\n"
-                                         "/p/74xx/a.txt\r\n"
-                                         "Bitte entfernen Sie alle programmfremden Dateien!"));
+    EXPECT_EQ(defectiveFileMessage("D", "/p/a.txt", "\r\n").title, "Fehler im Programmverzeichnis");
     const FileErrorMessage en = defectiveFileMessage("E", "/p/74xx/a.txt", "\r\n");
     EXPECT_EQ(en.title, "Error");
     EXPECT_EQ(en.text, "Unknown or defect file in program directory:\r\n/p/74xx/a.txt\r\n"
