@@ -66,14 +66,11 @@ TEST(DatasheetWriter, NoTextCanEndItsLineOrSectionEarly) {
     c.descriptionEn = "two\nlines";
     c.pinNames[0] = "1\r\nA";
     c.commentDe = "first\r\n'quoted\r\nlast";
-    const ReadResult read = readDatasheet(bytesOf(c));
-    ASSERT_TRUE(read.file);
-    EXPECT_EQ(read.file->sheet.descriptionEn, "two lines");
-    EXPECT_EQ(read.file->sheet.pinName(1), "1 A");
-    EXPECT_EQ(read.file->sheet.pinName(2), "Y");
-    EXPECT_EQ(read.file->commentDe, QStringList({"first", " 'quoted", "last"}));
-    EXPECT_EQ(read.file->commentEn, QStringList({"en"}));
-    EXPECT_TRUE(read.file->sheet.hasFunctionTable);
+    const DatasheetFile f = readDatasheet(bytesOf(c)).file.value();
+    EXPECT_EQ(std::tuple(f.sheet.descriptionEn, f.sheet.pinNames, f.commentDe, f.commentEn),
+              std::tuple(QString("two lines"), QStringList({"1 A", "Y"}),
+                         QStringList({"first", " 'quoted", "last"}), QStringList({"en"})));
+    EXPECT_TRUE(f.sheet.hasFunctionTable);
 }
 
 TEST(DatasheetWriter, AwkwardCellsAreQuotedAndReadBackAsWritten) {
