@@ -75,7 +75,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(StartCase{nullptr, "40xx 74xx", 1, "E", "E\r\n 1 \r\n", "74xx preselected"},
                       StartCase{nullptr, "cmos", -1, "D", "D\r\n-1 \r\n", "no 74xx"},
                       StartCase{"D", "a b", 0, "D", "D\r\n 0 \r\n", "only the language"},
-                      StartCase{"E,1\r\n", "a b", 1, "E", "E\r\n 1 \r\n", "comma form"},
                       StartCase{"x\r\n 1 \r\n", "a", -1, "E", "E\r\n-1 \r\n",
                                 "past the end; not D"}),
     [](const auto& info) { return testName(info.param.what); });
