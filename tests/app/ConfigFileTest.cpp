@@ -7,12 +7,6 @@
 
 using namespace pinatlas;
 
-TEST(ConfigFile, WritesLanguageAndPositionWithSignPlaceAndTrailingBlank) {
-    EXPECT_EQ(formatConfig("E", 3), QByteArray("E\r\n 3 \r\n"));
-    EXPECT_EQ(formatConfig("D", 12), QByteArray("D\r\n 12 \r\n"));
-    EXPECT_EQ(formatConfig("E", -1), QByteArray("E\r\n-1 \r\n"));
-}
-
 struct ConfigCase {
     const char* bytes;
     int directories;

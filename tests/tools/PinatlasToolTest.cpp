@@ -7,6 +7,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSize>
+#include <QStandardPaths>
+#include <QtEndian>
 
 #include <cstdio>
 #include <set>
@@ -43,6 +47,14 @@ QByteArray sheet(const QByteArray& de, const QByteArray& en, int pins = 2) {
     return b + "'Ende\r\n";
 }
 
+// The pixel size a PNG file declares, or an empty size for anything else.
+QSize pngSize(const QByteArray& bytes) {
+    if (!bytes.startsWith("\x89PNG\r\n\x1a\n") || bytes.size() < 24)
+        return {};
+    return {int(qFromBigEndian<quint32>(bytes.constData() + 16)),
+            int(qFromBigEndian<quint32>(bytes.constData() + 20))};
+}
+
 } // namespace
 
 TEST(PinatlasTool, CheckReportsEachFileAndFailsOnAnyDefect) {
@@ -66,20 +78,20 @@ TEST(PinatlasTool, CheckReportsEachFileAndFailsOnAnyDefect) {
     ToolRun r = tool({"check", lib});
     EXPECT_EQ(r.status, 1);
     const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 10) << r.out.toStdString();
-    EXPECT_EQ(lines[0], "OK " + lib + "/7400.txt");
-    EXPECT_EQ(lines[1],
-              "DEFECT " + lib + "/7404.txt: line 3: the pin count 41 is above the limit of 40");
-    EXPECT_EQ(lines[2], "OK " + lib + QString::fromUtf8("/Zähler.txt"));
-    EXPECT_TRUE(lines[3].startsWith("DEFECT " + lib + "/notes: the name does not end in .txt"));
-    EXPECT_EQ(lines[4], "OK " + lib + "/sub/4011.txt");
-    EXPECT_TRUE(lines[5].startsWith("DEFECT " + lib + "/sub/4012.txt: line 1: the German"));
-    EXPECT_EQ(lines[6], "OK " + lib + "/sub/4013.txt");
-    EXPECT_TRUE(
-        lines[7].startsWith("WARNING " + lib + "/sub/4013.txt: line 7: \"'Funktionstabele:\""));
-    EXPECT_TRUE(lines[8].startsWith("DEFECT " + lib + "/sub/9999999999.txt: the type number"));
-    EXPECT_EQ(lines[9],
-              "DEFECT " + lib + "/sub/fifo.txt: the file cannot be opened (not an ordinary file)");
+    const QString starts[] = {
+        "OK " + lib + "/7400.txt",
+        "DEFECT " + lib + "/7404.txt: line 3: the pin count 41 is above the limit of 40",
+        "OK " + lib + QString::fromUtf8("/Zähler.txt"),
+        "DEFECT " + lib + "/notes: the name does not end in .txt",
+        "OK " + lib + "/sub/4011.txt",
+        "DEFECT " + lib + "/sub/4012.txt: line 1: the German",
+        "OK " + lib + "/sub/4013.txt",
+        "WARNING " + lib + "/sub/4013.txt: line 7: \"'Funktionstabele:\"",
+        "DEFECT " + lib + "/sub/9999999999.txt: the type number",
+        "DEFECT " + lib + "/sub/fifo.txt: the file cannot be opened (not an ordinary file)"};
+    ASSERT_EQ(lines.size(), qsizetype(std::size(starts))) << r.out.toStdString();
+    for (size_t i = 0; i < std::size(starts); ++i)
+        EXPECT_TRUE(lines[i].startsWith(starts[i])) << lines[i].toStdString();
 
     r = tool({"check", lib + "/7400.txt", lib + "/sub"});
     EXPECT_EQ(r.status, 1);
@@ -89,12 +101,14 @@ TEST(PinatlasTool, CheckReportsEachFileAndFailsOnAnyDefect) {
 }
 
 TEST(PinatlasTool, EveryCommandHasHelpAndRejectsWrongUsage) {
-    for (const char* command : {"check", "dump", "list", "show", "find"}) {
+    for (const char* command : {"check", "dump", "list", "show", "find", "render"}) {
         ToolRun r = tool({command, "--help"});
         EXPECT_EQ(r.status, 0) << command;
         EXPECT_TRUE(r.out.startsWith(QStringLiteral("usage: pinatlas-tool ") + command)) << command;
         EXPECT_EQ(tool({command}).status, 2) << command;
     }
+    const QString sheet = PINATLAS_SOURCE_DIR "/library/74xx/7400.txt";
+    const QString nowhere = "/no/such/dir/x.png";
     const std::pair<QStringList, int> runs[] = {
         {{"check", "/no/such/path"}, 2},
         {{"dump", "/no/such/path"}, 1},
@@ -103,10 +117,15 @@ TEST(PinatlasTool, EveryCommandHasHelpAndRejectsWrongUsage) {
         {{"dump", "a", "b"}, 2},
         {{"list", ".", "--sort", "size"}, 2},
         {{"list", ".", "--lang", "F"}, 2},
-        {{"list", ".", "--lang"}, 2},
         {{"show", "7400", "--lang", "F"}, 2},
         {{"find", "x", "--ascii"}, 2},
-        {{"show", "7400", "--library", "/no/such/path"}, 1}};
+        {{"show", "7400", "--library", "/no/such/path"}, 1},
+        {{"render", sheet, "--out"}, 2},
+        {{"render", sheet, "--lang", "F", "--out", nowhere}, 2},
+        {{"render", sheet, "--dpi", "0", "--out", nowhere}, 2},
+        {{"render", "/no/such/path", "--out", nowhere}, 1},
+        {{"render", "/dev/zero", "--out", nowhere}, 1}, // read as the program reads
+        {{"render", sheet, "--out", nowhere}, 1}};
     for (const auto& [args, status] : runs)
         EXPECT_EQ(tool(args).status, status) << args.join(' ').toStdString();
 }
@@ -211,4 +230,59 @@ TEST(PinatlasTool, ShowAndFindLookTypesUpAsTheFindWindowDoes) {
                              "\nGND -| 7      8 |- 3Y\n", "\nA  B  Y\n-------\nL  L  H\n",
                              "\nAll four gates are independent.\n", "\nGate  Pins\n"})
         EXPECT_TRUE(r.out.contains(part)) << part << "\n" << r.out.toStdString();
+}
+
+TEST(PinatlasTool, RenderDrawsTheWholeSheetAtTheRequestedResolution) {
+    TempDir dir;
+    // Three lines of English comment against one of German.
+    dir.write("7400.txt", QByteArray(pinatlas::test::kHc00)
+                              .replace("All four gates are independent.", "one\r\ntwo\r\nthree"));
+    // 1680 pins + 900 comment + 1835 function + 800 extra table + 960 margins; 7110 + 240 wide.
+    const int heightEn = 1680 + 900 + 1835 + 800 + 960;
+    const auto pixels = [](int twips) { return (twips * 96 + 1439) / 1440; };
+    ToolRun r = tool({"render", dir.path() + "7400.txt", "--out", dir.path() + "en.png"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(pngSize(dir.read("en.png")), QSize(pixels(7350), pixels(heightEn)));
+    r = tool({"render", dir.path() + "7400.txt", "--lang", "D", "--dpi", "192", "--out",
+              dir.path() + "de.png"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(pngSize(dir.read("de.png")), QSize(pixels(7350), pixels(heightEn - 440)) * 2);
+
+    dir.write("short.txt", "only\r\ntwo lines\r\n");
+    r = tool({"render", dir.path() + "short.txt", "--out", dir.path() + "x.png"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("short.txt:")) << r.err.toStdString();
+    dir.write("tall.txt", QByteArray(pinatlas::test::kHc00)
+                              .replace("All four", QByteArray("x\r\n").repeated(200000)));
+    r = tool({"render", dir.path() + "tall.txt", "--out", dir.path() + "x.png"});
+    EXPECT_TRUE(r.err.contains("too large")) << r.err.toStdString();
+    EXPECT_FALSE(dir.exists("x.png"));
+}
+
+TEST(PinatlasTool, RenderWritesAPdfOfTextAndLinesWithoutCuttingRows) {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    TempDir dir;
+    QByteArray rows = "2,100\r\n";
+    for (int row = 1; row <= 100; ++row)
+        rows += "row" + QByteArray::number(row) + ",cell" + QByteArray::number(row) + "\r\n";
+    dir.write("7400.txt",
+              QByteArray(pinatlas::test::kHc00).replace("2,2\r\nGate,Pins\r\n1,1 2 3\r\n", rows));
+    ASSERT_EQ(tool({"render", dir.path() + "7400.txt", "--out", dir.path() + "x.PDF"}).status, 0);
+
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", dir.path() + "x.PDF", "-"});
+    pdftotext.waitForFinished(60000);
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const QStringList pages = text.split(u'\f', Qt::SkipEmptyParts);
+    ASSERT_GE(pages.size(), 3);
+    for (const QString& page : pages)
+        EXPECT_TRUE(
+            page.trimmed().contains(QRegularExpression("^7400: +Quad 2-input NAND gates\n")))
+            << page.toStdString();
+    EXPECT_TRUE(text.contains("4B")) << text.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression("L +H +H")));
+    // Every row whole on one page, once.
+    for (int row = 1; row <= 100; ++row)
+        EXPECT_EQ(text.count(QRegularExpression(QString("row%1 +cell%1\\b").arg(row))), 1) << row;
 }

@@ -41,16 +41,14 @@ protected:
         for (QWidget* w : window->findChildren<QWidget*>()) {
             if (!w->isVisible() || w->window() != window)
                 continue;
+            const std::string at = where + ": " + w->objectName().toStdString();
             const QFontMetrics fm = w->fontMetrics();
             const auto fits = [&](const QString& text, int room) {
-                EXPECT_LE(fm.horizontalAdvance(text), room)
-                    << where << ": " << w->objectName().toStdString() << " \"" << text.toStdString()
-                    << "\"";
+                EXPECT_LE(fm.horizontalAdvance(text), room) << at << " \"" << text.toStdString();
             };
             // A caption drawn smaller than the window's font had no room.
             const auto caption = [&](const QRect& r) {
-                EXPECT_GE(w->font().pointSizeF(), window->font().pointSizeF())
-                    << where << ": " << w->objectName().toStdString();
+                EXPECT_GE(w->font().pointSizeF(), window->font().pointSizeF()) << at;
                 captions.emplace_back(w, QRect(w->mapTo(window, r.topLeft()), r.size()));
             };
             const int margin = w->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, w);
@@ -60,10 +58,7 @@ protected:
                 const QRect text = fm.boundingRect(
                     room, int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0),
                     label->textFormat() == Qt::RichText ? QString() : label->text());
-                EXPECT_TRUE(room.contains(text))
-                    << where << ": " << label->objectName().toStdString() << " \""
-                    << label->text().toStdString() << "\" " << text.width() << " in "
-                    << room.width();
+                EXPECT_TRUE(room.contains(text)) << at << " \"" << label->text().toStdString();
                 caption(text);
             } else if (auto* button = qobject_cast<QPushButton*>(w)) {
                 const QString text = withoutMnemonics(button->text());
@@ -72,8 +67,7 @@ protected:
                 r.moveCenter(button->rect().center());
                 caption(r);
             } else if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
-                EXPECT_LE(w->sizeHint().width(), w->width())
-                    << where << ": " << w->objectName().toStdString();
+                EXPECT_LE(w->sizeHint().width(), w->width()) << at;
                 caption(QRect(0, 0, std::min(w->sizeHint().width(), w->width()), w->height()));
             } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
                 fits(group->title(), group->width() - 2 * margin);
@@ -97,16 +91,15 @@ protected:
             }
         }
         for (const auto& [owner, text] : captions) {
+            const std::string at = where + ": " + owner->objectName().toStdString();
             for (const auto& [other, otherText] : captions)
                 EXPECT_TRUE(owner == other || !text.intersects(otherText))
-                    << where << ": " << owner->objectName().toStdString() << " runs into "
-                    << other->objectName().toStdString();
+                    << at << " runs into " << other->objectName().toStdString();
             for (QWidget* control : controls)
                 EXPECT_TRUE(
                     control->isAncestorOf(owner) ||
                     !text.intersects(QRect(control->mapTo(window, QPoint()), control->size())))
-                    << where << ": " << owner->objectName().toStdString() << " under "
-                    << control->objectName().toStdString();
+                    << at << " under " << control->objectName().toStdString();
         }
     }
 

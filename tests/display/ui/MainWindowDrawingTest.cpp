@@ -18,10 +18,8 @@ namespace {
 class MainWindowDrawing : public HauptFixture {
 protected:
     void SetUp() override {
-        dir.mkdir("74xx");
-        QFile sheet(QStringLiteral(PINATLAS_SOURCE_DIR "/library/74xx/7400.txt"));
-        ASSERT_TRUE(sheet.open(QIODevice::ReadOnly));
-        dir.write("74xx/7400.txt", sheet.readAll());
+        ASSERT_TRUE(QFile::copy(PINATLAS_SOURCE_DIR "/library/74xx/7400.txt",
+                                dir.mkdir("74xx") + "7400.txt"));
         dir.write("pinatlas.ini", "E\r\n 0 \r\n");
         startHaupt();
         haupt->resize(800, 600);
@@ -36,7 +34,6 @@ protected:
 TEST_F(MainWindowDrawing, ShowsTheSelectedSheetAndRedrawsOnResize) {
     ASSERT_EQ(haupt->liste()->currentRow(), 0);
     EXPECT_TRUE(haupt->findChild<QLabel*>("Info")->text().startsWith("7400:  "));
-    ASSERT_NE(pinsL(), nullptr);
     EXPECT_EQ(pinsL()->lines().first(), "1A");
     EXPECT_TRUE(frame()->findChild<QWidget*>("Daten")->isVisible());
 
