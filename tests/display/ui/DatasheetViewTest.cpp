@@ -1,14 +1,11 @@
 #include "display/ui/DatasheetView.h"
 #include "display/DisplayTestSheets.h"
-#include "display/ui/LineElement.h"
 #include "display/ui/PinTextBox.h"
 #include "display/ui/TableGrid.h"
 #include "platform/ui/Twips.h"
 
 #include <QApplication>
-#include <QFontInfo>
 #include <QHeaderView>
-#include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -37,7 +34,7 @@ protected:
     }
 
     void show(const Datasheet& sheet, const QStringList& comment = {}) {
-        view->display(sheet, comment, QStringLiteral("TEST:  title"), language);
+        view->display(sheet, comment, QStringLiteral("TEST:  title"), QStringLiteral("E"));
     }
 
     template <typename T = QWidget> T* child(const QString& name) const {
@@ -59,7 +56,6 @@ protected:
         return shown;
     }
 
-    QString language = QStringLiteral("E");
     std::unique_ptr<QWidget> host;
     DatasheetView* view = nullptr;
     Twips tw;
@@ -70,20 +66,12 @@ protected:
 // The geometry itself is pinned by the layout tests; here one element of each
 // kind shows that twips become the right pixels.
 TEST_F(DrawingArea, The7400AtScrollPositionZero) {
-    // Nothing is drawn before the first datasheet.
-    for (QWidget* w : view->frame()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
     show(sheet7400());
     EXPECT_EQ(host->findChild<QLabel*>("Info")->text(), "TEST:  title");
     EXPECT_EQ(child("PinsL")->geometry(), rect(120, 360, 440, 1680));
-    EXPECT_EQ(child<LineElement>("LineL1")->from(), px(575, 481));
-    EXPECT_EQ(child<LineElement>("LineL1")->to(), px(800, 481));
-    auto* names = child<PinTextBox>("PinsL");
-    EXPECT_EQ(names->lines().last(), "GND");
-    const QFontInfo font(names->font());
-    EXPECT_EQ(font.family(), "Liberation Sans");
-    EXPECT_TRUE(font.bold());
-    EXPECT_DOUBLE_EQ(names->font().pointSizeF(), 9.75);
+    EXPECT_EQ(child<PinTextBox>("PinsL")->lines().last(), "GND");
+    // A line element covers its two ends and nothing more.
+    EXPECT_EQ(child("LineL1")->geometry(), QRect(px(575, 481), px(800, 481)));
 }
 
 TEST_F(DrawingArea, StubsOfALargerPackageVanishWithTheNextSheet) {
@@ -93,51 +81,33 @@ TEST_F(DrawingArea, StubsOfALargerPackageVanishWithTheNextSheet) {
     EXPECT_EQ(stubsShown(), std::pair(7, 7));
     show(sheetWithPins(0));
     EXPECT_EQ(stubsShown(), std::pair(0, 0));
-    EXPECT_TRUE(child("Package1")->isVisible());
 }
 
-TEST_F(DrawingArea, TheTablesAndTheCommentShowTheirContents) {
+TEST_F(DrawingArea, TablesAndCommentShowTheirContentsAndHideWhenAbsent) {
     Datasheet s = sheet7400();
     addDataTable(s, cellTable({"74LS,Einheit", "1.6,mA", "4.4,mA"}));
-    addExtraTable(s, cellTable({"Gate,Pins", "1,1 2 3"}));
+    addExtraTable(s, cellTable(40, 2, "xxxx"));
     show(s, {"one", "two", "three"});
-    for (const char* name : {"Doku", "L_Input", "L_Output", "Funktion", "Daten", "Zusatz"})
+    const char* const parts[] = {"Doku", "L_Input", "L_Output", "Funktion", "Daten", "Zusatz"};
+    for (const char* name : parts)
         EXPECT_TRUE(child(name)->isVisible()) << name;
     const int below = 240 + 600 + 240 * 7;
     EXPECT_EQ(child("Doku")->geometry(), rect(120, below, 7095, 660));
     EXPECT_EQ(child("L_Input")->geometry(), rect(120, below + 900, 720, 315));
     EXPECT_EQ(child("Funktion")->geometry(), rect(120, below + 1215, 3 * 360 + 80, 5 * 240 + 80));
-
-    auto* doku = child<QPlainTextEdit>("Doku");
-    EXPECT_EQ(doku->toPlainText(), "one\ntwo\nthree");
-    EXPECT_TRUE(doku->isReadOnly());
-    EXPECT_EQ(QFontInfo(doku->font()).family(), "Liberation Mono");
-    EXPECT_EQ(child<QLabel>("L_Input")->text(), "Inp");
-    EXPECT_EQ(child<QLabel>("L_Output")->text(), "Out");
+    EXPECT_EQ(child<QPlainTextEdit>("Doku")->toPlainText(), "one\ntwo\nthree");
     auto* funktion = child<TableGrid>("Funktion");
     EXPECT_EQ(funktion->rowHeight(0), tw.toPxY(240));
     EXPECT_EQ(funktion->text(0, 2), "Y");
-    EXPECT_EQ(child<TableGrid>("Zusatz")->text(1, 1), "1 2 3");
     // Every column of the grid lies inside it.
     EXPECT_LE(funktion->horizontalHeader()->length(), funktion->viewport()->width());
-    auto* daten = child<TableGrid>("Daten");
-    EXPECT_EQ(daten->model()->rowCount(), 3); // a short table gets no labels beyond it
-    EXPECT_EQ(daten->text(0, 2), "Unit");
-    language = QStringLiteral("D");
-    show(s);
-    EXPECT_EQ(daten->text(0, 2), "Einheit");
-}
+    EXPECT_EQ(child<TableGrid>("Daten")->model()->rowCount(), 3);
 
-TEST_F(DrawingArea, AbsentTablesAreHiddenAndNeverWidenTheScrollRange) {
-    Datasheet wide = sheet7400();
-    addExtraTable(wide, cellTable(40, 2, "xxxx"));
-    show(wide, {"comment"});
+    // The next sheet hides them, and they no longer widen the scroll range.
     show(sheetWithPins(14));
-    for (const char* name : {"Doku", "Funktion", "Daten", "Zusatz", "L_Input", "L_Output"})
+    for (const char* name : parts)
         EXPECT_FALSE(child(name)->isVisible()) << name;
-    EXPECT_EQ(child("Zusatz")->width(), tw.toPxX(1));
     EXPECT_EQ(std::pair(view->hScroll()->maximum(), view->vScroll()->maximum()), std::pair(150, 1));
-
     show(sheet7400(), {"comment"});
     view->clearComment();
     EXPECT_FALSE(child("Doku")->isVisible());
@@ -147,8 +117,6 @@ TEST_F(DrawingArea, AbsentTablesAreHiddenAndNeverWidenTheScrollRange) {
 TEST_F(DrawingArea, ScrollingDraggingAndTheWheelOnlyMoveTheElements) {
     show(largestSheet());
     auto* funktion = child<TableGrid>("Funktion");
-    int resets = 0;
-    QObject::connect(funktion->model(), &QAbstractItemModel::modelReset, [&resets] { ++resets; });
     const QPoint before = funktion->pos();
     view->vScroll()->setValue(1500);
     view->hScroll()->setValue(300);
@@ -157,11 +125,7 @@ TEST_F(DrawingArea, ScrollingDraggingAndTheWheelOnlyMoveTheElements) {
     view->vScroll()->setSliderDown(true);
     view->vScroll()->setSliderPosition(3000);
     EXPECT_EQ(child("PinsL")->y(), tw.toPxY(360 - 3000));
-    view->hScroll()->setSliderDown(true);
-    view->hScroll()->setSliderPosition(45);
-    EXPECT_EQ(child("PinsL")->x(), tw.toPxX(120 - 45));
     view->vScroll()->setSliderDown(false);
-    view->hScroll()->setSliderDown(false);
 
     const auto wheel = [](QWidget* to, QPoint angle) {
         QWheelEvent e({20, 20}, to->mapToGlobal(QPoint(20, 20)), {}, angle, Qt::NoButton,
@@ -174,37 +138,33 @@ TEST_F(DrawingArea, ScrollingDraggingAndTheWheelOnlyMoveTheElements) {
     EXPECT_EQ(child("PinsL")->y(), tw.toPxY(360 - view->vScroll()->value()));
     const int down = view->vScroll()->value();
     wheel(view->frame(), {-120, 0}); // sideways
-    EXPECT_EQ(std::pair(view->hScroll()->value() > 45, view->vScroll()->value()),
+    EXPECT_EQ(std::pair(view->hScroll()->value() > 300, view->vScroll()->value()),
               std::pair(true, down));
+    // Only the wheel is passed on: keys typed over the drawing leave it.
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier);
+    QApplication::sendEvent(view->frame(), &key);
+    EXPECT_EQ(view->vScroll()->value(), down);
     // A grid leaves the wheel to the drawing around it and never scrolls inside.
     EXPECT_FALSE(wheel(funktion->viewport(), {0, -120}));
     EXPECT_EQ(funktion->verticalScrollBar()->value(), 0);
-    EXPECT_EQ(resets, 0);
 }
 
 TEST_F(DrawingArea, TheLargestSheetScrollsToEveryCorner) {
     show(largestSheet(), {"comment"});
-    EXPECT_GT(view->vScroll()->maximum(), 32767);
-    EXPECT_GT(view->hScroll()->maximum(), 32767);
+    EXPECT_GT(std::min(view->vScroll()->maximum(), view->hScroll()->maximum()), 32767);
     view->hScroll()->setValue(view->hScroll()->maximum());
-    // The right edge of the widest grid is in view at the top.
-    auto* zusatz = child("Zusatz");
-    EXPECT_LE(zusatz->geometry().right(), view->frame()->width());
-    EXPECT_GE(zusatz->geometry().right(), view->frame()->width() - tw.toPxX(240) - 1);
     view->vScroll()->setValue(view->vScroll()->maximum());
-    EXPECT_LE(zusatz->geometry().bottom(), view->frame()->height());
+    // The right and bottom edges of the widest grid are in view.
+    const QRect zusatz = child("Zusatz")->geometry();
+    EXPECT_LE(zusatz.right(), view->frame()->width());
+    EXPECT_GE(zusatz.right(), view->frame()->width() - tw.toPxX(240) - 1);
+    EXPECT_LE(zusatz.bottom(), view->frame()->height());
 
     // A load beyond the new ranges shows the sheet scrolled to their ends.
     show(sheet7400());
-    EXPECT_EQ(std::pair(view->hScroll()->value(), view->vScroll()->value()), std::pair(150, 1));
     EXPECT_EQ(child("PinsL")->pos(), px(120 - 150, 360 - 1));
-}
-
-TEST_F(DrawingArea, TheWholeDrawingRendersFromPositionZero) {
-    show(sheet7400());
-    view->vScroll()->setValue(1);
+    // The whole drawing renders from position 0, sized to show everything.
     view->renderWhole(2.0);
-    // The view is left at position 0 and sized to show everything.
     EXPECT_EQ(child("PinsL")->pos(), px(120, 360));
     EXPECT_EQ(std::pair(view->hScroll()->maximum(), view->vScroll()->maximum()), std::pair(1, 1));
 }
