@@ -48,22 +48,6 @@ TEST(ShowFunctionTable, TheHeadingRowIsFixedAndCellsBeyondTheRecordReadAsEmpty) 
               std::tuple(1, 0, 1520, QString("4.5"), QString(""), 280));
 }
 
-TEST(ShowExtraTable, SizesByContentWithoutFixedCells) {
-    const std::tuple<QStringList, QList<int>, int, int> rows[] = {
-        {{"Gate,Pins", "1,1 2 3"}, {600, 680}, 1360, 560},
-        {{",,", ",,"}, {280, 280, 280}, 920, 560}, // all empty: 280 × columns + 80
-        {{"x"}, {360}, 440, 320},
-    };
-    for (const auto& [lines, widths, width, height] : rows) {
-        Datasheet s = sheetWithPins(2);
-        addExtraTable(s, cellTable(lines));
-        const GridContent g = ShowExtraTable(s);
-        EXPECT_EQ(std::tuple(g.columnWidths, g.width, g.height, g.fixedRows + g.fixedColumns),
-                  std::tuple(widths, width, height, 0));
-        EXPECT_EQ(g.cells, lines.join(',').split(','));
-    }
-}
-
 TEST(ShowDataTable, LabelsAndUnitByLanguageAroundTheNineRows) {
     const struct {
         const char* language;

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -65,21 +66,17 @@ protected:
 
 // The geometry itself is pinned by the layout tests; here one element of each
 // kind shows that twips become the right pixels.
-TEST_F(DrawingArea, The7400AtScrollPositionZero) {
-    show(sheet7400());
+TEST_F(DrawingArea, The7400WithItsTablesAndCommentAndWithoutThem) {
+    Datasheet s = sheet7400();
+    addDataTable(s, cellTable({"74LS,Einheit", "1.6,mA", "4.4,mA"}));
+    addExtraTable(s, cellTable(40, 2, "xxxx"));
+    show(s, {"one", "two", "three"});
     EXPECT_EQ(host->findChild<QLabel*>("Info")->text(), "TEST:  title");
     EXPECT_EQ(child("PinsL")->geometry(), rect(120, 360, 440, 1680));
     EXPECT_EQ(child<PinTextBox>("PinsL")->lines().last(), "GND");
     EXPECT_EQ(stubsShown(), std::pair(7, 7));
     // A line element covers its two ends and nothing more.
     EXPECT_EQ(child("LineL1")->geometry(), QRect(px(575, 481), px(800, 481)));
-}
-
-TEST_F(DrawingArea, TablesAndCommentShowTheirContentsAndHideWhenAbsent) {
-    Datasheet s = sheet7400();
-    addDataTable(s, cellTable({"74LS,Einheit", "1.6,mA", "4.4,mA"}));
-    addExtraTable(s, cellTable(40, 2, "xxxx"));
-    show(s, {"one", "two", "three"});
     const char* const parts[] = {"Doku", "L_Input", "L_Output", "Funktion", "Daten", "Zusatz"};
     for (const char* name : parts)
         EXPECT_TRUE(child(name)->isVisible()) << name;
@@ -105,6 +102,10 @@ TEST_F(DrawingArea, TablesAndCommentShowTheirContentsAndHideWhenAbsent) {
     view->clearComment();
     EXPECT_FALSE(child("Doku")->isVisible());
     EXPECT_TRUE(child<QPlainTextEdit>("Doku")->toPlainText().isEmpty());
+    // A window too small for a frame leaves it as it was.
+    const QSize before = view->frame()->size();
+    view->arrange(200, 100);
+    EXPECT_EQ(view->frame()->size(), before);
 }
 
 TEST_F(DrawingArea, TheWheelAndTheScrollBarsMoveTheLargestSheetToEveryCorner) {
@@ -153,4 +154,25 @@ TEST_F(DrawingArea, TheWheelAndTheScrollBarsMoveTheLargestSheetToEveryCorner) {
     view->renderWhole(2.0);
     EXPECT_EQ(child("PinsL")->pos(), px(120, 360));
     EXPECT_EQ(std::pair(view->hScroll()->maximum(), view->vScroll()->maximum()), std::pair(1, 1));
+}
+
+// The whole picture at odd resolutions: down the middle of each row of stubs
+// seven lines, none lost to the scaling.
+TEST_F(DrawingArea, TheWholePictureKeepsEveryStubAtAnyResolution) {
+    show(sheet7400());
+    for (const int dpi : {72, 144, 250}) {
+        const double scale = dpi / 96.0;
+        const QImage image = view->renderWhole(scale);
+        const auto at = [&](int twips) { return int(twips * scale / tw.perPixelX()); };
+        const auto inked = [&](int x, int y) { return qGray(image.pixel(x, y)) < 200; };
+        // The body's sides stand 120 + 440 + 240 and 840 twips further right.
+        for (const int x : {120 + 440 + 120, 800 + 840 + 120}) {
+            int lines = 0;
+            for (int y = at(240), was = 0; y < at(240 + 8 * 240); ++y) {
+                lines += inked(at(x), y) && !was;
+                was = inked(at(x), y);
+            }
+            EXPECT_EQ(lines, 7) << dpi << " dpi, stubs at " << x;
+        }
+    }
 }
