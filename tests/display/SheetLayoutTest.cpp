@@ -42,6 +42,10 @@ TEST(ArrangeWindow, TheWorkedExampleAndTooSmallWindows) {
     EXPECT_EQ(std::tuple(n.frameWidth.has_value(), n.frameHeight.has_value(), n.vScroll.left,
                          n.vScroll.height, n.hScroll.width),
               std::tuple(false, false, 4335 + 2000, 6000, 2000));
+    // Just enough room gives a frame of no size.
+    const WindowArrangement z = arrangeWindow(4710, 255, 15, 15);
+    EXPECT_EQ(std::pair(z.frameWidth, z.frameHeight),
+              std::pair(std::optional(0), std::optional(0)));
 }
 
 TEST(SetScrollRanges, ContentHeightAddsOnlyVisibleElements) {

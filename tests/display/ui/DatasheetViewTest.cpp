@@ -99,6 +99,9 @@ TEST_F(DrawingArea, The7400WithItsTablesAndCommentAndWithoutThem) {
     view->clearComment();
     EXPECT_FALSE(child("Doku")->isVisible());
     EXPECT_TRUE(child<QPlainTextEdit>("Doku")->toPlainText().isEmpty());
+    // The tables below move up into its place.
+    view->vScroll()->setValue(1);
+    EXPECT_EQ(child("Funktion")->y(), tw.toPxY(below + 315 - 1));
     // A window too small for a frame leaves it as it was.
     const QSize before = view->frame()->size();
     view->arrange(200, 100);
