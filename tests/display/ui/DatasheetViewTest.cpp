@@ -109,7 +109,11 @@ TEST_F(DrawingArea, The7400WithItsTablesAndCommentAndWithoutThem) {
 }
 
 TEST_F(DrawingArea, TheWheelAndTheScrollBarsMoveTheLargestSheetToEveryCorner) {
-    show(largestSheet(), {"comment"});
+    Datasheet largest = sheetWithPins(40); // the largest sheet the format allows
+    addFunctionTable(largest, cellTable(52, 52), 26);
+    addDataTable(largest, cellTable(52, 52));
+    addExtraTable(largest, cellTable(100, 100));
+    show(largest, {"comment"});
     EXPECT_EQ(stubsShown(), std::pair(20, 20));
     auto* funktion = child<TableGrid>("Funktion");
     const QPoint before = funktion->pos();
@@ -173,4 +177,7 @@ TEST_F(DrawingArea, TheWholePictureKeepsEveryStubAtAnyResolution) {
             EXPECT_EQ(lines, 7) << dpi << " dpi, stubs at " << x;
         }
     }
+    // A picture taller than an image can be (some 33,000 pixels) is refused, not cut.
+    show(sheet7400(), QStringList(2250, "x"));
+    EXPECT_TRUE(view->renderWhole(1.0).isNull());
 }
