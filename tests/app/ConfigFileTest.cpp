@@ -1,52 +1,34 @@
 #include "app/ConfigFile.h"
 
 #include "support/TempDir.h"
-#include "support/TestName.h"
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace pinatlas;
 
-struct ConfigCase {
-    const char* bytes;
-    int directories;
-    const char* language; // nullptr: not read
-    int selected;
-    const char* what;
-};
-
-void PrintTo(const ConfigCase& c, std::ostream* os) {
-    *os << c.what;
+TEST(ConfigFile, ReadingSelectsTheRememberedDirectoryOrNone) {
+    // The file's bytes, the number of directories, then the language read ("-":
+    // none) and the directory selected.
+    const std::tuple<const char*, int, const char*, int> rows[] = {
+        {"E\r\n 3 \r\n", 5, "E", 3},
+        {"D,2", 5, "D", 2},
+        {"D", 5, "D", 0},
+        {"", 5, "-", 0},
+        {"E\r\n 5 \r\n", 5, "E", -1},
+        {"E\r\n-1 \r\n", 5, "E", -1},
+        {"E\r\nzwei\r\n", 5, "E", -1},
+        {"E\r\n2.5\r\n", 5, "E", 2},
+        {"E\r\n3.5\r\n", 5, "E", 4},
+        {"d\n0\n", 1, "d", 0},
+    };
+    for (const auto& [bytes, directories, language, selected] : rows) {
+        const ConfigValues v = parseConfig(QByteArray(bytes));
+        EXPECT_EQ(v.language.value_or("-"), language) << bytes;
+        EXPECT_EQ(selectedPosition(v, directories), selected) << bytes;
+    }
 }
-
-class ConfigReading : public ::testing::TestWithParam<ConfigCase> {};
-
-TEST_P(ConfigReading, SelectsTheRememberedDirectoryOrNone) {
-    const ConfigCase& c = GetParam();
-    const ConfigValues v = parseConfig(QByteArray(c.bytes));
-    if (c.language)
-        EXPECT_EQ(v.language, QString(c.language));
-    else
-        EXPECT_FALSE(v.language.has_value());
-    EXPECT_EQ(selectedPosition(v, c.directories), c.selected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ConfigReading,
-    ::testing::Values(ConfigCase{"E\r\n 3 \r\n", 5, "E", 3, "as written"},
-                      ConfigCase{"D,2", 5, "D", 2, "comma form"},
-                      ConfigCase{"D", 5, "D", 0, "only the first line"},
-                      ConfigCase{"", 5, nullptr, 0, "empty file"},
-                      ConfigCase{"E\r\n 5 \r\n", 5, "E", -1, "one past the last entry"},
-                      ConfigCase{"E\r\n-1 \r\n", 5, "E", -1, "nothing selected"},
-                      ConfigCase{"E\r\n-2\r\n", 5, "E", -1, "below -1"},
-                      ConfigCase{"E\r\nzwei\r\n", 5, "E", -1, "not a number"},
-                      ConfigCase{"E\r\n2.5\r\n", 5, "E", 2, "half down to even"},
-                      ConfigCase{"E\r\n3.5\r\n", 5, "E", 4, "half up to even"},
-                      ConfigCase{"E\r\n 1.4 \r\n", 5, "E", 1, "blanks around"},
-                      ConfigCase{"d\n0\n", 1, "d", 0, "LF-only, any code"},
-                      ConfigCase{"E\r\n0\r\n", 0, "E", -1, "no directories"}),
-    [](const auto& info) { return pinatlas::test::testName(info.param.what); });
 
 TEST(ConfigFile, WriteReplacesAnOrdinaryFileAndReportsFailure) {
     test::TempDir dir;
