@@ -1,5 +1,4 @@
 #include "app/ui/Erststart.h"
-#include "support/TestName.h"
 #include "support/ui/HauptFixture.h"
 
 #include <QComboBox>
@@ -7,65 +6,57 @@
 #include <QRadioButton>
 
 #include <functional>
+#include <tuple>
+#include <utility>
 
 using namespace pinatlas;
 using namespace pinatlas::test;
 
-namespace {
-
 using Start = HauptFixture;
 
-struct StartCase {
-    const char* ini; // nullptr: the first start, answered in `language`
-    const char* directories;
-    int selected;
-    const char* language;
-    const char* written; // the file after the start dialog and after exit
-    const char* boxes;   // the first line of each box shown, up to the exit
-    const char* what;
-};
-
-class Starts : public Start, public ::testing::WithParamInterface<StartCase> {};
-
-} // namespace
-
-TEST_P(Starts, ReadTheFileOrAskAndRewriteItOnExit) {
-    const StartCase& c = GetParam();
-    for (const QString& name : QString(c.directories).split(' '))
-        dir.mkdir(name);
-    if (c.ini)
-        dir.write("pinatlas.ini", c.ini);
-    startHaupt();
-    if (!c.ini) {
-        ASSERT_TRUE(haupt->erststart() && haupt->erststart()->isVisible());
-        EXPECT_FALSE(haupt->isVisible());
-        if (QString(c.language) == "D") // English is the choice already made
-            haupt->erststart()->findChild<QRadioButton*>("Deutsch")->setChecked(true);
-        haupt->erststart()->findChild<QPushButton*>("Command1")->click();
-        EXPECT_EQ(dir.read("pinatlas.ini"), QByteArray(c.written));
+TEST_F(Start, ReadsTheFileOrAsksAndRewritesItOnExit) {
+    // The file found (nullptr: the first start, answered in the language
+    // expected), the directories there; then the directory selected, the
+    // language, the file after the start dialog and after the exit, and the
+    // first line of each box shown.
+    const std::tuple<const char*, const char*, int, const char*, const char*, const char*> rows[] =
+        {
+            {nullptr, "40xx 74xx", 1, "E", "E\r\n 1 \r\n", ""},
+            {nullptr, "cmos", -1, "D", "D\r\n-1 \r\n", ""},
+            {"D", "a b", 0, "D", "D\r\n 0 \r\n", ""},
+            {"x\r\n 1 \r\n", "a", -1, "E", "E\r\n-1 \r\n", ""},
+            // Reported once; the program goes on with the choice.
+            {nullptr, "74xx pinatlas.ini", 0, "E", "", "The settings could not be saved:"},
+        };
+    int run = 0;
+    for (const auto& [ini, directories, selected, language, written, boxes] : rows) {
+        SCOPED_TRACE(directories);
+        const QString at = QString::number(++run) + '/';
+        for (const QString& name : QString(directories).split(' '))
+            dir.mkdir(at + name);
+        if (ini)
+            dir.write(at + "pinatlas.ini", ini);
+        haupt = std::make_unique<Haupt>(settings = Settings(), platform, dir.path() + at);
+        haupt->start();
+        if (!ini) {
+            ASSERT_TRUE(haupt->erststart() && haupt->erststart()->isVisible());
+            EXPECT_FALSE(haupt->isVisible());
+            if (QString(language) == "D") // English is the choice already made
+                haupt->erststart()->findChild<QRadioButton*>("Deutsch")->setChecked(true);
+            haupt->erststart()->findChild<QPushButton*>("Command1")->click();
+            EXPECT_EQ(dir.read(at + "pinatlas.ini"), QByteArray(written));
+        }
+        EXPECT_TRUE(haupt->isVisible());
+        EXPECT_EQ(haupt->dirBox()->currentIndex(), selected);
+        EXPECT_EQ(settings.language, language);
+        haupt->close();
+        EXPECT_EQ(dir.read(at + "pinatlas.ini"), QByteArray(written));
+        QStringList shown;
+        for (const FakePlatform::Box& box : std::exchange(platform.boxes, {}))
+            shown << box.text.section("\r\n", 0, 0);
+        EXPECT_EQ(shown.join('/'), boxes);
     }
-    EXPECT_TRUE(haupt->isVisible());
-    EXPECT_EQ(haupt->dirBox()->currentIndex(), c.selected);
-    EXPECT_EQ(settings.language, c.language);
-    haupt->close();
-    EXPECT_EQ(dir.read("pinatlas.ini"), QByteArray(c.written));
-    QStringList shown;
-    for (const FakePlatform::Box& box : platform.boxes)
-        shown << box.text.section("\r\n", 0, 0);
-    EXPECT_EQ(shown.join('/'), c.boxes);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, Starts,
-    ::testing::Values(
-        StartCase{nullptr, "40xx 74xx", 1, "E", "E\r\n 1 \r\n", "", "74xx preselected"},
-        StartCase{nullptr, "cmos", -1, "D", "D\r\n-1 \r\n", "", "no 74xx"},
-        StartCase{"D", "a b", 0, "D", "D\r\n 0 \r\n", "", "only the language"},
-        StartCase{"x\r\n 1 \r\n", "a", -1, "E", "E\r\n-1 \r\n", "", "past the end; not D"},
-        // Reported once; the program goes on with the choice.
-        StartCase{nullptr, "74xx pinatlas.ini", 0, "E", "",
-                  "The settings could not be saved:", "a directory where the file must go"}),
-    [](const auto& info) { return testName(info.param.what); });
 
 TEST_F(Start, ClosingTheFirstStartDialogEndsTheProgramWithoutWritingAnything) {
     startHaupt();
