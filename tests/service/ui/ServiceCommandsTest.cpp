@@ -36,33 +36,23 @@ TEST_F(Service, TheAboutBoxFollowsTheLanguageOnlyWhenShownAgain) {
     start("D");
     Information* box = showAbout();
     ASSERT_NE(box, nullptr);
-    auto* note = box->findChild<QPlainTextEdit*>("DBInfo");
-    EXPECT_TRUE(note->toPlainText().startsWith("Ich hoffe"));
+    const auto note = [&] { return box->findChild<QPlainTextEdit*>("DBInfo")->toPlainText(); };
+    EXPECT_TRUE(note().startsWith("Ich hoffe"));
     action("Englisch")->trigger();
     EXPECT_EQ(showAbout(), box); // still open: the same box, still German
-    EXPECT_TRUE(note->toPlainText().startsWith("Ich hoffe"));
-
+    EXPECT_TRUE(note().startsWith("Ich hoffe"));
     box->findChild<QPushButton*>("cmdOK")->click();
     settle();
     EXPECT_EQ(haupt->serviceCommands()->information(), nullptr);
     box = showAbout();
-    ASSERT_NE(box, nullptr);
-    EXPECT_TRUE(box->isVisible());
     EXPECT_EQ(box->parentWidget(), nullptr); // no owner window
     EXPECT_EQ(box->windowTitle(), "https://www.pinatlas.example/");
-    note = box->findChild<QPlainTextEdit*>("DBInfo");
-    EXPECT_EQ(note->toPlainText().section('\n', 1), "\nYou can always download the most current "
-                                                    "version at pinatlas.example");
-    EXPECT_TRUE(note->isReadOnly());
+    EXPECT_TRUE(note().endsWith("\n\nYou can always download the most current version at "
+                                "pinatlas.example"));
+    EXPECT_EQ(box->findChild<QLabel*>("lblVersion")->text(), "Version 1.3.0");
     EXPECT_EQ(box->size(), QSize(376, 316));
-    EXPECT_EQ(note->geometry(), QRect(16, 84, 344, 136));
+    EXPECT_EQ(box->findChild<QPlainTextEdit*>("DBInfo")->geometry(), QRect(16, 84, 344, 136));
     EXPECT_EQ(box->findChild<QPushButton*>("cmdOK")->geometry(), QRect(272, 280, 88, 25));
-    QStringList texts;
-    for (const char* name : {"lblTitle", "lblVersion", "Label1", "Label2"})
-        texts << box->findChild<QLabel*>(name)->text();
-    EXPECT_EQ(texts, QStringList({"Pinatlas", "Version 1.3.0",
-                                  "Pinatlas - written by the Pinatlas developers",
-                                  "contact@pinatlas.example"}));
     QPointer<Information> open = box;
     haupt.reset(); // the box ends with the main window
     EXPECT_TRUE(open.isNull());
