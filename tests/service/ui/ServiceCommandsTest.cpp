@@ -106,7 +106,6 @@ TEST_F(Service, WrittenSheetsAreOfferedByMailOnExit) {
         ASSERT_EQ(platform.boxes.size(), 1u);
         EXPECT_EQ(platform.boxes[0].icon, MsgIcon::None);
         EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::OkCancel);
-        EXPECT_EQ(platform.boxes[0].title, "Pinatlas");
         EXPECT_TRUE(platform.boxes[0].text.startsWith(r.question));
         ASSERT_EQ(platform.opened.size(), r.answer == MsgAnswer::Ok ? 1 : 0);
         for (const QString& mail : platform.opened) {
