@@ -171,28 +171,3 @@ TEST_F(FunctionTablePage, KeysEditTheCurrentCellAndSizeItsColumn) {
     EXPECT_EQ(table->currentRow(), 1);
     EXPECT_EQ(table->currentColumn(), 1);
 }
-
-using ExtraTablePage = WizardFixture;
-
-TEST_F(ExtraTablePage, ItsColumnRuleAndTheWrittenCountsAgreeWithTheGrid) {
-    start();
-    firstPage("7400", false, false, true);
-    forward(2);
-    QLineEdit* columns = get(5, "N_ZTab_Col");
-    EXPECT_EQ(columns->text(), "1");
-    EXPECT_EQ(grid(5)->columnCount(), 1);
-    columns->setText("3");
-    EXPECT_EQ(grid(5)->columnCount(), 3);
-    for (const char* refused : {"51", "0", "x"})
-        columns->setText(refused);
-    EXPECT_EQ(platform.beeps, 3);
-    EXPECT_EQ(grid(5)->columnCount(), 3);
-    columns->setText("2");
-    get(5, "N_ZTab_Rows")->setText("3");
-    setCell(5, 0, 0, "a");
-    setCell(5, 2, 1, "b");
-    columns->setText("x");               // refused: the grid keeps 2 columns
-    get(5, "N_ZTab_Rows")->setText("1"); // 2 rows, the box still reads 1
-    forward(5);
-    EXPECT_TRUE(sheet("7400").endsWith("'Zusatztabelle:\r\n2,2\r\na,\r\n,\r\n'Ende\r\n"));
-}

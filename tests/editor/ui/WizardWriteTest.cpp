@@ -41,7 +41,10 @@ protected:
         get(4, "N_FTab_Rows")->setText("5");
         typeCells(grid(4), "A|B|Y|L|L|H|L|H|H|H|L|H|H|H|L");
         forward(4);
-        get(5, "N_ZTab_Col")->setText("2");
+        // Refused column counts beep and leave the grid as it was.
+        for (const char* count : {"51", "0", "2", "x"})
+            get(5, "N_ZTab_Col")->setText(count);
+        get(5, "N_ZTab_Rows")->setText("1"); // the grid keeps 2 rows, and so does the file
         typeCells(grid(5), "Gate|Pins|1|1 2 3");
     }
     // Walks forward through every page of an edit; only the confirmation is shown.
@@ -56,9 +59,10 @@ protected:
 
 } // namespace
 
-TEST_F(WizardWrite, TheWorkedExampleThroughThePagesAndEditedUnchanged) {
+TEST_F(WizardWrite, TheWorkedExampleThroughThePages) {
     start("D");
     enterHc00();
+    EXPECT_EQ(platform.beeps, 3);
     forward(5);
     EXPECT_EQ(sheet("74HC00"), QByteArray(kHc00));
     ASSERT_EQ(platform.boxes.size(), 1u);
