@@ -30,8 +30,6 @@ TEST_F(WizardFlow, RefusedTypesThenEveryPageInBothLanguages) {
             EXPECT_TRUE(get(1, "N_ET")->text().isEmpty());
         }
         firstPage(language, true, true, true);
-        EXPECT_EQ(page(1)->size(), QSize(432, 448));
-        EXPECT_EQ(get(1, "N_Typ")->geometry(), QRect(16, 40, 385, 19));
         for (int n = 1; n <= 5; ++n) {
             ASSERT_NE(page(n), nullptr); // the pages passed stay loaded
             EXPECT_EQ(shown(), QString::number(std::max(n, 2)));

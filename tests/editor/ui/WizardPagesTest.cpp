@@ -171,3 +171,57 @@ TEST_F(FunctionTablePage, KeysEditTheCurrentCellAndSizeItsColumn) {
     EXPECT_EQ(table->currentRow(), 1);
     EXPECT_EQ(table->currentColumn(), 1);
 }
+
+using WizardPages = WizardFixture;
+
+// Where the controls of the pages stand, in twips; a row without a name is
+// the page's own client size.
+TEST_F(WizardPages, ControlsStandAtTheirTwipPositions) {
+    start();
+    firstPage("7400", true, true, true);
+    for (int n = 2; n <= 4; ++n)
+        forward(n);
+    const struct {
+        int page;
+        const char* name;
+        int left, top, width, height;
+    } rows[] = {{1, "", 0, 0, 6480, 6720},
+                {1, "N_Typ", 240, 600, 5775, 285},
+                {1, "N_ET", 240, 1320, 5775, 285},
+                {1, "N_DT", 240, 2040, 5775, 285},
+                {1, "N_Geh", 240, 2760, 2055, 255},
+                {1, "N_out", 240, 3480, 2055, 255},
+                {1, "N_EB", 240, 4200, 6120, 375},
+                {1, "N_FTab", 240, 4680, 5775, 375},
+                {1, "N_ZTab", 240, 5160, 5895, 375},
+                {2, "", 0, 0, 6270, 6720},
+                {2, "N_Pins", 3000, 200, 375, 285},
+                {2, "VScroll", 3360, 200, 255, 285},
+                {2, "N_PinL1", 120, 720, 2175, 255},
+                {2, "N_PinR1", 3960, 720, 2175, 255},
+                {2, "PinL", 2760, 720, 375, 4935},
+                {2, "PinR", 3120, 720, 375, 4935},
+                {2, "Weiter", 3240, 6120, 1215, 375},
+                {3, "", 0, 0, 6270, 6720},
+                {3, "N_des", 120, 360, 6015, 2535},
+                {3, "N_Bes", 120, 3360, 6015, 2535},
+                {4, "", 0, 0, 11670, 8580},
+                {4, "N_FTab_ICol", 3240, 220, 495, 285},
+                {4, "N_FTab_OCol", 7140, 220, 495, 285},
+                {4, "N_FTab_Rows", 9060, 220, 495, 285},
+                {4, "N_FTabelle", 240, 960, 11415, 6975},
+                {4, "Zurück", 360, 8040, 1215, 375},
+                {4, "Abbrechen", 1800, 8040, 1215, 375},
+                {5, "", 0, 0, 11700, 8535},
+                {5, "N_ZTabelle", 240, 975, 11415, 6975},
+                {5, "N_ZTab_Rows", 3480, 240, 495, 285},
+                {5, "N_ZTab_Col", 1680, 240, 495, 285}};
+    const auto px = [](int twips) { return qRound(twips / 15.0); };
+    for (const auto& r : rows) {
+        QWidget* w = *r.name ? get<QWidget>(r.page, r.name) : page(r.page);
+        ASSERT_NE(w, nullptr) << r.name;
+        EXPECT_EQ(*r.name ? w->geometry() : w->rect(),
+                  QRect(px(r.left), px(r.top), px(r.width), px(r.height)))
+            << r.page << " " << r.name;
+    }
+}
