@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScrollBar>
 #include <QTextEdit>
 
 using namespace pinatlas;
@@ -224,4 +223,5 @@ TEST_F(WizardPages, ControlsStandAtTheirTwipPositions) {
                   QRect(px(r.left), px(r.top), px(r.width), px(r.height)))
             << r.page << " " << r.name;
     }
+    EXPECT_EQ(grid(4)->rowHeight(0), px(240));
 }

@@ -2,9 +2,6 @@
 
 #include "library/Hc00Example.h"
 
-#include <QComboBox>
-#include <QScrollBar>
-
 using namespace pinatlas;
 using namespace pinatlas::test;
 
