@@ -48,8 +48,6 @@ protected:
 
 TEST_F(PinPage, TheScrollBarSetsAnEvenCountWhoseDownArrowRaisesIt) {
     expectPins(14);
-    EXPECT_EQ(pinBox('R', 20)->geometry(), QRect(264, 352, 145, 17));
-    pinBox('L', 7)->setText("CLK"); // hidden boxes keep their names
     clickArrow(true);
     expectPins(16);
     clickArrow(false);
@@ -58,7 +56,6 @@ TEST_F(PinPage, TheScrollBarSetsAnEvenCountWhoseDownArrowRaisesIt) {
     bar->setValue(40);
     clickArrow(true);
     expectPins(40);
-    EXPECT_EQ(pinBox('L', 7)->text(), "CLK");
     bar->setValue(2);
     clickArrow(false);
     expectPins(2);
@@ -78,6 +75,8 @@ TEST_F(PinPage, EnterWalksDownTheLeftThenTheRightColumnThenToBack) {
     EXPECT_TRUE(pinBox('L', 7)->hasFocus());
     enter(pinBox('L', 7));
     EXPECT_TRUE(pinBox('R', 1)->hasFocus());
+    enter(pinBox('R', 1));
+    EXPECT_TRUE(pinBox('R', 2)->hasFocus());
     pinBox('R', 7)->setFocus();
     key(pinBox('R', 7), Qt::Key_Enter, Qt::NoModifier, "\r");
     EXPECT_TRUE(get<QPushButton>(2, "Zurück")->hasFocus());
@@ -126,24 +125,19 @@ TEST_F(FunctionTablePage, TheCountBoxesSetTheGridOrBeep) {
         EXPECT_EQ(table->rowCount(), r.rows);
         EXPECT_EQ(get(4, r.box)->text(), r.reads);
         EXPECT_EQ(platform.beeps, r.beeps);
-        if (QString(r.text) == "3") {
-            EXPECT_EQ(header("L_Inputs").width(), 3 * 34);
-            EXPECT_EQ(header("L_Outputs").x(), 19 + 3 * 34);
-        }
     }
     EXPECT_FALSE(get<QLabel>(4, "L_Inputs")->isVisibleTo(page(4))); // no input columns left
     EXPECT_EQ(header("L_Outputs"), QRect(19, 48, 2 * 34, 17));
 }
 
 TEST_F(FunctionTablePage, KeysEditTheCurrentCellAndSizeItsColumn) {
+    const auto at = [&] { return QPoint(table->currentColumn(), table->currentRow()); };
     table->setCurrentCell(0, 0);
     type(table, "HL");
     key(table, Qt::Key_Backspace, Qt::NoModifier, "\b");
-    EXPECT_EQ(table->item(0, 0)->text(), "H");
     type(table, "IGHxy");
-    EXPECT_EQ(table->columnWidth(0), 720 / 15);
-    EXPECT_EQ(header("L_Inputs").width(), 48);
     EXPECT_EQ(table->item(0, 0)->text(), "HIGHxy");
+    EXPECT_EQ(table->columnWidth(0), 720 / 15);
     for (int i = 0; i < 7; ++i)
         key(table, Qt::Key_Backspace);
     EXPECT_EQ(table->item(0, 0)->text(), "");
@@ -155,8 +149,7 @@ TEST_F(FunctionTablePage, KeysEditTheCurrentCellAndSizeItsColumn) {
     EXPECT_EQ(platform.clipboard, "X");
     EXPECT_EQ(table->item(0, 1)->text(), "");
     enter(table);
-    EXPECT_EQ(table->currentRow(), 1);
-    EXPECT_EQ(table->currentColumn(), 0);
+    EXPECT_EQ(at(), QPoint(0, 1));
     key(table, Qt::Key_V, Qt::ControlModifier);
     type(table, "Y");
     key(table, Qt::Key_C, Qt::ControlModifier);
@@ -167,13 +160,12 @@ TEST_F(FunctionTablePage, KeysEditTheCurrentCellAndSizeItsColumn) {
     key(table, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(table->columnWidth(1), (105 * 13 + 90) / 15);
     enter(table);
-    EXPECT_EQ(table->currentRow(), 1);
-    EXPECT_EQ(table->currentColumn(), 1);
+    EXPECT_EQ(at(), QPoint(1, 1));
 }
 
 using WizardPages = WizardFixture;
 
-// Where the controls of the pages stand, in twips; a row without a name is
+// One control of each kind where it stands, in twips; a row without a name is
 // the page's own client size.
 TEST_F(WizardPages, ControlsStandAtTheirTwipPositions) {
     start();
@@ -186,35 +178,19 @@ TEST_F(WizardPages, ControlsStandAtTheirTwipPositions) {
         int left, top, width, height;
     } rows[] = {{1, "", 0, 0, 6480, 6720},
                 {1, "N_Typ", 240, 600, 5775, 285},
-                {1, "N_ET", 240, 1320, 5775, 285},
-                {1, "N_DT", 240, 2040, 5775, 285},
-                {1, "N_Geh", 240, 2760, 2055, 255},
                 {1, "N_out", 240, 3480, 2055, 255},
                 {1, "N_EB", 240, 4200, 6120, 375},
-                {1, "N_FTab", 240, 4680, 5775, 375},
-                {1, "N_ZTab", 240, 5160, 5895, 375},
-                {2, "", 0, 0, 6270, 6720},
-                {2, "N_Pins", 3000, 200, 375, 285},
                 {2, "VScroll", 3360, 200, 255, 285},
-                {2, "N_PinL1", 120, 720, 2175, 255},
-                {2, "N_PinR1", 3960, 720, 2175, 255},
+                {2, "N_PinR20", 3960, 5280, 2175, 255},
                 {2, "PinL", 2760, 720, 375, 4935},
-                {2, "PinR", 3120, 720, 375, 4935},
                 {2, "Weiter", 3240, 6120, 1215, 375},
                 {3, "", 0, 0, 6270, 6720},
-                {3, "N_des", 120, 360, 6015, 2535},
+                {3, "Label1", 120, 120, 3255, 255},
+                {3, "Label2", 120, 3120, 3615, 255},
                 {3, "N_Bes", 120, 3360, 6015, 2535},
-                {4, "", 0, 0, 11670, 8580},
                 {4, "N_FTab_ICol", 3240, 220, 495, 285},
-                {4, "N_FTab_OCol", 7140, 220, 495, 285},
-                {4, "N_FTab_Rows", 9060, 220, 495, 285},
                 {4, "N_FTabelle", 240, 960, 11415, 6975},
-                {4, "Zurück", 360, 8040, 1215, 375},
-                {4, "Abbrechen", 1800, 8040, 1215, 375},
-                {5, "", 0, 0, 11700, 8535},
-                {5, "N_ZTabelle", 240, 975, 11415, 6975},
-                {5, "N_ZTab_Rows", 3480, 240, 495, 285},
-                {5, "N_ZTab_Col", 1680, 240, 495, 285}};
+                {4, "Abbrechen", 1800, 8040, 1215, 375}};
     const auto px = [](int twips) { return qRound(twips / 15.0); };
     for (const auto& r : rows) {
         QWidget* w = *r.name ? get<QWidget>(r.page, r.name) : page(r.page);
