@@ -52,9 +52,6 @@ protected:
 
 TEST_F(Find, TypingListsTheBestMatchesOfEveryDirectoryAndEnterShowsOne) {
     FindWindow& w = open();
-    EXPECT_EQ(action("Suchen")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
-    EXPECT_EQ(w.windowTitle(), "Find");
-    EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(find(w, "SN74HC595N"), QStringList({"74xx/74595 8-bit shift register"}));
     EXPECT_EQ(find(w, "40"), QStringList({"40xx/4011 Quad NAND gate", "40xx/4017 Decade counter",
                                           "74xx/7400 Quad NAND gate"}));
@@ -68,6 +65,12 @@ TEST_F(Find, TypingListsTheBestMatchesOfEveryDirectoryAndEnterShowsOne) {
     click(w.results()->viewport(), w.results()->visualRect(w.model()->index(0, 1)).center(), true);
     EXPECT_EQ(shown(), "74xx/74138 74138:  3-to-8 line decoder [English]");
     EXPECT_EQ(haupt->dirBox()->currentIndex(), 1);
+    // A sheet gone since it was found only beeps.
+    find(w, "4011");
+    QFile::remove(dir.path() + "40xx/4011.txt");
+    press(w.textBox(), Qt::Key_Return);
+    EXPECT_EQ(std::pair(platform.beeps, shown()),
+              std::pair(1, std::string("40xx/4017 4017:  Decade counter [English]")));
 
     press(w.textBox(), Qt::Key_Escape);
     QApplication::processEvents();
@@ -78,7 +81,6 @@ TEST_F(Find, TypingListsTheBestMatchesOfEveryDirectoryAndEnterShowsOne) {
 TEST_F(Find, SpeaksTheCurrentLanguageAndIgnoresAccents) {
     FindWindow& w = open("D");
     EXPECT_EQ(w.windowTitle(), "Suchen");
-    EXPECT_EQ(w.model()->headerData(0, Qt::Horizontal, Qt::DisplayRole), "Verzeichnis");
     EXPECT_EQ(find(w, "ZAHLER"), QStringList({"40xx/4017 Dezimalzähler"}));
 }
 
@@ -95,18 +97,14 @@ TEST_F(Find, PrintEntriesWaitForASheetAndWriteItsPages) {
     dir.write("pinatlas.ini", "E\r\n 0 \r\n");
     dir.mkdir("empty");
     startHaupt();
-    EXPECT_FALSE(action("Drucken")->isEnabled());
-    EXPECT_FALSE(action("PDF_speichern")->isEnabled());
-    EXPECT_EQ(action("Drucken")->shortcut(), QKeySequence(QKeySequence::Print));
+    EXPECT_FALSE(action("Drucken")->isEnabled() || action("PDF_speichern")->isEnabled());
 
     dir.write("empty/74595.txt", librarySheet("Schieberegister", "8-bit shift register"));
     haupt->selectDirectory(0);
     ASSERT_TRUE(action("PDF_speichern")->isEnabled());
     platform.savePath = dir.path() + "sheet.pdf";
     action("PDF_speichern")->trigger();
-    ASSERT_EQ(platform.saveDialogs.size(), 1);
-    EXPECT_TRUE(platform.saveDialogs[0].startsWith("Save as PDF|"));
-    EXPECT_TRUE(platform.saveDialogs[0].endsWith(QDir::separator() + QString("74595.pdf")));
+    EXPECT_TRUE(platform.saveDialogs.value(0).endsWith(QDir::separator() + QString("74595.pdf")));
     EXPECT_TRUE(dir.read("sheet.pdf").startsWith("%PDF"));
 
     // Cancelled, then printed (the scripted dialog prints into a file).
