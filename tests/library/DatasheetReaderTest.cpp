@@ -1,7 +1,6 @@
 #include "library/DatasheetReader.h"
 #include "library/Cp1252.h"
 #include "library/Hc00Example.h"
-#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -106,7 +105,6 @@ TEST(DatasheetReader, SectionsAreOptionalAndKeepTheirFixedOrderWhateverTheLineEn
 
 TEST(DatasheetReader, DefectsAreReportedWithTheirLine) {
     const QString h = head(2) + u'|';
-    pinatlas::test::TempDir dir;
     const struct {
         QByteArray bytes;
         int line;
@@ -150,14 +148,8 @@ TEST(DatasheetReader, DefectsAreReportedWithTheirLine) {
     };
     for (const auto& c : cases) {
         const ReadResult r = readDatasheet(c.bytes);
-        EXPECT_FALSE(r.file.has_value()) << c.reason;
-        EXPECT_EQ(r.defectLine, c.line) << r.defect.toStdString();
-        EXPECT_TRUE(r.defect.contains(QString::fromUtf8(c.reason))) << r.defect.toStdString();
+        EXPECT_EQ(std::tuple(r.file.has_value(), r.defectLine, r.defect.contains(c.reason)),
+                  std::tuple(false, c.line, true))
+            << r.defect.toStdString();
     }
-    // Files that cannot be read: missing, or a directory.
-    EXPECT_TRUE(readDatasheetFile(dir.path() + "missing.txt").defect.contains("cannot be opened"));
-    EXPECT_FALSE(readDatasheetFile(dir.path()).file);
-    dir.write("74HC00.txt", kHc00);
-    EXPECT_EQ(readDatasheetFile(dir.path() + "74HC00.txt", "74HC00").file.value().sheet.fileName,
-              "74HC00.txt");
 }
