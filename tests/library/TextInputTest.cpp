@@ -19,15 +19,6 @@ TEST(Cp1252, EveryByteDecodesAndEncodesBack) {
     EXPECT_EQ(std::pair(isCp1252(u"Ω"), isCp1252(u"Gehäuse €")), std::pair(false, true));
 }
 
-TEST(TextInput, WholeLinesEndAtCrLfLoneCrAndLoneLf) {
-    TextInput in("a\r\nb\rc\n\r\nd\r\n"); // the last line end starts no line
-    for (const char* line : {"a", "b", "c", ""})
-        EXPECT_EQ(in.readLine(), QString(line));
-    EXPECT_EQ(in.lineNumber(), 5);
-    EXPECT_EQ(in.readLine(), QString("d"));
-    EXPECT_EQ(in.readLine(), std::nullopt);
-}
-
 TEST(TextInput, ListInputFieldsRunAcrossLineEnds) {
     TextInput in(" 3 ,5,2\r\nA,B,Y\r\n,,\r\nx\r\n\"a,b\"  ,  \"line1\r\nline2\"xx,  last  \r\n"
                  "  7  \r\n\"open");
