@@ -24,21 +24,20 @@ QString head(int pins) {
 
 // A table of the kind 'F', 'D' or 'X' with `columns` x `rows` cells.
 QString table(char kind, int columns, int rows, const char* inputs = ",1") {
-    QString lines = kind == 'F'   ? QStringLiteral("'Funktionstabelle:|%1,%2") + inputs
-                    : kind == 'D' ? QStringLiteral("'Datentabelle:|%1,%2")
-                                  : QStringLiteral("'Zusatztabelle:|%1,%2");
-    lines = lines.arg(columns).arg(rows);
+    QString lines = QStringLiteral("'%1:|%2,%3")
+                        .arg(kind == 'F'   ? "Funktionstabelle"
+                             : kind == 'D' ? "Datentabelle"
+                                           : "Zusatztabelle");
+    lines = lines.arg(columns).arg(rows) + (kind == 'F' ? inputs : "");
     for (int r = 1; r <= rows; ++r)
         for (int c = 1; c <= columns; ++c)
             lines += QStringLiteral("%1c%2r%3").arg(QChar(c == 1 ? u'|' : u',')).arg(c).arg(r);
     return lines;
 }
 
-// The pin count, the comments and which tables a file holds, or its defect.
+// The pin count, the comments and which tables a file holds.
 QString brief(const ReadResult& r) {
-    if (!r.file)
-        return QStringLiteral("line %1: %2").arg(r.defectLine).arg(r.defect);
-    const DatasheetFile& f = *r.file;
+    const DatasheetFile& f = r.file.value();
     QString s = QString::number(f.sheet.pinCount);
     if (f.hasCommentDe)
         s += " De[" + f.commentDe.join(u'/') + u']';

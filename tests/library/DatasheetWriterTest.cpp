@@ -34,31 +34,26 @@ SheetContent inverter() {
 
 const QByteArray kHead = "Inverter\r\nInverter\r\n2\r\n\r\nA\r\nY\r\n";
 
-QByteArray bytesOf(const SheetContent& c) {
-    const EncodedSheet e = encodeDatasheet(c);
-    EXPECT_FALSE(e.unwritable.has_value());
-    return e.bytes;
-}
-
 } // namespace
 
 TEST(DatasheetWriter, SectionsInOrderOnlyWhenChosenAndNotEmpty) {
     SheetContent c = inverter();
     c.dataTable = table(2, {"74LS", "Unit", "1,6", "mA"}); // carried over, never edited
-    EXPECT_EQ(bytesOf(c), kHead + "'Beschreibung-D:\r\nde\r\n'Beschreibung-E:\r\nen\r\n"
-                                  "'Funktionstabelle:\r\n 2 ,2,1\r\nA,Y\r\nL,H\r\n"
-                                  "'Datentabelle:\r\n2,2\r\n74LS,Unit\r\n\"1,6\",mA\r\n"
-                                  "'Zusatztabelle:\r\n1,2\r\nx\r\ny\r\n'Ende\r\n");
+    EXPECT_EQ(encodeDatasheet(c).bytes, kHead +
+                                            "'Beschreibung-D:\r\nde\r\n'Beschreibung-E:\r\nen\r\n"
+                                            "'Funktionstabelle:\r\n 2 ,2,1\r\nA,Y\r\nL,H\r\n"
+                                            "'Datentabelle:\r\n2,2\r\n74LS,Unit\r\n\"1,6\",mA\r\n"
+                                            "'Zusatztabelle:\r\n1,2\r\nx\r\ny\r\n'Ende\r\n");
     c.dataTable.reset();
     c.withFunctionTable = c.withExtraTable = false;
     c.commentEn.clear();
     c.commentDe = "a\r\nb\r\n";
-    EXPECT_EQ(bytesOf(c), kHead + "'Beschreibung-D:\r\na\r\nb\r\n\r\n'Ende\r\n");
+    EXPECT_EQ(encodeDatasheet(c).bytes, kHead + "'Beschreibung-D:\r\na\r\nb\r\n\r\n'Ende\r\n");
     c.commentDe.clear();
-    EXPECT_EQ(bytesOf(c), kHead + "'Ende\r\n");
+    EXPECT_EQ(encodeDatasheet(c).bytes, kHead + "'Ende\r\n");
     c.commentDe = "de";
     c.withComments = false;
-    EXPECT_EQ(bytesOf(c), kHead + "'Ende\r\n");
+    EXPECT_EQ(encodeDatasheet(c).bytes, kHead + "'Ende\r\n");
 }
 
 // No text can end its line or section early; cells are quoted where needed.
@@ -70,7 +65,7 @@ TEST(DatasheetWriter, AwkwardTextsAreReadBackAsWritten) {
     c.descriptionEn = "two\nlines";
     c.pinNames[0] = "1\r\nA";
     c.commentDe = "first\r\n'quoted\r\nlast";
-    const QByteArray bytes = bytesOf(c);
+    const QByteArray bytes = encodeDatasheet(c).bytes;
     EXPECT_TRUE(bytes.contains("\r\n\"a,b\",\" lead\"\r\n")) << bytes.constData();
     EXPECT_TRUE(bytes.contains("\"one\nbreak\",in\"side\r\n,plain\r\n"));
     const DatasheetFile f = readDatasheet(bytes).file.value();

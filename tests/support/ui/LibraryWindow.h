@@ -22,15 +22,14 @@ inline QByteArray librarySheet(const char* de, const char* en, int pins = 14) {
 
 // A left click at `at` in a view's viewport; a double click when `twice`.
 inline void click(QWidget* viewport, QPoint at, bool twice = false) {
-    for (QEvent::Type t :
-         {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick}) {
-        if (t == QEvent::MouseButtonDblClick && !twice)
-            break;
-        QMouseEvent e(t, at, viewport->mapToGlobal(at), Qt::LeftButton,
-                      t == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                      Qt::NoModifier);
+    const auto send = [&](QEvent::Type type, Qt::MouseButtons buttons) {
+        QMouseEvent e(type, at, viewport->mapToGlobal(at), Qt::LeftButton, buttons, {});
         QApplication::sendEvent(viewport, &e);
-    }
+    };
+    send(QEvent::MouseButtonPress, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, Qt::NoButton);
+    if (twice)
+        send(QEvent::MouseButtonDblClick, Qt::LeftButton);
     QApplication::processEvents();
 }
 
