@@ -1,24 +1,80 @@
-#include "support/ui/LibraryWindow.h"
+#include "library/Cp1252.h"
+#include "library/ui/FindCommands.h"
+#include "support/ui/HauptFixture.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <QTreeView>
 
 using namespace pinatlas;
 using namespace pinatlas::test;
 
 namespace {
 
-class Liste : public LibraryWindow {
+// A sheet with `pins` pins P1, P2, ... and the comments "Deutsch" and "English".
+QByteArray librarySheet(const char* de, const char* en, int pins = 14) {
+    QString text = QString::fromUtf8(de) + "\r\n" + QString::fromUtf8(en) + "\r\n" +
+                   QString::number(pins) + "\r\nTP (totem pole)\r\n";
+    for (int p = 1; p <= pins; ++p)
+        text += QStringLiteral("P%1\r\n").arg(p);
+    text += "'Beschreibung-D:\r\nDeutsch\r\n'Beschreibung-E:\r\nEnglish\r\n'Ende\r\n";
+    return encodeCp1252(text);
+}
+
+// A left click at `at` in a view's viewport; a double click when `twice`.
+void click(QWidget* viewport, QPoint at, bool twice = false) {
+    const auto send = [&](QEvent::Type type, Qt::MouseButtons buttons) {
+        QMouseEvent e(type, at, viewport->mapToGlobal(at), Qt::LeftButton, buttons, {});
+        QApplication::sendEvent(viewport, &e);
+    };
+    send(QEvent::MouseButtonPress, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, Qt::NoButton);
+    if (twice)
+        send(QEvent::MouseButtonDblClick, Qt::LeftButton);
+    QApplication::processEvents();
+}
+
+void press(QWidget* w, int key, const QString& text = {}) {
+    QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &e);
+}
+
+void type(QWidget* w, const QString& text) {
+    for (QChar c : text)
+        press(w, c.toUpper().unicode(), c);
+}
+
+class Liste : public HauptFixture {
 protected:
-    // A program directory with the directory 74xx selected at start.
-    void library(const char* ini = "E\r\n 0 \r\n") {
+    // A program directory with the directory 74xx (the second) selected at start.
+    void library(const char* ini = "E\r\n 1 \r\n") {
+        dir.write("40xx/4011.txt", librarySheet("Vier NAND-Gatter", "Quad NAND gate"));
+        dir.write("40xx/4017.txt", librarySheet("Dezimalzähler", "Decade counter"));
         dir.write("74xx/7402.txt", librarySheet("Vier NOR-Gatter", "Quad 2-input NOR"));
         dir.write("74xx/74138.txt", librarySheet("3-zu-8-Dekoder", "3-to-8 line decoder", 16));
         dir.write("74xx/7400.txt", librarySheet("Vier NAND-Gatter", "Quad 2-input NAND"));
         dir.write("74xx/74LS00.txt", librarySheet("Vier NAND (LS)", "Quad NAND, LS family"));
+        dir.write("74xx/74595.txt", librarySheet("Schieberegister", "8-bit shift register"));
         dir.write("pinatlas.ini", ini);
         startHaupt();
+    }
+    QTableWidget* liste() const { return haupt->liste(); }
+    // The directory, the chosen row's type, the title shown and the comment
+    // box, "-" when hidden.
+    std::string shown() const {
+        const auto* doku = haupt->findChild<QPlainTextEdit*>("Doku");
+        const QTableWidgetItem* item = liste()->item(liste()->currentRow(), 0);
+        return QStringLiteral("%1/%2 %3 [%4%5]")
+            .arg(haupt->currentDirectory(), item ? item->text() : QString(),
+                 haupt->findChild<QLabel*>("Info")->text(), doku->isHidden() ? "-" : "",
+                 doku->toPlainText())
+            .toStdString();
     }
     // Each row, cells joined by '|'; the header first when `header`.
     QStringList grid(bool header = true) const {
@@ -48,15 +104,29 @@ protected:
         EXPECT_EQ(std::tuple(b.icon, b.buttons, b.text.contains(dir.path() + file)),
                   std::tuple(MsgIcon::None, MsgButtons::AbortRetryIgnore, true));
     }
+    // The results for a text typed into the emptied box.
+    QStringList find(FindWindow& w, const char* text) const {
+        w.textBox()->clear();
+        type(w.textBox(), QString::fromUtf8(text));
+        QStringList out;
+        for (int r = 0; r < w.model()->rowCount(); ++r)
+            out << w.model()->index(r, 0).data().toString() + u'/' +
+                       w.model()->index(r, 1).data().toString() + u' ' +
+                       w.model()->index(r, 2).data().toString();
+        return out;
+    }
 };
+
+using Find = Liste;
 
 } // namespace
 
 TEST_F(Liste, ChoosingADirectoryListsItByTypeInTheLanguageAndLoadsTheFirstSheet) {
     library();
-    EXPECT_EQ(grid(), QStringList({"Type|Description|DIL", "74LS00|Quad NAND, LS family|14",
-                                   "7400|Quad 2-input NAND|14", "7402|Quad 2-input NOR|14",
-                                   "74138|3-to-8 line decoder|16"}));
+    EXPECT_EQ(grid(),
+              QStringList({"Type|Description|DIL", "74LS00|Quad NAND, LS family|14",
+                           "7400|Quad 2-input NAND|14", "7402|Quad 2-input NOR|14",
+                           "74138|3-to-8 line decoder|16", "74595|8-bit shift register|14"}));
     EXPECT_EQ(shown(), "74xx/74LS00 74LS00:  Quad NAND, LS family [English]");
     EXPECT_EQ(liste()->item(0, 1)->toolTip(), "Quad NAND, LS family");
     // Few rows: no room is kept for a scroll bar, until the window is too low for them.
@@ -82,7 +152,7 @@ TEST_F(Liste, SortCommandsResortButHeaderClicksAlsoReload) {
     const std::tuple<int, int, std::string> clicks[] = {
         {1, 1, "74xx/74138 74138:  3-to-8 line decoder [English]"},
         {1, 1, "74xx/74138 74138:  3-to-8 line decoder [English]"},
-        {2, 1, "74xx/7402 7402:  Quad 2-input NOR [English]"},
+        {2, 1, "74xx/74595 74595:  8-bit shift register [English]"},
         {0, 0, "74xx/74LS00 74LS00:  Quad NAND, LS family [English]"}};
     for (const auto& [column, mode, after] : clicks) {
         liste()->setCurrentCell(1, 0);
@@ -175,11 +245,81 @@ TEST_F(Liste, ADefectiveSheetIsReportedWhenLoaded) {
     platform.answer(MsgAnswer::Ignore);
     haupt->Liste_aufbauen();
     expectBoxes(5, "74xx/notes");
-    EXPECT_EQ(grid(false), QStringList(6, "||"));
+    EXPECT_EQ(grid(false), QStringList(7, "||"));
     platform.answer(MsgAnswer::Retry);
     platform.answer(MsgAnswer::Abort);
     haupt->Liste_aufbauen();
     expectBoxes(7, "74xx/notes");
     EXPECT_EQ(platform.endNowCalls, 1);
-    EXPECT_EQ(dir.read("pinatlas.ini"), QByteArray("E\r\n 0 \r\n"));
+    EXPECT_EQ(dir.read("pinatlas.ini"), QByteArray("E\r\n 1 \r\n"));
+}
+
+TEST_F(Find, TypingListsTheBestMatchesInTheLanguageAndEnterShowsOne) {
+    library();
+    action("Suchen")->trigger();
+    FindWindow& w = *haupt->findCommands()->window();
+    EXPECT_EQ(find(w, "SN74HC595N"), QStringList({"74xx/74595 8-bit shift register"}));
+    EXPECT_EQ(find(w, "40"),
+              QStringList({"40xx/4011 Quad NAND gate", "40xx/4017 Decade counter",
+                           "74xx/74LS00 Quad NAND, LS family", "74xx/7400 Quad 2-input NAND",
+                           "74xx/7402 Quad 2-input NOR"}));
+    // Down moves through the results; Enter shows the sheet in its directory.
+    press(w.textBox(), Qt::Key_Down);
+    press(w.textBox(), Qt::Key_Return);
+    EXPECT_EQ(shown(), "40xx/4017 4017:  Decade counter [English]");
+
+    // A double click on another directory's sheet switches back.
+    find(w, "decoder");
+    click(w.results()->viewport(), w.results()->visualRect(w.model()->index(0, 1)).center(), true);
+    EXPECT_EQ(shown(), "74xx/74138 74138:  3-to-8 line decoder [English]");
+    EXPECT_EQ(haupt->dirBox()->currentIndex(), 1);
+    // A sheet gone since it was found only beeps.
+    find(w, "4011");
+    QFile::remove(dir.path() + "40xx/4011.txt");
+    press(w.textBox(), Qt::Key_Return);
+    EXPECT_EQ(std::pair(platform.beeps, shown()),
+              std::pair(1, std::string("40xx/4017 4017:  Decade counter [English]")));
+
+    press(w.textBox(), Qt::Key_Escape);
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(haupt->findCommands()->window(), nullptr);
+
+    // Opened anew in German, accents ignored.
+    action("Deutsch")->trigger();
+    action("Suchen")->trigger();
+    FindWindow& d = *haupt->findCommands()->window();
+    EXPECT_EQ(d.windowTitle(), "Suchen");
+    EXPECT_EQ(find(d, "ZAHLER"), QStringList({"40xx/4017 Dezimalzähler"}));
+}
+
+TEST_F(Find, TypingInTheListMovesToTheFirstTypeStartingWithIt) {
+    library();
+    type(liste(), "745");
+    EXPECT_EQ(shown(), "74xx/74595 74595:  8-bit shift register [English]");
+    // A key that continues no type starts over.
+    type(liste(), "7");
+    EXPECT_EQ(shown(), "74xx/74LS00 74LS00:  Quad NAND, LS family [English]");
+}
+
+TEST_F(Find, PrintEntriesWaitForASheetAndWriteItsPages) {
+    dir.write("pinatlas.ini", "E\r\n 0 \r\n");
+    dir.mkdir("empty");
+    startHaupt();
+    EXPECT_FALSE(action("Drucken")->isEnabled() || action("PDF_speichern")->isEnabled());
+
+    dir.write("empty/74595.txt", librarySheet("Schieberegister", "8-bit shift register"));
+    haupt->selectDirectory(0);
+    ASSERT_TRUE(action("PDF_speichern")->isEnabled());
+    platform.savePath = dir.path() + "sheet.pdf";
+    action("PDF_speichern")->trigger();
+    EXPECT_TRUE(platform.saveDialogs.value(0).endsWith(QDir::separator() + QString("74595.pdf")));
+    EXPECT_TRUE(dir.read("sheet.pdf").startsWith("%PDF"));
+
+    // The scripted dialog prints into a file.
+    platform.printToFile = dir.path() + "printed.pdf";
+    action("Drucken")->trigger();
+    EXPECT_EQ(platform.printDialogs, 1);
+    EXPECT_TRUE(dir.read("printed.pdf").startsWith("%PDF"));
+    EXPECT_TRUE(platform.boxes.empty());
 }
