@@ -1,11 +1,9 @@
 #include "library/DatasheetWriter.h"
 #include "library/DatasheetReader.h"
-#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 using namespace pinatlas;
-using pinatlas::test::TempDir;
 
 namespace {
 
@@ -18,18 +16,12 @@ CellTable table(int columns, const QStringList& rowMajor) {
 }
 
 // A small sheet with every section the wizard writes; tests change what they need.
+// In field order: descriptions, pins, output type, names; comments; the function
+// table; no data table; the extra table.
 SheetContent inverter() {
-    SheetContent c;
-    c.descriptionDe = c.descriptionEn = "Inverter";
-    c.pinCount = 2;
-    c.pinNames = QStringList{"A", "Y"};
-    c.withComments = c.withFunctionTable = c.withExtraTable = true;
-    c.commentDe = "de";
-    c.commentEn = "en";
-    c.functionInputColumns = 1;
-    c.functionCells = table(2, {"A", "Y", "L", "H"});
-    c.extraCells = table(1, {"x", "y"});
-    return c;
+    return SheetContent("Inverter", "Inverter", 2, QString(), QStringList({"A", "Y"}), true, "de",
+                        "en", true, 1, table(2, QStringList({"A", "Y", "L", "H"})), std::nullopt,
+                        true, table(1, QStringList({"x", "y"})));
 }
 
 const QByteArray kHead = "Inverter\r\nInverter\r\n2\r\n\r\nA\r\nY\r\n";
