@@ -89,7 +89,6 @@ TEST(DatasheetReader, SectionsAreOptionalAndKeepTheirFixedOrderWhateverTheLineEn
         {head(0) + "|'Ende", "0"},
         // Rounded as the program's integers are: halves to even.
         {"a|b|2.5|TP|P1|P2|'Ende", "2"},
-        {"a|b| 2 |TP|P1|P2|'Ende", "2"},
         // Read on in step with the count: "P3" stands where a key line may be.
         {"a|b|2|TP|P1|P2|P3|'Beschreibung-D:|x|'Ende", "2 w8 u7"},
         // The limits themselves are fine.
@@ -132,8 +131,6 @@ TEST(DatasheetReader, DefectsAreReportedWithTheirLine) {
         {crlf(h + table('F', 1, 53)), 8, "row count of the function table 53"},
         {crlf(h + table('D', 53, 1)), 8, "column count of the data table 53"},
         {crlf(h + table('D', 1, 53)), 8, "row count of the data table 53"},
-        {crlf(h + table('X', 101, 1)), 8, "column count of the extra table 101"},
-        {crlf(h + table('X', 1, 101)), 8, "row count of the extra table 101"},
         {"a\r\nb\r\n-2\r\nTP\r\n'Ende\r\n", 3, "the pin count -2 is negative"},
         {crlf(h + "'Zusatztabelle:|-1,2|a|'Ende"), 8, "negative"},
         {"a\r\nb\r\nfourteen\r\nTP\r\n", 3, "the pin count \"fourteen\" is not a number"},
