@@ -14,10 +14,14 @@ namespace pinatlas::test {
 
 inline std::vector<IcRow> literalSelectionSort(std::vector<IcEntry> table, IcSort sort,
                                                const QString& language) {
-    const bool german = language == QLatin1String("D");
+    const bool byType = sort == IcSort::ByType;
     const auto stem = [](const QString& s) { return s.size() > 4 ? s.left(s.size() - 4) : ""; };
-    const auto description = [german](IcEntry& e) -> QString& {
-        return german ? e.descriptionDe : e.descriptionEn;
+    const auto description = [&language](IcEntry& e) -> QString& {
+        return language == QLatin1String("D") ? e.descriptionDe : e.descriptionEn;
+    };
+    // The column a pass looks at.
+    const auto column = [&](IcEntry& e) -> QString& {
+        return byType ? e.fileName : description(e);
     };
     std::vector<IcRow> grid;
     for (size_t a = 0; a < table.size(); ++a) {
@@ -25,13 +29,10 @@ inline std::vector<IcRow> literalSelectionSort(std::vector<IcEntry> table, IcSor
         double minNumber = 999999999.0;
         QString minText(10, QChar(0x00FC));
         for (size_t b = 0; b < table.size(); ++b) {
-            if (sort == IcSort::ByType) {
-                const double key = leadingNumberIgnoringBlanks(stem(table[b].fileName));
-                if (key < minNumber) {
-                    minNumber = key;
-                    best = b;
-                }
-            } else if (const QString key = stem(description(table[b])); key < minText) {
+            const QString key = stem(column(table[b]));
+            const double number = byType ? leadingNumberIgnoringBlanks(key) : 0.0;
+            if (byType ? number < minNumber : key < minText) {
+                minNumber = number;
                 minText = key;
                 best = b;
             }
@@ -40,10 +41,7 @@ inline std::vector<IcRow> literalSelectionSort(std::vector<IcEntry> table, IcSor
             continue;
         IcEntry& e = table[*best];
         grid.push_back({stem(e.fileName), description(e), e.pinField});
-        if (sort == IcSort::ByType)
-            e.fileName = QStringLiteral(" 9999999999999");
-        else
-            description(e) = QString(14, QChar(0x00FC));
+        column(e) = byType ? QStringLiteral(" 9999999999999") : QString(14, QChar(0x00FC));
     }
     return grid;
 }
