@@ -71,13 +71,4 @@ inline Datasheet sheet7400() {
     return s;
 }
 
-// The largest sheet the format allows.
-inline Datasheet largestSheet() {
-    Datasheet s = sheetWithPins(40);
-    addFunctionTable(s, cellTable(52, 52), 26);
-    addDataTable(s, cellTable(52, 52));
-    addExtraTable(s, cellTable(100, 100));
-    return s;
-}
-
 } // namespace pinatlas::test

@@ -36,77 +36,49 @@ TEST(ShowFunctionTable, ColumnWidthsAndTheCaptionsForEveryInputColumnCount) {
     }
 }
 
-TEST(ShowFunctionTable, TheHeadingRowIsFixedAndOddSizesReadAsEmpty) {
+// A record whose sizes and cells disagree must not be read out of bounds.
+TEST(ShowFunctionTable, TheHeadingRowIsFixedAndCellsBeyondTheRecordReadAsEmpty) {
     Datasheet s = sheetWithPins(14);
     addFunctionTable(s, cellTable(4, 5), 2);
-    FunctionTableView v = ShowFunctionTable(s);
-    EXPECT_EQ(std::pair(v.grid.fixedRows, v.grid.fixedColumns), std::pair(1, 0));
-    EXPECT_EQ(v.grid.height, 1280);
-    EXPECT_EQ(v.grid.cell(4, 3), "4.5");
-    // A record whose sizes and cells disagree must not be read out of bounds.
     s.functionColumns = 5;
     s.functionRows = 6;
-    v = ShowFunctionTable(s);
-    EXPECT_EQ(v.grid.cell(5, 4), "");
-    EXPECT_EQ(v.grid.cell(1, 1), "2.2");
-    EXPECT_EQ(v.grid.columnWidths[4], 280);
+    const GridContent g = ShowFunctionTable(s).grid;
+    EXPECT_EQ(std::tuple(g.fixedRows, g.fixedColumns, g.height, g.cell(4, 3), g.cell(5, 4),
+                         g.columnWidths[4]),
+              std::tuple(1, 0, 1520, QString("4.5"), QString(""), 280));
 }
 
-TEST(ShowExtraTable, SizesByContentWithoutFixedCells) {
-    const std::tuple<QStringList, QList<int>, int, int> rows[] = {
-        {{"Gate,Pins", "1,1 2 3"}, {600, 680}, 1360, 560},
-        {{",,", ",,"}, {280, 280, 280}, 920, 560}, // all empty: 280 × columns + 80
-        {{"x"}, {360}, 440, 320},
+TEST(ShowDataTable, LabelsAndUnitByLanguageAroundTheNineRows) {
+    const struct {
+        Language language;
+        int columns, count, width; // value columns and rows
+        const char *first, *last;  // the first and the last row, cells joined by '|'
+    } rows[] = {
+        {Language::English, 3, 9, 5450, "Some important conditions (max.)|1.1|2.1|Unit",
+         "Output max delay, high to low level|1.9|2.9|3.9"},
+        {Language::German, 1, 2, 3850, "Einige wichtige Betriebsdaten (max.)|1.1",
+         "Stromverbrauch - alle Ausgänge auf high|1.2"},
+        {Language::German, 1, 1, 3850, "Einige wichtige Betriebsdaten (max.)|1.1",
+         "Einige wichtige Betriebsdaten (max.)|1.1"},
+        {Language::English, 2, 12, 4650, "Some important conditions (max.)|1.1|Unit", "|1.12|2.12"},
+        {Language::English, 2, 4, 4650, "Some important conditions (max.)|1.1|Unit",
+         "High-level input current|1.4|2.4"}, // only their labels
+        {Language::English, 2, 0, 4650, "", ""},
+        {Language::English, 0, 9, 3050,
+         "Some important conditions (max.)", // no "Unit" without values
+         "Output max delay, high to low level"},
     };
-    for (const auto& [lines, widths, width, height] : rows) {
-        Datasheet s = sheetWithPins(2);
-        addExtraTable(s, cellTable(lines));
-        const GridContent g = ShowExtraTable(s);
-        EXPECT_EQ(g.columnWidths, widths);
-        EXPECT_EQ(std::pair(g.width, g.height), std::pair(width, height));
-        EXPECT_EQ(g.fixedRows + g.fixedColumns, 0);
-        EXPECT_EQ(g.cell(0, 0), lines[0].split(',')[0]);
-    }
-}
-
-TEST(ShowDataTable, LabelsAndUnitByLanguage) {
-    Datasheet s = sheetWithPins(14);
-    addDataTable(s, cellTable(3, 9));
-    const GridContent e = ShowDataTable(s, Language::English);
-    EXPECT_EQ(std::pair(e.width, e.height), std::pair(5450, 2240));
-    EXPECT_EQ(e.columnWidths, QList<int>({3000, 800, 800, 800}));
-    EXPECT_EQ(std::pair(e.fixedRows, e.fixedColumns), std::pair(1, 1));
-    EXPECT_TRUE(e.leftAligned(0) && !e.leftAligned(1));
-    EXPECT_EQ(QStringList({e.cell(0, 0), e.cell(8, 0), e.cell(0, 3), e.cell(8, 3)}),
-              QStringList({"Some important conditions (max.)",
-                           "Output max delay, high to low level", "Unit", "3.9"}));
-    for (const Language code : {Language::German}) {
-        const GridContent d = ShowDataTable(s, code);
-        EXPECT_EQ(QStringList({d.cell(0, 0), d.cell(1, 0), d.cell(0, 3)}),
-                  QStringList({"Einige wichtige Betriebsdaten (max.)",
-                               "Stromverbrauch - alle Ausgänge auf high", "3.1"}));
-    }
-}
-
-TEST(ShowDataTable, RowCountsAroundTheNineLabels) {
-    // Value columns, rows, width, then the last row: its label and cells.
-    const std::tuple<int, int, int, QStringList> rows[] = {
-        {2, 12, 4650, {"", "1.12", "2.12"}}, // more rows than labels: empty labels
-        {2, 4, 4650, {"High-level input current", "1.4", "2.4"}}, // fewer: only their labels
-        {2, 0, 4650, {}},
-        {0, 9, 3050, {"Output max delay, high to low level"}}, // no "Unit" without values
-    };
-    for (const auto& [columns, count, width, lastRow] : rows) {
-        SCOPED_TRACE(count);
+    for (const auto& c : rows) {
+        SCOPED_TRACE(c.first);
         Datasheet s = sheetWithPins(14);
-        addDataTable(s, cellTable(columns, count));
-        const GridContent g = ShowDataTable(s, Language::English);
-        EXPECT_EQ(g.rows, count);
-        EXPECT_EQ(g.cells.size(), count * (columns + 1));
-        EXPECT_EQ(std::pair(g.width, g.height), std::pair(width, count * 240 + 80));
-        EXPECT_EQ(g.cells.mid(g.cells.size() - lastRow.size()), lastRow);
-        if (columns == 0) {
-            EXPECT_EQ(g.cell(0, 0), "Some important conditions (max.)");
-        }
+        addDataTable(s, cellTable(c.columns, c.count));
+        const GridContent g = ShowDataTable(s, c.language);
+        EXPECT_EQ(
+            std::tuple(g.rows, g.cells.size(), g.width, g.height, g.fixedRows, g.fixedColumns),
+            std::tuple(c.count, c.count * (c.columns + 1), c.width, c.count * 240 + 80, c.count > 0,
+                       1));
+        const qsizetype n = c.count > 0 ? c.columns + 1 : 0;
+        EXPECT_EQ(g.cells.mid(0, n).join('|'), QString::fromUtf8(c.first));
+        EXPECT_EQ(g.cells.mid(g.cells.size() - n).join('|'), QString::fromUtf8(c.last));
     }
 }

@@ -1,11 +1,9 @@
 #include "library/DatasheetWriter.h"
 #include "library/DatasheetReader.h"
-#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 using namespace pinatlas;
-using pinatlas::test::TempDir;
 
 namespace {
 
@@ -18,76 +16,51 @@ CellTable table(int columns, const QStringList& rowMajor) {
 }
 
 // A small sheet with every section the wizard writes; tests change what they need.
+// In field order: descriptions, pins, output type, names; comments; the function
+// table; no data table; the extra table.
 SheetContent inverter() {
-    SheetContent c;
-    c.descriptionDe = c.descriptionEn = "Inverter";
-    c.pinCount = 2;
-    c.pinNames = QStringList{"A", "Y"};
-    c.withComments = c.withFunctionTable = c.withExtraTable = true;
-    c.commentDe = "de";
-    c.commentEn = "en";
-    c.functionInputColumns = 1;
-    c.functionCells = table(2, {"A", "Y", "L", "H"});
-    c.extraCells = table(1, {"x", "y"});
-    return c;
+    return SheetContent("Inverter", "Inverter", 2, QString(), QStringList({"A", "Y"}), true, "de",
+                        "en", true, 1, table(2, QStringList({"A", "Y", "L", "H"})), std::nullopt,
+                        true, table(1, QStringList({"x", "y"})));
 }
 
 const QByteArray kHead = "Inverter\r\nInverter\r\n2\r\n\r\nA\r\nY\r\n";
-
-QByteArray bytesOf(const SheetContent& c) {
-    const EncodedSheet e = encodeDatasheet(c);
-    EXPECT_FALSE(e.unwritable.has_value());
-    return e.bytes;
-}
 
 } // namespace
 
 TEST(DatasheetWriter, SectionsInOrderOnlyWhenChosenAndNotEmpty) {
     SheetContent c = inverter();
     c.dataTable = table(2, {"74LS", "Unit", "1,6", "mA"}); // carried over, never edited
-    EXPECT_EQ(bytesOf(c), kHead + "'Beschreibung-D:\r\nde\r\n'Beschreibung-E:\r\nen\r\n"
-                                  "'Funktionstabelle:\r\n 2 ,2,1\r\nA,Y\r\nL,H\r\n"
-                                  "'Datentabelle:\r\n2,2\r\n74LS,Unit\r\n\"1,6\",mA\r\n"
-                                  "'Zusatztabelle:\r\n1,2\r\nx\r\ny\r\n'Ende\r\n");
+    EXPECT_EQ(encodeDatasheet(c).bytes, kHead +
+                                            "'Beschreibung-D:\r\nde\r\n'Beschreibung-E:\r\nen\r\n"
+                                            "'Funktionstabelle:\r\n 2 ,2,1\r\nA,Y\r\nL,H\r\n"
+                                            "'Datentabelle:\r\n2,2\r\n74LS,Unit\r\n\"1,6\",mA\r\n"
+                                            "'Zusatztabelle:\r\n1,2\r\nx\r\ny\r\n'Ende\r\n");
+    // Comments not chosen are not written, whatever the boxes hold.
     c.dataTable.reset();
-    c.withFunctionTable = c.withExtraTable = false;
-    c.commentEn.clear();
-    c.commentDe = "a\r\nb\r\n";
-    EXPECT_EQ(bytesOf(c), kHead + "'Beschreibung-D:\r\na\r\nb\r\n\r\n'Ende\r\n");
-    c.commentDe.clear();
-    EXPECT_EQ(bytesOf(c), kHead + "'Ende\r\n");
-    c.commentDe = "de";
-    c.withComments = false;
-    EXPECT_EQ(bytesOf(c), kHead + "'Ende\r\n");
+    c.withFunctionTable = c.withExtraTable = c.withComments = false;
+    EXPECT_EQ(encodeDatasheet(c).bytes, kHead + "'Ende\r\n");
 }
 
-TEST(DatasheetWriter, NoTextCanEndItsLineOrSectionEarly) {
-    SheetContent c = inverter();
-    c.descriptionEn = "two\nlines";
-    c.pinNames[0] = "1\r\nA";
-    c.commentDe = "first\r\n'quoted\r\nlast";
-    const ReadResult read = readDatasheet(bytesOf(c));
-    ASSERT_TRUE(read.file);
-    EXPECT_EQ(read.file->sheet.descriptionEn, "two lines");
-    EXPECT_EQ(read.file->sheet.pinName(1), "1 A");
-    EXPECT_EQ(read.file->sheet.pinName(2), "Y");
-    EXPECT_EQ(read.file->commentDe, QStringList({"first", " 'quoted", "last"}));
-    EXPECT_EQ(read.file->commentEn, QStringList({"en"}));
-    EXPECT_TRUE(read.file->sheet.hasFunctionTable);
-}
-
-TEST(DatasheetWriter, AwkwardCellsAreQuotedAndReadBackAsWritten) {
+// No text can end its line or section early; cells are quoted where needed.
+TEST(DatasheetWriter, AwkwardTextsAreReadBackAsWritten) {
     const QStringList awkward{"a,b",      " lead", "\tTab", "two\r\nlines", "one\nbreak",
                               "in\"side", "",      "plain", "'apostrophe",  "end,"};
     SheetContent c = inverter();
     c.extraCells = table(2, awkward);
-    const QByteArray bytes = bytesOf(c);
+    c.descriptionEn = "two\nlines";
+    c.pinNames[0] = "1\r\nA";
+    c.commentDe = "first\r\n'quoted\r\nlast";
+    const QByteArray bytes = encodeDatasheet(c).bytes;
     EXPECT_TRUE(bytes.contains("\r\n\"a,b\",\" lead\"\r\n")) << bytes.constData();
     EXPECT_TRUE(bytes.contains("\"one\nbreak\",in\"side\r\n,plain\r\n"));
-    const ReadResult read = readDatasheet(bytes);
-    ASSERT_TRUE(read.file) << read.defect.toStdString();
+    const DatasheetFile f = readDatasheet(bytes).file.value();
+    EXPECT_EQ(std::tuple(f.sheet.descriptionEn, f.sheet.pinNames, f.commentDe, f.commentEn,
+                         f.sheet.hasFunctionTable),
+              std::tuple(QString("two lines"), QStringList({"1 A", "Y"}),
+                         QStringList({"first", " 'quoted", "last"}), QStringList({"en"}), true));
     for (int i = 0; i < awkward.size(); ++i)
-        EXPECT_EQ(read.file->sheet.extraCells.at(i % 2 + 1, i / 2 + 1), awkward[i]) << i;
+        EXPECT_EQ(f.sheet.extraCells.at(i % 2 + 1, i / 2 + 1), awkward[i]) << i;
 
     // Quotes cannot enclose a double quote, so a cell that needs them and holds one is refused.
     for (const char* refused : {"\"quoted\"", "\"", " \"", "say \"hi\", then"})
@@ -98,7 +71,6 @@ TEST(DatasheetWriter, AwkwardCellsAreQuotedAndReadBackAsWritten) {
 TEST(DatasheetWriter, FindsACharacterTheCodePageCannotHold) {
     SheetContent c = inverter();
     c.descriptionDe = QString::fromUtf8("Gehäuse € – µA");
-    EXPECT_FALSE(foreignCharacter(c).has_value());
     c.pinNames[1] = QString::fromUtf8("V→CC");
     EXPECT_EQ(foreignCharacter(c), QChar(0x2192));
     c.pinNames[1] = "Y";
@@ -108,18 +80,13 @@ TEST(DatasheetWriter, FindsACharacterTheCodePageCannotHold) {
     EXPECT_FALSE(foreignCharacter(c).has_value());
 }
 
-TEST(ChangedFiles, EachPathOnceInTheOrderFirstWrittenAndNeverOverflowing) {
+TEST(ChangedFiles, EachPathOnceInTheOrderFirstWrittenUpToTheCapacity) {
     QStringList files;
     qint16 count = 0;
-    for (const char* path : {"/p/a.txt", "/p/b.txt", "/p/a.txt", "/p/A.txt"})
-        EXPECT_TRUE(recordChangedFile(files, count, path, 1001));
-    EXPECT_EQ(count, 3);
-    EXPECT_EQ(files, QStringList({"/p/a.txt", "/p/b.txt", "/p/A.txt"}));
-    for (int i = 3; i < 1001; ++i)
-        ASSERT_TRUE(recordChangedFile(files, count, QString("/p/%1.txt").arg(i), 1001));
-    EXPECT_FALSE(recordChangedFile(files, count, "/p/new.txt", 1001));
-    EXPECT_TRUE(recordChangedFile(files, count, "/p/7.txt", 1001));
-    EXPECT_EQ(count, 1001);
-    EXPECT_EQ(files.size(), 1001);
-    EXPECT_EQ(files.last(), "/p/1000.txt");
+    QList<bool> recorded;
+    for (const char* path : {"/a", "/b", "/a", "/A", "/c", "/new", "/b"})
+        recorded << recordChangedFile(files, count, path, 4);
+    EXPECT_EQ(std::tuple(recorded, files, count),
+              std::tuple(QList<bool>{true, true, true, true, true, false, true},
+                         QStringList({"/a", "/b", "/A", "/c"}), qint16(4)));
 }

@@ -19,10 +19,10 @@ using pinatlas::test::TempDir;
 class SheetFiles : public ::testing::Test {
 protected:
     void SetUp() override {
-        lib = dir.mkdir("lib");
         for (const char* name : {"74HC00.txt", "74HC00.bak", "74HC00.txt.bak", "74HC00A.txt",
                                  "74hc00.txt", "74HC00", "x74HC00.txt", "74*.txt", "7400.txt"})
             dir.write(QStringLiteral("lib/") + QString::fromUtf8(name), "a\r\nb\r\n14\r\n");
+        lib = dir.mkdir("lib");
         dir.mkdir("lib/74HC00.d");
     }
     TempDir dir;
@@ -31,10 +31,8 @@ protected:
 
 TEST_F(SheetFiles, TheTypeFollowedByADotAndAnythingIsMatchedLiterallyAndRemoved) {
     EXPECT_EQ(sheetFilesOf(lib, "74*"), QStringList({"74*.txt"}));
-    EXPECT_TRUE(sheetFilesOf(lib, "74?C00").isEmpty());
-    EXPECT_TRUE(sheetFilesOf(lib, "[7]400").isEmpty());
-    EXPECT_TRUE(sheetFilesOf(lib, "").isEmpty());
-
+    for (const char* none : {"74?C00", "[7]400", ""})
+        EXPECT_TRUE(sheetFilesOf(lib, none).isEmpty()) << none;
     const SheetRemoval r = removeSheetFiles(lib, "74HC00");
     EXPECT_EQ(r.removed,
               QStringList({lib + "74HC00.bak", lib + "74HC00.txt", lib + "74HC00.txt.bak"}));
@@ -43,8 +41,7 @@ TEST_F(SheetFiles, TheTypeFollowedByADotAndAnythingIsMatchedLiterallyAndRemoved)
               QStringList({"74*.txt", "7400.txt", "74HC00", "74HC00.d", "74HC00A.txt", "74hc00.txt",
                            "x74HC00.txt"}));
     const SheetRemoval again = removeSheetFiles(lib, "74HC00");
-    EXPECT_TRUE(again.removed.isEmpty());
-    EXPECT_TRUE(again.failed.isEmpty());
+    EXPECT_TRUE(again.removed.isEmpty() && again.failed.isEmpty());
 }
 
 // Stops deletions inside a directory whoever runs the test: the immutable

@@ -14,43 +14,34 @@ namespace pinatlas::test {
 
 inline std::vector<IcRow> literalSelectionSort(std::vector<IcEntry> table, IcSort sort,
                                                Language language) {
-    const bool german = language == Language::German;
+    const bool byType = sort == IcSort::ByType;
+    const auto stem = [](const QString& s) { return s.size() > 4 ? s.left(s.size() - 4) : ""; };
+    const auto description = [&language](IcEntry& e) -> QString& {
+        return language == Language::German ? e.descriptionDe : e.descriptionEn;
+    };
+    // The column a pass looks at.
+    const auto column = [&](IcEntry& e) -> QString& {
+        return byType ? e.fileName : description(e);
+    };
     std::vector<IcRow> grid;
-    const size_t n = table.size();
-    for (size_t a = 0; a < n; ++a) {
+    for (size_t a = 0; a < table.size(); ++a) {
         std::optional<size_t> best;
-        if (sort == IcSort::ByType) {
-            double min = 999999999.0;
-            for (size_t b = 0; b < n; ++b) {
-                const QString& name = table[b].fileName;
-                const double key = leadingNumberIgnoringBlanks(
-                    name.size() > 4 ? name.left(name.size() - 4) : QString());
-                if (key < min) {
-                    min = key;
-                    best = b;
-                }
-            }
-        } else {
-            QString min = QString(10, QChar(0x00FC));
-            for (size_t b = 0; b < n; ++b) {
-                const QString& d = german ? table[b].descriptionDe : table[b].descriptionEn;
-                const QString key = d.size() > 4 ? d.left(d.size() - 4) : QString();
-                if (key < min) {
-                    min = key;
-                    best = b;
-                }
+        double minNumber = 999999999.0;
+        QString minText(10, QChar(0x00FC));
+        for (size_t b = 0; b < table.size(); ++b) {
+            const QString key = stem(column(table[b]));
+            const double number = byType ? leadingNumberIgnoringBlanks(key) : 0.0;
+            if (byType ? number < minNumber : key < minText) {
+                minNumber = number;
+                minText = key;
+                best = b;
             }
         }
         if (!best)
             continue;
         IcEntry& e = table[*best];
-        const QString& name = e.fileName;
-        grid.push_back({name.size() > 4 ? name.left(name.size() - 4) : QString(),
-                        german ? e.descriptionDe : e.descriptionEn, e.pinField});
-        if (sort == IcSort::ByType)
-            e.fileName = QStringLiteral(" 9999999999999");
-        else
-            (german ? e.descriptionDe : e.descriptionEn) = QString(14, QChar(0x00FC));
+        grid.push_back({stem(e.fileName), description(e), e.pinField});
+        column(e) = byType ? QStringLiteral(" 9999999999999") : QString(14, QChar(0x00FC));
     }
     return grid;
 }

@@ -24,9 +24,7 @@ public:
     }
     QByteArray read(const QString& relative) const {
         QFile f(m_dir.filePath(relative));
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
-        return f.readAll();
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     bool exists(const QString& relative) const { return QFile::exists(m_dir.filePath(relative)); }
 

@@ -7,9 +7,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSize>
+#include <QStandardPaths>
+#include <QtEndian>
 
 #include <cstdio>
-#include <set>
 
 #include <sys/stat.h>
 
@@ -19,8 +22,7 @@ namespace {
 
 struct ToolRun {
     int status = -1;
-    QString out;
-    QString err;
+    QString out, err;
 };
 
 ToolRun tool(const QStringList& args) {
@@ -41,6 +43,14 @@ QByteArray sheet(const QByteArray& de, const QByteArray& en, int pins = 2) {
     for (int p = 1; p <= pins; ++p)
         b += "P" + QByteArray::number(p) + "\r\n";
     return b + "'Ende\r\n";
+}
+
+// The pixel size a PNG file declares, or an empty size for anything else.
+QSize pngSize(const QByteArray& bytes) {
+    if (!bytes.startsWith("\x89PNG\r\n\x1a\n") || bytes.size() < 24)
+        return {};
+    return {int(qFromBigEndian<quint32>(bytes.constData() + 16)),
+            int(qFromBigEndian<quint32>(bytes.constData() + 20))};
 }
 
 } // namespace
@@ -66,49 +76,20 @@ TEST(PinatlasTool, CheckReportsEachFileAndFailsOnAnyDefect) {
     ToolRun r = tool({"check", lib});
     EXPECT_EQ(r.status, 1);
     const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 10) << r.out.toStdString();
-    EXPECT_EQ(lines[0], "OK " + lib + "/7400.txt");
-    EXPECT_EQ(lines[1],
-              "DEFECT " + lib + "/7404.txt: line 3: the pin count 41 is above the limit of 40");
-    EXPECT_EQ(lines[2], "OK " + lib + QString::fromUtf8("/Zähler.txt"));
-    EXPECT_TRUE(lines[3].startsWith("DEFECT " + lib + "/notes: the name does not end in .txt"));
-    EXPECT_EQ(lines[4], "OK " + lib + "/sub/4011.txt");
-    EXPECT_TRUE(lines[5].startsWith("DEFECT " + lib + "/sub/4012.txt: line 1: the German"));
-    EXPECT_EQ(lines[6], "OK " + lib + "/sub/4013.txt");
-    EXPECT_TRUE(
-        lines[7].startsWith("WARNING " + lib + "/sub/4013.txt: line 7: \"'Funktionstabele:\""));
-    EXPECT_TRUE(lines[8].startsWith("DEFECT " + lib + "/sub/9999999999.txt: the type number"));
-    EXPECT_EQ(lines[9],
-              "DEFECT " + lib + "/sub/fifo.txt: the file cannot be opened (not an ordinary file)");
-
-    r = tool({"check", lib + "/7400.txt", lib + "/sub"});
-    EXPECT_EQ(r.status, 1);
-    r = tool({"check", lib + "/7400.txt", lib + "/sub/4011.txt"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out.count('\n'), 2);
-}
-
-TEST(PinatlasTool, EveryCommandHasHelpAndRejectsWrongUsage) {
-    for (const char* command : {"check", "dump", "list", "show", "find"}) {
-        ToolRun r = tool({command, "--help"});
-        EXPECT_EQ(r.status, 0) << command;
-        EXPECT_TRUE(r.out.startsWith(QStringLiteral("usage: pinatlas-tool ") + command)) << command;
-        EXPECT_EQ(tool({command}).status, 2) << command;
-    }
-    const std::pair<QStringList, int> runs[] = {
-        {{"check", "/no/such/path"}, 2},
-        {{"dump", "/no/such/path"}, 1},
-        {{"list", "/no/such/path"}, 2},
-        {{"check", "--bogus"}, 2},
-        {{"dump", "a", "b"}, 2},
-        {{"list", ".", "--sort", "size"}, 2},
-        {{"list", ".", "--lang", "F"}, 2},
-        {{"list", ".", "--lang"}, 2},
-        {{"show", "7400", "--lang", "F"}, 2},
-        {{"find", "x", "--ascii"}, 2},
-        {{"show", "7400", "--library", "/no/such/path"}, 1}};
-    for (const auto& [args, status] : runs)
-        EXPECT_EQ(tool(args).status, status) << args.join(' ').toStdString();
+    const QString starts[] = {
+        "OK " + lib + "/7400.txt",
+        "DEFECT " + lib + "/7404.txt: line 3: the pin count 41 is above the limit of 40",
+        "OK " + lib + QString::fromUtf8("/Zähler.txt"),
+        "DEFECT " + lib + "/notes: the name does not end in .txt",
+        "OK " + lib + "/sub/4011.txt",
+        "DEFECT " + lib + "/sub/4012.txt: line 1: the German",
+        "OK " + lib + "/sub/4013.txt",
+        "WARNING " + lib + "/sub/4013.txt: line 7: \"'Funktionstabele:\"",
+        "DEFECT " + lib + "/sub/9999999999.txt: the type number",
+        "DEFECT " + lib + "/sub/fifo.txt: the file cannot be opened (not an ordinary file)"};
+    ASSERT_EQ(lines.size(), qsizetype(std::size(starts))) << r.out.toStdString();
+    for (size_t i = 0; i < std::size(starts); ++i)
+        EXPECT_TRUE(lines[i].startsWith(starts[i])) << lines[i].toStdString();
 }
 
 TEST(PinatlasTool, DumpWritesTheRecordAsJson) {
@@ -120,31 +101,15 @@ TEST(PinatlasTool, DumpWritesTheRecordAsJson) {
     QJsonParseError error;
     const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8(), &error).object();
     ASSERT_EQ(error.error, QJsonParseError::NoError) << r.out.toStdString();
+    // The rest of the record is pinned by the wizard's edit of the same sheet.
     const QJsonObject expected = QJsonDocument::fromJson(R"json({
         "fileName": "74HC00.txt", "descriptionDe": "Vier NAND-Gatter mit je zwei Eingängen",
-        "descriptionEn": "Quad 2-input NAND gates", "pinCount": 14, "outputType": "TP (totem pole)",
-        "pinNames": ["1A", "1B", "1Y", "2A", "2B", "2Y", "GND", "3Y", "3A", "3B", "4Y", "4A", "4B",
-                     "VCC"],
-        "commentDe": ["Alle vier Gatter sind unabhaengig."],
-        "commentEn": ["All four gates are independent."],
-        "hasFunctionTable": true, "functionColumns": 3, "functionRows": 5,
-        "functionInputColumns": 2,
-        "functionCells": [["A", "B", "Y"], ["L", "L", "H"], ["L", "H", "H"], ["H", "L", "H"],
-                          ["H", "H", "L"]],
-        "hasDataTable": false, "dataCells": [],
-        "hasExtraTable": true, "extraColumns": 2, "extraRows": 2,
+        "pinCount": 14, "functionInputColumns": 2, "hasDataTable": false, "dataCells": [],
         "extraCells": [["Gate", "Pins"], ["1", "1 2 3"]]})json")
                                      .object();
     ASSERT_FALSE(expected.isEmpty());
     for (auto it = expected.begin(); it != expected.end(); ++it)
         EXPECT_EQ(o[it.key()], it.value()) << it.key().toStdString();
-
-    dir.write("bad.txt", sheet("a", "b", 42));
-    const ToolRun bad = tool({"dump", dir.path() + "bad.txt"});
-    EXPECT_EQ(bad.status, 1);
-    EXPECT_TRUE(bad.out.isEmpty());
-    EXPECT_TRUE(bad.err.contains("line 3: the pin count 42 is above the limit of 40"))
-        << bad.err.toStdString();
 }
 
 TEST(PinatlasTool, ListPrintsTheRowsOfTheIcList) {
@@ -154,7 +119,6 @@ TEST(PinatlasTool, ListPrintsTheRowsOfTheIcList) {
     dir.write("lib/74138.txt", sheet("Dekoder 3 zu 8", "3-to-8 decoder", 16));
     const QString lib = dir.path() + "lib";
     ToolRun r = tool({"list", lib});
-    EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, "Type\tDescription\tDIL\n"
                      "7400\tQuad 2-input NAND\t2\n"
                      "7402\tQuad 2-input NOR\t2\n"
@@ -171,44 +135,90 @@ TEST(PinatlasTool, ListPrintsTheRowsOfTheIcList) {
     dir.write("lib/zz.txt", "one line only\r\n");
     r = tool({"list", lib, "--lang", "D"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.out.isEmpty());
     EXPECT_TRUE(r.err.contains("Unbekannte oder fehlerhafte Datei gefunden:\n" + lib +
                                "/zz.txt\nBitte entfernen Sie alle programmfremden Dateien!"))
         << r.err.toStdString();
 }
 
-TEST(PinatlasTool, TheShippedLibraryIsSoundAndListedWhole) {
-    const QString library = QStringLiteral(PINATLAS_SOURCE_DIR) + "/library";
-    const ToolRun check = tool({"check", library});
+TEST(PinatlasTool, TheShippedLibraryIsSound) {
+    const ToolRun check = tool({"check", PINATLAS_SOURCE_DIR "/library"});
     EXPECT_EQ(check.status, 0) << check.out.toStdString();
-    for (const char* sub : {"74xx", "40xx"}) {
-        const QDir dir(library + "/" + sub);
-        const ToolRun list = tool({"list", dir.path()});
-        ASSERT_EQ(list.status, 0) << list.err.toStdString();
-        std::set<QString> listed;
-        for (const QString& line : list.out.split('\n', Qt::SkipEmptyParts).mid(1))
-            listed.insert(line.section('\t', 0, 0));
-        std::set<QString> files;
-        for (const QString& name : dir.entryList({"*.txt"}, QDir::Files))
-            files.insert(name.chopped(4));
-        EXPECT_EQ(listed, files) << sub;
-        EXPECT_FALSE(files.empty()) << sub;
-    }
 }
 
 TEST(PinatlasTool, ShowAndFindLookTypesUpAsTheFindWindowDoes) {
     TempDir dir;
     dir.write("74xx/74HC00.txt", pinatlas::test::kHc00);
-    dir.write("40xx/4011.txt", sheet("Vier NAND", "Quad NAND"));
+    // Three pins leave the right side a row short.
+    dir.write("40xx/4011.txt", "Vier NAND\r\nQuad NAND\r\n3\r\nTP (totem pole)\r\nA\r\nB\r\nY\r\n"
+                               "'Beschreibung-E:\r\nOne gate.\r\n'Funktionstabelle:\r\n2,2,1\r\n"
+                               "A,Y\r\nLL,H\r\n'Datentabelle:\r\n2,3\r\n74,x\r\n1.6,mA\r\n"
+                               "4.4,uA\r\n'Ende\r\n");
     ToolRun r = tool({"find", "nand QUAD", "--library", dir.path()});
     EXPECT_EQ(r.out, "40xx  4011    Quad NAND\n74xx  74HC00  Quad 2-input NAND gates\n");
     EXPECT_EQ(tool({"find", "xyz", "--library", dir.path()}).status, 1);
+    EXPECT_EQ(tool({"show", "4011", "--library", "/no/such/path"}).status, 1);
 
     // Not a terminal: plain ASCII, the package's sides as in the window.
-    r = tool({"show", "SN74HC00N", "--library", dir.path()});
+    r = tool({"show", "CD4011BE", "--library", dir.path()});
+    EXPECT_EQ(r.out, "4011:  Quad NAND\n----------------\n\n"
+                     "   +---U----+\n"
+                     "A -| 1    3 |- Y\n"
+                     "B -| 2      |\n"
+                     "   +--------+\n\n"
+                     "One gate.\n\n"
+                     "Function table (inputs 1-1)\n"
+                     "A   Y\n-----\nLL  H\n\n"
+                     "Data table\n"
+                     "Some important conditions (max.)      74   Unit\n"
+                     "-----------------------------------------------\n"
+                     "Supply current with all outputs high  1.6   mA\n"
+                     "Supply current with all outputs low   4.4   uA\n");
+    r = tool({"show", "SN74HC00N", "--library", dir.path(), "--lang", "D"});
+    EXPECT_TRUE(r.out.contains("\nGND -| 7      8 |- 3Y\n")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("\nFunktionstabelle (Eingange 1-2)\n")) << r.out.toStdString();
+}
+
+TEST(PinatlasTool, RenderDrawsTheWholeSheetAtTheRequestedResolution) {
+    TempDir dir;
+    // Three lines of English comment against one of German.
+    dir.write("7400.txt", QByteArray(pinatlas::test::kHc00)
+                              .replace("All four gates are independent.", "one\r\ntwo\r\nthree"));
+    // 1680 pins + 900 comment + 1835 function + 800 extra table + 960 margins; 7110 + 240 wide.
+    const int heightEn = 1680 + 900 + 1835 + 800 + 960;
+    const auto pixels = [](int twips) { return (twips * 96 + 1439) / 1440; };
+    ToolRun r = tool({"render", dir.path() + "7400.txt", "--out", dir.path() + "en.png"});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    for (const char* part : {"74HC00:  Quad 2-input NAND gates\n", "\n 1A -| 1     14 |- VCC\n",
-                             "\nGND -| 7      8 |- 3Y\n", "\nA  B  Y\n-------\nL  L  H\n",
-                             "\nAll four gates are independent.\n", "\nGate  Pins\n"})
-        EXPECT_TRUE(r.out.contains(part)) << part << "\n" << r.out.toStdString();
+    EXPECT_EQ(pngSize(dir.read("en.png")), QSize(pixels(7350), pixels(heightEn)));
+    r = tool({"render", dir.path() + "7400.txt", "--lang", "D", "--dpi", "192", "--out",
+              dir.path() + "de.png"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(pngSize(dir.read("de.png")), QSize(pixels(7350), pixels(heightEn - 440)) * 2);
+}
+
+TEST(PinatlasTool, RenderWritesAPdfOfTextAndLinesWithoutCuttingRows) {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    TempDir dir;
+    QByteArray rows = "2,100\r\n";
+    for (int row = 1; row <= 100; ++row)
+        rows += "row" + QByteArray::number(row) + ",cell" + QByteArray::number(row) + "\r\n";
+    dir.write("7400.txt",
+              QByteArray(pinatlas::test::kHc00).replace("2,2\r\nGate,Pins\r\n1,1 2 3\r\n", rows));
+    ASSERT_EQ(tool({"render", dir.path() + "7400.txt", "--out", dir.path() + "x.PDF"}).status, 0);
+
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", dir.path() + "x.PDF", "-"});
+    pdftotext.waitForFinished(60000);
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const QStringList pages = text.split(u'\f', Qt::SkipEmptyParts);
+    ASSERT_GE(pages.size(), 3);
+    for (const QString& page : pages)
+        EXPECT_TRUE(
+            page.trimmed().contains(QRegularExpression("^7400: +Quad 2-input NAND gates\n")))
+            << page.toStdString();
+    EXPECT_TRUE(text.contains("4B")) << text.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression("L +H +H")));
+    // Every row whole on one page, once.
+    for (int row = 1; row <= 100; ++row)
+        EXPECT_EQ(text.count(QRegularExpression(QString("row%1 +cell%1\\b").arg(row))), 1) << row;
 }

@@ -26,7 +26,7 @@ TEST_F(InstalledStart, MakesALibraryOfItsOwnAndWritesThere) {
 
     haupt = std::make_unique<Haupt>(settings, platform, place.directory);
     haupt->start();
-    haupt->findChild<Erststart*>()->findChild<QPushButton*>("Command1")->click();
+    haupt->erststart()->accept();
     settle();
     EXPECT_EQ(haupt->dirBox()->currentText(), "74xx");
     EXPECT_EQ(haupt->liste()->rowCount(), shipped.entryList(QDir::Files).size());

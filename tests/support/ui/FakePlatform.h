@@ -36,16 +36,9 @@ public:
             answers.pop_front();
             return a;
         }
-        switch (buttons) {
-        case MsgButtons::Ok:
-        case MsgButtons::OkCancel:
-            return MsgAnswer::Ok;
-        case MsgButtons::YesNoCancel:
+        if (buttons == MsgButtons::YesNoCancel)
             return MsgAnswer::Yes;
-        case MsgButtons::AbortRetryIgnore:
-            return MsgAnswer::Abort;
-        }
-        return MsgAnswer::Ok;
+        return buttons == MsgButtons::AbortRetryIgnore ? MsgAnswer::Abort : MsgAnswer::Ok;
     }
     bool openUrl(const QString& address) override {
         opened << address;
@@ -57,7 +50,14 @@ public:
     void endNow() override { ++endNowCalls; }
 #ifdef QT_PRINTSUPPORT_LIB
     // The print dialog prints into `printToFile` as a PDF; cancelled when empty.
-    bool choosePrinter(QWidget*, QPrinter& printer) override;
+    bool choosePrinter(QWidget*, QPrinter& printer) override {
+        ++printDialogs;
+        if (printToFile.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printToFile);
+        return true;
+    }
 #endif
     QString saveFileName(QWidget*, const QString& caption, const QString& suggestedPath,
                          const QString&) override {
@@ -76,16 +76,5 @@ public:
     QStringList saveDialogs;
     QString savePath;
 };
-
-#ifdef QT_PRINTSUPPORT_LIB
-inline bool FakePlatform::choosePrinter(QWidget*, QPrinter& printer) {
-    ++printDialogs;
-    if (printToFile.isEmpty())
-        return false;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(printToFile);
-    return true;
-}
-#endif
 
 } // namespace pinatlas::test

@@ -32,15 +32,6 @@ protected:
         return *haupt;
     }
 
-    // The caption of a menu or menu command by its name.
-    QString caption(const QString& name) const {
-        if (auto* menu = haupt->findChild<QMenu*>(name))
-            return menu->title();
-        if (auto* action = haupt->findChild<QAction*>(name))
-            return action->text();
-        ADD_FAILURE() << "no menu item " << name.toStdString();
-        return {};
-    }
     QAction* action(const QString& name) const { return haupt->findChild<QAction*>(name); }
 
     TempDir dir;
