@@ -61,13 +61,9 @@ TEST_F(WizardFlow, BackAndForwardFollowTheOptionsAtTheMomentOfTheMove) {
     move(5, "Zurück", "2");
     get<QCheckBox>(1, "N_EB")->setChecked(true); // on the hidden first page
     move(2, "Weiter", "3");
-    move(3, "Weiter", "5");
-    move(5, "Zurück", "3");
     get<QCheckBox>(1, "N_FTab")->setChecked(true);
     move(3, "Weiter", "4");
     move(4, "Zurück", "3");
-    move(3, "Zurück", "2");
-    move(2, "Zurück", "1");
 }
 
 TEST_F(WizardFlow, AbortUnloadsOnlyItsPageAndTheNextStartShowsWhatIsLeft) {
@@ -90,7 +86,6 @@ TEST_F(WizardFlow, AbortUnloadsOnlyItsPageAndTheNextStartShowsWhatIsLeft) {
     page(3)->close(); // the close button unloads its page too
     settle();
     EXPECT_EQ(page(3), nullptr);
-    EXPECT_NE(page(2), nullptr);
 
     // Adding again while a page is open shows page 1 beside it, and finishing
     // from that page still checks the type on page 1.
