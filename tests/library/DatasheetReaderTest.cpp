@@ -57,7 +57,7 @@ QString brief(const ReadResult& r) {
 
 } // namespace
 
-// The worked example's values, field by field, are pinned by the tool's dump.
+// Field by field, reading is pinned by the wizard writing every shipped sheet back byte for byte.
 TEST(DatasheetReader, SectionsAreOptionalAndKeepTheirFixedOrderWhateverTheLineEnds) {
     const ReadResult hc00 = readDatasheet(kHc00, QStringLiteral("74HC00"));
     EXPECT_EQ(brief(hc00), "14 De[Alle vier Gatter sind unabhaengig.] "

@@ -66,8 +66,7 @@ TEST_F(SheetFiles, AFileThatCannotBeDeletedIsReported) {
     lockEntries(lib, true);
     const SheetRemoval r = removeSheetFiles(lib, "74HC00");
     lockEntries(lib, false);
-    EXPECT_TRUE(r.removed.isEmpty());
-    EXPECT_EQ(r.failed.size(), 3);
+    EXPECT_EQ(std::pair(r.removed.size(), r.failed.size()), std::pair(qsizetype(0), qsizetype(3)));
     EXPECT_TRUE(dir.exists("lib/74HC00.txt"));
 }
 

@@ -31,7 +31,7 @@ TEST_F(InstalledStart, MakesALibraryOfItsOwnAndWritesThere) {
     EXPECT_EQ(haupt->dirBox()->currentText(), "74xx");
     EXPECT_EQ(haupt->liste()->rowCount(), shipped.entryList(QDir::Files).size());
     firstPage("74ZZ00", false, false, false);
-    press(d2(), "Weiter");
+    press(2, "Weiter");
     EXPECT_EQ(platform.boxes.size(), 1u); // only the confirmation
     EXPECT_TRUE(QFile::exists(place.directory + "74xx/74ZZ00.txt"));
     EXPECT_FALSE(shipped.exists("74ZZ00.txt"));

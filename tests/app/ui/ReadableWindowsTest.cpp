@@ -116,18 +116,18 @@ TEST_F(ReadableWindows, EveryWindowReadsWholeInBothLanguagesAndBoxButtonsSpeakIt
         }
         menu("D_hinzufügen");
         expectReadable(where + " page 1");
-        d1()->typeBox()->setText("74HC00");
-        for (QCheckBox* option : d1()->findChildren<QCheckBox*>())
+        get(1, "N_Typ")->setText("74HC00");
+        for (QCheckBox* option : page(1)->findChildren<QCheckBox*>())
             option->setChecked(true);
         for (int shown = 1; shown <= 3; ++shown) {
             press(shown, "Weiter");
             expectReadable(where + " after page " + std::to_string(shown));
         }
-        press(d4(), "Weiter");
-        d5()->setCell(0, 0, "WWWWWW"); // wider than its characters count
-        d5()->Breite_anpassen();
+        press(4, "Weiter");
+        tablePage(5)->setCell(0, 0, "WWWWWW"); // wider than its characters count
+        tablePage(5)->Breite_anpassen();
         expectReadable(where + " page 5");
-        press(d5(), "Weiter");
+        press(5, "Weiter");
 
         menu("Inform");
         menu("V_hinzufügen");

@@ -1,12 +1,7 @@
 #pragma once
 
-#include "editor/ui/CommentPage.h"
-#include "editor/ui/ExtraGridPage.h"
-#include "editor/ui/FunctionGridPage.h"
-#include "editor/ui/GeneralPage.h"
-#include "editor/ui/PinoutPage.h"
+#include "editor/ui/TablePage.h"
 #include "support/ui/HauptFixture.h"
-#include "support/ui/Settle.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,14 +30,7 @@ protected:
         settle();
     }
     QWidget* page(int n) const { return haupt->findChild<QWidget*>(QString("Neu_D%1").arg(n)); }
-    GeneralPage* d1() const { return haupt->findChild<GeneralPage*>("Neu_D1"); }
-    PinoutPage* d2() const { return haupt->findChild<PinoutPage*>("Neu_D2"); }
-    CommentPage* d3() const { return haupt->findChild<CommentPage*>("Neu_D3"); }
-    FunctionGridPage* d4() const { return haupt->findChild<FunctionGridPage*>("Neu_D4"); }
-    ExtraGridPage* d5() const { return haupt->findChild<ExtraGridPage*>("Neu_D5"); }
-    static QLineEdit* box(QWidget* onPage, const char* name) {
-        return onPage->findChild<QLineEdit*>(QString::fromUtf8(name));
-    }
+    TablePage* tablePage(int n) const { return static_cast<TablePage*>(page(n)); }
     template <class T = QLineEdit> T* get(int n, const QString& name) const {
         return page(n) ? page(n)->findChild<T*>(name) : nullptr;
     }
@@ -96,24 +84,20 @@ protected:
     // One message naming the problem; nothing written; the wizard still on that page.
     void expectRefused(MsgIcon icon, const QString& part, const QString& onPage) {
         ASSERT_EQ(platform.boxes.size(), 1u);
-        EXPECT_EQ(platform.boxes[0].icon, icon);
-        EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::Ok);
-        EXPECT_EQ(platform.boxes[0].title, "Pinatlas");
+        EXPECT_EQ(
+            std::tuple(platform.boxes[0].icon, platform.boxes[0].buttons, platform.boxes[0].title),
+            std::tuple(icon, MsgButtons::Ok, QString("Pinatlas")));
         EXPECT_TRUE(platform.boxes[0].text.contains(part)) << platform.boxes[0].text.toStdString();
         EXPECT_TRUE(QDir(dir.path() + "74xx").entryList(QDir::Files | QDir::Hidden).isEmpty());
         EXPECT_EQ(shown(), onPage);
         platform.boxes.clear();
     }
     QByteArray sheet(const QString& type) const { return dir.read("74xx/" + type + ".txt"); }
-    void selectInList(const QString& type) {
+    void edit(const QString& type) {
         QTableWidget* liste = haupt->liste();
         for (int r = 0; r < liste->rowCount(); ++r)
             if (liste->item(r, 0) && liste->item(r, 0)->text() == type)
                 liste->setCurrentCell(r, 0);
-        settle();
-    }
-    void edit(const QString& type) {
-        selectInList(type);
         menu("D_ändern");
     }
 };

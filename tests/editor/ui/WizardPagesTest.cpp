@@ -105,34 +105,27 @@ TEST_F(WizardPages, KeysEditTheCurrentCellAndSizeItsColumn) {
     EXPECT_EQ(at(), QPoint(1, 1));
 }
 
-// One control of each kind where it stands, in twips; a row without a name is
-// the page's own client size.
+// One control of each kind where it stands, in twips.
 TEST_F(WizardPages, ControlsStandAtTheirTwipPositions) {
     start();
     firstPage("7400", true, true, true);
     for (int n = 2; n <= 4; ++n)
         forward(n);
-    const std::tuple<int, const char*, int, int, int, int> rows[] = {
-        {1, "", 0, 0, 6480, 6720},
-        {1, "N_Typ", 240, 600, 5775, 285},
-        {1, "N_out", 240, 3480, 2055, 255},
-        {2, "VScroll", 3360, 200, 255, 285},
-        {2, "N_PinR20", 3960, 5280, 2175, 255},
-        {2, "PinL", 2760, 720, 375, 4935},
-        {2, "Weiter", 3240, 6120, 1215, 375},
-        {3, "", 0, 0, 6270, 6720},
-        {3, "N_Bes", 120, 3360, 6015, 2535},
-        {4, "N_FTab_ICol", 3240, 220, 495, 285},
-        {4, "N_FTabelle", 240, 960, 11415, 6975},
-        {4, "Abbrechen", 1800, 8040, 1215, 375},
-    };
-    const auto px = [](int twips) { return qRound(twips / 15.0); };
-    for (const auto& [n, name, left, top, width, height] : rows) {
-        QWidget* w = *name ? get<QWidget>(n, name) : page(n);
-        ASSERT_NE(w, nullptr) << name;
-        EXPECT_EQ(*name ? w->geometry() : w->rect(),
-                  QRect(px(left), px(top), px(width), px(height)))
-            << n << " " << name;
+    // Page, name, left, top, width and height; a row without a name is the page's client size.
+    const QString rows = "1 - 0 0 6480 6720; 1 N_Typ 240 600 5775 285; 1 N_out 240 3480 2055 255; "
+                         "2 VScroll 3360 200 255 285; 2 N_PinR20 3960 5280 2175 255; "
+                         "2 PinL 2760 720 375 4935; 2 Weiter 3240 6120 1215 375; "
+                         "3 - 0 0 6270 6720; 3 N_Bes 120 3360 6015 2535; "
+                         "4 N_FTab_ICol 3240 220 495 285; 4 N_FTabelle 240 960 11415 6975; "
+                         "4 Abbrechen 1800 8040 1215 375";
+    const auto px = [](const QString& twips) { return qRound(twips.toInt() / 15.0); };
+    for (const QString& row : rows.split("; ")) {
+        const QStringList f = row.split(' ');
+        QWidget* w = f[1] == "-" ? page(f[0].toInt()) : get<QWidget>(f[0].toInt(), f[1]);
+        ASSERT_NE(w, nullptr) << row.toStdString();
+        EXPECT_EQ(f[1] == "-" ? w->rect() : w->geometry(),
+                  QRect(px(f[2]), px(f[3]), px(f[4]), px(f[5])))
+            << row.toStdString();
     }
-    EXPECT_EQ(grid(4)->rowHeight(0), px(240));
+    EXPECT_EQ(grid(4)->rowHeight(0), 16); // 240 twips
 }

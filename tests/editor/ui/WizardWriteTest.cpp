@@ -63,12 +63,11 @@ TEST_F(WizardWrite, TheWorkedExampleThroughThePages) {
     forward(5);
     EXPECT_EQ(sheet("74HC00"), QByteArray(kHc00));
     ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_EQ(platform.boxes[0].icon, MsgIcon::None);
-    EXPECT_EQ(platform.boxes[0].buttons, MsgButtons::Ok);
-    EXPECT_EQ(platform.boxes[0].title, "Pinatlas");
+    EXPECT_EQ(
+        std::tuple(platform.boxes[0].icon, platform.boxes[0].buttons, platform.boxes[0].title),
+        std::tuple(MsgIcon::None, MsgButtons::Ok, QString("Pinatlas")));
     EXPECT_EQ(settings.changedFiles, QStringList({dir.path() + "74xx/74HC00.txt"}));
-    ASSERT_NE(haupt->liste()->item(0, 0), nullptr);
-    EXPECT_EQ(haupt->liste()->item(0, 0)->text(), "74HC00");
+    EXPECT_EQ(haupt->currentType(), "74HC00"); // the list rebuilt, the new sheet chosen
 
     edit("74HC00");
     EXPECT_EQ(shown(), "1");
@@ -77,16 +76,15 @@ TEST_F(WizardWrite, TheWorkedExampleThroughThePages) {
 TEST_F(WizardWrite, AFailedWriteIsReportedAndKeepsTheWizardWithItsEntries) {
     start("E");
     // A link is never written through, not even one leading nowhere.
-    ASSERT_TRUE(QFile::link(dir.path() + "gone", dir.path() + "74xx/7400.txt"));
+    const QString path = dir.path() + "74xx/7400.txt";
+    ASSERT_TRUE(QFile::link(dir.path() + "gone", path));
     firstPage("7400", false, true, false);
     forward(2);
     setCell(4, 1, 1, "L");
     forward(4);
     ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_TRUE(platform.boxes[0].text.startsWith("The datasheet could not be saved:\r\n" +
-                                                  dir.path() +
-                                                  "74xx/7400.txt\r\nThe file is a "
-                                                  "symbolic link."));
+    EXPECT_TRUE(platform.boxes[0].text.startsWith("The datasheet could not be saved:\r\n" + path +
+                                                  "\r\nThe file is a symbolic link."));
     platform.boxes.clear();
     EXPECT_EQ(shown(), "4");
     EXPECT_FALSE(dir.exists("gone"));
@@ -94,7 +92,7 @@ TEST_F(WizardWrite, AFailedWriteIsReportedAndKeepsTheWizardWithItsEntries) {
     EXPECT_EQ(grid(4)->item(1, 1)->text(), "L");
 
     // No directory chosen is a failure too, not a file in the program directory.
-    QFile::remove(dir.path() + "74xx/7400.txt");
+    QFile::remove(path);
     haupt->dirBox()->setCurrentIndex(-1);
     haupt->dirBox()->setEditText("");
     forward(4);
@@ -114,8 +112,7 @@ TEST_F(WizardWrite, ACellOrCharacterTheFileCannotHoldIsNamedAndNothingIsWritten)
     setCell(4, 0, 0, "a,b");
     forward(4);
     expectRefused(MsgIcon::Exclamation, "row 2, column 2 of the function table", "4");
-    EXPECT_EQ(grid(4)->currentRow(), 1);
-    EXPECT_EQ(grid(4)->currentColumn(), 1);
+    EXPECT_EQ(QPoint(grid(4)->currentColumn(), grid(4)->currentRow()), QPoint(1, 1));
     setCell(4, 1, 1, QString::fromUtf8("\u201Cquoted\u201D"));
     forward(4);
     EXPECT_TRUE(
@@ -168,8 +165,9 @@ TEST_F(WizardWrite, EditingNeedsAReadableSelectedSheet) {
     start("E");
     menu("D_ändern");
     ASSERT_EQ(platform.boxes.size(), 2u);
-    EXPECT_EQ(platform.boxes[0].text, "Bitte wählen Sie zuerst das zu ändernde Datenblatt aus!");
-    EXPECT_EQ(platform.boxes[1].text, "Please choose first a datasheet!");
+    EXPECT_EQ(
+        platform.boxes[0].text + '|' + platform.boxes[1].text,
+        "Bitte wählen Sie zuerst das zu ändernde Datenblatt aus!|Please choose first a datasheet!");
     // The list shows only readable sheets; select the type as the list would.
     dir.write("74xx/short.txt", "Kurz\r\nShort\r\n14\r\nTP (totem pole)\r\n1A\r\n");
     for (const char* type : {"short", "gone"}) {

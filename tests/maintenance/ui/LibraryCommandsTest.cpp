@@ -1,7 +1,6 @@
 #include "maintenance/ui/LibraryCommands.h"
 #include "maintenance/ui/NewDirectoryDialog.h"
 #include "support/ui/HauptFixture.h"
-#include "support/ui/Settle.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,7 +1,6 @@
 #include "service/ui/ServiceCommands.h"
 #include "service/ui/Information.h"
 #include "support/ui/HauptFixture.h"
-#include "support/ui/Settle.h"
 
 #include <QDir>
 #include <QPlainTextEdit>

@@ -16,6 +16,13 @@
 
 namespace pinatlas::test {
 
+// Lets queued work run and windows closed by deleteLater really go, as they
+// would before the next user action.
+inline void settle() {
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 // A main window over a temporary program directory and a scripted desktop.
 class HauptFixture : public ::testing::Test {
 protected:
