@@ -3,12 +3,15 @@
 #include "platform/ui/Twips.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QHeaderView>
 #include <QPainter>
 #include <QPalette>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QWheelEvent>
+
+#include <memory>
 
 namespace pinatlas {
 
@@ -128,9 +131,17 @@ void TableGrid::fill(const GridContent& content) {
 TextWidth TableGrid::textWidth() const {
     const Twips tw = Twips::of(this);
     const QFontMetrics metrics = fontMetrics();
+    // Tables repeat their few texts (H, L, X, units) thousands of times, and
+    // shaping a text costs far more than looking it up: each distinct text is
+    // measured once per sheet.
+    auto measured = std::make_shared<QHash<QString, int>>();
     // The margins, the grid line and a pixel that rounding to twips may take.
-    return [tw, metrics](const QString& text) {
-        return tw.toTwipsX(metrics.horizontalAdvance(text) + 2 * kCellMargin + 2);
+    return [tw, metrics, measured](const QString& text) {
+        auto known = measured->constFind(text);
+        if (known == measured->cend())
+            known = measured->insert(
+                text, tw.toTwipsX(metrics.horizontalAdvance(text) + 2 * kCellMargin + 2));
+        return *known;
     };
 }
 
