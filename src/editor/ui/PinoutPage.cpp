@@ -81,24 +81,20 @@ PinoutPage::PinoutPage(QWidget* owner, bool english)
 
     QFont nameFont(QStringLiteral("Arial"));
     nameFont.setPointSize(9);
-    for (int k = 1; k <= kPinBoxesPerSide; ++k) {
-        auto* left = new QLineEdit(this);
-        left->setObjectName(QStringLiteral("N_PinL%1").arg(k));
-        left->setAlignment(Qt::AlignRight);
-        left->setFont(nameFont);
-        place(left, 120, 720 + kPinRowTwips * (k - 1), 2175, 255);
-        left->installEventFilter(this);
-        m_left.append(left);
-    }
-    for (int k = 1; k <= kPinBoxesPerSide; ++k) {
-        auto* right = new QLineEdit(this);
-        right->setObjectName(QStringLiteral("N_PinR%1").arg(k));
-        right->setAlignment(Qt::AlignLeft);
-        right->setFont(nameFont);
-        place(right, 3960, 720 + kPinRowTwips * (k - 1), 2175, 255);
-        right->installEventFilter(this);
-        m_right.append(right);
-    }
+    // Left boxes first, then right: the tab order follows the pins down each side.
+    const auto column = [&](QChar side, Qt::Alignment align, int left, QList<QLineEdit*>& boxes) {
+        for (int k = 1; k <= kPinBoxesPerSide; ++k) {
+            auto* box = new QLineEdit(this);
+            box->setObjectName(QStringLiteral("N_Pin%1%2").arg(side).arg(k));
+            box->setAlignment(align);
+            box->setFont(nameFont);
+            place(box, left, 720 + kPinRowTwips * (k - 1), 2175, 255);
+            box->installEventFilter(this);
+            boxes.append(box);
+        }
+    };
+    column(u'L', Qt::AlignRight, 120, m_left);
+    column(u'R', Qt::AlignLeft, 3960, m_right);
     m_numbersLeft = numberColumn(this, "PinL", Qt::AlignLeft);
     place(m_numbersLeft, 2760, 720, 375, 4935);
     m_numbersRight = numberColumn(this, "PinR", Qt::AlignRight);
