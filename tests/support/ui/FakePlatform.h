@@ -52,6 +52,7 @@ public:
     // The print dialog prints into `printToFile` as a PDF; cancelled when empty.
     bool choosePrinter(QWidget*, QPrinter& printer) override {
         ++printDialogs;
+        printSuggestions << printer.docName() + u'|' + printer.outputFileName();
         if (printToFile.isEmpty())
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -73,6 +74,7 @@ public:
     int endNowCalls = 0;
     QString printToFile;
     int printDialogs = 0;
+    QStringList printSuggestions; // the job's name and the file it would go to
     QStringList saveDialogs;
     QString savePath;
 };
