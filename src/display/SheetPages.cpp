@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kGapBeside = 360;
 constexpr int kGapBelow = kGapAfterElement;
-constexpr int kInset = 45;            // between a text and the line next to it
+constexpr int kInset = 45;             // between a text and the line next to it
 constexpr int kCommentMinWidth = 4000; // narrower beside the package, the comment goes below
 constexpr double kScaleStep = 0.025;
 
@@ -124,8 +124,8 @@ Block tableBlock(const GridContent& grid, int repeated, const FunctionTableView*
     b.rows.insert(b.rows.end(), grid.rows, kGridRowHeight);
     b.headRows = captionRows + std::min(repeated, grid.rows);
     b.draw = [grid, captions = captions ? std::optional(*captions) : std::nullopt, captionRows,
-              head = b.headRows, width = b.width](PrintedPage& page, int x, int y, int first,
-                                                  int end) {
+              head = b.headRows,
+              width = b.width](PrintedPage& page, int x, int y, int first, int end) {
         if (captions) {
             const auto caption = [&](bool shown, int offset, int w, const char* text) {
                 if (shown)

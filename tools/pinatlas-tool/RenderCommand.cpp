@@ -104,7 +104,8 @@ int render(const QStringList& args) {
 
     if (output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
         QString error;
-        if (!writeSheetPdf(output, {sheet, comment, title, language}, &error, sheetPageLayout(paper))) {
+        if (!writeSheetPdf(output, {sheet, comment, title, language}, &error,
+                           sheetPageLayout(paper))) {
             std::fprintf(stderr, "pinatlas-tool render: cannot write %s: %s\n", qPrintable(output),
                          qPrintable(error));
             return 1;

@@ -84,8 +84,7 @@ void PrintCommands::saveAsPdf() {
     const Settings& s = m_program.settings();
     const QString path = m_program.platform().saveFileName(
         m_program.mainWindow(),
-        s.pick(QStringLiteral("Als PDF speichern"), QStringLiteral("Save as PDF")),
-        suggestedPdf(),
+        s.pick(QStringLiteral("Als PDF speichern"), QStringLiteral("Save as PDF")), suggestedPdf(),
         s.pick(QStringLiteral("PDF-Dateien (*.pdf)"), QStringLiteral("PDF files (*.pdf)")));
     if (!path.isEmpty())
         writePdf(path, sheetPageLayout());

@@ -26,8 +26,7 @@ QFont printFont(PrintFont role) {
                : role == PrintFont::Comment ? QStringLiteral("Courier New")
                                             : QStringLiteral("Arial"));
     font.setPixelSize(qRound(printFontPoints(role) * 20));
-    font.setBold(role == PrintFont::Title || role == PrintFont::Pin ||
-                 role == PrintFont::Caption);
+    font.setBold(role == PrintFont::Title || role == PrintFont::Pin || role == PrintFont::Caption);
     return font;
 }
 
@@ -37,8 +36,7 @@ QPageLayout sheetPageLayout(QPageSize::PageSizeId paper) {
     if (paper == QPageSize::PageSizeId(-1))
         paper = usesLetterPaper(QLocale().territory()) ? QPageSize::Letter : QPageSize::A4;
     const QMarginsF margins(kPrintMarginMm, kPrintMarginMm, kPrintMarginMm, kPrintMarginMm);
-    return QPageLayout(QPageSize(paper), QPageLayout::Portrait, margins,
-                       QPageLayout::Millimeter);
+    return QPageLayout(QPageSize(paper), QPageLayout::Portrait, margins, QPageLayout::Millimeter);
 }
 
 bool printSheet(QPagedPaintDevice& device, const PrintableSheet& s) {
