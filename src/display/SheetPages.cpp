@@ -288,8 +288,15 @@ PrintedSheet composePrintedSheet(const Datasheet& sheet, const QStringList& comm
             flow.place(table);
         return PrintedSheet{scale, std::move(flow.pages)};
     };
-    PrintedSheet smallest = compose(kMinPrintScale);
-    for (double scale = 1.0; scale > kMinPrintScale; scale -= kScaleStep) {
+    // A table wider than the page even at the smallest scale is the one thing
+    // shrunk further: small print beats columns cut off at the paper's edge.
+    int widest = package.width;
+    for (const Block& table : tables)
+        widest = std::max(widest, table.width);
+    const double widthFits = double(pageWidth) / std::max(widest, 1);
+    const double least = std::min(kMinPrintScale, widthFits);
+    PrintedSheet smallest = compose(least);
+    for (double scale = std::min(1.0, widthFits); scale > least; scale -= kScaleStep) {
         PrintedSheet printed = compose(scale);
         if (printed.pages.size() <= smallest.pages.size())
             return printed;

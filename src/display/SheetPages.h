@@ -66,7 +66,9 @@ using PrintTextWidth = std::function<double(PrintFont font, const QString& text)
 
 // Lays the sheet out on pages whose printable area is `pageWidth` by
 // `pageHeight` twips, on as few pages as the smallest scale allows and as
-// large as that page count allows. Every page begins with the title.
+// large as that page count allows. Only a table wider than the page at the
+// smallest scale shrinks further, to the page width. Every page begins with
+// the title.
 PrintedSheet composePrintedSheet(const Datasheet& sheet, const QStringList& comment,
                                  const QString& title, Language language, int pageWidth,
                                  int pageHeight, const PrintTextWidth& textWidth);

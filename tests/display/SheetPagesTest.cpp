@@ -26,12 +26,12 @@ const PrintText* find(const PrintedPage& page, const QString& text) {
     return it == page.texts.end() ? nullptr : &*it;
 }
 
-int count(const PrintedSheet& printed, const QString& text) {
-    int n = 0;
+QStringList texts(const PrintedSheet& printed) {
+    QStringList all;
     for (const PrintedPage& page : printed.pages)
-        n += int(std::count_if(page.texts.begin(), page.texts.end(),
-                               [&](const PrintText& t) { return t.text == text; }));
-    return n;
+        for (const PrintText& t : page.texts)
+            all << t.text;
+    return all;
 }
 
 } // namespace
@@ -75,8 +75,9 @@ TEST(SheetPages, ShrinksWithinLimitsAndContinuesATableWithItsHeadingAndClosedFra
         ASSERT_EQ(printed.pages.size(), pages) << rows;
         EXPECT_EQ(printed.scale < 1.0, shrunk) << rows;
         EXPECT_GE(printed.scale, kMinPrintScale);
+        const QStringList all = texts(printed);
         for (int r = 2; r <= rows; ++r)
-            EXPECT_EQ(count(printed, QStringLiteral("3.%1").arg(r)), 1) << r;
+            EXPECT_EQ(all.count(QStringLiteral("3.%1").arg(r)), 1) << r;
         for (const PrintedPage& page : printed.pages) {
             EXPECT_NE(find(page, "TITLE"), nullptr);
             EXPECT_NE(find(page, "Inp"), nullptr);
@@ -98,6 +99,13 @@ TEST(SheetPages, ShrinksWithinLimitsAndContinuesATableWithItsHeadingAndClosedFra
             EXPECT_EQ(lowestSide, lowestCell);
         }
     }
+    // Columns too wide for the page at 7 pt shrink the drawing to its width.
+    Datasheet wide = sheetWithPins(14);
+    addExtraTable(wide, cellTable(40, 2, QStringLiteral("wide cell")));
+    const PrintedSheet printed = print(wide);
+    EXPECT_LT(printed.scale, kMinPrintScale);
+    for (const PrintLine& l : printed.pages[0].lines)
+        EXPECT_LE(l.x2 * printed.scale, kPageWidth);
     EXPECT_TRUE(usesLetterPaper(QLocale::UnitedStates));
     EXPECT_FALSE(usesLetterPaper(QLocale::Germany));
 }
