@@ -43,10 +43,11 @@ QString PrintCommands::suggestedPdf() const {
 }
 
 void PrintCommands::writePdf(const QString& path, const QPageLayout& layout) {
-    m_folder = QFileInfo(path).absolutePath();
     QString error;
-    if (writeSheetPdf(path, current(), &error, layout))
+    if (writeSheetPdf(path, current(), &error, layout)) {
+        m_folder = QFileInfo(path).absolutePath();
         return;
+    }
     const Settings& s = m_program.settings();
     reportFailure(s.pick(QStringLiteral("Die Datei konnte nicht geschrieben werden:"),
                          QStringLiteral("The file could not be written:")) +
