@@ -1,0 +1,12 @@
+"""Output types of the sheets mended after the audit and naming differences
+of the sheets added with the third batch of the book."""
+
+# Only PC2 (pin 13) of the 4046 is 3-state; its other outputs are ordinary
+# ones, so the sheet as a whole is "Other". The 74LS248 drives its segments
+# through built-in pull-up resistors, which the reference draws as open
+# collectors.
+OUTPUT_TYPE = {"4046": "Other", "74248": "Other"}
+
+REFERENCE_PART = {}
+
+ALIASES = {}
