@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -45,6 +47,7 @@ TEST(FileAccess, WritingKeepsTheOldFileAndNeverFollowsALink) {
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
     EXPECT_FALSE(full.ok);
+    EXPECT_EQ(full.error, QString::fromLocal8Bit(std::strerror(EFBIG)));
     EXPECT_EQ(dir.read("a/x"), "old contents");
     EXPECT_EQ(QDir(dir.path() + "a").entryList(QDir::Files | QDir::Hidden).size(), 1);
     EXPECT_TRUE(saveFileWhole(path, bytes).ok);

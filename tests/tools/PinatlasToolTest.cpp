@@ -12,7 +12,9 @@
 #include <QStandardPaths>
 #include <QtEndian>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include <sys/stat.h>
 
@@ -25,11 +27,16 @@ struct ToolRun {
     QString out, err;
 };
 
-ToolRun tool(const QStringList& args, const QString& program = PINATLAS_TOOL) {
+// Runs in the C locale unless `env` says otherwise ("NAME=value" items).
+ToolRun tool(const QStringList& args, const QString& program = PINATLAS_TOOL,
+             const QStringList& env = {}) {
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    p.setProcessEnvironment(env);
+    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+    e.insert("QT_QPA_PLATFORM", "offscreen");
+    e.insert("LC_ALL", "C");
+    for (const QString& item : env)
+        e.insert(item.section('=', 0, 0), item.section('=', 1));
+    p.setProcessEnvironment(e);
     p.start(program, args);
     if (!p.waitForFinished(60000))
         return {};
@@ -141,6 +148,23 @@ TEST(PinatlasTool, ShowFindAndDumpReadTheSheetsAsTheProgramDoes) {
     r = tool({"show", "SN74HC00N", "--library", dir.path(), "--lang", "D"});
     EXPECT_TRUE(r.out.contains("\nGND -| 7      8 |- 3Y\n")) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains("\nFunktionstabelle (Eingange 1-2)\n")) << r.out.toStdString();
+    // Umlauts and box drawing follow the locale's character set, not the terminal.
+    const QStringList utf8{"LC_ALL=C.UTF-8"};
+    r = tool({"show", "SN74HC00N", "--library", dir.path(), "--lang", "D"}, PINATLAS_TOOL, utf8);
+    EXPECT_TRUE(r.out.contains("\nGND ─┤ 7      8 ├─ 3Y\n")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("\nFunktionstabelle (Eingänge 1-2)\n")) << r.out.toStdString();
+    r = tool({"show", "SN74HC00N", "--library", dir.path(), "--ascii"}, PINATLAS_TOOL, utf8);
+    EXPECT_TRUE(r.out.contains("\nGND -| 7      8 |- 3Y\n")) << r.out.toStdString();
+
+    // A path names a file, never a type, even when it is missing or no ordinary file.
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.path() + "74HC00.txt").constData(), 0600), 0);
+    for (const QString& path : {QString("./my-sheets/74HC00-draft.txt"), QString("74HC00.txt"),
+                                dir.path() + "74HC00.txt"}) {
+        r = tool({"show", path, "--library", dir.path()});
+        EXPECT_EQ(r.status, 1) << path.toStdString();
+        EXPECT_EQ(r.out, "");
+        EXPECT_TRUE(r.err.contains(path)) << r.err.toStdString();
+    }
 
     // The rest of the record is pinned by the wizard's edit of the same sheet.
     r = tool({"dump", dir.path() + "74xx/74HC00.txt"});
@@ -191,4 +215,189 @@ TEST(PinatlasTool, RenderWritesAPdfOfTextAndLinesWithoutCuttingRows) {
     // Every row whole on one page, once.
     for (int row = 1; row <= 100; ++row)
         EXPECT_EQ(text.count(QRegularExpression(QString("row%1 +cell%1\\b").arg(row))), 1) << row;
+}
+
+namespace {
+
+// Texts that would drive a terminal: as a file name (UTF-8), in a sheet's own
+// texts (Windows-1252; null where a sheet line cannot hold it) and as every
+// command must show them.
+struct Hostile {
+    const char* name;
+    const char* sheet;
+    const char* shown;
+};
+const Hostile kHostile[] = {
+    {"\x1b]0;owned\x07", "\x1b]0;owned\x07", "\\e]0;owned\\a"}, // sets the window title
+    {"\x1b[2J", "\x1b[2J", "\\e[2J"},                            // clears the screen
+    {"\x1b]52;c;aGk=\x07", "\x1b]52;c;aGk=\x07", "\\e]52;c;aGk=\\a"}, // writes the clipboard
+    {"ab\b\b", "ab\b\b", "ab\\b\\b"},
+    {"\xc2\x9d", "\x9d", "\\x9d"}, // C1 OSC
+    {"\x7f", "\x7f", "\\x7f"},
+    {"\t", "\t", "\\t"},
+    {"\n", nullptr, "\\n"},
+    {"\r", nullptr, "\\r"},
+    {"\xe2\x80\xae", nullptr, "<U+202E>"},
+    {"\xe2\x81\xa6", nullptr, "<U+2066>"},
+};
+
+bool carriesControl(const QString& text) {
+    for (QChar ch : text) {
+        const char16_t c = ch.unicode();
+        if ((c < 0x20 && c != '\n' && c != '\t') || (c >= 0x7F && c <= 0x9F) ||
+            (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+TEST(PinatlasTool, NoCommandPassesAControlCharacterFromDataToTheTerminal) {
+    TempDir dir;
+    const QString lib = dir.path() + "lib/74xx/";
+    QStringList sheets;
+    for (size_t i = 0; i < std::size(kHostile); ++i) {
+        const Hostile& h = kHostile[i];
+        const QByteArray n = QByteArray::number(100 + int(i));
+        dir.write("lib/74xx/75" + n + QString::fromUtf8(h.name) + ".txt", sheet("b", "named"));
+        if (!h.sheet)
+            continue;
+        const QByteArray s = h.sheet;
+        dir.write("lib/74xx/74" + n + ".txt",
+                  "Feindlich" + s + "\r\nHostile " + s + "gate\r\n2\r\nTP (totem pole)\r\nP" + s +
+                      "\r\nQ\r\n'Beschreibung-E:\r\nc" + s + "\r\n'Zusatztabelle:\r\n1,1\r\nx" +
+                      s + "\r\n'Funktionstabele" + s + ":\r\n'Ende\r\n");
+        sheets << lib + "74" + n + ".txt";
+    }
+    const auto clean = [](const ToolRun& r, const QString& what) {
+        EXPECT_FALSE(carriesControl(r.out)) << what.toStdString() << r.out.toStdString();
+        EXPECT_FALSE(carriesControl(r.err)) << what.toStdString() << r.err.toStdString();
+    };
+
+    const ToolRun check = tool({"check", dir.path() + "lib"});
+    const ToolRun list = tool({"list", lib});
+    const ToolRun find = tool({"find", "hostile", "--library", dir.path() + "lib"});
+    clean(check, "check");
+    clean(list, "list");
+    clean(find, "find");
+    // One record per line, whatever the names hold.
+    for (const QString& line : list.out.split('\n', Qt::SkipEmptyParts))
+        EXPECT_EQ(line.count('\t'), 2) << line.toStdString();
+    EXPECT_EQ(find.out.count('\n'), sheets.size()) << find.out.toStdString();
+    for (const Hostile& h : kHostile) {
+        const QString shown = QString::fromLatin1(h.shown);
+        EXPECT_TRUE(check.out.contains(QRegularExpression(
+            "\\n(OK|DEFECT) " + QRegularExpression::escape(lib) + "75\\d+" +
+            QRegularExpression::escape(shown + ".txt"))))
+            << h.shown << check.out.toStdString();
+        if (h.sheet) {
+            EXPECT_TRUE(check.out.contains("'Funktionstabele" + shown + ":")) << h.shown;
+            EXPECT_TRUE(find.out.contains("Hostile " + shown + "gate\n")) << h.shown;
+        }
+    }
+    for (const QString& file : sheets) {
+        for (const QStringList& extra : {QStringList{}, QStringList{"--ascii"}}) {
+            const ToolRun show = tool(QStringList{"show", file} + extra);
+            clean(show, "show " + file);
+            const QString shown = QString::fromLatin1(kHostile[sheets.indexOf(file)].shown);
+            for (const QString& text : {"Hostile " + shown + "gate", "P" + shown + " -", "c" + shown,
+                                        "x" + shown})
+                EXPECT_TRUE(show.out.contains(text)) << text.toStdString() << show.out.toStdString();
+        }
+        // Valid JSON that still holds the texts as they are.
+        const ToolRun dump = tool({"dump", file});
+        clean(dump, "dump " + file);
+        const QString raw = QString::fromLatin1(kHostile[sheets.indexOf(file)].sheet);
+        EXPECT_EQ(QJsonDocument::fromJson(dump.out.toUtf8())["descriptionEn"].toString(),
+                  "Hostile " + raw + "gate");
+    }
+    for (const Hostile& h : kHostile) {
+        const QString name = QString::fromUtf8(h.name);
+        const ToolRun render =
+            tool({"render", lib + "none" + name + ".txt", "--out", dir.path() + "x.png"});
+        clean(render, "render");
+        EXPECT_TRUE(render.err.contains("none" + QString::fromLatin1(h.shown) + ".txt"))
+            << render.err.toStdString();
+        const ToolRun named = tool({"show", lib + "none" + name + ".txt"});
+        clean(named, "show");
+        EXPECT_EQ(named.status, 1);
+    }
+}
+
+TEST(PinatlasTool, AFailedWriteNamesTheSystemsReason) {
+    TempDir dir;
+    dir.write("7400.txt", pinatlas::test::kHc00);
+    for (const char* out : {"x.png", "x.pdf"}) {
+        // A file-size limit fails the write as a full disk does.
+        const ToolRun r = tool({"-c", "trap '' XFSZ; ulimit -f 1; exec \"$0\" \"$@\"", PINATLAS_TOOL,
+                                "render", dir.path() + "7400.txt", "--out", dir.path() + out},
+                               "/bin/sh");
+        EXPECT_EQ(r.status, 1) << out;
+        EXPECT_TRUE(r.err.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG)) + "\n"))
+            << r.err.toStdString();
+        EXPECT_FALSE(dir.exists(out));
+    }
+}
+
+TEST(PinatlasTool, AnInstalledToolReadsTheShippedLibraryUntilTheUsersExists) {
+    TempDir dir;
+    const QString bin = dir.mkdir("usr/bin");
+    ASSERT_TRUE(QFile::copy(PINATLAS_TOOL, bin + "pinatlas-tool"));
+    dir.write("usr/share/pinatlas/library/74xx/7400.txt", sheet("Vier NAND", "Quad NAND"));
+    const QStringList env{"XDG_DATA_HOME=" + dir.path() + "home"};
+    ToolRun r = tool({"find", "7400"}, bin + "pinatlas-tool", env);
+    EXPECT_EQ(r.out, "74xx  7400  Quad NAND\n");
+    EXPECT_TRUE(r.err.contains("shipped library")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QDir::cleanPath(dir.path() + "usr/share/pinatlas/library")))
+        << r.err.toStdString();
+    dir.write("home/pinatlas/74xx/7400.txt", sheet("Mein NAND", "My NAND"));
+    r = tool({"show", "7400"}, bin + "pinatlas-tool", env);
+    EXPECT_TRUE(r.out.startsWith("7400:  My NAND\n")) << r.out.toStdString();
+    EXPECT_TRUE(r.err.contains("user's library in " + dir.path() + "home/pinatlas"))
+        << r.err.toStdString();
+}
+
+TEST(PinatlasTool, BothProgramsNameTheirVersion) {
+    const QString version = QStringLiteral(" %1.%2.%3\n")
+                                .arg(PINATLAS_VERSION_MAJOR)
+                                .arg(PINATLAS_VERSION_MINOR)
+                                .arg(PINATLAS_VERSION_PATCH);
+    EXPECT_EQ(tool({"--version"}).out, "pinatlas-tool" + version);
+    // No display to open: answering must not need one.
+    const ToolRun gui =
+        tool({"--version"}, QFileInfo(PINATLAS_TOOL).dir().filePath("pinatlas"),
+             {"QT_QPA_PLATFORM=xcb", "DISPLAY=", "WAYLAND_DISPLAY="});
+    EXPECT_EQ(gui.status, 0) << gui.err.toStdString();
+    EXPECT_EQ(gui.out, "pinatlas" + version);
+    EXPECT_FALSE(tool({"render", "--help"}).out.contains('"'));
+}
+
+// Every console example of the README, run as written: "$ pinatlas-tool ..."
+// and the output that follows it.
+TEST(PinatlasTool, TheReadmesExamplesHoldTrue) {
+    QFile readme(PINATLAS_SOURCE_DIR "/README.md");
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(readme.readAll());
+    int examples = 0;
+    QRegularExpressionMatchIterator blocks =
+        QRegularExpression("```console\\n(.*?)```", QRegularExpression::DotMatchesEverythingOption)
+            .globalMatch(text);
+    while (blocks.hasNext()) {
+        const QStringList parts = blocks.next().captured(1).split(QRegularExpression("^\\$ ",
+                                                              QRegularExpression::MultilineOption),
+                                                                 Qt::SkipEmptyParts);
+        for (const QString& part : parts) {
+            const QString command = part.section('\n', 0, 0);
+            QStringList args;
+            for (const QRegularExpressionMatch& m :
+                 QRegularExpression("\"([^\"]*)\"|(\\S+)").globalMatch(command))
+                args << (m.hasCaptured(1) ? m.captured(1) : m.captured(2));
+            ASSERT_EQ(args.takeFirst(), "pinatlas-tool") << command.toStdString();
+            const ToolRun r = tool(args, PINATLAS_TOOL, {"LC_ALL=C.UTF-8"});
+            EXPECT_EQ(r.out, part.section('\n', 1)) << command.toStdString();
+            ++examples;
+        }
+    }
+    EXPECT_GE(examples, 2);
 }
