@@ -42,7 +42,7 @@ QString visibleText(QStringView text, QStringView keep) {
         if (!isControlCharacter(c) || keep.contains(ch))
             out += ch;
         else if (const char letter = letterOf(c))
-            out += u'\\' + QLatin1Char(letter);
+            out += QStringLiteral("\\") + QLatin1Char(letter);
         else if (c <= 0xFF)
             out += QStringLiteral("\\x%1").arg(uint(c), 2, 16, QLatin1Char('0'));
         else

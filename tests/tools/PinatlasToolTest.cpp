@@ -228,8 +228,8 @@ struct Hostile {
     const char* shown;
 };
 const Hostile kHostile[] = {
-    {"\x1b]0;owned\x07", "\x1b]0;owned\x07", "\\e]0;owned\\a"}, // sets the window title
-    {"\x1b[2J", "\x1b[2J", "\\e[2J"},                            // clears the screen
+    {"\x1b]0;owned\x07", "\x1b]0;owned\x07", "\\e]0;owned\\a"},       // sets the window title
+    {"\x1b[2J", "\x1b[2J", "\\e[2J"},                                 // clears the screen
     {"\x1b]52;c;aGk=\x07", "\x1b]52;c;aGk=\x07", "\\e]52;c;aGk=\\a"}, // writes the clipboard
     {"ab\b\b", "ab\b\b", "ab\\b\\b"},
     {"\xc2\x9d", "\x9d", "\\x9d"}, // C1 OSC
@@ -266,8 +266,8 @@ TEST(PinatlasTool, NoCommandPassesAControlCharacterFromDataToTheTerminal) {
         const QByteArray s = h.sheet;
         dir.write("lib/74xx/74" + n + ".txt",
                   "Feindlich" + s + "\r\nHostile " + s + "gate\r\n2\r\nTP (totem pole)\r\nP" + s +
-                      "\r\nQ\r\n'Beschreibung-E:\r\nc" + s + "\r\n'Zusatztabelle:\r\n1,1\r\nx" +
-                      s + "\r\n'Funktionstabele" + s + ":\r\n'Ende\r\n");
+                      "\r\nQ\r\n'Beschreibung-E:\r\nc" + s + "\r\n'Zusatztabelle:\r\n1,1\r\nx" + s +
+                      "\r\n'Funktionstabele" + s + ":\r\n'Ende\r\n");
         sheets << lib + "74" + n + ".txt";
     }
     const auto clean = [](const ToolRun& r, const QString& what) {
@@ -287,9 +287,9 @@ TEST(PinatlasTool, NoCommandPassesAControlCharacterFromDataToTheTerminal) {
     EXPECT_EQ(find.out.count('\n'), sheets.size()) << find.out.toStdString();
     for (const Hostile& h : kHostile) {
         const QString shown = QString::fromLatin1(h.shown);
-        EXPECT_TRUE(check.out.contains(QRegularExpression(
-            "\\n(OK|DEFECT) " + QRegularExpression::escape(lib) + "75\\d+" +
-            QRegularExpression::escape(shown + ".txt"))))
+        EXPECT_TRUE(check.out.contains(
+            QRegularExpression("\\n(OK|DEFECT) " + QRegularExpression::escape(lib) + "75\\d+" +
+                               QRegularExpression::escape(shown + ".txt"))))
             << h.shown << check.out.toStdString();
         if (h.sheet) {
             EXPECT_TRUE(check.out.contains("'Funktionstabele" + shown + ":")) << h.shown;
@@ -301,9 +301,10 @@ TEST(PinatlasTool, NoCommandPassesAControlCharacterFromDataToTheTerminal) {
             const ToolRun show = tool(QStringList{"show", file} + extra);
             clean(show, "show " + file);
             const QString shown = QString::fromLatin1(kHostile[sheets.indexOf(file)].shown);
-            for (const QString& text : {"Hostile " + shown + "gate", "P" + shown + " -", "c" + shown,
-                                        "x" + shown})
-                EXPECT_TRUE(show.out.contains(text)) << text.toStdString() << show.out.toStdString();
+            for (const QString& text :
+                 {"Hostile " + shown + "gate", "P" + shown + " -", "c" + shown, "x" + shown})
+                EXPECT_TRUE(show.out.contains(text))
+                    << text.toStdString() << show.out.toStdString();
         }
         // Valid JSON that still holds the texts as they are.
         const ToolRun dump = tool({"dump", file});
@@ -330,9 +331,10 @@ TEST(PinatlasTool, AFailedWriteNamesTheSystemsReason) {
     dir.write("7400.txt", pinatlas::test::kHc00);
     for (const char* out : {"x.png", "x.pdf"}) {
         // A file-size limit fails the write as a full disk does.
-        const ToolRun r = tool({"-c", "trap '' XFSZ; ulimit -f 1; exec \"$0\" \"$@\"", PINATLAS_TOOL,
-                                "render", dir.path() + "7400.txt", "--out", dir.path() + out},
-                               "/bin/sh");
+        const ToolRun r =
+            tool({"-c", "trap '' XFSZ; ulimit -f 1; exec \"$0\" \"$@\"", PINATLAS_TOOL, "render",
+                  dir.path() + "7400.txt", "--out", dir.path() + out},
+                 "/bin/sh");
         EXPECT_EQ(r.status, 1) << out;
         EXPECT_TRUE(r.err.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG)) + "\n"))
             << r.err.toStdString();
@@ -365,9 +367,8 @@ TEST(PinatlasTool, BothProgramsNameTheirVersion) {
                                 .arg(PINATLAS_VERSION_PATCH);
     EXPECT_EQ(tool({"--version"}).out, "pinatlas-tool" + version);
     // No display to open: answering must not need one.
-    const ToolRun gui =
-        tool({"--version"}, QFileInfo(PINATLAS_TOOL).dir().filePath("pinatlas"),
-             {"QT_QPA_PLATFORM=xcb", "DISPLAY=", "WAYLAND_DISPLAY="});
+    const ToolRun gui = tool({"--version"}, QFileInfo(PINATLAS_TOOL).dir().filePath("pinatlas"),
+                             {"QT_QPA_PLATFORM=xcb", "DISPLAY=", "WAYLAND_DISPLAY="});
     EXPECT_EQ(gui.status, 0) << gui.err.toStdString();
     EXPECT_EQ(gui.out, "pinatlas" + version);
     EXPECT_FALSE(tool({"render", "--help"}).out.contains('"'));
@@ -384,9 +385,8 @@ TEST(PinatlasTool, TheReadmesExamplesHoldTrue) {
         QRegularExpression("```console\\n(.*?)```", QRegularExpression::DotMatchesEverythingOption)
             .globalMatch(text);
     while (blocks.hasNext()) {
-        const QStringList parts = blocks.next().captured(1).split(QRegularExpression("^\\$ ",
-                                                              QRegularExpression::MultilineOption),
-                                                                 Qt::SkipEmptyParts);
+        const QStringList parts = blocks.next().captured(1).split(
+            QRegularExpression("^\\$ ", QRegularExpression::MultilineOption), Qt::SkipEmptyParts);
         for (const QString& part : parts) {
             const QString command = part.section('\n', 0, 0);
             QStringList args;

@@ -95,7 +95,8 @@ int dump(const QStringList& args) {
     const QString name = QFileInfo(path).fileName();
     ReadResult r = readDatasheetFile(path);
     if (!r.file) {
-        err(QStringLiteral("%1: %2\n").arg(visible(path), visible(describeDefect(r.defect, r.defectLine))));
+        err(QStringLiteral("%1: %2\n")
+                .arg(visible(path), visible(describeDefect(r.defect, r.defectLine))));
         return 1;
     }
     const DatasheetFile& f = *r.file;

@@ -15,7 +15,8 @@ const char* const kListUsage =
     "Prints the rows the IC list shows for the directory, header row first,\n"
     "cells separated by a tab. Sorts by type and speaks English unless told\n"
     "otherwise. Control characters, tabs and line breaks in names are shown as\n"
-    "\\e, \\t, \\n, \\x9d, <U+202E> and the like. An empty directory gives the header and one empty row, as the\n"
+    "\\e, \\t, \\n, \\x9d, <U+202E> and the like. An empty directory gives the header and one "
+    "empty row, as the\n"
     "list does.\n"
     "\n"
     "Exit status: 0 when listed, 1 when the list rejects a file (its message\n"
@@ -76,8 +77,7 @@ int list(const QStringList& args) {
     const QString prefix = dir.endsWith(u'/') ? dir : dir + u'/';
     const DirectoryScan scan = scanIcDirectory(prefix);
     if (scan.failed()) {
-        err(defectiveFileMessage(language, visible(prefix + scan.failedFile),
-                                 QStringLiteral("\n"))
+        err(defectiveFileMessage(language, visible(prefix + scan.failedFile), QStringLiteral("\n"))
                 .text +
             u'\n');
         return 1;

@@ -157,8 +157,7 @@ int show(const QStringList& args) {
     const ReadResult result = readDatasheetFile(path, type);
     if (!result.file) {
         err(QStringLiteral("pinatlas-tool show: %1: %2\n")
-                .arg(visible(path),
-                     visible(describeDefect(result.defect, result.defectLine))));
+                .arg(visible(path), visible(describeDefect(result.defect, result.defectLine))));
         return 1;
     }
     // Made visible before the layout, so that the columns are measured as shown.
@@ -188,9 +187,9 @@ int find(const QStringList& args) {
     std::vector<std::array<QString, 3>> rows;
     for (const PartMatch& m : matches) {
         const PartRecord& r = index.records()[m.record];
-        rows.push_back({visible(r.directory), visible(r.type),
-                        visible(o.language == Language::German ? r.descriptionDe
-                                                               : r.descriptionEn)});
+        rows.push_back(
+            {visible(r.directory), visible(r.type),
+             visible(o.language == Language::German ? r.descriptionDe : r.descriptionEn)});
         dirWidth = std::max(dirWidth, int(rows.back()[0].size()));
         typeWidth = std::max(typeWidth, int(rows.back()[1].size()));
     }

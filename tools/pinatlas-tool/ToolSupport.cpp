@@ -46,8 +46,8 @@ QString visible(const QString& text) {
 }
 
 Datasheet visibleSheet(Datasheet sheet) {
-    for (QString* text : {&sheet.fileName, &sheet.descriptionDe, &sheet.descriptionEn,
-                          &sheet.outputType})
+    for (QString* text :
+         {&sheet.fileName, &sheet.descriptionDe, &sheet.descriptionEn, &sheet.outputType})
         *text = visible(*text);
     for (QString& name : sheet.pinNames)
         name = visible(name);
