@@ -54,19 +54,16 @@ const char* const kFindUsage =
     "\n"
     "Exit status: 0 when something matches, 1 when nothing does, 2 wrong usage.\n";
 
-QString programLibrary();
-
 struct Options {
     QString subject;
     Language language = Language::English;
-    QString library;
+    QString library; // empty: the one the program opens
     bool ascii = false;
     QString error;
 };
 
 Options parse(const QStringList& args, bool allowAscii) {
     Options o;
-    bool libraryNamed = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         const bool takesValue = a == QLatin1String("--lang") || a == QLatin1String("--library");
@@ -79,7 +76,6 @@ Options parse(const QStringList& args, bool allowAscii) {
                 o.error = QStringLiteral("--lang takes D or E");
         } else if (a == QLatin1String("--library")) {
             o.library = args[++i];
-            libraryNamed = true;
         } else if (allowAscii && a == QLatin1String("--ascii")) {
             o.ascii = true;
         } else if (a.startsWith(u'-') || !o.subject.isEmpty()) {
@@ -93,8 +89,6 @@ Options parse(const QStringList& args, bool allowAscii) {
     if (o.subject.isEmpty())
         o.error = allowAscii ? QStringLiteral("TYPE-OR-FILE is needed")
                              : QStringLiteral("TEXT is needed");
-    if (o.error.isEmpty() && !libraryNamed)
-        o.library = programLibrary();
     return o;
 }
 
@@ -143,15 +137,16 @@ int show(const QStringList& args) {
 
     QString path = o.subject;
     if (!namesFile(path)) {
-        PartIndex index(o.library);
+        const QString library = o.library.isEmpty() ? programLibrary() : o.library;
+        PartIndex index(library);
         const std::vector<PartMatch> matches = index.find(o.subject);
         if (matches.empty() || matches.front().kind > MatchKind::TypePrefix) {
             err(QStringLiteral("pinatlas-tool show: no sheet of the type %1 in %2\n")
-                    .arg(visible(o.subject), visible(QDir::toNativeSeparators(o.library))));
+                    .arg(visible(o.subject), visible(QDir::toNativeSeparators(library))));
             return 1;
         }
         const PartRecord& r = index.records()[matches.front().record];
-        path = QDir(o.library).filePath(r.directory + u'/' + r.type + QStringLiteral(".txt"));
+        path = QDir(library).filePath(r.directory + u'/' + r.type + QStringLiteral(".txt"));
     }
     const QString type = QFileInfo(path).completeBaseName();
     const ReadResult result = readDatasheetFile(path, type);
@@ -180,7 +175,7 @@ int find(const QStringList& args) {
     const Options o = parse(args, false);
     if (!o.error.isEmpty())
         return usageError("find", o.error, kFindUsage);
-    PartIndex index(o.library);
+    PartIndex index(o.library.isEmpty() ? programLibrary() : o.library);
     const std::vector<PartMatch> matches = index.find(o.subject);
     int dirWidth = 0;
     int typeWidth = 0;
