@@ -63,6 +63,11 @@ Information::Information(bool german, const QString& lineBreak) : QDialog(nullpt
     tw.place(label(this, "Label2", QString::fromUtf8(maker::kContactAddress), serif(10)), 240, 3780,
              5160, 270);
 
+    // Beside the version, as users of free software expect to find it.
+    auto* licence = label(this, "lblLicense", licenceLine(german), serif(9));
+    licence->setWordWrap(true);
+    tw.place(licence, 240, 4200, 3720, 375);
+
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
