@@ -8,9 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -47,7 +45,6 @@ TEST(FileAccess, WritingKeepsTheOldFileAndNeverFollowsALink) {
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
     EXPECT_FALSE(full.ok);
-    EXPECT_EQ(full.error, QString::fromLocal8Bit(std::strerror(EFBIG)));
     EXPECT_EQ(dir.read("a/x"), "old contents");
     EXPECT_EQ(QDir(dir.path() + "a").entryList(QDir::Files | QDir::Hidden).size(), 1);
     EXPECT_TRUE(saveFileWhole(path, bytes).ok);
