@@ -15,9 +15,8 @@ const char* const kListUsage =
     "Prints the rows the IC list shows for the directory, header row first,\n"
     "cells separated by a tab. Sorts by type and speaks English unless told\n"
     "otherwise. Control characters, tabs and line breaks in names are shown as\n"
-    "\\e, \\t, \\n, \\x9d, <U+202E> and the like. An empty directory gives the header and one "
-    "empty row, as the\n"
-    "list does.\n"
+    "\\e, \\t, \\n, \\x9d, <U+202E> and the like. An empty directory gives the\n"
+    "header and one empty row, as the list does.\n"
     "\n"
     "Exit status: 0 when listed, 1 when the list rejects a file (its message\n"
     "goes to stderr), 2 for wrong usage.\n";
