@@ -371,6 +371,7 @@ def run_test(table, test, state, prev_vec):
     sim = Sim(table, setup, state)
     driven = [int(p) for p, f in setup.items() if f == "OUT"]
     findings = {}
+    decided = set()  # (row, pin) the table decided and got right
     passes = [False] + [True] * min(test["loops"], CHECKED_LOOPS) if test["ordered"] else [True]
     for checked in passes:
         for r, (ins, outs) in enumerate(test["rows"]):
@@ -400,12 +401,14 @@ def run_test(table, test, state, prev_vec):
                         if why:
                             msg = f"pin {pin} ({name}): cannot decide: {why}"
                         elif read_as(v, setup.get(str(pin))) == want:
+                            decided.add((r, pin))
                             continue
                         else:
                             shown = "Z" if v == "Z" else "HL"[1 - v]
                             msg = f"pin {pin} ({name}): table says {shown}, tester reads {'LH'[want]}"
                     findings.setdefault(r, {})[pin] = msg
-    return findings, sim.state, prev_vec
+    samples = len(test["rows"]) * len(test["outputs"])
+    return findings, sim.state, prev_vec, (len(decided - {(r, p) for r in findings for p in findings[r]}), samples)
 
 
 def load_exceptions(path):
@@ -466,10 +469,13 @@ def main(argv):
         table = Table(data)
         checked += 1
         state, prev_vec = {}, None
+        part_rows = part_agreed = part_explained = good = samples = 0
         for test in part["tests"]:
-            findings, state, prev_vec = run_test(table, test, state, prev_vec)
-            rows += len(test["rows"])
-            agreed += len(test["rows"]) - len(findings)
+            findings, state, prev_vec, (g, n) = run_test(table, test, state, prev_vec)
+            good += g
+            samples += n
+            part_rows += len(test["rows"])
+            part_agreed += len(test["rows"]) - len(findings)
             for r in sorted(findings):
                 row_ok = True
                 for pin, msg in sorted(findings[r].items()):
@@ -479,13 +485,22 @@ def main(argv):
                         unexplained.append(f"{part['part']} ({kind}.txt) test {test['name']!r} row {r + 1}: {msg}")
                     else:
                         partly.setdefault(part["part"], set()).add(e["reason"])
-                explained += row_ok
+                part_explained += row_ok
+        explained += part_explained
+        rows += part_rows
+        agreed += part_agreed
+        order = "ordered" if any(t["ordered"] for t in part["tests"]) else "combinational"
+        print(f"{part['part']} ({kind}.txt, {order}): {part_rows} rows: {part_agreed} agree, "
+              f"{part_explained} explained; {good} of {samples} output values decided and right")
     for msg in unexplained:
         print(msg)
     for e in entries:
         if e["match"] != "-" and not e["used"]:
             print(f"exception for {e['part']} ({e['match']!r}) explains no row: {e['reason']}")
     stale = sum(1 for e in entries if e["match"] != "-" and not e["used"])
+    for e in entries:
+        if e["match"] == "-":
+            print(f"{e['part']}: tester fault, pins {','.join(map(str, sorted(e['pins'])))}: {e['reason']}")
     for name in sorted(partly):
         for reason in sorted(partly[name]):
             print(f"{name}: partly covered: {reason}")
