@@ -107,6 +107,19 @@ class Table:
                 members = list(col)  # DCBA: a bus of one-letter pins
             if members and all(m in by_name for m in members):
                 self.members[c] = [by_name[m] for m in members]
+        # "F: M=L, Cn=H (...)": a column of formulas giving the word F while
+        # the named inputs stand at those levels.
+        self.words = {}
+        for c in range(self.inputs, len(self.head)):
+            m = re.fullmatch(r"([A-Za-z]+): ([^(]*?)\s*(?:\(.*\))?", self.head[c])
+            if m and self.word(m.group(1)):
+                conds = re.findall(r"([^\s,=]+)=([HL])", m.group(2))
+                self.words[c] = (m.group(1), [(by_name.get(n), level(v)) for n, v in conds])
+
+    def word(self, name):
+        """The pins of word `name` (A -> A0..A3), lowest bit first."""
+        bits = [p for p, n in enumerate(self.pins, 1) if re.fullmatch(re.escape(name) + r"\d+", n)]
+        return sorted(bits, key=lambda p: bit_order(self.pins[p - 1]))
 
     def matches(self, col, number):
         """The unit pin `number` stands for under column `col`, or None."""
@@ -136,6 +149,9 @@ class Table:
     def output_place(self, number):
         """(column, unit key, member index) of the output column describing
         pin `number`, or None."""
+        for c, (name, _) in self.words.items():
+            if number in self.word(name):
+                return c, {}, self.word(name).index(number)
         for c in range(self.inputs, len(self.head)):
             if c in self.members and number in self.members[c]:
                 return c, {}, self.members[c].index(number)
@@ -154,6 +170,7 @@ class Unit:
         self.table = table
         self.pin = number
         self.place = table.output_place(number)
+        self.word_cols = [c for c, (name, _) in table.words.items() if number in table.word(name)]
         self.cols = {}
         if self.place:
             _, key, _ = self.place
@@ -180,6 +197,61 @@ class Unit:
 
 def level(cell):
     return {"H": 1, "L": 0}.get(cell)
+
+
+def formula(cell, word, width):
+    """Evaluates a word formula: / not, · and, + or, XOR, then plus and
+    minus on the whole word; a lone 0 or 1 fills the word. None if a word
+    it needs is unknown, ValueError if it cannot be read."""
+    tokens = re.findall(r"XOR|plus|minus|[A-Za-z]\w*|\d+|\S", cell)
+    mask = (1 << width) - 1
+    pos = 0
+
+    def take(expected=None):
+        nonlocal pos
+        if pos >= len(tokens) or (expected and tokens[pos] != expected):
+            raise ValueError(cell)
+        pos += 1
+        return tokens[pos - 1]
+
+    def peek():
+        return tokens[pos] if pos < len(tokens) else None
+
+    def unary():
+        t = take()
+        if t == "/":
+            v = unary()
+            return None if v is None else ~v & mask
+        if t == "(":
+            v = logic()
+            take(")")
+            return v
+        if t.isdigit():
+            return mask if int(t) else 0
+        v = word(t)
+        return v
+
+    def binary(sub, op, fn):
+        def parse():
+            v = sub()
+            while peek() == op:
+                take()
+                w = sub()
+                v = None if v is None or w is None else fn(v, w)
+            return v
+        return parse
+
+    logic = binary(binary(binary(unary, "·", lambda a, b: a & b), "+", lambda a, b: a | b),
+                   "XOR", lambda a, b: a ^ b)
+    total = 0 if peek() == "minus" else logic()
+    while peek() in ("plus", "minus"):
+        sign = 1 if take() == "plus" else -1
+        operand = int(take()) if peek() and peek().isdigit() and pos + 1 == len(tokens) or (
+            peek() and peek().isdigit() and tokens[pos + 1] in ("plus", "minus")) else logic()
+        total = None if total is None or operand is None else total + sign * operand
+    if pos != len(tokens):
+        raise ValueError(cell)
+    return None if total is None else total & mask
 
 
 class Sim:
@@ -264,11 +336,22 @@ class Sim:
             return None
         return {"<": va < vb, ">": va > vb, "=": va == vb}[m.group(1)]
 
-    def predict_cell(self, u, cell, now, prev_state):
+    def predict_cell(self, u, cell, now, prev_state, col=None):
         """0, 1, "Z", or (None, why)."""
         _, key, member = u.place
-        col = u.place[0]
+        col = u.place[0] if col is None else col
         own_prev = prev_state.get(u.pin)
+        if col in self.t.words:
+            def word(name):
+                bits = [self.value(p, now) for p in self.t.word(name)]
+                if not bits:
+                    raise ValueError(name)
+                return None if None in bits else sum(b << i for i, b in enumerate(bits))
+            try:
+                v = formula(cell, word, len(self.t.word(self.t.words[col][0])))
+            except ValueError:
+                return (None, f"formula {cell!r} not understood")
+            return (None, f"{cell!r}: input level unknown") if v is None else (v >> member) & 1
         if cell in ("H", "L"):
             return level(cell)
         if cell in OFF:
@@ -332,8 +415,13 @@ class Sim:
                     ok = None
             if ok is False:
                 continue
-            got = self.predict_cell(u, row[u.place[0]], now, prev_state)
-            (sure if ok else maybe).append(got)
+            if not u.word_cols:
+                (sure if ok else maybe).append(self.predict_cell(u, row[u.place[0]], now, prev_state))
+            for c in u.word_cols:
+                when = self._all([self._one("HL"[1 - want], self.value(p, now)) for p, want in self.t.words[c][1]])
+                if when is not False:
+                    got = self.predict_cell(u, row[c], now, prev_state, c)
+                    (sure if ok and when else maybe).append(got)
         if not sure and not maybe:
             if self.edge_triggered and before is not None:
                 own = prev_state.get(u.pin)
