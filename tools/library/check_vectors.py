@@ -115,6 +115,11 @@ class Table:
             if m and self.word(m.group(1)):
                 conds = re.findall(r"([^\s,=]+)=([HL])", m.group(2))
                 self.words[c] = (m.group(1), [(by_name.get(n), level(v)) for n, v in conds])
+        # A column naming no pin keeps what no pin shows, such as the words
+        # of a register file: "W0 = D" stores the word D there.
+        self.stores = [c for c in range(self.inputs, len(self.head))
+                       if c not in self.members and c not in self.words and not any(
+                           self.matches(self.head[c], p) is not None for p in range(1, len(self.pins) + 1))]
 
     def word(self, name):
         """The pins of word `name` (A -> A0..A3), lowest bit first."""
@@ -370,6 +375,10 @@ class Sim:
             count = (sum(b << i for i, b in enumerate(bits)) + int(cell)) % modulus
             return (count >> bus.index(u.pin)) & 1
         if member is not None:
+            if "mem:" + cell in prev_state:
+                stored = prev_state["mem:" + cell]
+                bit = bit_order(self.t.pins[u.pin - 1])
+                return stored[bit] if stored and bit in stored else (None, f"{cell!r} unknown")
             if cell == "Q0" and "Q0" not in self.t.by_name:
                 return own_prev if own_prev is not None else (None, "previous state unknown")
             names = range_members(cell)
@@ -395,6 +404,23 @@ class Sim:
         if v is None or v == "Z":
             return (None, f"{cell!r} unknown")
         return 1 - v if invert else v
+
+    def store(self, now, before):
+        """Writes the stored words the matching rows assign."""
+        t = self.t
+        cols = {c: t.bind(col, {}) for c, col in enumerate(t.head[: t.inputs])}
+        for c in t.stores:
+            for row in t.rows:
+                m = re.fullmatch(r"(\w+) = (\w+)", row[c])
+                if m:
+                    self.state.setdefault("mem:" + m.group(1), None)
+                results = [self.input_match(row[i], cols[i], now, before, i in self.edge_cols) for i in cols]
+                if not m or False in results:
+                    continue
+                bits = [self.value(p, now) for p in t.word(m.group(2))]
+                known = None not in results and None not in bits
+                self.state["mem:" + m.group(1)] = {
+                    bit_order(t.pins[p - 1]): b for p, b in zip(t.word(m.group(2)), bits)} if known else None
 
     def predict(self, u, now, before, prev_state):
         """(value, None) or (None, why) for output u after this vector."""
@@ -469,6 +495,7 @@ def run_test(table, test, state, prev_vec):
                 now.update(vec)
                 before = (prev_vec or {}) if test["ordered"] else None
                 prev_state = dict(sim.state) if test["ordered"] else {}
+                sim.store(now, before)
                 new = {}
                 for number, u in sim.units.items():
                     v, why = sim.predict(u, now, before, prev_state)
