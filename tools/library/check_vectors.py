@@ -94,12 +94,12 @@ class Table:
         self.head = cells[0]
         self.rows = cells[1:]
         self.inputs = data["functionInputColumns"]
+        self._words = {}
         self.modulus_hint = 10 if re.search(r"decade|BCD", data["descriptionEn"], re.I) else None
         by_name = {}
         for number, name in enumerate(self.pins, 1):
             by_name.setdefault(name, number)
         self.by_name = by_name
-        self.by_upper = {n.upper(): p for n, p in by_name.items()}
         self.members = {}
         for c, col in enumerate(self.head):
             members = range_members(col)
@@ -123,8 +123,10 @@ class Table:
 
     def word(self, name):
         """The pins of word `name` (A -> A0..A3), lowest bit first."""
-        bits = [p for p, n in enumerate(self.pins, 1) if re.fullmatch(re.escape(name) + r"\d+", n)]
-        return sorted(bits, key=lambda p: bit_order(self.pins[p - 1]))
+        if name not in self._words:
+            bits = [p for p, n in enumerate(self.pins, 1) if re.fullmatch(re.escape(name) + r"\d+", n)]
+            self._words[name] = sorted(bits, key=lambda p: bit_order(self.pins[p - 1]))
+        return self._words[name]
 
     def matches(self, col, number):
         """The unit pin `number` stands for under column `col`, or None."""
@@ -233,8 +235,7 @@ def formula(cell, word, width):
             return v
         if t.isdigit():
             return mask if int(t) else 0
-        v = word(t)
-        return v
+        return word(t)
 
     def binary(sub, op, fn):
         def parse():
@@ -251,8 +252,9 @@ def formula(cell, word, width):
     total = 0 if peek() == "minus" else logic()
     while peek() in ("plus", "minus"):
         sign = 1 if take() == "plus" else -1
-        operand = int(take()) if peek() and peek().isdigit() and pos + 1 == len(tokens) or (
-            peek() and peek().isdigit() and tokens[pos + 1] in ("plus", "minus")) else logic()
+        # "minus 1" counts one; a 1 inside a logic term fills the word
+        after = tokens[pos + 1] if pos + 1 < len(tokens) else None
+        operand = int(take()) if (peek() or "").isdigit() and after in (None, "plus", "minus") else logic()
         total = None if total is None or operand is None else total + sign * operand
     if pos != len(tokens):
         raise ValueError(cell)
@@ -286,9 +288,9 @@ class Sim:
         """True, False, or None when the level it needs is unknown. On a
         clock column a level means the clock stays there: the edge into it
         belongs to the edge rows."""
-        cell = re.sub(r"\s*\((?:Eing\./in)\)", "", cell)
         if cell in ("X", "") or "(Ausg./out)" in cell:
             return True
+        cell = cell.replace(" (Eing./in)", "")
         if isinstance(target, list):
             vals = [self.value(p, now) for p in target]
             word = cell.split("/")[-1].strip()
@@ -408,6 +410,8 @@ class Sim:
     def store(self, now, before):
         """Writes the stored words the matching rows assign."""
         t = self.t
+        if not t.stores:
+            return
         cols = {c: t.bind(col, {}) for c, col in enumerate(t.head[: t.inputs])}
         for c in t.stores:
             for row in t.rows:
@@ -479,8 +483,9 @@ def read_as(value, setup):
 
 
 def run_test(table, test, state, prev_vec):
-    """Runs one test; returns (findings {row: [(pin, message)]}, state,
-    last vector). `state` carries over from the test before."""
+    """Runs one test; returns (findings {row: {pin: message}}, state, last
+    vector, (output values decided and right, output values)). `state`
+    carries over from the test before, as on the powered chip."""
     setup = test["pin_setup"]
     sim = Sim(table, setup, state)
     driven = [int(p) for p, f in setup.items() if f == "OUT"]
@@ -493,8 +498,10 @@ def run_test(table, test, state, prev_vec):
             for i, vec in enumerate(vectors):
                 now = {p: 0 for p in driven}
                 now.update(vec)
+                if not test["ordered"]:
+                    sim.state.clear()  # a combinational row stands alone
                 before = (prev_vec or {}) if test["ordered"] else None
-                prev_state = dict(sim.state) if test["ordered"] else {}
+                prev_state = dict(sim.state)
                 sim.store(now, before)
                 new = {}
                 for number, u in sim.units.items():
