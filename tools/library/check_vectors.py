@@ -11,9 +11,20 @@ column is the pin's name without its unit number (A for 2A, Q for 1Q or Q3,
 "Qn"/"nY" spelling the unit out). Combinational rows stand alone; ordered
 tests run as the tester runs them: edge and pulse markers expanded, one
 unchecked pass, then checked passes, the chip's state carried from vector to
-vector and from test to test. Every reported row must be explained in the
-exception list (part, test, pins, a piece of the message, reason); an entry
-that explains nothing is reported too. Exit 1 on anything unexplained.
+vector and from test to test.
+
+How a table is read: H, L, X, Z (off); L>H and H>L are edges, and a level on
+a column that has edges means the clock stays there; Q0, "-" or the column's
+own name keep the state before, /Q0 or a name with "/" the complement, another
+output's name its state before, an input's name that input; +1 and -1 count
+the outputs as a binary number (a decade counter wraps at 10); ranges (Q1-Q7,
+QD-QA, DCBA) take one column for several pins; "F: M=H" columns give the word
+F by formula while M is high. In a table with edges, a vector no row matches
+leaves the state alone: such a part changes only on what its table lists.
+
+Every reported row must be explained in the exception list (part, test,
+pins, a piece of the message, reason); an entry that explains nothing is
+reported too. Exit 1 on anything unexplained.
 """
 
 import json
