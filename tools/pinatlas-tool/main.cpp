@@ -1,6 +1,7 @@
 // pinatlas-tool: the library maintainers' companion to the program, built
 // from the same core.
 #include "Commands.h"
+#include "FamilyCommands.h"
 
 #include <QCoreApplication>
 
@@ -18,6 +19,8 @@ const char* const kUsage = "usage: pinatlas-tool COMMAND [ARGS]\n"
                            "  render FILE     draw a datasheet into a PNG picture or a PDF\n"
                            "  show TYPE       print a datasheet in the terminal\n"
                            "  find TEXT       list the sheets that match a type or words\n"
+                           "  families TYPE   the families a type is made in, and its twins\n"
+                           "  compat DRIVER RECEIVER  whether an output drives an input\n"
                            "\n"
                            "'pinatlas-tool COMMAND --help' tells more about each.\n";
 
@@ -49,6 +52,10 @@ int main(int argc, char* argv[]) {
         return pinatlas::tool::show(args);
     if (command == QLatin1String("find"))
         return pinatlas::tool::find(args);
+    if (command == QLatin1String("families"))
+        return pinatlas::tool::families(args);
+    if (command == QLatin1String("compat"))
+        return pinatlas::tool::compat(args);
     std::fprintf(stderr, "pinatlas-tool: unknown command '%s'\n\n%s", qPrintable(command), kUsage);
     return 2;
 }
