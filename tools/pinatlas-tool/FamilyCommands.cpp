@@ -201,12 +201,11 @@ int compat(const QStringList& args) {
     const CompatResult result = judgeCompatibility(query);
 
     const Language l = o.language;
+    // A part number is shown with the family it was read as.
     auto named = [&](int i) {
-        const QString& given = o.subjects[i];
         const QString& family = sides[i]->family->name;
-        return given.compare(family, Qt::CaseInsensitive) == 0
-                   ? family
-                   : QStringLiteral("%1 (%2)").arg(given, family);
+        return sides[i]->type.isEmpty() ? family
+                                        : QStringLiteral("%1 (%2)").arg(o.subjects[i], family);
     };
     out(QStringLiteral("%1 → %2, %3 → %4: %5\n")
             .arg(named(0), named(1), formatVolts(query.driverSupply, l),
