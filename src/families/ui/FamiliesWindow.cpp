@@ -138,6 +138,9 @@ FamiliesWindow::FamiliesWindow(RunningProgram& program)
         }
     }
     m_compatBox->setEnabled(m_families.has_value());
+    // Once the user picks a family, the sheet no longer chooses for him.
+    connect(m_driver, &QComboBox::activated, this, [this] { m_chosenByHand = true; });
+    connect(m_receiver, &QComboBox::activated, this, [this] { m_chosenByHand = true; });
     connect(m_driver, &QComboBox::currentIndexChanged, this,
             [this] { chooseFamily(m_driver, m_driverSupply); });
     connect(m_receiver, &QComboBox::currentIndexChanged, this,
@@ -202,12 +205,11 @@ void FamiliesWindow::refresh() {
     m_substitutes->setPlainText(
         sheet ? substituteReport(*m_families, type, sheet->sheet, l).join(u'\n') : QString());
     // The sheet's own families are the natural first question.
-    if (m_sheetFamilies.size() >= 2 && m_driver->currentIndex() <= 0) {
+    if (!m_sheetFamilies.isEmpty() && !m_chosenByHand) {
         const QSignalBlocker a(m_driver), b(m_receiver);
-        m_driver->setCurrentText(m_families->find(m_sheetFamilies[0])
-                                     ? m_families->find(m_sheetFamilies[0])->name
-                                     : m_driver->currentText());
-        if (const Family* f = m_families->find(m_sheetFamilies[1]))
+        if (const Family* f = m_families->find(m_sheetFamilies[0]))
+            m_driver->setCurrentText(f->name);
+        if (const Family* f = m_families->find(m_sheetFamilies.value(1)))
             m_receiver->setCurrentText(f->name);
         chooseFamily(m_receiver, m_receiverSupply);
         chooseFamily(m_driver, m_driverSupply);

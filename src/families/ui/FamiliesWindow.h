@@ -51,6 +51,7 @@ private:
     QString m_tablePath;
     QString m_tableError;
     QStringList m_sheetFamilies;
+    bool m_chosenByHand = false;
 
     QLabel* m_hint;
     QTableWidget* m_table;
