@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -123,8 +124,8 @@ FamiliesWindow::FamiliesWindow(RunningProgram& program)
     layout->addWidget(m_hint);
     layout->addWidget(m_table, 3);
     layout->addWidget(m_substitutesBox, 2);
-    layout->addWidget(m_compatBox, 2);
-    resize(900, 760);
+    layout->addWidget(m_compatBox, 3);
+    resize(980, 720);
 
     const FamilyTableLoad load = loadFamilyTable(familyTableCandidates(
         m_program.settings().programDir, QCoreApplication::applicationDirPath()));
@@ -171,6 +172,8 @@ void FamiliesWindow::refresh() {
     m_compatBox->setTitle(pick("Treiber und Empfänger", "Driver and receiver"));
     m_driverLabel->setText(pick("Treiber (Ausgang):", "Driver (output):"));
     m_receiverLabel->setText(pick("Empfänger (Eingang):", "Receiver (input):"));
+    for (QDoubleSpinBox* box : {m_driverSupply, m_receiverSupply})
+        box->setLocale(QLocale(l == Language::German ? QLocale::German : QLocale::English));
 
     // The sheet on display, for the families it is made in.
     const QString type = m_program.currentType();
@@ -256,6 +259,7 @@ void FamiliesWindow::fillTable() {
         }
     }
     m_table->resizeColumnsToContents();
+    m_table->resizeRowsToContents();
 }
 
 void FamiliesWindow::judge() {
