@@ -25,7 +25,7 @@ struct Pair {
 // Each verdict worked out by hand from the figures of the documents named.
 // Documents: LS = TI SDLS025B (VOH 2.7 V at 0.4 mA, VOL 0.5 V at 8 mA, IIL
 // 0.4 mA, IIH 20 uA); 74 = Fairchild DM7486 (VOH 2.4 V, IOL 16 mA, IIL 1.6 mA,
-// IIH 40 uA, IOH 0.8 mA); F = Philips 74F00 (IOL 20 mA, IIL 0.6 mA); HC =
+// IIH 40 uA) and DM7402 (IOH 0.4 mA); F = Philips 74F00 (IOL 20 mA, IIL 0.6 mA); HC =
 // onsemi MM74HC04 (VIH 3.15/4.2 V at 4.5/6 V, VOH 3.98 V at 4 mA and 5.48 V
 // at 5.2 mA); HCT = Fairchild MM74HCT00; AC/ACT = onsemi MC74AC32, TI
 // SCAS523D; AHC = NXP 74AHC04 Rev. 6; AHCT = Nexperia 74AHCT04A; LVC =
@@ -46,12 +46,12 @@ const Pair kPairs[] = {
     {"CD4000B", 10, "74HC", 5, Fails, "can reach 10 V, the 74HC inputs take at most 5 V"},
     // IOL 8 mA / IIL 0.4 mA = IOH 0.4 mA / IIH 20 uA = 20.
     {"74LS", 5, "74LS", 5, Works, "up to 20 74LS inputs"},
-    // 16 mA / 1.6 mA: the fan-out of 10.
+    // 16 mA / 1.6 mA and 0.4 mA / 40 uA: the fan-out of 10.
     {"74", 5, "74", 5, Condition, "at most 10 74 inputs"},
     // 8 mA / 1.6 mA.
     {"74LS", 5, "74", 5, Condition, "at most 5 74 inputs"},
-    // 16 mA / 0.4 mA and 0.8 mA / 20 uA: 40.
-    {"74", 5, "74LS", 5, Works, "up to 40 74LS inputs"},
+    // 16 mA / 0.4 mA, but 0.4 mA / 20 uA: 20.
+    {"74", 5, "74LS", 5, Works, "up to 20 74LS inputs (IOH"},
     // 20 mA / 0.4 mA and 1 mA / 20 uA: 50.
     {"74F", 5, "74LS", 5, Works, "up to 50 74LS inputs"},
     // 8 mA / 0.6 mA.
@@ -95,7 +95,8 @@ const Pair kPairs[] = {
     {"74ALS", 5, "74LS", 5, Unknown, "no VOH for 74ALS"},
     // LS IOH 0.4 mA over ALS IIH 20 uA.
     {"74LS", 5, "74ALS", 5, Works, "up to 20 74ALS inputs"},
-    {"74S", 5, "74LS", 5, Unknown, "no VOH for 74S"},
+    // Fairchild DM74S02 gives VOH 2.7 V; no maker's VOL for S was found.
+    {"74S", 5, "74LS", 5, Unknown, "no VOL for 74S"},
     {"74LS", 5, "74S", 5, Unknown, "no IIL for 74S"},
     // AHCT IOL 8 mA / 0.4 mA; VOH 3.94 V given at 4.5 V for 4.5-5.5 V.
     {"74AHCT", 5, "74LS", 5, Works, "up to 20 74LS inputs"},
