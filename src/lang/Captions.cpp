@@ -8,12 +8,13 @@ namespace pinatlas {
 
 std::span<const MenuCaption> languageCaptions() {
     static const QString site = QString::fromUtf8(maker::kSiteName);
-    static const std::array<MenuCaption, 20> captions = {{
+    static const std::array<MenuCaption, 21> captions = {{
         {"M_Datei", QStringLiteral("Datei"), QStringLiteral("File")},
         {"Beenden", QStringLiteral("Beenden"), QStringLiteral("Exit")},
         {"Drucken", QStringLiteral("Drucken…"), QStringLiteral("Print…")},
         {"PDF_speichern", QStringLiteral("Als PDF speichern…"), QStringLiteral("Save as PDF…")},
         {"Suchen", QStringLiteral("Suchen…"), QStringLiteral("Find…")},
+        {"Familien", QStringLiteral("Familien…"), QStringLiteral("Families…")},
         {"Optionen", QStringLiteral("Optionen"), QStringLiteral("Option")},
         {"Sortiere", QStringLiteral("Sortiere ICs"), QStringLiteral("Sort ICs")},
         {"SortIC1", QStringLiteral("nach Typ"), QStringLiteral("by type")},

@@ -6,6 +6,7 @@
 #include "display/ui/DatasheetView.h"
 #include "display/ui/PrintCommands.h"
 #include "editor/ui/Wizard.h"
+#include "families/ui/FamiliesWindow.h"
 #include "lang/Captions.h"
 #include "library/ui/Darstellung.h"
 #include "library/ui/FindCommands.h"
@@ -112,6 +113,9 @@ void Haupt::buildMenus() {
     QAction* suchen = addAction(bearbeiten, "Suchen");
     suchen->setShortcut(QKeySequence::Find);
     connect(suchen, &QAction::triggered, m_find, [this] { m_find->showFind(); });
+    QAction* familien = addAction(bearbeiten, "Familien");
+    familien->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    connect(familien, &QAction::triggered, this, &Haupt::showFamilies);
     QMenu* datenblatt = addMenu(bearbeiten, "Datenblatt");
     connect(addAction(datenblatt, "D_hinzufügen"), &QAction::triggered, m_wizard,
             [this] { m_wizard->startNew(); });
@@ -185,6 +189,18 @@ void Haupt::applyCaptions(bool german) {
     setToolkitLanguage(german);
     // Before any directory is chosen the empty list shows its headers too.
     m_darstellung->showHeaders();
+    if (m_families)
+        m_families->refresh();
+}
+
+void Haupt::showFamilies() {
+    if (!m_families)
+        m_families = new FamiliesWindow(*this);
+    else
+        m_families->refresh();
+    m_families->show();
+    m_families->raise();
+    m_families->activateWindow();
 }
 
 void Haupt::Sprache_Deutsch() {
@@ -336,6 +352,9 @@ void Haupt::Liste_aufbauen() {
 
 void Haupt::Datenblatt_laden() {
     m_darstellung->Datenblatt_laden();
+    // An open Families view follows the sheet.
+    if (m_families && m_families->isVisible())
+        m_families->refresh();
 }
 
 void Haupt::closeEvent(QCloseEvent* event) {

@@ -74,7 +74,8 @@ TEST_F(Start, EveryMenuCaptionInDisplayOrderInBothLanguages) {
         QString(
             "M_Datei|Datei|File; Drucken|Drucken…|Print…; PDF_speichern|Als PDF speichern…|"
             "Save as PDF…; Datei_Leer1||; Beenden|Beenden|Exit; Bearbeiten|Bearbeiten|Edit; "
-            "Suchen|Suchen…|Find…; Datenblatt|Datenblatt|Datasheet; D_hinzufügen|hinzufügen|add; "
+            "Suchen|Suchen…|Find…; Familien|Familien…|Families…; Datenblatt|Datenblatt|Datasheet; "
+            "D_hinzufügen|hinzufügen|add; "
             "D_ändern|ändern|edit; D_entfernen|entfernen|remove; Verzeichnis|Verzeichnis|"
             "Directory; V_hinzufügen|hinzufügen|add; V_entfernen|entfernen|remove; "
             "Optionen|Optionen|Option; Sortiere|Sortiere ICs|Sort ICs; SortIC1|nach Typ|by type; "
