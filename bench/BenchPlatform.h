@@ -9,7 +9,8 @@ namespace pinatlas::bench {
 class BenchPlatform final : public Platform {
 public:
     MsgAnswer message(QWidget*, MsgIcon, const QString&, const QString&,
-                      MsgButtons buttons) override {
+                      MsgButtons buttons,
+                      std::optional<MsgAnswer> = std::nullopt) override {
         ++boxes;
         switch (buttons) {
         case MsgButtons::Ok:
