@@ -222,7 +222,10 @@ void Haupt::applyCaptions(bool german) {
     (german ? m_germanAction : m_englishAction)->setChecked(true);
     setToolkitLanguage(german);
     const Language language = german ? Language::German : Language::English;
-    m_dirBox->setAccessibleName(german ? QStringLiteral("Verzeichnis") : QStringLiteral("Directory"));
+    const QString directory = german ? QStringLiteral("Verzeichnis") : QStringLiteral("Directory");
+    // The text field inside has the focus while the box is chosen.
+    m_dirBox->setAccessibleName(directory);
+    m_dirBox->lineEdit()->setAccessibleName(directory);
     m_liste->setAccessibleName(german ? QStringLiteral("IC-Liste") : QStringLiteral("IC list"));
     m_view->nameControls(language);
     m_wizard->nameControls();

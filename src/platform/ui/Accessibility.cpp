@@ -1,6 +1,9 @@
 #include "platform/ui/Accessibility.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QWidget>
 
@@ -49,9 +52,63 @@ private:
     }
 };
 
+// A combo box named by its caption, its current text as its value. The
+// toolkit's own one on this desktop reports the current text as the name, so
+// a screen reader could not tell which list it is.
+class NamedComboAccessible : public QAccessibleWidget {
+public:
+    explicit NamedComboAccessible(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value)
+            return box()->currentText();
+        if (t == QAccessible::Name && box()->accessibleName().isEmpty())
+            return box()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = box()->view() && box()->view()->isVisible();
+        s.editable = box()->isEditable();
+        return s;
+    }
+    int childCount() const override { return int(parts().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QObject*> all = parts();
+        return index >= 0 && index < all.size() ? QAccessible::queryAccessibleInterface(all[index])
+                                                : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child ? int(parts().indexOf(child->object())) : -1;
+    }
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == showMenuAction() || action == pressAction())
+            box()->showPopup();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
+    // The text field of an editable box, then the list that drops down.
+    QList<QObject*> parts() const {
+        QList<QObject*> all;
+        if (box()->lineEdit())
+            all << box()->lineEdit();
+        if (box()->view())
+            all << box()->view();
+        return all;
+    }
+};
+
 QAccessibleInterface* plainWidgetFactory(const QString& className, QObject* object) {
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String("QComboBox"))
+        return new NamedComboAccessible(static_cast<QComboBox*>(object));
     // Only widgets that nothing more specific speaks for reach the base class.
-    if (className != QLatin1String("QWidget") || !object || !object->isWidgetType())
+    if (className != QLatin1String("QWidget"))
         return nullptr;
     return new PlainWidgetAccessible(static_cast<QWidget*>(object));
 }

@@ -13,8 +13,9 @@ void markDecorative(QWidget* widget);
 // The role a plain widget reports instead of a nameless filler.
 void setAccessibleRole(QWidget* widget, QAccessible::Role role);
 
-// Installs the program's rules for plain widgets, once: windows report a
-// window role, and decorative children are left out.
+// Installs the program's rules, once: windows report a window role,
+// decorative children are left out, and a combo box is named by its
+// accessible name rather than by its current text.
 void installAccessibility();
 
 } // namespace pinatlas
