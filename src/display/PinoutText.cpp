@@ -1,10 +1,21 @@
 #include "display/PinoutText.h"
 
+#include "display/PackageDrawing.h"
+
+#include <algorithm>
+
 namespace pinatlas {
 
 QList<PinEntry> pinEntries(const Datasheet& sheet) {
+    // Exactly the pins the drawing shows, whatever the count says.
+    const PinBoxes boxes = FillPinBoxes(sheet);
+    QList<int> pins;
+    for (const QStringList* numbers : {&boxes.numbersL, &boxes.numbersR})
+        for (const QString& number : *numbers)
+            pins << number.trimmed().toInt();
+    std::sort(pins.begin(), pins.end());
     QList<PinEntry> entries;
-    for (int pin = 1; pin <= sheet.pinCount; ++pin)
+    for (const int pin : pins)
         entries.append({pin, sheet.pinName(pin), {}, {}});
     return entries;
 }

@@ -17,7 +17,7 @@ struct PinEntry {
     QString column; // the heading of the function-table column of the pin
 };
 
-// The pins of a sheet in pin order, pin 1 first.
+// The pins the package drawing shows, in pin order, pin 1 first.
 QList<PinEntry> pinEntries(const Datasheet& sheet);
 
 // "Pin 1, 1A", then the role and the column where known:

@@ -28,7 +28,8 @@ std::span<const MenuCaption> languageCaptions() {
         {"Verzeichnis", QStringLiteral("&Verzeichnis"), QStringLiteral("Di&rectory")},
         {"V_hinzufügen", QStringLiteral("&hinzufügen"), QStringLiteral("&add")},
         {"V_entfernen", QStringLiteral("&entfernen"), QStringLiteral("&remove")},
-        {"MNU_S_velkaris", site + QStringLiteral(" &Homepage"), site + QStringLiteral(" &homepage")},
+        {"MNU_S_velkaris", site + QStringLiteral(" &Homepage"),
+         site + QStringLiteral(" &homepage")},
         {"MNU_S_Bücher", QStringLiteral("&Buch-Schnellsuche"), QStringLiteral("&Book-quickfinder")},
         {"MNU_S_Update", QStringLiteral("Software &Updates"), QStringLiteral("Software &updates")},
     }};

@@ -17,6 +17,7 @@
 #include "service/ui/ServiceCommands.h"
 #include "shared/Settings.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -226,6 +227,7 @@ void Haupt::applyCaptions(bool german) {
     // The text field inside has the focus while the box is chosen.
     m_dirBox->setAccessibleName(directory);
     m_dirBox->lineEdit()->setAccessibleName(directory);
+    m_dirBox->view()->setAccessibleName(directory);
     m_liste->setAccessibleName(german ? QStringLiteral("IC-Liste") : QStringLiteral("IC list"));
     m_view->nameControls(language);
     m_wizard->nameControls();

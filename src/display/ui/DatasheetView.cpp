@@ -2,8 +2,8 @@
 
 #include "display/WindowLayout.h"
 #include "display/ui/LineElement.h"
-#include "display/ui/PinoutList.h"
 #include "display/ui/PinTextBox.h"
+#include "display/ui/PinoutList.h"
 #include "display/ui/TableGrid.h"
 #include "library/Extent.h"
 #include "platform/ui/Accessibility.h"
@@ -190,8 +190,10 @@ void DatasheetView::nameControls(Language language) {
     };
     m_frame->setAccessibleName(pick("Datenblatt", "Datasheet"));
     m_frame->setAccessibleDescription(m_title);
-    m_hScroll->setAccessibleName(pick("Datenblatt waagerecht blättern", "Scroll datasheet sideways"));
-    m_vScroll->setAccessibleName(pick("Datenblatt senkrecht blättern", "Scroll datasheet up and down"));
+    m_hScroll->setAccessibleName(
+        pick("Datenblatt waagerecht blättern", "Scroll datasheet sideways"));
+    m_vScroll->setAccessibleName(
+        pick("Datenblatt senkrecht blättern", "Scroll datasheet up and down"));
     m_doku->setAccessibleName(pick("Kommentar", "Comment"));
     m_funktion->setAccessibleName(pick("Funktionstabelle", "Function table"));
     m_daten->setAccessibleName(pick("Datentabelle", "Data table"));

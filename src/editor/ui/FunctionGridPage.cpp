@@ -54,10 +54,8 @@ FunctionGridPage::FunctionGridPage(QWidget* owner, Platform& platform, bool engl
 }
 
 void FunctionGridPage::nameControls(bool english) {
-    m_inputColumnsBox->setAccessibleName(
-        pick(english, "Spalten (Eingänge)", "Columns (inputs)"));
-    m_outputColumnsBox->setAccessibleName(
-        pick(english, "Spalten (Ausgänge)", "Columns (outputs)"));
+    m_inputColumnsBox->setAccessibleName(pick(english, "Spalten (Eingänge)", "Columns (inputs)"));
+    m_outputColumnsBox->setAccessibleName(pick(english, "Spalten (Ausgänge)", "Columns (outputs)"));
     m_rowsBox->setAccessibleName(pick(english, "Reihen", "Rows"));
     grid()->setAccessibleName(pick(english, "Funktionstabelle", "Function table"));
 }

@@ -108,10 +108,10 @@ void FindWindow::applyCaptions() {
                                       QStringLiteral("Type or words of the description")));
     m_text->setAccessibleName(s.pick(QStringLiteral("Suchtext"), QStringLiteral("Search text")));
     for (QToolButton* clear : m_text->findChildren<QToolButton*>())
-        clear->setAccessibleName(s.pick(QStringLiteral("Suchtext leeren"),
-                                        QStringLiteral("Clear search text")));
-    m_results->setAccessibleName(s.pick(QStringLiteral("Gefundene Datenblätter"),
-                                        QStringLiteral("Datasheets found")));
+        clear->setAccessibleName(
+            s.pick(QStringLiteral("Suchtext leeren"), QStringLiteral("Clear search text")));
+    m_results->setAccessibleName(
+        s.pick(QStringLiteral("Gefundene Datenblätter"), QStringLiteral("Datasheets found")));
 }
 
 void FindWindow::search() {

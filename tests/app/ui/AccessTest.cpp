@@ -85,14 +85,14 @@ protected:
                 const QAccessible::Role role = at->role();
                 const QString where = path + '/' + (at->object() ? at->object()->objectName() : "");
                 static const QList<QAccessible::Role> interactive = {
-                    QAccessible::PushButton, QAccessible::CheckBox, QAccessible::ComboBox,
-                    QAccessible::EditableText, QAccessible::List, QAccessible::Table,
-                    QAccessible::Tree, QAccessible::ScrollBar, QAccessible::SpinBox};
+                    QAccessible::PushButton,   QAccessible::CheckBox,  QAccessible::ComboBox,
+                    QAccessible::EditableText, QAccessible::List,      QAccessible::Table,
+                    QAccessible::Tree,         QAccessible::ScrollBar, QAccessible::SpinBox};
                 const QString name = at->text(QAccessible::Name).trimmed();
                 if (!state.invisible && (state.focusable || interactive.contains(role))) {
                     // A combo box whose name is its current text is as good as nameless.
                     EXPECT_FALSE(name.isEmpty() || (role == QAccessible::ComboBox &&
-                                                     name == at->text(QAccessible::Value)))
+                                                    name == at->text(QAccessible::Value)))
                         << where.toStdString() << " role " << role;
                 }
                 if (interactive.contains(role) || state.invisible)
@@ -106,8 +106,7 @@ protected:
     }
     // What a screen reader reads from the drawn package, item by item.
     QStringList pinout() const {
-        QAccessibleInterface* list =
-            QAccessible::queryAccessibleInterface(haupt->view()->pinout());
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(haupt->view()->pinout());
         QStringList items{list->text(QAccessible::Name) + ':'};
         EXPECT_EQ(list->parent()->object(), haupt->view()->frame());
         for (int i = 0; i < list->childCount(); ++i)
@@ -125,10 +124,11 @@ TEST_F(Access, EveryWindowNamesItsControlsAndReadsThePinoutPinByPinInBothLanguag
     for (const bool german : {false, true}) {
         action(german ? "Deutsch" : "Englisch")->trigger();
         settle();
-        EXPECT_EQ(pinout().join('|'), QString(german ? "Pinbelegung:" : "Pinout:") +
-                                "|Pin 1, 1A|Pin 2, 1B|Pin 3, 1Y|Pin 4, 2A|Pin 5, 2B|Pin 6, 2Y|"
-                                "Pin 7, GND|Pin 8, 3Y|Pin 9, 3A|Pin 10, 3B|Pin 11, 4Y|Pin 12, "
-                                "4A|Pin 13, 4B|Pin 14, VCC");
+        EXPECT_EQ(pinout().join('|'),
+                  QString(german ? "Pinbelegung:" : "Pinout:") +
+                      "|Pin 1, 1A|Pin 2, 1B|Pin 3, 1Y|Pin 4, 2A|Pin 5, 2B|Pin 6, 2Y|"
+                      "Pin 7, GND|Pin 8, 3Y|Pin 9, 3A|Pin 10, 3B|Pin 11, 4Y|Pin 12, "
+                      "4A|Pin 13, 4B|Pin 14, VCC");
         // The names follow the language, the pins' too.
         EXPECT_EQ(haupt->dirBox()->accessibleName(), german ? "Verzeichnis" : "Directory");
         EXPECT_EQ(pinBox('R', 1)->accessibleName(), german ? "Pin 14 Name" : "Pin 14 name");

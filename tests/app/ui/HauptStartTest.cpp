@@ -99,7 +99,8 @@ TEST_F(Start, EveryMenuCaptionInDisplayOrderInBothLanguages) {
                     continue;
                 const qsizetype at = text.indexOf(u'&');
                 EXPECT_TRUE(at >= 0 && at + 1 < text.size()) << text.toStdString();
-                const QChar key = at >= 0 && at + 1 < text.size() ? text[at + 1].toLower() : QChar();
+                const QChar key =
+                    at >= 0 && at + 1 < text.size() ? text[at + 1].toLower() : QChar();
                 EXPECT_FALSE(keys.contains(key)) << "mnemonic of " << text.toStdString();
                 keys += key;
                 if (a->menu())
