@@ -38,8 +38,6 @@ protected:
     static void keys(const QString& sequence) {
         for (const QString& step : sequence.split(u' ', Qt::SkipEmptyParts)) {
             ASSERT_NE(target(), nullptr) << step.toStdString();
-            if (qEnvironmentVariableIsSet("KEYDEBUG"))
-                qWarning() << step << target() << QApplication::activeWindow();
             if (step.startsWith(u'"')) {
                 QTest::keyClicks(target(), step.mid(1, step.size() - 2));
             } else {
@@ -49,19 +47,26 @@ protected:
             settle();
         }
     }
-    // Tab until the focus rests on `to` or inside it.
-    static void tabTo(QWidget* to) {
+    // Tab until the focus rests on `to` or inside it; the names passed.
+    static QStringList tabTo(QWidget* to) {
         const auto there = [to] {
             QWidget* focus = QApplication::focusWidget();
             return focus && (focus == to || to->isAncestorOf(focus));
         };
-        for (int i = 0; i < 60 && !there(); ++i)
+        QStringList passed;
+        for (int i = 0; i < 60 && !there(); ++i) {
             keys("Tab");
-        ASSERT_TRUE(there()) << to->objectName().toStdString();
+            passed << QApplication::focusWidget()->objectName();
+        }
+        EXPECT_TRUE(there()) << to->objectName().toStdString();
+        return passed;
     }
+    // Forward by Tab and Enter; Tab meets the buttons in the order they stand.
     void forwardByKeys(int n) {
         onPage(n);
-        tabTo(get<QPushButton>(n, "Weiter"));
+        const QString passed = tabTo(get<QPushButton>(n, "Weiter")).join(' ');
+        EXPECT_TRUE(passed.endsWith(n == 1 ? "Abbrechen Weiter" : "Zurück Abbrechen Weiter"))
+            << n << ": " << passed.toStdString();
         keys("Return");
     }
     // The desktop gives the main window back the focus when another closes.
