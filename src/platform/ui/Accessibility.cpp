@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QFocusFrame>
 #include <QLineEdit>
 #include <QMenu>
 #include <QWidget>
@@ -44,7 +45,8 @@ private:
         QList<QWidget*> children;
         for (QObject* o : widget()->children()) {
             auto* w = qobject_cast<QWidget*>(o);
-            if (w && !w->isWindow() && !qobject_cast<QMenu*>(w) &&
+            if (w && !w->isWindow() && !qobject_cast<QMenu*>(w) && !qobject_cast<QFocusFrame*>(w) &&
+                w->objectName() != QLatin1String("qt_rubberband") &&
                 !w->property(kDecorative).toBool())
                 children << w;
         }
