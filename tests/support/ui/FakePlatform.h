@@ -22,6 +22,7 @@ public:
         QString title;
         QString text;
         MsgButtons buttons;
+        std::optional<MsgAnswer> defaultButton;
     };
 
     // Answers given to the next boxes, in order; when the queue is empty a box
@@ -29,8 +30,9 @@ public:
     void answer(MsgAnswer a) { answers.push_back(a); }
 
     MsgAnswer message(QWidget*, MsgIcon icon, const QString& title, const QString& text,
-                      MsgButtons buttons) override {
-        boxes.push_back({icon, title, text, buttons});
+                      MsgButtons buttons,
+                      std::optional<MsgAnswer> defaultButton = std::nullopt) override {
+        boxes.push_back({icon, title, text, buttons, defaultButton});
         if (!answers.empty()) {
             const MsgAnswer a = answers.front();
             answers.pop_front();
