@@ -1,5 +1,11 @@
 #include "library/Names.h"
 
+#include "library/Cp1252.h"
+
+#include <QList>
+
+#include <algorithm>
+
 namespace pinatlas {
 namespace {
 
@@ -33,7 +39,90 @@ NameProblem portableNameProblem(QStringView name) {
 
 constexpr qsizetype kMaxNameBytes = 255;
 
+constexpr char16_t kLegacyByte = 0xDC00; // + the byte, for bytes 0x80 to 0xFF
+
+bool isLegacyByte(QChar c) {
+    return c.unicode() >= kLegacyByte + 0x80 && c.unicode() <= kLegacyByte + 0xFF;
+}
+
+bool isBidiControl(char32_t c) {
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2066 && c <= 0x2069);
+}
+
+bool isRightToLeft(QChar::Direction d) {
+    return d == QChar::DirR || d == QChar::DirAL;
+}
+
 } // namespace
+
+QString nameFromDisk(const QByteArray& bytes) {
+    const QString utf8 = QString::fromUtf8(bytes);
+    if (utf8.toUtf8() == bytes)
+        return utf8;
+    QString name;
+    name.reserve(bytes.size());
+    for (const char b : bytes) {
+        const auto byte = static_cast<unsigned char>(b);
+        name += QChar(byte < 0x80 ? char16_t(byte) : char16_t(kLegacyByte + byte));
+    }
+    return name;
+}
+
+QByteArray nameToDisk(QStringView name) {
+    if (!isLegacyName(name))
+        return name.toUtf8();
+    QByteArray bytes;
+    qsizetype runStart = 0; // of the characters not yet converted
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if (!isLegacyByte(name[i]))
+            continue;
+        bytes += name.sliced(runStart, i - runStart).toUtf8();
+        bytes += char(name[i].unicode() - kLegacyByte);
+        runStart = i + 1;
+    }
+    return bytes + name.sliced(runStart).toUtf8();
+}
+
+bool isLegacyName(QStringView name) {
+    return std::any_of(name.begin(), name.end(), isLegacyByte);
+}
+
+QString readableName(QStringView name) {
+    if (!isLegacyName(name))
+        return name.toString();
+    QString text;
+    for (const QChar c : name)
+        text += isLegacyByte(c) ? decodeCp1252(QByteArray(1, char(c.unicode() - kLegacyByte)))
+                                : QString(c);
+    return text;
+}
+
+QString shownText(QStringView text) {
+    const QString readable = readableName(text);
+    QString shown;
+    shown.reserve(readable.size());
+    bool rightToLeft = false;
+    for (const char32_t c : readable.toUcs4()) {
+        if (c < 0x20 || (c >= 0x7F && c <= 0x9F))
+            shown += QStringLiteral("\\x%1").arg(uint(c), 2, 16, QLatin1Char('0'));
+        else if (isBidiControl(c))
+            shown += QStringLiteral("<U+%1>").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
+        else {
+            rightToLeft = rightToLeft || isRightToLeft(QChar::direction(c));
+            shown += QString::fromUcs4(&c, 1);
+        }
+    }
+    if (rightToLeft)
+        shown = QChar(0x2068) + shown + QChar(0x2069);
+    if (isLegacyName(text))
+        shown += QStringLiteral(" (1252)");
+    return shown;
+}
+
+bool isListedFileName(QStringView name) {
+    return !name.isEmpty() && !name.startsWith(u'.') && !name.contains(u'/');
+}
 
 bool isPlainDirectoryName(QStringView name) {
     if (name.isEmpty() || name.startsWith(u'.'))

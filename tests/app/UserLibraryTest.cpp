@@ -46,7 +46,9 @@ TEST_F(UserLibrary, TakesNewerShippedSheetsOnlyWhereTheUserChangedNothing) {
         ASSERT_TRUE(start());
         ASSERT_EQ(platform.boxes.size(), 1u);
         EXPECT_TRUE(platform.boxes[0].text.startsWith(
-            "Eine neuere Bibliothek ist installiert: 1 neue und 1 aktualisierte Datenblätter."));
+            "Eine neuere Bibliothek ist installiert: 1 neues Datenblatt und 1 aktualisiertes "
+            "Datenblatt. Sollen sie"));
+        EXPECT_TRUE(platform.boxes[0].toolkitGerman); // the buttons too
         EXPECT_EQ(user.read("74xx/7400.txt") + '|' + user.read("cmos/4000.txt"),
                   answer == MsgAnswer::Yes ? "new|new" : "old|");
         platform.boxes.clear();
@@ -62,6 +64,35 @@ TEST_F(UserLibrary, TakesNewerShippedSheetsOnlyWhereTheUserChangedNothing) {
         ASSERT_TRUE(start());
     EXPECT_EQ(platform.boxes.size(), 1u);
     EXPECT_EQ(user.read("74xx/7400.txt"), "new");
+    EXPECT_TRUE(platform.boxes[0].text.contains("1 aktualisiertes Datenblatt. Soll es"));
+}
+
+// The manifest is all that tells a deleted sheet from a new one.
+TEST_F(UserLibrary, ADeletedSheetStaysDeletedWhateverBecameOfTheManifest) {
+    shipped.write("74xx/7400.txt", "a");
+    shipped.write("74xx/7402.txt", "a");
+    ASSERT_TRUE(start());
+    user.write("pinatlas.ini", "E\r\n 0 \r\n");
+    QFile::remove(user.path() + "74xx/7400.txt");
+    const QString manifest = user.path() + kShippedManifestName;
+    user.write(kShippedManifestName, user.read(kShippedManifestName).replace("\n", "\r\n"));
+    shipped.write("74xx/7404.txt", "a");
+    shipped.write("74xx/7408.txt", "a");
+    platform.answer(MsgAnswer::Cancel);
+    ASSERT_TRUE(start());
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_TRUE(platform.boxes[0].text.startsWith(
+        "A newer library is installed: 2 new datasheets. Do you want to take them"));
+
+    // Unreadable (here a directory in its place), it copies nothing and says so.
+    QFile::remove(manifest);
+    QDir().mkdir(manifest);
+    ASSERT_TRUE(start());
+    ASSERT_EQ(platform.boxes.size(), 2u);
+    EXPECT_EQ(platform.boxes[1].icon, MsgIcon::Critical);
+    EXPECT_TRUE(platform.boxes[1].text.contains(manifest));
+    EXPECT_FALSE(QFile::exists(user.path() + "74xx/7400.txt"));
+    EXPECT_FALSE(QFile::exists(user.path() + "74xx/7404.txt"));
 }
 
 TEST_F(UserLibrary, AFailedCopyIsReportedInBothLanguagesAndTriedAgain) {

@@ -22,6 +22,7 @@ public:
         QString title;
         QString text;
         MsgButtons buttons;
+        bool toolkitGerman; // the toolkit's own texts were German when it came
     };
 
     // Answers given to the next boxes, in order; when the queue is empty a box
@@ -30,7 +31,7 @@ public:
 
     MsgAnswer message(QWidget*, MsgIcon icon, const QString& title, const QString& text,
                       MsgButtons buttons) override {
-        boxes.push_back({icon, title, text, buttons});
+        boxes.push_back({icon, title, text, buttons, toolkitGerman});
         if (!answers.empty()) {
             const MsgAnswer a = answers.front();
             answers.pop_front();
@@ -48,6 +49,7 @@ public:
     QString clipboardText() override { return clipboard; }
     void setClipboardText(const QString& text) override { clipboard = text; }
     void endNow() override { ++endNowCalls; }
+    void useToolkitLanguage(bool german) override { toolkitGerman = german; }
 #ifdef QT_PRINTSUPPORT_LIB
     // The print dialog prints into `printToFile` as a PDF; cancelled when empty.
     bool choosePrinter(QWidget*, QPrinter& printer) override {
@@ -71,6 +73,7 @@ public:
     QString clipboard;
     int beeps = 0;
     int endNowCalls = 0;
+    bool toolkitGerman = false;
     QString printToFile;
     int printDialogs = 0;
     QStringList saveDialogs;
