@@ -40,3 +40,36 @@ TEST(Names, TypesNewAndExistingDirectories) {
                 << name.toStdString();
         }
 }
+
+// Every name on disk comes back as its own bytes, and what the windows show of
+// it can neither pass for another name nor rearrange the text around it.
+TEST(Names, NamesOnDiskAndAsShown) {
+    struct Row {
+        QByteArray disk;
+        QString shown;
+    };
+    const Row rows[] = {
+        {"7400", "7400"},
+        {"74\xc3\xa4" "99", QString::fromUtf8("74ä99")},
+        {"74\xe4" "99", QString::fromUtf8("74ä99 (1252)")}, // the UTF-8 name's twin
+        {"\xc3\xa4\xe4", QString::fromUtf8("Ã¤ä (1252)")},  // one bad byte: all are legacy
+        {"a\x1b]0;x\x07", "a\\x1b]0;x\\x07"},
+        {"a\tb\x7f\xc2\x9d", "a\\x09b\\x7f\\x9d"},
+        {"74\xe2\x80\xae" "00.txt", "74<U+202E>00.txt"},
+        {"\xe2\x81\xa6x\xe2\x81\xa9", "<U+2066>x<U+2069>"},
+        {"\xd7\xa9\xd7\x9c", QString(QChar(0x2068)) + QString::fromUtf8("של") + QChar(0x2069)},
+    };
+    for (const Row& row : rows) {
+        const QString name = nameFromDisk(row.disk);
+        EXPECT_EQ(nameToDisk(name), row.disk) << row.disk.toStdString();
+        EXPECT_EQ(shownText(name), row.shown) << row.disk.toStdString();
+        EXPECT_EQ(isLegacyName(name), row.shown.endsWith(" (1252)"));
+    }
+    EXPECT_NE(nameFromDisk("74\xe4" "99"), nameFromDisk("74\xc3\xa4" "99"));
+    EXPECT_EQ(readableName(nameFromDisk("74\xe4" "99")), QString::fromUtf8("74ä99"));
+    // Any name the directory gives is listed, read and checked alike.
+    for (const char* name : {"7400.txt", "a\x1b.txt", "a\\b:c.txt", "74\xe4.txt"})
+        EXPECT_TRUE(isListedFileName(nameFromDisk(name))) << name;
+    for (const char* name : {"", ".hidden", "a/b"})
+        EXPECT_FALSE(isListedFileName(QString::fromUtf8(name))) << name;
+}

@@ -11,6 +11,11 @@
 #include <QPlainTextEdit>
 #include <QTableWidget>
 
+#include <cstdio>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace pinatlas;
 using namespace pinatlas::test;
 
@@ -242,4 +247,55 @@ TEST_F(Liste, FindTypingListsTheBestMatchesInTheLanguageAndEnterShowsOne) {
     press(w.textBox(), Qt::Key_Escape);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(haupt->findCommands()->window(), nullptr);
+}
+
+// Every row and every directory stands for one name on disk, shown so that no
+// name can pass for another, break a line or turn the text around it; and the
+// toolkit speaks the language from the first box on.
+TEST_F(Liste, EveryRowIsOneFileOnDiskAndNoNameMisleads) {
+    const QByteArray lib = QFile::encodeName(dir.path());
+    const auto put = [](const QByteArray& path, const QByteArray& bytes) {
+        FILE* f = std::fopen(path.constData(), "wb");
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f);
+        std::fclose(f);
+    };
+    dir.mkdir("odd");
+    put(lib + "odd/74\xe4" "99.txt", librarySheet("Alt", "Legacy"));
+    put(lib + "odd/74\xc3\xa4" "99.txt", librarySheet("Neu", "Twin"));
+    put(lib + "odd/74\x1b" "01.txt", librarySheet("Steuer", "Control"));
+    put(lib + "odd/74\xe2\x80\xae" "00.txt", librarySheet("Umgekehrt", "Reversed"));
+    ::mkdir(lib + "l\xe4", 0700);
+    put(lib + "l\xe4/4000.txt", librarySheet("Zwei NOR", "Dual NOR"));
+    dir.write("40xx/notes", "only\r\ntwo lines\r\n");
+    dir.write("pinatlas.ini", "D\r\n 0 \r\n");
+    platform.answer(MsgAnswer::Ignore);
+    startHaupt();
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_TRUE(platform.boxes[0].toolkitGerman);
+
+    EXPECT_EQ(haupt->dirBox()->itemText(1), QString::fromUtf8("lä (1252)"));
+    haupt->selectDirectory(2);
+    EXPECT_EQ(grid(), QStringList({"74\\x1b01|Steuer|14", QString::fromUtf8("74ä99|Neu|14"),
+                                   "74<U+202E>00|Umgekehrt|14",
+                                   QString::fromUtf8("74ä99 (1252)|Alt|14")}));
+    const char* titles[] = {"74\\x1b01: Steuer", "74ä99: Neu", "74<U+202E>00: Umgekehrt",
+                            "74ä99 (1252): Alt"};
+    for (int row : {3, 2, 1, 0}) {
+        liste()->setCurrentCell(row, 0);
+        EXPECT_EQ(haupt->findChild<QLabel*>("Info")->text(), QString::fromUtf8(titles[row]));
+    }
+    EXPECT_EQ(platform.boxes.size(), 1u); // every listed file loads
+
+    // Removing the legacy twin leaves the other.
+    liste()->setCurrentCell(3, 0);
+    platform.answer(MsgAnswer::Yes);
+    action("D_entfernen")->trigger();
+    EXPECT_EQ(std::pair(::access(lib + "odd/74\xe4" "99.txt", F_OK),
+                        ::access(lib + "odd/74\xc3\xa4" "99.txt", F_OK)),
+              std::pair(-1, 0));
+    EXPECT_EQ(grid().size(), 3);
+
+    haupt->selectDirectory(1);
+    EXPECT_EQ(grid(), QStringList("4000|Zwei NOR|14"));
+    EXPECT_EQ(haupt->findChild<QLabel*>("Info")->text(), "4000: Zwei NOR");
 }
