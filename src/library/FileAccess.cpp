@@ -23,7 +23,7 @@ QString systemError(int code) {
 
 const QString kNotRegular = QStringLiteral("not an ordinary file");
 
-QStringList entries(const QString& directory, bool directories) {
+QStringList entries(const QString& directory, bool directories, bool links) {
     QStringList names;
     DIR* dir = ::opendir(nativePath(directory).constData());
     if (!dir)
@@ -33,8 +33,9 @@ QStringList entries(const QString& directory, bool directories) {
         if (name.startsWith('.'))
             continue;
         struct stat info {};
-        const bool isDir =
-            ::fstatat(::dirfd(dir), entry->d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
+        const bool isDir = ::fstatat(::dirfd(dir), entry->d_name, &info,
+                                     links ? 0 : AT_SYMLINK_NOFOLLOW) == 0 &&
+                           S_ISDIR(info.st_mode);
         if (isDir == directories)
             names << nameFromDisk(name);
     }
@@ -46,11 +47,11 @@ QStringList entries(const QString& directory, bool directories) {
 } // namespace
 
 QStringList fileEntries(const QString& directory) {
-    return entries(directory, false);
+    return entries(directory, false, true);
 }
 
-QStringList directoryEntries(const QString& directory) {
-    return entries(directory, true);
+QStringList directoryEntries(const QString& directory, bool links) {
+    return entries(directory, true, links);
 }
 
 QByteArray nativePath(const QString& path) {

@@ -17,9 +17,10 @@ namespace pinatlas {
 // that is not UTF-8 reaches its own file and no other.
 QStringList fileEntries(const QString& directory);
 
-// The directories in `directory` (links resolved), hidden ones left out, in
-// name order, named the same way.
-QStringList directoryEntries(const QString& directory);
+// The directories in `directory` (links resolved unless `links` is false,
+// then links are left out), hidden ones left out, in name order, named the
+// same way.
+QStringList directoryEntries(const QString& directory, bool links = true);
 
 // The name on disk of `path`.
 QByteArray nativePath(const QString& path);

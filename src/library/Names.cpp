@@ -3,6 +3,7 @@
 #include "library/Cp1252.h"
 
 #include <QList>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -39,6 +40,8 @@ NameProblem portableNameProblem(QStringView name) {
 
 constexpr qsizetype kMaxNameBytes = 255;
 
+const QString kLegacyMark = QStringLiteral(" (1252)");
+
 constexpr char16_t kLegacyByte = 0xDC00; // + the byte, for bytes 0x80 to 0xFF
 
 bool isLegacyByte(QChar c) {
@@ -60,13 +63,24 @@ QString nameFromDisk(const QByteArray& bytes) {
     const QString utf8 = QString::fromUtf8(bytes);
     if (utf8.toUtf8() == bytes)
         return utf8;
-    QString name;
-    name.reserve(bytes.size());
-    for (const char b : bytes) {
-        const auto byte = static_cast<unsigned char>(b);
-        name += QChar(byte < 0x80 ? char16_t(byte) : char16_t(kLegacyByte + byte));
+    // Each part of a path on its own: a UTF-8 file in a legacy directory
+    // keeps its readable name.
+    QStringList parts;
+    for (const QByteArrayView part : bytes.split('/')) {
+        const QString text = QString::fromUtf8(part);
+        if (text.toUtf8() == part) {
+            parts << text;
+            continue;
+        }
+        QString name;
+        name.reserve(part.size());
+        for (const char b : part) {
+            const auto byte = static_cast<unsigned char>(b);
+            name += QChar(byte < 0x80 ? char16_t(byte) : char16_t(kLegacyByte + byte));
+        }
+        parts << name;
     }
-    return name;
+    return parts.join(u'/');
 }
 
 QByteArray nameToDisk(QStringView name) {
@@ -98,8 +112,18 @@ QString readableName(QStringView name) {
     return text;
 }
 
+QString markedName(QStringView name) {
+    if (!isLegacyName(name))
+        return name.toString();
+    // Each part of a path on its own: twins in a legacy directory differ too.
+    QStringList parts;
+    for (const QStringView part : name.split(u'/'))
+        parts << (isLegacyName(part) ? readableName(part) + kLegacyMark : part.toString());
+    return parts.join(u'/');
+}
+
 QString shownText(QStringView text) {
-    const QString readable = readableName(text);
+    const QString readable = markedName(text);
     QString shown;
     shown.reserve(readable.size());
     bool rightToLeft = false;
@@ -115,8 +139,6 @@ QString shownText(QStringView text) {
     }
     if (rightToLeft)
         shown = QChar(0x2068) + shown + QChar(0x2069);
-    if (isLegacyName(text))
-        shown += QStringLiteral(" (1252)");
     return shown;
 }
 

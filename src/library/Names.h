@@ -21,10 +21,12 @@ QByteArray nameToDisk(QStringView name);
 bool isLegacyName(QStringView name);
 // A legacy name read as Windows-1252, as the user typed it on Windows.
 QString readableName(QStringView name);
+// The readable name, each legacy part of it (of a path) marked " (1252)", so
+// that it never looks like its UTF-8 twin.
+QString markedName(QStringView name);
 
 // Data text (a type, a description, a path) as the windows and boxes show
-// it next to other text: a legacy name read as Windows-1252 and marked
-// " (1252)", so that it never looks like its UTF-8 twin; control and
+// it next to other text: marked as markedName does; control and
 // bidirectional formatting characters spelt out ("\x1b", "<U+202E>"), so
 // that none can break a line or reorder what surrounds it; and text with
 // right-to-left letters isolated (FSI ... PDI) for the same reason.

@@ -2,6 +2,7 @@
 
 #include "library/DatasheetReader.h"
 #include "library/FileAccess.h"
+#include "library/Names.h"
 #include "library/IcList.h"
 
 #include <QDateTime>
@@ -103,9 +104,11 @@ PartRecord makePartRecord(const QString& directory, const QString& type,
     r.type = type;
     r.descriptionDe = descriptionDe;
     r.descriptionEn = descriptionEn;
-    r.foldedType = withoutBlanks(foldForSearch(type));
-    r.digits = digitsOf(type);
-    r.number = functionNumber(type);
+    // Searched as read, so that a legacy name is found by what the user types.
+    const QString readable = readableName(type);
+    r.foldedType = withoutBlanks(foldForSearch(readable));
+    r.digits = digitsOf(readable);
+    r.number = functionNumber(readable);
     r.foldedDe = foldForSearch(descriptionDe);
     r.foldedEn = foldForSearch(descriptionEn);
     r.typeKey = leadingNumberIgnoringBlanks(type);

@@ -1,6 +1,8 @@
 #include "Commands.h"
 #include "ToolSupport.h"
 
+#include "library/FileAccess.h"
+#include "library/Names.h"
 #include "library/IcList.h"
 #include "shared/Language.h"
 
@@ -69,20 +71,20 @@ int list(const QStringList& args) {
     }
     if (dir.isEmpty())
         return usageError(QStringLiteral("no directory given"));
-    if (!QFileInfo(dir).isDir())
-        return usageError(QStringLiteral("not a directory: %1").arg(dir));
+    if (!isDirectory(dir))
+        return usageError(QStringLiteral("not a directory: %1").arg(markedName(dir)));
 
     const QString prefix = dir.endsWith(u'/') ? dir : dir + u'/';
     const DirectoryScan scan = scanIcDirectory(prefix);
     if (scan.failed()) {
-        err(defectiveFileMessage(language, prefix + scan.failedFile, QStringLiteral("\n")).text +
+        err(defectiveFileMessage(language, markedName(prefix + scan.failedFile), QStringLiteral("\n")).text +
             u'\n');
         return 1;
     }
     QString text = icListHeaders(language).join(u'\t') + u'\n';
     const std::vector<IcRow> rows = sortIcList(scan.entries, sort, language);
     for (const IcRow& row : rows)
-        text += row.type + u'\t' + row.description + u'\t' + row.pins + u'\n';
+        text += markedName(row.type) + u'\t' + row.description + u'\t' + row.pins + u'\n';
     if (rows.empty())
         text += QStringLiteral("\t\t\n");
     out(text);

@@ -3,6 +3,8 @@
 
 #include "app/ProgramDirectory.h"
 #include "display/SheetText.h"
+#include "library/FileAccess.h"
+#include "library/Names.h"
 #include "library/DatasheetReader.h"
 #include "library/PartIndex.h"
 #include "shared/Language.h"
@@ -123,7 +125,7 @@ int show(const QStringList& args) {
         return usageError("show", o.error, kShowUsage);
 
     QString path = o.subject;
-    if (!QFileInfo(path).isFile()) {
+    if (!entryExists(path) || isDirectory(path)) {
         PartIndex index(o.library);
         const std::vector<PartMatch> matches = index.find(o.subject);
         if (matches.empty() || matches.front().kind > MatchKind::TypePrefix) {
@@ -134,16 +136,16 @@ int show(const QStringList& args) {
         const PartRecord& r = index.records()[matches.front().record];
         path = QDir(o.library).filePath(r.directory + u'/' + r.type + QStringLiteral(".txt"));
     }
-    const QString type = QFileInfo(path).completeBaseName();
+    const QString type = typeOfFileName(path.mid(path.lastIndexOf(u'/') + 1));
     const ReadResult result = readDatasheetFile(path, type);
     if (!result.file) {
-        err(QStringLiteral("%1: %2\n").arg(path, describeDefect(result.defect, result.defectLine)));
+        err(QStringLiteral("%1: %2\n").arg(markedName(path), describeDefect(result.defect, result.defectLine)));
         return 1;
     }
     const Datasheet& sheet = result.file->sheet;
     const bool english = o.language == Language::English;
-    const QString title = english ? type + QStringLiteral(":  ") + sheet.descriptionEn
-                                  : type + QStringLiteral(": ") + sheet.descriptionDe;
+    const QString title = english ? markedName(type) + QStringLiteral(":  ") + sheet.descriptionEn
+                                  : markedName(type) + QStringLiteral(": ") + sheet.descriptionDe;
     out(sheetAsText(sheet, english ? result.file->commentEn : result.file->commentDe, title,
                     o.language, o.ascii || !utf8Terminal()));
     return 0;
@@ -162,14 +164,14 @@ int find(const QStringList& args) {
     int dirWidth = 0;
     int typeWidth = 0;
     for (const PartMatch& m : matches) {
-        dirWidth = std::max(dirWidth, int(index.records()[m.record].directory.size()));
-        typeWidth = std::max(typeWidth, int(index.records()[m.record].type.size()));
+        dirWidth = std::max(dirWidth, int(markedName(index.records()[m.record].directory).size()));
+        typeWidth = std::max(typeWidth, int(markedName(index.records()[m.record].type).size()));
     }
     QString text;
     for (const PartMatch& m : matches) {
         const PartRecord& r = index.records()[m.record];
-        text += r.directory.leftJustified(dirWidth) + QStringLiteral("  ") +
-                r.type.leftJustified(typeWidth) + QStringLiteral("  ") +
+        text += markedName(r.directory).leftJustified(dirWidth) + QStringLiteral("  ") +
+                markedName(r.type).leftJustified(typeWidth) + QStringLiteral("  ") +
                 (o.language == Language::German ? r.descriptionDe : r.descriptionEn) + u'\n';
     }
     out(text);

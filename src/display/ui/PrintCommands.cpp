@@ -3,6 +3,7 @@
 #include "display/SheetPages.h"
 #include "display/ui/DatasheetView.h"
 #include "library/DatasheetReader.h"
+#include "library/Names.h"
 #include "platform/Platform.h"
 #include "shared/RunningProgram.h"
 #include "shared/Settings.h"
@@ -54,7 +55,7 @@ void PrintCommands::saveAsPdf() {
     if (!QDir(documents).exists())
         documents = QDir::homePath();
     const QString suggested = QDir::toNativeSeparators(
-        documents + u'/' + typeOfFileName(sheet.sheet.fileName) + QStringLiteral(".pdf"));
+        documents + u'/' + readableName(typeOfFileName(sheet.sheet.fileName)) + QStringLiteral(".pdf"));
     const QString path = m_program.platform().saveFileName(
         m_program.mainWindow(),
         s.pick(QStringLiteral("Als PDF speichern"), QStringLiteral("Save as PDF")), suggested,
