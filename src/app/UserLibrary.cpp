@@ -109,8 +109,7 @@ void reportUnreadableManifest(Platform& platform, std::optional<Language> langua
                      pick(language,
                           QStringLiteral("Die Liste der schon übernommenen Datenblätter kann "
                                          "nicht gelesen werden:") +
-                              where +
-                              QStringLiteral("Es wurde nichts in Ihre Bibliothek kopiert."),
+                              where + QStringLiteral("Es wurde nichts in Ihre Bibliothek kopiert."),
                           QStringLiteral("The record of the datasheets already taken cannot be "
                                          "read:") +
                               where + QStringLiteral("Nothing was copied into your library.")),
@@ -121,12 +120,11 @@ void reportUnreadableManifest(Platform& platform, std::optional<Language> langua
 QString sheetCounts(const LibraryUpdate& update, Language language) {
     const bool german = language == Language::German;
     auto part = [german](qsizetype n, const char* de1, const char* deN, const char* en) {
-        const QString sheet = german ? (n == 1 ? QStringLiteral("Datenblatt")
-                                               : QStringLiteral("Datenblätter"))
-                                     : (n == 1 ? QStringLiteral("datasheet")
-                                               : QStringLiteral("datasheets"));
-        const QString adjective = german ? QString::fromUtf8(n == 1 ? de1 : deN)
-                                         : QString::fromUtf8(en);
+        const QString sheet =
+            german ? (n == 1 ? QStringLiteral("Datenblatt") : QStringLiteral("Datenblätter"))
+                   : (n == 1 ? QStringLiteral("datasheet") : QStringLiteral("datasheets"));
+        const QString adjective =
+            german ? QString::fromUtf8(n == 1 ? de1 : deN) : QString::fromUtf8(en);
         return QStringLiteral("%1 %2 %3").arg(n).arg(adjective, sheet);
     };
     QStringList parts;

@@ -33,9 +33,9 @@ QStringList entries(const QString& directory, bool directories, bool links) {
         if (name.startsWith('.'))
             continue;
         struct stat info {};
-        const bool isDir = ::fstatat(::dirfd(dir), entry->d_name, &info,
-                                     links ? 0 : AT_SYMLINK_NOFOLLOW) == 0 &&
-                           S_ISDIR(info.st_mode);
+        const bool isDir =
+            ::fstatat(::dirfd(dir), entry->d_name, &info, links ? 0 : AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISDIR(info.st_mode);
         if (isDir == directories)
             names << nameFromDisk(name);
     }
@@ -157,10 +157,10 @@ SaveOutcome saveFileWhole(const QString& path, const QByteArray& bytes) {
     // QSaveFile takes the name as text: a name that is not UTF-8 is written
     // under a stand-in beside it and then renamed to its own bytes.
     const bool legacy = native != path.toUtf8();
-    const QString target =
-        legacy ? path.left(path.lastIndexOf(u'/') + 1) +
-                     QStringLiteral(".pinatlas-save-%1.tmp").arg(qint64(::getpid()))
-               : path;
+    const QString target = legacy
+                               ? path.left(path.lastIndexOf(u'/') + 1) +
+                                     QStringLiteral(".pinatlas-save-%1.tmp").arg(qint64(::getpid()))
+                               : path;
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly))
         return {false, false, file.errorString()};

@@ -2,8 +2,8 @@
 
 #include "library/DatasheetReader.h"
 #include "library/FileAccess.h"
-#include "library/Names.h"
 #include "library/IcList.h"
+#include "library/Names.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -50,13 +50,19 @@ TEST(Names, NamesOnDiskAndAsShown) {
     };
     const Row rows[] = {
         {"7400", "7400"},
-        {"74\xc3\xa4" "99", QString::fromUtf8("74ä99")},
-        {"74\xe4" "99", QString::fromUtf8("74ä99 (1252)")}, // the UTF-8 name's twin
-        {"\xc3\xa4\xe4", QString::fromUtf8("Ã¤ä (1252)")},  // one bad byte: all are legacy
+        {"74\xc3\xa4"
+         "99",
+         QString::fromUtf8("74ä99")},
+        {"74\xe4"
+         "99",
+         QString::fromUtf8("74ä99 (1252)")},               // the UTF-8 name's twin
+        {"\xc3\xa4\xe4", QString::fromUtf8("Ã¤ä (1252)")}, // one bad byte: all are legacy
         {"/l\xe4/74\xc3\xa4.txt", QString::fromUtf8("/lä (1252)/74ä.txt")},
         {"a\x1b]0;x\x07", "a\\x1b]0;x\\x07"},
         {"a\tb\x7f\xc2\x9d", "a\\x09b\\x7f\\x9d"},
-        {"74\xe2\x80\xae" "00.txt", "74<U+202E>00.txt"},
+        {"74\xe2\x80\xae"
+         "00.txt",
+         "74<U+202E>00.txt"},
         {"\xe2\x81\xa6x\xe2\x81\xa9", "<U+2066>x<U+2069>"},
         {"\xd7\xa9\xd7\x9c", QString(QChar(0x2068)) + QString::fromUtf8("של") + QChar(0x2069)},
     };
@@ -66,8 +72,13 @@ TEST(Names, NamesOnDiskAndAsShown) {
         EXPECT_EQ(shownText(name), row.shown) << row.disk.toStdString();
         EXPECT_EQ(isLegacyName(name), row.shown.contains(" (1252)"));
     }
-    EXPECT_NE(nameFromDisk("74\xe4" "99"), nameFromDisk("74\xc3\xa4" "99"));
-    EXPECT_EQ(readableName(nameFromDisk("74\xe4" "99")), QString::fromUtf8("74ä99"));
+    EXPECT_NE(nameFromDisk("74\xe4"
+                           "99"),
+              nameFromDisk("74\xc3\xa4"
+                           "99"));
+    EXPECT_EQ(readableName(nameFromDisk("74\xe4"
+                                        "99")),
+              QString::fromUtf8("74ä99"));
     // Any name the directory gives is listed, read and checked alike.
     for (const char* name : {"7400.txt", "a\x1b.txt", "a\\b:c.txt", "74\xe4.txt"})
         EXPECT_TRUE(isListedFileName(nameFromDisk(name))) << name;

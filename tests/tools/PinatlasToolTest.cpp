@@ -160,8 +160,12 @@ TEST(PinatlasTool, EveryCommandReachesLegacyNamesAndTellsTwinsApart) {
     TempDir dir;
     const QByteArray lib = QFile::encodeName(dir.mkdir("lib"));
     ::mkdir(lib + "l\xe4", 0700);
-    for (const auto& [name, bytes] : {std::pair(QByteArray("74\xe4" "99.txt"), sheet("Alt", "Legacy")),
-                                      std::pair(QByteArray("74\xc3\xa4" "99.txt"), sheet("Neu", "Twin"))}) {
+    for (const auto& [name, bytes] : {std::pair(QByteArray("74\xe4"
+                                                           "99.txt"),
+                                                sheet("Alt", "Legacy")),
+                                      std::pair(QByteArray("74\xc3\xa4"
+                                                           "99.txt"),
+                                                sheet("Neu", "Twin"))}) {
         FILE* f = std::fopen(lib + "l\xe4/" + name, "wb");
         std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f);
         std::fclose(f);
@@ -169,8 +173,10 @@ TEST(PinatlasTool, EveryCommandReachesLegacyNamesAndTellsTwinsApart) {
     const QString sheetPath = dir.path() + QString::fromUtf8("lib/lä (1252)/74ä99.txt");
     EXPECT_EQ(tool({"check", dir.path() + "lib"}).out,
               "OK " + sheetPath + "\nOK " + sheetPath + " (1252)\n");
-    const QString found = tool({"find", QString::fromUtf8("74ä99"), "--library", dir.path() + "lib"}).out;
-    EXPECT_TRUE(found.contains(QString::fromUtf8("lä (1252)  74ä99 (1252)  Legacy\n"))) << found.toStdString();
+    const QString found =
+        tool({"find", QString::fromUtf8("74ä99"), "--library", dir.path() + "lib"}).out;
+    EXPECT_TRUE(found.contains(QString::fromUtf8("lä (1252)  74ä99 (1252)  Legacy\n")))
+        << found.toStdString();
     EXPECT_TRUE(found.contains(QRegularExpression(QString::fromUtf8("74ä99 +Twin\n"))));
     // The shell hands the name's own bytes, as a user's terminal would.
     const ToolRun shown = tool({"-c", "exec \"$0\" show \"$1\"$(printf '\\344/74\\34499.txt')",

@@ -1,10 +1,10 @@
 #include "Commands.h"
 #include "ToolSupport.h"
 
-#include "library/FileAccess.h"
-#include "library/Names.h"
 #include "library/DatasheetReader.h"
+#include "library/FileAccess.h"
 #include "library/IcList.h"
+#include "library/Names.h"
 
 #include <QDir>
 #include <QFileInfo>

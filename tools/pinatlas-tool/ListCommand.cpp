@@ -2,8 +2,8 @@
 #include "ToolSupport.h"
 
 #include "library/FileAccess.h"
-#include "library/Names.h"
 #include "library/IcList.h"
+#include "library/Names.h"
 #include "shared/Language.h"
 
 #include <QFileInfo>
@@ -77,7 +77,9 @@ int list(const QStringList& args) {
     const QString prefix = dir.endsWith(u'/') ? dir : dir + u'/';
     const DirectoryScan scan = scanIcDirectory(prefix);
     if (scan.failed()) {
-        err(defectiveFileMessage(language, markedName(prefix + scan.failedFile), QStringLiteral("\n")).text +
+        err(defectiveFileMessage(language, markedName(prefix + scan.failedFile),
+                                 QStringLiteral("\n"))
+                .text +
             u'\n');
         return 1;
     }

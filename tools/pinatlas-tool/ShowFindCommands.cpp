@@ -3,9 +3,9 @@
 
 #include "app/ProgramDirectory.h"
 #include "display/SheetText.h"
+#include "library/DatasheetReader.h"
 #include "library/FileAccess.h"
 #include "library/Names.h"
-#include "library/DatasheetReader.h"
 #include "library/PartIndex.h"
 #include "shared/Language.h"
 
@@ -139,7 +139,8 @@ int show(const QStringList& args) {
     const QString type = typeOfFileName(path.mid(path.lastIndexOf(u'/') + 1));
     const ReadResult result = readDatasheetFile(path, type);
     if (!result.file) {
-        err(QStringLiteral("%1: %2\n").arg(markedName(path), describeDefect(result.defect, result.defectLine)));
+        err(QStringLiteral("%1: %2\n")
+                .arg(markedName(path), describeDefect(result.defect, result.defectLine)));
         return 1;
     }
     const Datasheet& sheet = result.file->sheet;

@@ -55,7 +55,8 @@ void PrintCommands::saveAsPdf() {
     if (!QDir(documents).exists())
         documents = QDir::homePath();
     const QString suggested = QDir::toNativeSeparators(
-        documents + u'/' + readableName(typeOfFileName(sheet.sheet.fileName)) + QStringLiteral(".pdf"));
+        documents + u'/' + readableName(typeOfFileName(sheet.sheet.fileName)) +
+        QStringLiteral(".pdf"));
     const QString path = m_program.platform().saveFileName(
         m_program.mainWindow(),
         s.pick(QStringLiteral("Als PDF speichern"), QStringLiteral("Save as PDF")), suggested,

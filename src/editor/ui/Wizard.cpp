@@ -212,7 +212,8 @@ void Wizard::Datenblatt_speichern() {
     tell(MsgIcon::None, QStringLiteral("Das neue/geänderte Datenblatt ist nun im Verzeichnis!"),
          QStringLiteral("The new/edit datasheet is now ready for use!"));
     Settings& settings = m_program.settings();
-    recordChangedFile(settings.changedFiles, settings.changedCount, path,
+    // The mail names the file as the user finds it on disk.
+    recordChangedFile(settings.changedFiles, settings.changedCount, markedName(path),
                       Settings::kMaxChangedFiles);
     unloadAll();
     m_program.Liste_aufbauen();
@@ -311,8 +312,9 @@ bool Wizard::saved(const QString& path, const QByteArray& bytes, WizardPage retu
     if (outcome.ok)
         return true;
     tell(MsgIcon::Exclamation,
-         QStringLiteral("Das Datenblatt konnte nicht gespeichert werden:") + kCrLf + shownText(path) + kCrLf +
-             outcome.error + kCrLf + QStringLiteral("Ihre Eingaben bleiben erhalten."),
+         QStringLiteral("Das Datenblatt konnte nicht gespeichert werden:") + kCrLf +
+             shownText(path) + kCrLf + outcome.error + kCrLf +
+             QStringLiteral("Ihre Eingaben bleiben erhalten."),
          QStringLiteral("The datasheet could not be saved:") + kCrLf + shownText(path) + kCrLf +
              outcome.error + kCrLf + QStringLiteral("Your entries are kept."));
     showPage(returnTo);
@@ -416,9 +418,10 @@ std::optional<DatasheetFile> Wizard::editableFile(const QString& type) {
     const QString path = m_program.currentDirectoryPath() + type + QStringLiteral(".txt");
     auto refuse = [&](const QString& de, const QString& en) -> std::optional<DatasheetFile> {
         tell(MsgIcon::Exclamation,
-             QStringLiteral("Das Datenblatt kann nicht bearbeitet werden:") + kCrLf + shownText(path) + kCrLf +
-                 de,
-             QStringLiteral("The datasheet cannot be edited:") + kCrLf + shownText(path) + kCrLf + en);
+             QStringLiteral("Das Datenblatt kann nicht bearbeitet werden:") + kCrLf +
+                 shownText(path) + kCrLf + de,
+             QStringLiteral("The datasheet cannot be edited:") + kCrLf + shownText(path) + kCrLf +
+                 en);
         return std::nullopt;
     };
 
@@ -431,8 +434,8 @@ std::optional<DatasheetFile> Wizard::editableFile(const QString& type) {
     noteDirectory();
     m_editedType = type;
     m_editedBytes = readRegularFile(path, kMaxDatasheetBytes).bytes;
-    ReadResult read = m_editedBytes ? readDatasheet(*m_editedBytes, type)
-                                    : readDatasheetFile(path, type);
+    ReadResult read =
+        m_editedBytes ? readDatasheet(*m_editedBytes, type) : readDatasheetFile(path, type);
     if (!read.file && read.defectLine == 0)
         return refuse(QStringLiteral("Die Datei kann nicht gelesen werden (%1).").arg(read.defect),
                       QStringLiteral("The file cannot be read (%1).").arg(read.defect));

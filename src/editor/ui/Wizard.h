@@ -85,8 +85,8 @@ private:
 
     // What the wizard saw on disk when it began.
     QString m_seenDirectory;
-    QHash<QString, FileStamp> m_seenFiles;  // by name, in m_seenDirectory
-    QString m_editedType;                   // the name on disk; empty for a new sheet
+    QHash<QString, FileStamp> m_seenFiles;   // by name, in m_seenDirectory
+    QString m_editedType;                    // the name on disk; empty for a new sheet
     std::optional<QByteArray> m_editedBytes; // the edited file as read
 };
 

@@ -231,9 +231,9 @@ void Darstellung::Datenblatt_laden() {
 
     const Datasheet& sheet = result.file->sheet;
     const bool english = s.shown() == Language::English;
-    const QString title = english
-                              ? shownText(type) + QStringLiteral(":  ") + shownText(sheet.descriptionEn)
-                              : shownText(type) + QStringLiteral(": ") + shownText(sheet.descriptionDe);
+    const QString title =
+        english ? shownText(type) + QStringLiteral(":  ") + shownText(sheet.descriptionEn)
+                : shownText(type) + QStringLiteral(": ") + shownText(sheet.descriptionDe);
     const QStringList& comment = english ? result.file->commentEn : result.file->commentDe;
     m_display.display(sheet, comment, title, s.shown());
 }

@@ -236,7 +236,8 @@ bool FindCommands::showSheet(const QString& directory, const QString& type) {
     QTableWidget* liste = m_liste;
     const auto rowOf = [liste, &type] {
         for (int row = 0; row < liste->rowCount(); ++row)
-            if (const QTableWidgetItem* item = liste->item(row, 0); item && item->data(Qt::UserRole) == type)
+            if (const QTableWidgetItem* item = liste->item(row, 0);
+                item && item->data(Qt::UserRole) == type)
                 return row;
         return -1;
     };

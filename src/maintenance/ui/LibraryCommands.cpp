@@ -66,8 +66,8 @@ void LibraryCommands::removeDatasheet() {
     }
     const MsgAnswer answer = platform.message(
         m_program.mainWindow(), MsgIcon::None, title,
-        s.pick(QStringLiteral("Wollen Sie das momentan ausgewählte Datenblatt vom ") + shownText(type) +
-                   QStringLiteral(" wirklich löschen?"),
+        s.pick(QStringLiteral("Wollen Sie das momentan ausgewählte Datenblatt vom ") +
+                   shownText(type) + QStringLiteral(" wirklich löschen?"),
                QStringLiteral("Are you sure to remove the datasheet ") + shownText(type) +
                    QStringLiteral(" ?")),
         MsgButtons::YesNoCancel);

@@ -260,10 +260,18 @@ TEST_F(Liste, EveryRowIsOneFileOnDiskAndNoNameMisleads) {
         std::fclose(f);
     };
     dir.mkdir("odd");
-    put(lib + "odd/74\xe4" "99.txt", librarySheet("Alt", "Legacy"));
-    put(lib + "odd/74\xc3\xa4" "99.txt", librarySheet("Neu", "Twin"));
-    put(lib + "odd/74\x1b" "01.txt", librarySheet("Steuer", "Control"));
-    put(lib + "odd/74\xe2\x80\xae" "00.txt", librarySheet("Umgekehrt", "Reversed"));
+    put(lib + "odd/74\xe4"
+              "99.txt",
+        librarySheet("Alt", "Legacy"));
+    put(lib + "odd/74\xc3\xa4"
+              "99.txt",
+        librarySheet("Neu", "Twin"));
+    put(lib + "odd/74\x1b"
+              "01.txt",
+        librarySheet("Steuer", "Control"));
+    put(lib + "odd/74\xe2\x80\xae"
+              "00.txt",
+        librarySheet("Umgekehrt", "Reversed"));
     ::mkdir(lib + "l\xe4", 0700);
     put(lib + "l\xe4/4000.txt", librarySheet("Zwei NOR", "Dual NOR"));
     dir.write("40xx/notes", "only\r\ntwo lines\r\n");
@@ -275,9 +283,9 @@ TEST_F(Liste, EveryRowIsOneFileOnDiskAndNoNameMisleads) {
 
     EXPECT_EQ(haupt->dirBox()->itemText(1), QString::fromUtf8("lä (1252)"));
     haupt->selectDirectory(2);
-    EXPECT_EQ(grid(), QStringList({"74\\x1b01|Steuer|14", QString::fromUtf8("74ä99|Neu|14"),
-                                   "74<U+202E>00|Umgekehrt|14",
-                                   QString::fromUtf8("74ä99 (1252)|Alt|14")}));
+    EXPECT_EQ(grid(),
+              QStringList({"74\\x1b01|Steuer|14", QString::fromUtf8("74ä99|Neu|14"),
+                           "74<U+202E>00|Umgekehrt|14", QString::fromUtf8("74ä99 (1252)|Alt|14")}));
     const char* titles[] = {"74\\x1b01: Steuer", "74ä99: Neu", "74<U+202E>00: Umgekehrt",
                             "74ä99 (1252): Alt"};
     for (int row : {3, 2, 1, 0}) {
@@ -290,8 +298,12 @@ TEST_F(Liste, EveryRowIsOneFileOnDiskAndNoNameMisleads) {
     liste()->setCurrentCell(3, 0);
     platform.answer(MsgAnswer::Yes);
     action("D_entfernen")->trigger();
-    EXPECT_EQ(std::pair(::access(lib + "odd/74\xe4" "99.txt", F_OK),
-                        ::access(lib + "odd/74\xc3\xa4" "99.txt", F_OK)),
+    EXPECT_EQ(std::pair(::access(lib + "odd/74\xe4"
+                                       "99.txt",
+                                 F_OK),
+                        ::access(lib + "odd/74\xc3\xa4"
+                                       "99.txt",
+                                 F_OK)),
               std::pair(-1, 0));
     EXPECT_EQ(grid().size(), 3);
 
