@@ -1,6 +1,7 @@
 #include "library/Names.h"
 
 #include "library/Cp1252.h"
+#include "shared/VisibleText.h"
 
 #include <QList>
 #include <QStringList>
@@ -46,15 +47,6 @@ constexpr char16_t kLegacyByte = 0xDC00; // + the byte, for bytes 0x80 to 0xFF
 
 bool isLegacyByte(QChar c) {
     return c.unicode() >= kLegacyByte + 0x80 && c.unicode() <= kLegacyByte + 0xFF;
-}
-
-bool isBidiControl(char32_t c) {
-    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
-           (c >= 0x2066 && c <= 0x2069);
-}
-
-bool isRightToLeft(QChar::Direction d) {
-    return d == QChar::DirR || d == QChar::DirAL;
 }
 
 } // namespace
@@ -123,23 +115,12 @@ QString markedName(QStringView name) {
 }
 
 QString shownText(QStringView text) {
-    const QString readable = markedName(text);
-    QString shown;
-    shown.reserve(readable.size());
-    bool rightToLeft = false;
-    for (const char32_t c : readable.toUcs4()) {
-        if (c < 0x20 || (c >= 0x7F && c <= 0x9F))
-            shown += QStringLiteral("\\x%1").arg(uint(c), 2, 16, QLatin1Char('0'));
-        else if (isBidiControl(c))
-            shown += QStringLiteral("<U+%1>").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
-        else {
-            rightToLeft = rightToLeft || isRightToLeft(QChar::direction(c));
-            shown += QString::fromUcs4(&c, 1);
-        }
-    }
-    if (rightToLeft)
-        shown = QChar(0x2068) + shown + QChar(0x2069);
-    return shown;
+    // Spelt out as the tool spells them, so that a name reads the same in both.
+    const QString shown = visibleText(markedName(text));
+    const bool rightToLeft = std::any_of(shown.begin(), shown.end(), [](QChar c) {
+        return c.direction() == QChar::DirR || c.direction() == QChar::DirAL;
+    });
+    return rightToLeft ? QChar(0x2068) + shown + QChar(0x2069) : shown;
 }
 
 bool isListedFileName(QStringView name) {

@@ -27,7 +27,7 @@ QString markedName(QStringView name);
 
 // Data text (a type, a description, a path) as the windows and boxes show
 // it next to other text: marked as markedName does; control and
-// bidirectional formatting characters spelt out ("\x1b", "<U+202E>"), so
+// bidirectional formatting characters spelt out as visibleText does, so
 // that none can break a line or reorder what surrounds it; and text with
 // right-to-left letters isolated (FSI ... PDI) for the same reason.
 QString shownText(QStringView text);

@@ -58,8 +58,10 @@ TEST(Names, NamesOnDiskAndAsShown) {
          QString::fromUtf8("74ä99 (1252)")},               // the UTF-8 name's twin
         {"\xc3\xa4\xe4", QString::fromUtf8("Ã¤ä (1252)")}, // one bad byte: all are legacy
         {"/l\xe4/74\xc3\xa4.txt", QString::fromUtf8("/lä (1252)/74ä.txt")},
-        {"a\x1b]0;x\x07", "a\\x1b]0;x\\x07"},
-        {"a\tb\x7f\xc2\x9d", "a\\x09b\\x7f\\x9d"},
+        {"a\x1b]0;x\x07", "a\\e]0;x\\a"},
+        {"a\x01"
+         "b\x7f\xc2\x9d",
+         "a\\x01b\\x7f\\x9d"},
         {"74\xe2\x80\xae"
          "00.txt",
          "74<U+202E>00.txt"},

@@ -16,8 +16,9 @@ const char* const kListUsage =
     "\n"
     "Prints the rows the IC list shows for the directory, header row first,\n"
     "cells separated by a tab. Sorts by type and speaks English unless told\n"
-    "otherwise. An empty directory gives the header and one empty row, as the\n"
-    "list does.\n"
+    "otherwise. Control characters, tabs and line breaks in names are shown as\n"
+    "\\e, \\t, \\n, \\x9d, <U+202E> and the like. An empty directory gives the\n"
+    "header and one empty row, as the list does.\n"
     "\n"
     "Exit status: 0 when listed, 1 when the list rejects a file (its message\n"
     "goes to stderr), 2 for wrong usage.\n";
@@ -72,12 +73,12 @@ int list(const QStringList& args) {
     if (dir.isEmpty())
         return usageError(QStringLiteral("no directory given"));
     if (!isDirectory(dir))
-        return usageError(QStringLiteral("not a directory: %1").arg(markedName(dir)));
+        return usageError(QStringLiteral("not a directory: %1").arg(visible(markedName(dir))));
 
     const QString prefix = dir.endsWith(u'/') ? dir : dir + u'/';
     const DirectoryScan scan = scanIcDirectory(prefix);
     if (scan.failed()) {
-        err(defectiveFileMessage(language, markedName(prefix + scan.failedFile),
+        err(defectiveFileMessage(language, visible(markedName(prefix + scan.failedFile)),
                                  QStringLiteral("\n"))
                 .text +
             u'\n');
@@ -86,7 +87,8 @@ int list(const QStringList& args) {
     QString text = icListHeaders(language).join(u'\t') + u'\n';
     const std::vector<IcRow> rows = sortIcList(scan.entries, sort, language);
     for (const IcRow& row : rows)
-        text += markedName(row.type) + u'\t' + row.description + u'\t' + row.pins + u'\n';
+        text += visible(markedName(row.type)) + u'\t' + visible(row.description) + u'\t' +
+                row.pins + u'\n';
     if (rows.empty())
         text += QStringLiteral("\t\t\n");
     out(text);

@@ -284,9 +284,9 @@ TEST_F(Liste, EveryRowIsOneFileOnDiskAndNoNameMisleads) {
     EXPECT_EQ(haupt->dirBox()->itemText(1), QString::fromUtf8("lä (1252)"));
     haupt->selectDirectory(2);
     EXPECT_EQ(grid(),
-              QStringList({"74\\x1b01|Steuer|14", QString::fromUtf8("74ä99|Neu|14"),
+              QStringList({"74\\e01|Steuer|14", QString::fromUtf8("74ä99|Neu|14"),
                            "74<U+202E>00|Umgekehrt|14", QString::fromUtf8("74ä99 (1252)|Alt|14")}));
-    const char* titles[] = {"74\\x1b01: Steuer", "74ä99: Neu", "74<U+202E>00: Umgekehrt",
+    const char* titles[] = {"74\\e01: Steuer", "74ä99: Neu", "74<U+202E>00: Umgekehrt",
                             "74ä99 (1252): Alt"};
     for (int row : {3, 2, 1, 0}) {
         liste()->setCurrentCell(row, 0);
