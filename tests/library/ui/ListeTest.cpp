@@ -307,7 +307,11 @@ TEST_F(Liste, EveryRowIsOneFileOnDiskAndNoNameMisleads) {
               std::pair(-1, 0));
     EXPECT_EQ(grid().size(), 3);
 
-    haupt->selectDirectory(1);
+    // Find reaches a legacy directory by what the user types; Enter shows it.
+    action("Suchen")->trigger();
+    FindWindow& w = *haupt->findCommands()->window();
+    EXPECT_EQ(find(w, "NOR"), QStringList(QString::fromUtf8("lä (1252)|4000|Zwei NOR")));
+    press(w.textBox(), Qt::Key_Return);
     EXPECT_EQ(grid(), QStringList("4000|Zwei NOR|14"));
     EXPECT_EQ(haupt->findChild<QLabel*>("Info")->text(), "4000: Zwei NOR");
 }
