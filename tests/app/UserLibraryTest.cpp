@@ -70,29 +70,22 @@ TEST_F(UserLibrary, TakesNewerShippedSheetsOnlyWhereTheUserChangedNothing) {
 // The manifest is all that tells a deleted sheet from a new one.
 TEST_F(UserLibrary, ADeletedSheetStaysDeletedWhateverBecameOfTheManifest) {
     shipped.write("74xx/7400.txt", "a");
-    shipped.write("74xx/7402.txt", "a");
     ASSERT_TRUE(start());
-    user.write("pinatlas.ini", "E\r\n 0 \r\n");
     QFile::remove(user.path() + "74xx/7400.txt");
     const QString manifest = user.path() + kShippedManifestName;
     user.write(kShippedManifestName, user.read(kShippedManifestName).replace("\n", "\r\n"));
     shipped.write("74xx/7404.txt", "a");
-    shipped.write("74xx/7408.txt", "a");
     platform.answer(MsgAnswer::Cancel);
     ASSERT_TRUE(start());
-    ASSERT_EQ(platform.boxes.size(), 1u);
-    EXPECT_TRUE(platform.boxes[0].text.startsWith(
-        "A newer library is installed: 2 new datasheets. Do you want to take them"));
-
-    // Unreadable (here a directory in its place), it copies nothing and says so.
+    EXPECT_TRUE(platform.boxes.at(0).text.startsWith(
+        "A newer library is installed: 1 new datasheet. Do you want to take it"));
+    // Unreadable (a directory in its place), it copies nothing and says so.
     QFile::remove(manifest);
     QDir().mkdir(manifest);
     ASSERT_TRUE(start());
-    ASSERT_EQ(platform.boxes.size(), 2u);
-    EXPECT_EQ(platform.boxes[1].icon, MsgIcon::Critical);
-    EXPECT_TRUE(platform.boxes[1].text.contains(manifest));
-    EXPECT_FALSE(QFile::exists(user.path() + "74xx/7400.txt"));
-    EXPECT_FALSE(QFile::exists(user.path() + "74xx/7404.txt"));
+    EXPECT_EQ(platform.boxes.at(1).icon, MsgIcon::Critical);
+    EXPECT_FALSE(QFile::exists(user.path() + "74xx/7400.txt") ||
+                 QFile::exists(user.path() + "74xx/7404.txt"));
 }
 
 TEST_F(UserLibrary, AFailedCopyIsReportedInBothLanguagesAndTriedAgain) {

@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 
 #include <sys/stat.h>
 
@@ -177,31 +178,24 @@ TEST(PinatlasTool, ShowFindAndDumpReadTheSheetsAsTheProgramDoes) {
         EXPECT_EQ(o[it.key()], it.value()) << it.key().toStdString() << r.err.toStdString();
 }
 
-// A Windows-1252 directory or file name is reached by every command, and a
-// legacy sheet stays apart from its UTF-8 twin.
+// Every command reaches a Windows-1252 directory or file and tells it from
+// its UTF-8 twin.
 TEST(PinatlasTool, EveryCommandReachesLegacyNamesAndTellsTwinsApart) {
     TempDir dir;
-    const QByteArray lib = QFile::encodeName(dir.mkdir("lib"));
-    ::mkdir(lib + "l\xe4", 0700);
-    for (const auto& [name, bytes] : {std::pair(QByteArray("74\xe4"
-                                                           "99.txt"),
-                                                sheet("Alt", "Legacy")),
-                                      std::pair(QByteArray("74\xc3\xa4"
-                                                           "99.txt"),
-                                                sheet("Neu", "Twin"))}) {
-        FILE* f = std::fopen(lib + "l\xe4/" + name, "wb");
-        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f);
-        std::fclose(f);
-    }
+    const std::string lib = QFile::encodeName(dir.mkdir("lib")).toStdString();
+    ::mkdir((lib + "l\xe4").c_str(), 0700);
+    std::ofstream(lib + "l\xe4/74\xe4"
+                        "99.txt")
+        << sheet("Alt", "Legacy").toStdString();
+    std::ofstream(lib + "l\xe4/74\xc3\xa4"
+                        "99.txt")
+        << sheet("Neu", "Twin").toStdString();
     const QString sheetPath = dir.path() + QString::fromUtf8("lib/lä (1252)/74ä99.txt");
     EXPECT_EQ(tool({"check", dir.path() + "lib"}).out,
               "OK " + sheetPath + "\nOK " + sheetPath + " (1252)\n");
-    const QString found =
-        tool({"find", QString::fromUtf8("74ä99"), "--library", dir.path() + "lib"}).out;
-    EXPECT_TRUE(found.contains(QString::fromUtf8("lä (1252)  74ä99 (1252)  Legacy\n")))
-        << found.toStdString();
-    EXPECT_TRUE(found.contains(QRegularExpression(QString::fromUtf8("74ä99 +Twin\n"))));
-    // The shell hands the name's own bytes, as a user's terminal would.
+    EXPECT_TRUE(tool({"find", "Legacy", "--library", dir.path() + "lib"})
+                    .out.startsWith(QString::fromUtf8("lä (1252)  74ä99 (1252)  Legacy\n")));
+    // The shell hands over the name's own bytes, as a user's terminal does.
     const ToolRun shown = tool({"-c", "exec \"$0\" show \"$1\"$(printf '\\344/74\\34499.txt')",
                                 PINATLAS_TOOL, dir.path() + "lib/l"},
                                "/bin/sh");
