@@ -155,10 +155,14 @@ SaveOutcome saveFileWhole(const QString& path, const QByteArray& bytes) {
     if (::lstat(native.constData(), &info) == 0 && S_ISLNK(info.st_mode))
         return {false, true, QStringLiteral("the file is a symbolic link")};
     // QSaveFile takes the name as text: a name that is not UTF-8 is written
-    // under a stand-in beside it and then renamed to its own bytes.
+    // under a stand-in in the nearest directory whose name is, and then
+    // renamed to its own bytes.
     const bool legacy = native != path.toUtf8();
+    qsizetype firstLegacy = 0;
+    while (legacy && !isLegacyName(QStringView(path).sliced(firstLegacy, 1)))
+        ++firstLegacy;
     const QString target = legacy
-                               ? path.left(path.lastIndexOf(u'/') + 1) +
+                               ? path.left(path.lastIndexOf(u'/', firstLegacy) + 1) +
                                      QStringLiteral(".pinatlas-save-%1.tmp").arg(qint64(::getpid()))
                                : path;
     QSaveFile file(target);

@@ -36,6 +36,8 @@ TEST_F(UserLibrary, TakesNewerShippedSheetsOnlyWhereTheUserChangedNothing) {
     user.write("74xx/7402.txt", "changed");
     QFile::remove(user.path() + "40xx/4001.txt");
     user.write("74xx/7499.txt", "my own");
+    // Edited on Windows, the manifest may end its lines with CR LF.
+    user.write(kShippedManifestName, user.read(kShippedManifestName).replace("\n", "\r\n"));
     for (const char* sheet :
          {"74xx/7400.txt", "74xx/7402.txt", "40xx/4001.txt", "74xx/7499.txt", "cmos/4000.txt"})
         shipped.write(sheet, "new");
@@ -67,25 +69,15 @@ TEST_F(UserLibrary, TakesNewerShippedSheetsOnlyWhereTheUserChangedNothing) {
     EXPECT_TRUE(platform.boxes[0].text.contains("1 aktualisiertes Datenblatt. Soll es"));
 }
 
-// The manifest is all that tells a deleted sheet from a new one.
-TEST_F(UserLibrary, ADeletedSheetStaysDeletedWhateverBecameOfTheManifest) {
+// Without the manifest a deleted sheet would look new: one that cannot be read
+// copies nothing.
+TEST_F(UserLibrary, AnUnreadableManifestCopiesNothingAndSaysSo) {
     shipped.write("74xx/7400.txt", "a");
+    QDir().mkpath(user.path() + kShippedManifestName); // a directory in its place
     ASSERT_TRUE(start());
-    QFile::remove(user.path() + "74xx/7400.txt");
-    const QString manifest = user.path() + kShippedManifestName;
-    user.write(kShippedManifestName, user.read(kShippedManifestName).replace("\n", "\r\n"));
-    shipped.write("74xx/7404.txt", "a");
-    platform.answer(MsgAnswer::Cancel);
-    ASSERT_TRUE(start());
-    EXPECT_TRUE(platform.boxes.at(0).text.startsWith(
-        "A newer library is installed: 1 new datasheet. Do you want to take it"));
-    // Unreadable (a directory in its place), it copies nothing and says so.
-    QFile::remove(manifest);
-    QDir().mkdir(manifest);
-    ASSERT_TRUE(start());
-    EXPECT_EQ(platform.boxes.at(1).icon, MsgIcon::Critical);
-    EXPECT_FALSE(QFile::exists(user.path() + "74xx/7400.txt") ||
-                 QFile::exists(user.path() + "74xx/7404.txt"));
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_TRUE(platform.boxes[0].text.contains(kShippedManifestName));
+    EXPECT_FALSE(QFile::exists(user.path() + "74xx/7400.txt"));
 }
 
 TEST_F(UserLibrary, AFailedCopyIsReportedInBothLanguagesAndTriedAgain) {
