@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -229,16 +230,22 @@ TEST(PinatlasTool, RenderWritesAPdfOfTextAndLinesWithoutCuttingRows) {
 
     const QString text = tool({"-layout", dir.path() + "x.PDF", "-"}, "pdftotext").out;
     const QStringList pages = text.split(u'\f', Qt::SkipEmptyParts);
-    ASSERT_GE(pages.size(), 3);
+    ASSERT_GE(pages.size(), 2);
     for (const QString& page : pages)
         EXPECT_TRUE(
             page.trimmed().contains(QRegularExpression("^7400: +Quad 2-input NAND gates\n")))
             << page.toStdString();
     EXPECT_TRUE(text.contains("4B")) << text.toStdString();
     EXPECT_TRUE(text.contains(QRegularExpression("L +H +H")));
-    // Every row whole on one page, once.
+    // Every row whole on one page, once; the first one, naming the columns,
+    // heads every page's piece of the table.
+    const auto withRows = std::count_if(pages.begin(), pages.end(), [](const QString& page) {
+        return page.contains(QRegularExpression("row[0-9]+ +cell"));
+    });
     for (int row = 1; row <= 100; ++row)
-        EXPECT_EQ(text.count(QRegularExpression(QString("row%1 +cell%1\\b").arg(row))), 1) << row;
+        EXPECT_EQ(text.count(QRegularExpression(QString("row%1 +cell%1\\b").arg(row))),
+                  row == 1 ? withRows : 1)
+            << row;
 }
 
 // Texts that would drive a terminal, as a file name (UTF-8) and in a sheet

@@ -23,19 +23,20 @@ namespace pinatlas::tool {
 namespace {
 
 const char* const kRenderUsage =
-    "usage: pinatlas-tool render FILE [--lang D|E] [--dpi N] --out PNG|PDF\n"
+    "usage: pinatlas-tool render FILE [--lang D|E] [--dpi N] [--page a4|letter] --out PNG|PDF\n"
     "\n"
     "Draws the datasheet FILE as the main window shows it, scrolled to the top\n"
     "left: the package, the comment and the tables in their places, sized to\n"
     "show all of them, and writes the picture to PNG. An output name ending in\n"
     ".pdf writes the sheet as the program prints it instead: title, package,\n"
-    "comment and tables as lines and text, fitted to the page width of A4 (Letter\n"
-    "where that is the usual paper), on as many pages as it needs.\n"
+    "comment and tables as lines and text, laid out for A4 (Letter where that is\n"
+    "the usual paper) on as few pages as it can.\n"
     "\n"
     "  --lang D|E   language of the comment and the data table's labels\n"
     "               (default E)\n"
     "  --dpi N      resolution of the picture, 24 to 1200 (default 96, the size\n"
     "               the main window has on a 96 dpi screen)\n"
+    "  --page SIZE  paper of the document, a4 or letter (default: the locale's)\n"
     "  --out FILE   the picture (.png) or document (.pdf) to write\n";
 
 int usageError(const char* message) {
@@ -49,6 +50,7 @@ int render(const QStringList& args) {
     QString output;
     Language language = Language::English;
     int dpi = 96;
+    auto paper = QPageSize::PageSizeId(-1);
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
@@ -56,7 +58,7 @@ int render(const QStringList& args) {
             return 0;
         }
         const bool takesValue = a == QLatin1String("--lang") || a == QLatin1String("--dpi") ||
-                                a == QLatin1String("--out");
+                                a == QLatin1String("--page") || a == QLatin1String("--out");
         if (takesValue && i + 1 >= args.size())
             return usageError("an option lacks its value");
         if (a == QLatin1String("--lang")) {
@@ -69,6 +71,11 @@ int render(const QStringList& args) {
             dpi = args[++i].toInt(&ok);
             if (!ok || dpi < 24 || dpi > 1200)
                 return usageError("--dpi takes a number from 24 to 1200");
+        } else if (a == QLatin1String("--page")) {
+            const QString size = args[++i].toLower();
+            if (size != QLatin1String("a4") && size != QLatin1String("letter"))
+                return usageError("--page takes a4 or letter");
+            paper = size == QLatin1String("a4") ? QPageSize::A4 : QPageSize::Letter;
         } else if (a == QLatin1String("--out")) {
             output = args[++i];
         } else if (a.startsWith(QLatin1Char('-')) || !input.isEmpty()) {
@@ -97,7 +104,8 @@ int render(const QStringList& args) {
 
     if (output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
         QString error;
-        if (!writeSheetPdf(output, {sheet, comment, title, language}, &error)) {
+        if (!writeSheetPdf(output, {sheet, comment, title, language}, &error,
+                           sheetPageLayout(paper))) {
             err(QStringLiteral("pinatlas-tool render: cannot write %1: %2\n")
                     .arg(visible(output), visible(error)));
             return 1;

@@ -22,6 +22,7 @@ public:
         QString title;
         QString text;
         MsgButtons buttons;
+        std::optional<MsgAnswer> defaultButton;
         bool toolkitGerman; // the toolkit's own texts were German when it came
     };
 
@@ -30,8 +31,9 @@ public:
     void answer(MsgAnswer a) { answers.push_back(a); }
 
     MsgAnswer message(QWidget*, MsgIcon icon, const QString& title, const QString& text,
-                      MsgButtons buttons) override {
-        boxes.push_back({icon, title, text, buttons, toolkitGerman});
+                      MsgButtons buttons,
+                      std::optional<MsgAnswer> defaultButton = std::nullopt) override {
+        boxes.push_back({icon, title, text, buttons, defaultButton, toolkitGerman});
         if (!answers.empty()) {
             const MsgAnswer a = answers.front();
             answers.pop_front();
@@ -54,6 +56,7 @@ public:
     // The print dialog prints into `printToFile` as a PDF; cancelled when empty.
     bool choosePrinter(QWidget*, QPrinter& printer) override {
         ++printDialogs;
+        printSuggestions << printer.docName() + u'|' + printer.outputFileName();
         if (printToFile.isEmpty())
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -76,6 +79,7 @@ public:
     bool toolkitGerman = false;
     QString printToFile;
     int printDialogs = 0;
+    QStringList printSuggestions; // the job's name and the file it would go to
     QStringList saveDialogs;
     QString savePath;
 };
