@@ -24,9 +24,11 @@ namespace {
 constexpr int kListRowHeight = 240;
 
 QTableWidgetItem* listItem(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
+    auto* item = new QTableWidgetItem(shownText(text));
     // The column widths cut long descriptions; the tooltip shows them whole.
-    item->setToolTip(text);
+    item->setToolTip(item->text());
+    // The commands act on the name on disk, not on how it is shown.
+    item->setData(Qt::UserRole, text);
     return item;
 }
 
@@ -115,7 +117,7 @@ void Darstellung::showHeaders() {
 
 bool Darstellung::askAboutFile(const QString& path) {
     const Settings& s = m_program.settings();
-    const FileErrorMessage m = defectiveFileMessage(s.shown(), path, s.lineBreak);
+    const FileErrorMessage m = defectiveFileMessage(s.shown(), shownText(path), s.lineBreak);
     switch (m_program.platform().message(m_program.mainWindow(), MsgIcon::None, m.title, m.text,
                                          MsgButtons::AbortRetryIgnore)) {
     case MsgAnswer::Abort:
@@ -202,7 +204,7 @@ void Darstellung::onCurrentRowChanged(const QModelIndex& current) {
 QString Darstellung::currentType() const {
     const int row = m_liste->currentRow();
     const QTableWidgetItem* item = row >= 0 ? m_liste->item(row, 0) : nullptr;
-    return item ? item->text() : QString();
+    return item ? item->data(Qt::UserRole).toString() : QString();
 }
 
 void Darstellung::Datenblatt_laden() {
@@ -217,7 +219,7 @@ void Darstellung::Datenblatt_laden() {
     ReadResult result;
     // A typed directory name never takes the loader outside the program
     // directory: such a name is reported like a file that cannot be opened.
-    if (isPlainDirectoryName(dir) && isPlainDirectoryName(fileName))
+    if (isPlainDirectoryName(dir) && isListedFileName(fileName))
         result = readDatasheetFile(path, type);
     if (!result.file) {
         if (result.pastPinNames)
@@ -229,8 +231,9 @@ void Darstellung::Datenblatt_laden() {
 
     const Datasheet& sheet = result.file->sheet;
     const bool english = s.shown() == Language::English;
-    const QString title = english ? type + QStringLiteral(":  ") + sheet.descriptionEn
-                                  : type + QStringLiteral(": ") + sheet.descriptionDe;
+    const QString title =
+        english ? shownText(type) + QStringLiteral(":  ") + shownText(sheet.descriptionEn)
+                : shownText(type) + QStringLiteral(": ") + shownText(sheet.descriptionDe);
     const QStringList& comment = english ? result.file->commentEn : result.file->commentDe;
     m_display.display(sheet, comment, title, s.shown());
 }

@@ -1,5 +1,7 @@
 #include "library/ui/FindCommands.h"
 
+#include "library/Names.h"
+
 #include "platform/Platform.h"
 #include "shared/RunningProgram.h"
 #include "shared/Settings.h"
@@ -48,11 +50,11 @@ QVariant FoundModel::data(const QModelIndex& index, int role) const {
     const PartRecord& r = record(index.row());
     switch (index.column()) {
     case 0:
-        return r.directory;
+        return shownText(r.directory);
     case 1:
-        return r.type;
+        return shownText(r.type);
     default:
-        return m_settings.pick(r.descriptionDe, r.descriptionEn);
+        return shownText(m_settings.pick(r.descriptionDe, r.descriptionEn));
     }
 }
 
@@ -250,13 +252,15 @@ void FindCommands::nameControls() {
 
 bool FindCommands::showSheet(const QString& directory, const QString& type) {
     QComboBox* dirBox = m_dirBox;
-    const int position = dirBox->findText(directory, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    // Entries and rows keep the names on disk; their texts are only shown.
+    const int position = dirBox->findData(directory);
     if (position < 0)
         return false;
     QTableWidget* liste = m_liste;
     const auto rowOf = [liste, &type] {
         for (int row = 0; row < liste->rowCount(); ++row)
-            if (const QTableWidgetItem* item = liste->item(row, 0); item && item->text() == type)
+            if (const QTableWidgetItem* item = liste->item(row, 0);
+                item && item->data(Qt::UserRole) == type)
                 return row;
         return -1;
     };
