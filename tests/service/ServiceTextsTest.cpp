@@ -30,8 +30,6 @@ TEST(ServiceTexts, TheAboutBoxAndTheContributionMailInBothLanguages) {
          "You have create one or more datasheets or you have edit some of them. Please send the "
          "new/changed datasheet per email to datasheets@pinatlas.example. This will help to "
          "complete the pinatlas and the author would be very grateful!"},
-        {contributionSubject(true), "Neue Daten für die Stiftatlas Software!"},
-        {contributionSubject(false), "New data for the pinatlas software!"},
         {contributionBody(true, "F"),
          "<html>Bitte hängen Sie dieser E-Mail die folgenden Datei(en) als Anhang an:<br><br>F"
          "<br><br>(bitte nicht den Text der Daten direkt in die Mail kopieren!).<br>Dankeschön!"

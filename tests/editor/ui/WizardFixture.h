@@ -20,15 +20,6 @@ namespace pinatlas::test {
 // controls are found by name.
 class WizardFixture : public HauptFixture {
 protected:
-    void start(const char* language = "E") {
-        dir.mkdir("74xx");
-        dir.write("pinatlas.ini", QByteArray(language) + "\r\n 0 \r\n");
-        startHaupt();
-    }
-    void menu(const char* name) {
-        action(QString::fromUtf8(name))->trigger();
-        settle();
-    }
     QWidget* page(int n) const { return haupt->findChild<QWidget*>(QString("Neu_D%1").arg(n)); }
     TablePage* tablePage(int n) const { return static_cast<TablePage*>(page(n)); }
     template <class T = QLineEdit> T* get(int n, const QString& name) const {

@@ -11,8 +11,6 @@ TEST_F(WizardFlow, RefusedTypesThenEveryPageInBothLanguages) {
     for (const char* language : {"E", "D"}) {
         SCOPED_TRACE(language);
         const bool en = *language == 'E';
-        haupt.reset();
-        platform.boxes.clear();
         start(language);
         menu("D_hinzufügen");
         const std::pair<const char*, const char*> refused[] = {

@@ -15,8 +15,7 @@ namespace {
 class Families : public HauptFixture {
 protected:
     FamiliesWindow* open() {
-        action("Familien")->trigger();
-        settle();
+        menu("Familien");
         return haupt->findChild<FamiliesWindow*>("Familien");
     }
 };
@@ -24,8 +23,7 @@ protected:
 } // namespace
 
 TEST_F(Families, WithoutTheTableTheViewSaysItIsMissing) {
-    dir.write("pinatlas.ini", "E\r\n");
-    startHaupt();
+    start();
     FamiliesWindow* w = open();
     ASSERT_TRUE(w && w->isVisible());
     EXPECT_EQ(w->hintLabel()->text(),
@@ -37,9 +35,7 @@ TEST_F(Families, JudgesADriverAndAReceiverAndFollowsTheSheetAndTheLanguage) {
     QFile::copy(PINATLAS_SOURCE_DIR "/families/pinatlas-families.txt",
                 dir.path() + "pinatlas-families.txt");
     QFile::copy(PINATLAS_SOURCE_DIR "/library/74xx/7400.txt", dir.mkdir("74xx") + "7400.txt");
-    dir.write("pinatlas.ini", "E\r\n");
-    startHaupt();
-    haupt->selectDirectory(0);
+    start();
     haupt->liste()->setCurrentCell(0, 0);
     FamiliesWindow* w = open();
     ASSERT_TRUE(w && w->isVisible());
@@ -66,8 +62,7 @@ TEST_F(Families, JudgesADriverAndAReceiverAndFollowsTheSheetAndTheLanguage) {
     choose(w->receiverBox(), "74HCT");
     EXPECT_EQ(w->verdictLabel()->text(), "74LS → 74HCT: works");
 
-    action("Deutsch")->trigger();
-    settle();
+    menu("Deutsch");
     EXPECT_EQ(w->windowTitle(), "Familien");
     EXPECT_EQ(w->verdictLabel()->text(), "74LS → 74HCT: funktioniert");
     EXPECT_TRUE(w->hintLabel()->text().startsWith("Datenblatt 7400: Vier NAND-Gatter"));

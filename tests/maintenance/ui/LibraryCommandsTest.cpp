@@ -17,12 +17,6 @@ namespace {
 
 class Maintenance : public HauptFixture {
 protected:
-    // Starts in English on the first directory.
-    void start() {
-        dir.write("pinatlas.ini", "E\r\n 0 \r\n");
-        startHaupt();
-        platform.boxes.clear();
-    }
     void sheet(const QString& relative) const {
         dir.write(relative, "Zwei Pins\r\nTwo pins\r\n2\r\nTP (totem pole)\r\nA\r\nB\r\n'Ende\r\n");
     }
@@ -46,10 +40,6 @@ protected:
     }
     void select(const QString& type) {
         haupt->liste()->setCurrentItem(haupt->liste()->findItems(type, Qt::MatchExactly).value(0));
-    }
-    void trigger(const char* name) {
-        action(QString::fromUtf8(name))->trigger();
-        settle();
     }
     NewDirectoryDialog* shown() const { return haupt->libraryCommands()->newDirectoryDialog(); }
     template <class T = QPushButton> static T* in(NewDirectoryDialog* dialog, const char* name) {
@@ -96,7 +86,7 @@ TEST_F(Maintenance, RemovingAsksOrRefusesAndTheListsFollowTheDisk) {
         haupt->selectDirectory(directory);
         select(type);
         platform.answer(answer);
-        trigger(command);
+        menu(command);
         expectBox(title, QString::fromUtf8(text) + (*named ? "\r\n" + dir.path() + named : ""),
                   icon);
         EXPECT_EQ(dir.exists("74xx/74HC00.txt"), answer != MsgAnswer::Yes || !*type);
@@ -106,18 +96,18 @@ TEST_F(Maintenance, RemovingAsksOrRefusesAndTheListsFollowTheDisk) {
     // Gone behind the program's back: told, and the lists follow the disk.
     select("7400");
     QFile::remove(dir.path() + "74xx/7400.txt");
-    trigger("D_entfernen");
+    menu("D_entfernen");
     expectBox("Pinatlas", "Das Datenblatt ist nicht mehr vorhanden:\r\n" + dir.path() + "74xx" +
                               QDir::separator() + "7400.txt");
     EXPECT_EQ(entries(haupt->liste()->model()), QStringList({"74HC00A"}));
     QDir(dir.path()).rmdir("d");
     haupt->selectDirectory(4);
-    trigger("V_entfernen");
+    menu("V_entfernen");
     expectBox("Verzeichnis kann nicht gelöscht werden!",
               "Das Verzeichnis ist nicht mehr vorhanden:\r\n" + dir.path() + "d");
     EXPECT_EQ(entries(haupt->dirBox()->model()), QStringList({"74xx", "a", "b", "c"}));
     haupt->selectDirectory(3);
-    trigger("V_entfernen");
+    menu("V_entfernen");
     EXPECT_EQ(entries(haupt->dirBox()->model()), QStringList({"74xx", "a", "b"}));
 
     // A directory typed into the box never leads a removal outside the library.
@@ -125,17 +115,16 @@ TEST_F(Maintenance, RemovingAsksOrRefusesAndTheListsFollowTheDisk) {
     select("74HC00A");
     haupt->dirBox()->setEditText("74xx/..");
     for (const char* command : {"D_entfernen", "V_entfernen"}) {
-        trigger(command);
+        menu(command);
         expectBox("Pinatlas", "Please choose a regular name!");
     }
     EXPECT_TRUE(dir.exists("74HC00A.txt"));
 }
 
 TEST_F(Maintenance, TheDirectoryDialogSpeaksTheLanguageAndCreatesOnEnter) {
-    dir.mkdir("74xx");
     start();
     settings.changedCount = 1;
-    trigger("V_hinzufügen");
+    menu("V_hinzufügen");
     NewDirectoryDialog* dialog = shown();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->size(), QSize(361, 117));
@@ -153,7 +142,7 @@ TEST_F(Maintenance, TheDirectoryDialogSpeaksTheLanguageAndCreatesOnEnter) {
     EXPECT_EQ(settings.changedCount, 1); // Abort leaves the run as it was
 
     action("Deutsch")->trigger();
-    trigger("V_hinzufügen");
+    menu("V_hinzufügen");
     dialog = shown();
     EXPECT_EQ(captions(),
               QStringList({"Neues Verzeichnis hinzufügen", "Wie soll das neue Verzeichnis heißen?",

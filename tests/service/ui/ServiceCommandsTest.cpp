@@ -13,17 +13,8 @@ namespace {
 
 class Service : public HauptFixture {
 protected:
-    void start(const char* language) {
-        haupt.reset();
-        dir.mkdir("74xx");
-        dir.write("pinatlas.ini", QByteArray(language) + "\r\n 0 \r\n");
-        startHaupt();
-        platform.boxes.clear();
-        platform.opened.clear();
-    }
     Information* showAbout() {
-        action("Inform")->trigger();
-        settle();
+        menu("Inform");
         return haupt->serviceCommands()->information();
     }
 };

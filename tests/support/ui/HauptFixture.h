@@ -39,7 +39,22 @@ protected:
         return *haupt;
     }
 
+    // A new run in a language on the library directory "74xx", the first
+    // listed; what an earlier run showed or opened is forgotten.
+    void start(const char* language = "E") {
+        haupt.reset();
+        platform.boxes.clear();
+        platform.opened.clear();
+        dir.mkdir("74xx");
+        dir.write("pinatlas.ini", QByteArray(language) + "\r\n 0 \r\n");
+        startHaupt();
+    }
+
     QAction* action(const QString& name) const { return haupt->findChild<QAction*>(name); }
+    void menu(const char* name) {
+        action(QString::fromUtf8(name))->trigger();
+        settle();
+    }
 
     TempDir dir;
     Settings settings;
