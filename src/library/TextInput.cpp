@@ -162,18 +162,14 @@ std::optional<double> readDecimalNumber(QStringView text, NumberRules rules) {
         return negative ? -0.0 : 0.0;
     digits.erase(0, firstNonZero);
     const long long scale = exponent + pointShift;
-    // The decimal magnitude decides beforehand what from_chars cannot represent.
-    const long long magnitude = scale + static_cast<long long>(digits.size());
     double value = 0.0;
-    bool inRange = magnitude >= -400 && magnitude <= 400;
-    if (inRange) {
-        const std::string literal = digits + 'e' + std::to_string(scale);
-        const auto r = std::from_chars(literal.data(), literal.data() + literal.size(), value);
-        inRange = r.ec != std::errc::result_out_of_range;
-    }
-    if (!inRange) {
+    const std::string literal = digits + 'e' + std::to_string(scale);
+    if (std::from_chars(literal.data(), literal.data() + literal.size(), value).ec ==
+        std::errc::result_out_of_range) {
+        // Too large or too small for a double.
         if (!rules.saturate)
             return std::nullopt;
+        const long long magnitude = scale + static_cast<long long>(digits.size());
         value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negative ? -value : value;
