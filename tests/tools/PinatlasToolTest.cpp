@@ -119,6 +119,20 @@ TEST(PinatlasTool, ListPrintsTheRowsOfTheIcList) {
         << r.err.toStdString();
 }
 
+// Wrong usage names the command and why; compat's status 3 is "cannot judge".
+TEST(PinatlasTool, WrongUsageSaysWhyAndExitsTwo) {
+    const std::tuple<QStringList, int, QString> runs[] = {
+        {{"list", "--sort"}, 2, "list: missing value after '--sort'\n\nusage:"},
+        {{"show", "7400", "-x"}, 2, "show: unknown option 'x'\n"},
+        {{"find", "a", "b"}, 2, "find: unknown argument 'b'\n"},
+        {{"compat", "74LS", "74HC", "--supply=0"}, 3, "compat: --supply takes a voltage"}};
+    for (const auto& [args, status, why] : runs) {
+        const ToolRun r = tool(args);
+        EXPECT_TRUE(r.status == status && r.err.startsWith("pinatlas-tool " + why))
+            << r.err.toStdString();
+    }
+}
+
 TEST(PinatlasTool, ShowFindAndDumpReadTheSheetsAsTheProgramDoes) {
     TempDir dir;
     dir.write("74xx/74HC00.txt",

@@ -61,7 +61,11 @@ Haupt::Haupt(Settings& settings, Platform& platform, const QString& programDir, 
     : QMainWindow(parent), m_settings(settings), m_platform(platform), m_programDir(programDir) {
     installAccessibility();
     setObjectName(QStringLiteral("Haupt"));
-    setWindowTitle(QStringLiteral("Pinatlas V1.30 - data book of logic ICs"));
+    // The caption writes version 1.3.0 as "V1.30": minor and patch run together.
+    setWindowTitle(QStringLiteral("Pinatlas V%1.%2%3 - data book of logic ICs")
+                       .arg(PINATLAS_VERSION_MAJOR)
+                       .arg(PINATLAS_VERSION_MINOR)
+                       .arg(PINATLAS_VERSION_PATCH));
 
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("HauptClient"));
