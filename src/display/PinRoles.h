@@ -1,0 +1,62 @@
+#pragma once
+
+#include "library/Datasheet.h"
+#include "shared/Language.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace pinatlas {
+
+// What a pin does, as far as the sheet itself tells: its name, the function
+// table's input and output columns, the output type and the descriptions.
+// Nothing is guessed: a pin the sheet does not place stays Unknown.
+enum class PinKind { Unknown, Supply, Input, Output, InputOutput, NotConnected };
+
+enum class OutputStage { PushPull, OpenCollector, OpenDrain, ThreeState, Other };
+
+struct PinRole {
+    PinKind kind = PinKind::Unknown;
+    bool activeLow = false;                    // the name begins with "/"
+    bool clock = false;                        // an input whose column holds an edge (L>H, H>L)
+    bool schmitt = false;                      // an input of a sheet that describes hysteresis
+    OutputStage stage = OutputStage::PushPull; // outputs only
+    QList<int> columns; // function-table columns (from 1) whose heading names the pin
+
+    bool isInput() const { return kind == PinKind::Input || kind == PinKind::InputOutput; }
+    bool isOutput() const { return kind == PinKind::Output || kind == PinKind::InputOutput; }
+    bool operator==(const PinRole&) const = default;
+};
+
+// Roles of pins 1 to n (index pin - 1). `comment`: comment lines of either
+// language, read for the word Schmitt or hysteresis beside the short
+// descriptions.
+QList<PinRole> pinRoles(const Datasheet& sheet, const QStringList& comment = {});
+
+// Whether a table cell or a column heading names the pin: the name itself,
+// without its unit number (1A names A), with an index placeholder (Dn, Qx),
+// a range (QA-QH, A..H, Q1-Q7) or a list (A3:B3, "QB QC QD").
+bool cellNamesPin(const QString& cell, const QString& pinName);
+
+// The conventional drawing marks of a role, in drawing order from the name
+// towards the body: Schmitt, output stage, clock, active low.
+enum class PinMark { Schmitt, OpenCollector, ThreeState, Clock, ActiveLow };
+QList<PinMark> pinMarks(const PinRole& role);
+// The mark as one character: Unicode or plain ASCII.
+QString pinMarkSymbol(PinMark mark, bool ascii);
+// "○ active low   ▷ clock ..." for the marks that occur in `roles`; empty
+// when none does.
+QString pinMarkLegend(const QList<PinRole>& roles, Language language, bool ascii);
+
+// "input, active low, clock" / "Eingang, low-aktiv, Takt".
+QString pinRoleText(const PinRole& role, Language language);
+// What a screen reader or a tooltip says of pin `pin`: its role and the
+// function-table columns that name it, in `language`.
+QString pinDescription(const Datasheet& sheet, const QList<PinRole>& roles, int pin,
+                       Language language);
+
+// Rows (from 1) of the extra table that name the pin.
+QList<int> extraRowsNamingPin(const Datasheet& sheet, int pin);
+
+} // namespace pinatlas
