@@ -34,7 +34,7 @@ DatasheetFile shipped(const QString& path) {
 TEST(PinRoles, ShippedSheetsAgreeWithTheMakersPinDescriptions) {
     const std::pair<const char*, const char*> rows[] = {
         {"74xx/7400.txt", "I I O I I O P O I I O I I P"},
-        {"74xx/7413.txt", "I I N I I O P O I I N I I P"},
+        {"74xx/7413.txt", "Is Is N Is Is O P O Is Is N Is Is P"},
         {"74xx/7401.txt", "Oc I I Oc I I P I I Oc I I Oc P"},
         {"74xx/7414.txt", "Is O Is O Is O P O Is O Is O Is P"},
         {"74xx/7474.txt", "I~ I I^ I~ O O~ P O~ O I~ I^ I I~ P"},
