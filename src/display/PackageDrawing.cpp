@@ -13,7 +13,7 @@ QString pinBoxText(const QStringList& lines) {
     return text;
 }
 
-PinBoxes FillPinBoxes(const Datasheet& sheet) {
+PinBoxes FillPinBoxes(const Datasheet& sheet, const QList<PinRole>& roles) {
     const int n = std::clamp(int(sheet.pinCount), 0, 2 * kStubsPerSide);
     const int leftCount = (n + 1) / 2;
     PinBoxes boxes;
@@ -30,6 +30,20 @@ PinBoxes FillPinBoxes(const Datasheet& sheet) {
         boxes.numbersR << QStringLiteral(" %1").arg(k);
     }
     boxes.height = boxes.rows() * kPinPitch;
+    if (roles.isEmpty())
+        return boxes;
+    const auto marksOf = [&roles](int pin) {
+        return pin <= roles.size() ? pinMarks(roles[pin - 1]) : QList<PinMark>();
+    };
+    for (int k = 1; k <= leftCount; ++k)
+        boxes.marksL << marksOf(k);
+    for (int k = n; k > leftCount; --k)
+        boxes.marksR << marksOf(k);
+    for (PinMark mark : kLegendOrder)
+        for (const auto* side : {&boxes.marksL, &boxes.marksR})
+            for (const QList<PinMark>& marks : *side)
+                if (marks.contains(mark) && !boxes.legend.contains(mark))
+                    boxes.legend << mark;
     return boxes;
 }
 
@@ -51,6 +65,9 @@ PackagePlacement PlacePackage(const PinBoxes& boxes, int x0, int y0, int pixel) 
     p.pinsNrR = {bodyRight - pixel - kPinNumberWidth, boxTop};
     p.pinsL = {x0, boxTop};
     p.pinsR = {bodyRight + kStubLength, boxTop};
+    p.marksL = {x0 + boxes.widthL, boxTop};
+    p.marksR = {bodyRight, boxTop};
+    p.legend = {x0, bodyBottom + kLegendBelowBody};
 
     // One twip below the pitch line, level with the middle of the box line.
     const auto rowY = [y0](int k) { return y0 + kPinPitch * k + 1; };

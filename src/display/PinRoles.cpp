@@ -232,9 +232,7 @@ QString pinMarkSymbol(PinMark mark, bool ascii) {
     return {};
 }
 
-namespace {
-
-QString markName(PinMark mark, Language language) {
+QString pinMarkName(PinMark mark, Language language) {
     const bool en = english(language);
     switch (mark) {
     case PinMark::Schmitt:
@@ -253,18 +251,10 @@ QString markName(PinMark mark, Language language) {
     return {};
 }
 
-} // namespace
-
-QString pinMarkLegend(const QList<PinRole>& roles, Language language, bool ascii) {
+QString pinMarkLegend(const QList<PinMark>& marks, Language language, bool ascii) {
     QStringList parts;
-    for (PinMark mark : {PinMark::ActiveLow, PinMark::Clock, PinMark::Schmitt,
-                         PinMark::OpenCollector, PinMark::ThreeState}) {
-        const bool used = std::any_of(roles.begin(), roles.end(), [mark](const PinRole& r) {
-            return pinMarks(r).contains(mark);
-        });
-        if (used)
-            parts << pinMarkSymbol(mark, ascii) + u' ' + markName(mark, language);
-    }
+    for (PinMark mark : marks)
+        parts << pinMarkSymbol(mark, ascii) + u' ' + pinMarkName(mark, language);
     return parts.join(QStringLiteral("   "));
 }
 
@@ -308,9 +298,9 @@ QString pinRoleText(const PinRole& role, Language language) {
         }
     }
     if (role.activeLow)
-        parts << markName(PinMark::ActiveLow, language);
+        parts << pinMarkName(PinMark::ActiveLow, language);
     if (role.clock)
-        parts << markName(PinMark::Clock, language);
+        parts << pinMarkName(PinMark::Clock, language);
     if (role.schmitt)
         parts << (en ? QStringLiteral("Schmitt trigger") : QStringLiteral("Schmitt-Trigger"));
     return parts.join(QStringLiteral(", "));

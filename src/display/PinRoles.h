@@ -42,12 +42,15 @@ bool cellNamesPin(const QString& cell, const QString& pinName);
 // The conventional drawing marks of a role, in drawing order from the name
 // towards the body: Schmitt, output stage, clock, active low.
 enum class PinMark { Schmitt, OpenCollector, ThreeState, Clock, ActiveLow };
+inline constexpr PinMark kLegendOrder[] = {PinMark::ActiveLow, PinMark::Clock, PinMark::Schmitt,
+                                           PinMark::OpenCollector, PinMark::ThreeState};
 QList<PinMark> pinMarks(const PinRole& role);
+// "active low", "Takt": what the legend says of a mark.
+QString pinMarkName(PinMark mark, Language language);
 // The mark as one character: Unicode or plain ASCII.
 QString pinMarkSymbol(PinMark mark, bool ascii);
-// "○ active low   ▷ clock ..." for the marks that occur in `roles`; empty
-// when none does.
-QString pinMarkLegend(const QList<PinRole>& roles, Language language, bool ascii);
+// "○ active low   ▷ clock ..." for `marks` (PinBoxes::legend); empty for none.
+QString pinMarkLegend(const QList<PinMark>& marks, Language language, bool ascii = false);
 
 // "input, active low, clock" / "Eingang, low-aktiv, Takt".
 QString pinRoleText(const PinRole& role, Language language);

@@ -8,7 +8,7 @@ namespace pinatlas {
 
 std::span<const MenuCaption> languageCaptions() {
     static const QString site = QString::fromUtf8(maker::kSiteName);
-    static const std::array<MenuCaption, 20> captions = {{
+    static const std::array<MenuCaption, 21> captions = {{
         {"M_Datei", QStringLiteral("Datei"), QStringLiteral("File")},
         {"Beenden", QStringLiteral("Beenden"), QStringLiteral("Exit")},
         {"Drucken", QStringLiteral("Drucken…"), QStringLiteral("Print…")},
@@ -18,6 +18,7 @@ std::span<const MenuCaption> languageCaptions() {
         {"Sortiere", QStringLiteral("Sortiere ICs"), QStringLiteral("Sort ICs")},
         {"SortIC1", QStringLiteral("nach Typ"), QStringLiteral("by type")},
         {"SortIC2", QStringLiteral("nach Beschreibung"), QStringLiteral("by description")},
+        {"Pinrollen", QStringLiteral("Pin-Rollen zeigen"), QStringLiteral("Show pin roles")},
         {"Bearbeiten", QStringLiteral("Bearbeiten"), QStringLiteral("Edit")},
         {"Datenblatt", QStringLiteral("Datenblatt"), QStringLiteral("Datasheet")},
         {"D_hinzufügen", QStringLiteral("hinzufügen"), QStringLiteral("add")},

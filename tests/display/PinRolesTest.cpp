@@ -1,4 +1,5 @@
 #include "display/PinRoles.h"
+#include "display/PackageDrawing.h"
 #include "library/DatasheetReader.h"
 
 #include <gtest/gtest.h>
@@ -80,8 +81,9 @@ TEST(PinRoles, DescriptionsAndLegendFollowTheLanguage) {
     EXPECT_EQ(pinDescription(f.sheet, roles, 3, Language::German),
               "Ausgang, Tri-state; Spalte Y der Funktionstabelle");
     EXPECT_EQ(pinDescription(f.sheet, roles, 7, Language::German), "Versorgung");
-    EXPECT_EQ(pinMarkLegend(roles, Language::English, true), "o active low   V 3-state output");
-    EXPECT_EQ(pinMarkLegend(roles, Language::German, false), "○ low-aktiv   ▽ Tri-state-Ausgang");
+    const QList<PinMark> legend = FillPinBoxes(f.sheet, roles).legend;
+    EXPECT_EQ(pinMarkLegend(legend, Language::English, true), "o active low   V 3-state output");
+    EXPECT_EQ(pinMarkLegend(legend, Language::German), "○ low-aktiv   ▽ Tri-state-Ausgang");
 
     // Rows of the extra table that name a pin, ranges with units included.
     const DatasheetFile g = shipped(QStringLiteral("74xx/74244.txt"));

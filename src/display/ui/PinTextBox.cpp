@@ -32,6 +32,13 @@ void PinTextBox::setLines(const QStringList& lines) {
     update();
 }
 
+void PinTextBox::setHighlightedLines(const QList<int>& lines) {
+    if (lines == m_highlighted)
+        return;
+    m_highlighted = lines;
+    update();
+}
+
 QString PinTextBox::text() const {
     return pinBoxText(m_lines);
 }
@@ -45,6 +52,10 @@ void PinTextBox::paintEvent(QPaintEvent*) {
         const int top = qRound(i * pitch);
         const int bottom = qRound((i + 1) * pitch);
         QRect line(0, top, width(), bottom - top);
+        const bool lit = m_highlighted.contains(i);
+        if (lit)
+            p.fillRect(line, palette().color(QPalette::Highlight));
+        p.setPen(palette().color(lit ? QPalette::HighlightedText : QPalette::WindowText));
         if (m_alignment & Qt::AlignRight)
             line.setRight(line.right() - kTextMargin);
         else
