@@ -15,15 +15,15 @@ namespace {
 QSizeF markSize(PinMark mark) {
     switch (mark) {
     case PinMark::ActiveLow:
-        return {90, 90};
+        return {105, 105};
     case PinMark::Clock:
-        return {90, 150};
+        return {100, 160};
     case PinMark::OpenCollector:
-        return {120, 150};
+        return {130, 160};
     case PinMark::ThreeState:
-        return {120, 110};
+        return {140, 120};
     case PinMark::Schmitt:
-        return {130, 100};
+        return {140, 110};
     }
     return {};
 }
@@ -106,11 +106,11 @@ void PinMarkStrip::paintEvent(QPaintEvent*) {
         double total = 0;
         for (PinMark m : marks)
             total += markSize(m).width() + kMarkGap;
-        // Crowded pins share the gap; one pixel stays free at the body edge.
-        const double room = kMarkStripWidth - tw.perPixelX();
+        // Crowded pins share the gap; the first mark touches the body.
+        const double room = kMarkStripWidth;
         const double shrink = total > room ? room / total : 1.0;
         const double middle = (i + 0.5) * kPinPitch * sy;
-        double edge = 1; // from the body edge outwards, in pixels
+        double edge = 0; // from the body edge outwards, in pixels
         for (int k = int(marks.size()) - 1; k >= 0; --k) {
             const QSizeF size(markSize(marks[k]).width() * shrink * sx,
                               markSize(marks[k]).height() * shrink * sy);
