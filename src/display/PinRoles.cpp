@@ -216,7 +216,7 @@ QList<PinMark> pinMarks(const PinRole& role) {
     return marks;
 }
 
-QString pinMarkSymbol(PinMark mark, bool ascii) {
+QString pinMarkSymbol(PinMark mark, bool ascii, bool pointsLeft) {
     switch (mark) {
     case PinMark::Schmitt:
         return ascii ? QStringLiteral("S") : QStringLiteral("⎎");
@@ -225,6 +225,8 @@ QString pinMarkSymbol(PinMark mark, bool ascii) {
     case PinMark::ThreeState:
         return ascii ? QStringLiteral("V") : QStringLiteral("▽");
     case PinMark::Clock:
+        if (pointsLeft)
+            return ascii ? QStringLiteral("<") : QStringLiteral("◁");
         return ascii ? QStringLiteral(">") : QStringLiteral("▷");
     case PinMark::ActiveLow:
         return ascii ? QStringLiteral("o") : QStringLiteral("○");

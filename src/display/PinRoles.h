@@ -47,8 +47,9 @@ inline constexpr PinMark kLegendOrder[] = {PinMark::ActiveLow, PinMark::Clock, P
 QList<PinMark> pinMarks(const PinRole& role);
 // "active low", "Takt": what the legend says of a mark.
 QString pinMarkName(PinMark mark, Language language);
-// The mark as one character: Unicode or plain ASCII.
-QString pinMarkSymbol(PinMark mark, bool ascii);
+// The mark as text, Unicode or plain ASCII; `pointsLeft`: a clock on the
+// right side points back at the body.
+QString pinMarkSymbol(PinMark mark, bool ascii, bool pointsLeft = false);
 // "○ active low   ▷ clock ..." for `marks` (PinBoxes::legend); empty for none.
 QString pinMarkLegend(const QList<PinMark>& marks, Language language, bool ascii = false);
 

@@ -109,18 +109,18 @@ QString sheetAsText(const Datasheet& sheet, const QStringList& comment, const QS
     QString text = title + u'\n' + p.h.repeated(int(title.size())) + QStringLiteral("\n\n");
     // The role marks stand between a name and its pin, the legend below.
     PinBoxes pins = FillPinBoxes(sheet, pinRoles(sheet, comment));
-    const auto marks = [ascii](const QList<PinMark>& list) {
+    const auto marks = [ascii](const QList<PinMark>& list, bool right) {
         QString m;
         for (PinMark mark : list)
-            m += pinMarkSymbol(mark, ascii);
+            m = right ? pinMarkSymbol(mark, ascii, true) + m : m + pinMarkSymbol(mark, ascii);
         return m;
     };
     for (int i = 0; i < pins.marksL.size(); ++i)
         if (!pins.marksL[i].isEmpty())
-            pins.namesL[i] += u' ' + marks(pins.marksL[i]);
+            pins.namesL[i] += u' ' + marks(pins.marksL[i], false);
     for (int i = 0; i < pins.marksR.size(); ++i)
         if (!pins.marksR[i].isEmpty())
-            pins.namesR[i] = marks(pins.marksR[i]) + u' ' + pins.namesR[i];
+            pins.namesR[i] = marks(pins.marksR[i], true) + u' ' + pins.namesR[i];
     text += package(pins, p);
     if (!pins.legend.isEmpty())
         text += pinMarkLegend(pins.legend, language, ascii) + u'\n';
