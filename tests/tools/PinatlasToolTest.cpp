@@ -1,3 +1,4 @@
+#include "library/DatasheetReader.h"
 #include "library/Hc00Example.h"
 #include "support/TempDir.h"
 
@@ -83,6 +84,23 @@ TEST(PinatlasTool, CheckReportsEachFileAndFailsOnAnyDefect) {
         EXPECT_TRUE(lines[i].startsWith(starts[i])) << lines[i].toStdString();
     const ToolRun shipped = tool({"check", PINATLAS_SOURCE_DIR "/library"});
     EXPECT_EQ(shipped.status, 0) << shipped.out.toStdString();
+
+    // No pin that a function-table heading names, with or without its unit
+    // number, is left without a role.
+    const ToolRun roles = tool({"check", "--roles", PINATLAS_SOURCE_DIR "/library"});
+    EXPECT_TRUE(roles.out.contains("/40xx/4017.txt: pin 3 Q0: role unknown\n"));
+    static const QRegularExpression unknown("^ROLE (.+): pin \\d+ (.*): role unknown$");
+    for (const QString& l : roles.out.split(u'\n')) {
+        const QRegularExpressionMatch m = unknown.match(l);
+        if (!m.hasMatch())
+            continue;
+        const pinatlas::Datasheet s = pinatlas::readDatasheetFile(m.captured(1)).file->sheet;
+        const QString name = m.captured(2);
+        const QString unitless = QString(name).replace(QRegularExpression("^(/?)\\d+"), "\\1");
+        for (int c = 1; s.hasFunctionTable && c <= s.functionColumns; ++c)
+            EXPECT_FALSE(QStringList({name, unitless}).contains(s.functionCells.at(c, 1)))
+                << l.toStdString();
+    }
 }
 
 TEST(PinatlasTool, ListPrintsTheRowsOfTheIcList) {

@@ -18,6 +18,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -343,6 +344,7 @@ void DatasheetView::lightPins(const QList<int>& pins) {
     QList<int> linesL, linesR;
     for (int pin : pins)
         (pin <= left ? linesL : linesR) << (pin <= left ? pin - 1 : total - pin);
+    std::sort(linesR.begin(), linesR.end());
     m_pinsL->setHighlightedLines(linesL);
     m_pinsNrL->setHighlightedLines(linesL);
     m_pinsR->setHighlightedLines(linesR);
