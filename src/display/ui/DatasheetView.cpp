@@ -33,6 +33,8 @@ QFont arialBold() {
     return font;
 }
 
+bool g_pinMarksByDefault = true;
+
 QLabel* tableCaption(QWidget* parent, const char* name, const char* caption) {
     auto* label = new QLabel(QString::fromLatin1(caption), parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -54,7 +56,8 @@ void setLine(LineElement* line, const Twips& tw, const TwipLine& l) {
 
 } // namespace
 
-DatasheetView::DatasheetView(QWidget* host) : QObject(host), m_host(host) {
+DatasheetView::DatasheetView(QWidget* host)
+    : QObject(host), m_host(host), m_marksShown(g_pinMarksByDefault) {
     m_frame = new QWidget(host);
     m_frame->setObjectName(QStringLiteral("Frame"));
     m_frame->setBackgroundRole(QPalette::Window);
@@ -322,6 +325,10 @@ void DatasheetView::setPinMarksShown(bool shown) {
     m_marksShown = shown;
     if (m_hasContent)
         display(m_sheet, m_comment, m_title, m_language);
+}
+
+void DatasheetView::setPinMarksShownByDefault(bool shown) {
+    g_pinMarksByDefault = shown;
 }
 
 QString DatasheetView::pinDescription(int pin) const {
