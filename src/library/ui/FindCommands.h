@@ -55,6 +55,8 @@ public:
     FoundModel* model() const { return m_model; }
     // Searches again for the text in the box.
     void search();
+    // Titles and names in the current language.
+    void applyCaptions();
 
 Q_SIGNALS:
     void chosen(const QString& directory, const QString& type);
@@ -66,7 +68,6 @@ protected:
 
 private:
     void choose(const QModelIndex& index);
-    void applyCaptions();
 
     RunningProgram& m_program;
     PartIndex& m_index;
@@ -100,6 +101,8 @@ public:
 
     void showFind();
     FindWindow* window() const { return m_window; }
+    // The open window follows a change of language.
+    void nameControls();
     // The index of the program directory now in use.
     PartIndex& index();
 

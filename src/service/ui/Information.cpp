@@ -65,15 +65,14 @@ Information::Information(bool german, const QString& lineBreak) : QDialog(nullpt
 
     // Beside the version, as users of free software expect to find it.
     auto* licence = label(this, "lblLicense", licenceLine(german), serif(9));
-    licence->setWordWrap(true);
-    tw.place(licence, 240, 4200, 3720, 375);
+    tw.place(licence, 240, 4080, 5160, 270);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    tw.place(ok, 4080, 4200, 1320, 375);
+    tw.place(ok, 4080, 4440, 1320, 375);
     connect(ok, &QPushButton::clicked, this, &QDialog::close);
-    setFixedSize(tw.toPxX(5640), tw.toPxY(4740));
+    setFixedSize(tw.toPxX(5640), tw.toPxY(4980));
 
     // The load: version line, then title and note by language.
     findChild<QLabel*>(QStringLiteral("lblVersion"))->setText(versionLine());
