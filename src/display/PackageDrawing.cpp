@@ -47,6 +47,42 @@ PinBoxes FillPinBoxes(const Datasheet& sheet, const QList<PinRole>& roles) {
     return boxes;
 }
 
+MarkBox pinMarkSize(PinMark mark) {
+    switch (mark) {
+    case PinMark::ActiveLow:
+        return {mark, 0, 0, 105, 105};
+    case PinMark::Clock:
+        return {mark, 0, 0, 100, 160};
+    case PinMark::OpenCollector:
+        return {mark, 0, 0, 130, 160};
+    case PinMark::ThreeState:
+        return {mark, 0, 0, 140, 120};
+    case PinMark::Schmitt:
+        return {mark, 0, 0, 140, 110};
+    }
+    return {mark};
+}
+
+QList<MarkBox> placePinMarks(const QList<PinMark>& marks, int bodyX, int stubY, bool bodyOnRight) {
+    constexpr int kGap = 10;
+    int total = 0;
+    for (PinMark m : marks)
+        total += pinMarkSize(m).width + kGap;
+    const double shrink = total > kMarkStripWidth ? double(kMarkStripWidth) / total : 1.0;
+    QList<MarkBox> boxes;
+    int edge = 0; // from the body outwards
+    for (qsizetype k = marks.size() - 1; k >= 0; --k) {
+        MarkBox b = pinMarkSize(marks[k]);
+        b.width = int(b.width * shrink);
+        b.height = int(b.height * shrink);
+        b.x = bodyOnRight ? bodyX - edge - b.width : bodyX + edge;
+        b.y = stubY - b.height / 2;
+        edge += b.width + int(kGap * shrink);
+        boxes.prepend(b);
+    }
+    return boxes;
+}
+
 PackagePlacement PlacePackage(const PinBoxes& boxes, int x0, int y0, int pixel) {
     const int rows = boxes.rows();
     const int bodyLeft = x0 + boxes.widthL + kStubLength;

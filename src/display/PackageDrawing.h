@@ -68,6 +68,21 @@ struct PackagePlacement {
     TwipPoint marksL, marksR, legend;
 };
 
+// A role mark's box, in twips.
+struct MarkBox {
+    PinMark mark;
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
+// The size a mark is drawn at: three fit into one stub gap, and the tallest
+// still clears the next pin's line.
+MarkBox pinMarkSize(PinMark mark);
+
+// The boxes of one pin's marks, the last one touching the body edge at
+// `bodyX` and the others outwards from it, centred on the stub at `stubY`;
+// marks that would overrun the stub gap shrink together.
+QList<MarkBox> placePinMarks(const QList<PinMark>& marks, int bodyX, int stubY, bool bodyOnRight);
+
 // The strips' width and the legend's height, in twips.
 inline constexpr int kMarkStripWidth = kStubLength;
 inline constexpr int kLegendHeight = 240;

@@ -184,10 +184,7 @@ void Haupt::buildMenus() {
     QAction* rollen = addAction(optionen, "Pinrollen");
     rollen->setCheckable(true);
     rollen->setChecked(m_view->pinMarksShown());
-    connect(rollen, &QAction::toggled, m_view, [this](bool shown) {
-        DatasheetView::setPinMarksShownByDefault(shown);
-        m_view->setPinMarksShown(shown);
-    });
+    connect(rollen, &QAction::toggled, m_view, &DatasheetView::setPinMarksShown);
 
     QMenu* service = addMenu(nullptr, "MNU_S", QStringLiteral("&Service"));
     connect(addAction(service, "MNU_S_velkaris"), &QAction::triggered, m_service,

@@ -37,8 +37,6 @@ QFont arialBold() {
     return font;
 }
 
-bool g_pinMarksByDefault = true;
-
 QLabel* tableCaption(QWidget* parent, const char* name, const char* caption) {
     auto* label = new QLabel(QString::fromLatin1(caption), parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -114,8 +112,7 @@ std::optional<KeyScroll> keyScroll(int key) {
 
 } // namespace
 
-DatasheetView::DatasheetView(QWidget* host)
-    : QObject(host), m_host(host), m_marksShown(g_pinMarksByDefault) {
+DatasheetView::DatasheetView(QWidget* host) : QObject(host), m_host(host) {
     m_frame = new SheetFrame(host);
     m_frame->setObjectName(QStringLiteral("Frame"));
     m_frame->setFocusPolicy(Qt::StrongFocus);
@@ -422,10 +419,6 @@ void DatasheetView::setPinMarksShown(bool shown) {
     m_marksShown = shown;
     if (m_hasContent)
         display(m_sheet, m_comment, m_title, m_language);
-}
-
-void DatasheetView::setPinMarksShownByDefault(bool shown) {
-    g_pinMarksByDefault = shown;
 }
 
 QString DatasheetView::pinDescription(int pin) const {

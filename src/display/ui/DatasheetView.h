@@ -77,9 +77,6 @@ public:
     // for the session; off, the drawing is exactly as it was without them.
     void setPinMarksShown(bool shown);
     bool pinMarksShown() const { return m_marksShown; }
-    // Whether views made from now on (printing, PDF) show the marks: the
-    // session's choice, never stored.
-    static void setPinMarksShownByDefault(bool shown);
     // The pin roles of the sheet on display, and what pin `pin` (from 1)
     // is and which function-table columns name it, in the display's language.
     const QList<PinRole>& pinRoles() const { return m_roles; }
@@ -143,7 +140,7 @@ private:
     QStringList m_comment;
     QString m_title;
     QList<PinRole> m_roles;
-    bool m_marksShown;
+    bool m_marksShown = true;
 };
 
 } // namespace pinatlas

@@ -10,26 +10,6 @@ namespace pinatlas {
 
 namespace {
 
-// Mark sizes in twips: small enough that three fit into one stub gap, and
-// the tallest still clears the next pin's line.
-QSizeF markSize(PinMark mark) {
-    switch (mark) {
-    case PinMark::ActiveLow:
-        return {105, 105};
-    case PinMark::Clock:
-        return {100, 160};
-    case PinMark::OpenCollector:
-        return {130, 160};
-    case PinMark::ThreeState:
-        return {140, 120};
-    case PinMark::Schmitt:
-        return {140, 110};
-    }
-    return {};
-}
-
-constexpr double kMarkGap = 10;
-
 QFont legendFont() {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(8.25);
@@ -101,25 +81,11 @@ void PinMarkStrip::paintEvent(QPaintEvent*) {
     const Twips tw = Twips::of(this);
     const double sx = 1.0 / tw.perPixelX(), sy = 1.0 / tw.perPixelY();
     const QColor fill = palette().color(QPalette::Window);
-    for (int i = 0; i < m_marks.size(); ++i) {
-        const QList<PinMark>& marks = m_marks[i];
-        double total = 0;
-        for (PinMark m : marks)
-            total += markSize(m).width() + kMarkGap;
-        // Crowded pins share the gap; the first mark touches the body.
-        const double room = kMarkStripWidth;
-        const double shrink = total > room ? room / total : 1.0;
-        const double middle = (i + 0.5) * kPinPitch * sy;
-        double edge = 0; // from the body edge outwards, in pixels
-        for (int k = int(marks.size()) - 1; k >= 0; --k) {
-            const QSizeF size(markSize(marks[k]).width() * shrink * sx,
-                              markSize(marks[k]).height() * shrink * sy);
-            const double left = m_bodyOnRight ? width() - edge - size.width() : edge;
-            paintPinMark(p, marks[k], QRectF(QPointF(left, middle - size.height() / 2), size),
+    for (int i = 0; i < m_marks.size(); ++i)
+        for (const MarkBox& b : placePinMarks(m_marks[i], m_bodyOnRight ? kMarkStripWidth : 0,
+                                              i * kPinPitch + kPinPitch / 2, m_bodyOnRight))
+            paintPinMark(p, b.mark, QRectF(b.x * sx, b.y * sy, b.width * sx, b.height * sy),
                          m_bodyOnRight, fill);
-            edge += size.width() + kMarkGap * shrink * sx;
-        }
-    }
 }
 
 PinMarkLegend::PinMarkLegend(QWidget* parent) : QWidget(parent) {
@@ -135,7 +101,7 @@ void PinMarkLegend::setEntries(const QList<PinMark>& marks, Language language) {
     const QFontMetrics metrics(font());
     int width = 0;
     for (PinMark m : marks)
-        width += tw.toPxX(int(markSize(m).width()) + 60) +
+        width += tw.toPxX(pinMarkSize(m).width + 60) +
                  metrics.horizontalAdvance(pinMarkName(m, language)) + tw.toPxX(240);
     resize(width, tw.toPxY(kLegendHeight));
     update();
@@ -152,8 +118,8 @@ void PinMarkLegend::paintEvent(QPaintEvent*) {
     const QFontMetrics metrics(font());
     double x = 0;
     for (PinMark m : m_marks) {
-        const QSizeF size(markSize(m).width() / tw.perPixelX(),
-                          markSize(m).height() / tw.perPixelY());
+        const QSizeF size(pinMarkSize(m).width / tw.perPixelX(),
+                          pinMarkSize(m).height / tw.perPixelY());
         paintPinMark(p, m, QRectF(QPointF(x, (height() - size.height()) / 2), size), true,
                      palette().color(QPalette::Window));
         x += size.width() + 60 / tw.perPixelX();
