@@ -308,19 +308,24 @@ QString pinRoleText(const PinRole& role, Language language) {
     return parts.join(QStringLiteral(", "));
 }
 
+QString pinColumnText(const Datasheet& sheet, const PinRole& role) {
+    QStringList headings;
+    for (int c : role.columns)
+        headings << sheet.functionCells.at(c, 1).trimmed();
+    return headings.join(QStringLiteral(", "));
+}
+
 QString pinDescription(const Datasheet& sheet, const QList<PinRole>& roles, int pin,
                        Language language) {
     if (pin < 1 || pin > roles.size())
         return {};
     const PinRole& role = roles[pin - 1];
     QString text = pinRoleText(role, language);
-    QStringList headings;
-    for (int c : role.columns)
-        headings << sheet.functionCells.at(c, 1).trimmed();
+    const QString headings = pinColumnText(sheet, role);
     if (!headings.isEmpty())
         text += (english(language) ? QStringLiteral("; function table column %1")
                                    : QStringLiteral("; Spalte %1 der Funktionstabelle"))
-                    .arg(headings.join(QStringLiteral(", ")));
+                    .arg(headings);
     return text;
 }
 

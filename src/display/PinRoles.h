@@ -55,6 +55,10 @@ QString pinMarkLegend(const QList<PinMark>& marks, Language language, bool ascii
 
 // "input, active low, clock" / "Eingang, low-aktiv, Takt".
 QString pinRoleText(const PinRole& role, Language language);
+// The headings of the function-table columns that name the pin, joined by
+// ", "; empty when none does. With pinRoleText() what a pin list tells of a
+// pin beside its number and name.
+QString pinColumnText(const Datasheet& sheet, const PinRole& role);
 // What a screen reader or a tooltip says of pin `pin`: its role and the
 // function-table columns that name it, in `language`.
 QString pinDescription(const Datasheet& sheet, const QList<PinRole>& roles, int pin,
