@@ -90,3 +90,55 @@ TEST(PinRoles, DescriptionsAndLegendFollowTheLanguage) {
     EXPECT_EQ(extraRowsNamingPin(g.sheet, 4), QList<int>({2})); // 1A2
     EXPECT_EQ(extraRowsNamingPin(g.sheet, 10), QList<int>());   // GND
 }
+
+TEST(PinRoles, RolesReadAsTextInBothLanguages) {
+    const auto role = [](PinKind kind, bool low, bool clock, bool schmitt, OutputStage stage) {
+        PinRole r;
+        r.kind = kind;
+        r.activeLow = low;
+        r.clock = clock;
+        r.schmitt = schmitt;
+        r.stage = stage;
+        return r;
+    };
+    using K = PinKind;
+    using S = OutputStage;
+    const std::tuple<PinRole, const char*, const char*> rows[] = {
+        {role(K::Unknown, true, false, false, S::PushPull), "role unknown", "Rolle unbekannt"},
+        {role(K::NotConnected, false, false, false, S::PushPull), "not connected",
+         "nicht angeschlossen"},
+        {role(K::Input, true, true, true, S::ThreeState),
+         "input, active low, clock, Schmitt trigger", "Eingang, low-aktiv, Takt, Schmitt-Trigger"},
+        {role(K::Output, false, false, false, S::OpenCollector), "output, open collector",
+         "Ausgang, offener Kollektor"},
+        {role(K::InputOutput, false, false, false, S::OpenDrain), "input/output, open drain",
+         "Ein-/Ausgang, offener Drain"},
+        {role(K::Output, true, false, false, S::Other), "output, other output type, active low",
+         "Ausgang, anderer Ausgangstyp, low-aktiv"},
+    };
+    for (const auto& [r, en, de] : rows) {
+        EXPECT_EQ(pinRoleText(r, Language::English), QString::fromUtf8(en));
+        EXPECT_EQ(pinRoleText(r, Language::German), QString::fromUtf8(de));
+    }
+    // Marks run from the name towards the body; a 3-state input has none.
+    EXPECT_EQ(pinMarks(std::get<0>(rows[2])),
+              QList<PinMark>({PinMark::Schmitt, PinMark::Clock, PinMark::ActiveLow}));
+    EXPECT_EQ(pinMarks(std::get<0>(rows[4])), QList<PinMark>({PinMark::OpenCollector}));
+}
+
+TEST(PinRoles, MarksTouchTheBodyAndShareACrowdedStubGap) {
+    const QList<PinMark> three{PinMark::Schmitt, PinMark::Clock, PinMark::ActiveLow};
+    for (const bool bodyOnRight : {true, false}) {
+        const QList<MarkBox> boxes = placePinMarks(three, 1000, 500, bodyOnRight);
+        ASSERT_EQ(boxes.size(), 3);
+        // The bubble is last and touches the body edge at 1000.
+        EXPECT_EQ(bodyOnRight ? boxes[2].x + boxes[2].width : boxes[2].x, 1000);
+        const int outer = bodyOnRight ? boxes[0].x : boxes[0].x + boxes[0].width;
+        EXPECT_LE(std::abs(outer - 1000), kMarkStripWidth) << bodyOnRight;
+        for (const MarkBox& b : boxes)
+            EXPECT_LE(std::abs(b.y + b.height / 2 - 500), 1);
+    }
+    // A single mark keeps its full size.
+    EXPECT_EQ(placePinMarks({PinMark::ThreeState}, 0, 0, false)[0].width,
+              pinMarkSize(PinMark::ThreeState).width);
+}

@@ -175,6 +175,13 @@ TEST(PinatlasTool, ShowFindAndDumpReadTheSheetsAsTheProgramDoes) {
     r = tool({"show", "SN74HC00N", "--library", dir.path(), "--ascii"}, PINATLAS_TOOL, utf8);
     EXPECT_TRUE(r.out.contains("\nGND -| 7      8 |- 3Y\n")) << r.out.toStdString();
 
+    // Role marks between a name and its pin, clocks pointing at the body,
+    // and the legend of the marks that occur.
+    r = tool({"show", "7474", "--library", PINATLAS_SOURCE_DIR "/library", "--ascii"});
+    for (const char* line : {"\n/1CLR o -| 1     14 |- VCC\n", "\n 1CLK > -| 3     12 |- 2D\n",
+                             "|- < 2CLK\n", "\no active low   > clock\n"})
+        EXPECT_TRUE(r.out.contains(line)) << line << r.out.toStdString();
+
     // A path names a file, never a type, even when it is missing or no ordinary file.
     ASSERT_EQ(mkfifo(QFile::encodeName(dir.path() + "74HC00.txt").constData(), 0600), 0);
     for (const QString& path : {QString("./my-sheets/74HC00-draft.txt"), QString("74HC00.txt"),

@@ -1,4 +1,5 @@
 #include "app/ui/Erststart.h"
+#include "display/ui/DatasheetView.h"
 #include "support/ui/HauptFixture.h"
 
 #include <QComboBox>
@@ -117,4 +118,20 @@ TEST_F(Start, EveryMenuCaptionInDisplayOrderInBothLanguages) {
     for (qsizetype i = 0; const QString& english : shown())
         items[i++] += '|' + english.section(u'|', 1);
     EXPECT_EQ(items, rows);
+}
+
+TEST_F(Start, PinRolesTurnOffForTheSessionOnlyAndLeaveTheFileAlone) {
+    QFile sheet(PINATLAS_SOURCE_DIR "/library/74xx/74125.txt");
+    ASSERT_TRUE(sheet.open(QIODevice::ReadOnly));
+    dir.write("74xx/74125.txt", sheet.readAll());
+    dir.write("pinatlas.ini", "E\r\n 0 \r\n");
+    startHaupt();
+    QWidget* marks = haupt->view()->frame()->findChild<QWidget*>("MarksL");
+    ASSERT_TRUE(marks && marks->isVisible());
+    ASSERT_TRUE(action("Pinrollen")->isChecked());
+    action("Pinrollen")->trigger();
+    EXPECT_FALSE(marks->isVisible());
+    EXPECT_FALSE(haupt->view()->frame()->findChild<QWidget*>("PinMarkLegend")->isVisible());
+    haupt->close();
+    EXPECT_EQ(dir.read("pinatlas.ini"), "E\r\n 0 \r\n");
 }
