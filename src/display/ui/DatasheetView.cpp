@@ -252,6 +252,7 @@ void DatasheetView::display(const Datasheet& sheet, const QStringList& comment,
     m_hasContent = true;
     m_language = language;
     m_roles = pinatlas::pinRoles(sheet, comment);
+    m_litPin = -1; // the grids were filled anew
     if (m_marksShown)
         m_content.pins = pinatlas::FillPinBoxes(sheet, m_roles);
     FillPinBoxes(m_content.pins);
@@ -449,6 +450,11 @@ void DatasheetView::lightPins(const QList<int>& pins) {
 }
 
 void DatasheetView::highlightPin(int pin) {
+    // The pointer moves many times over one pin; a large extra table is
+    // searched once.
+    if (pin == m_litPin)
+        return;
+    m_litPin = pin;
     QList<int> columns, rows;
     if (pin >= 1 && pin <= m_roles.size()) {
         for (int c : m_roles[pin - 1].columns)
@@ -462,6 +468,7 @@ void DatasheetView::highlightPin(int pin) {
 }
 
 void DatasheetView::highlightColumn(int column) {
+    m_litPin = -1;
     QList<int> pins;
     for (int pin = 1; pin <= m_roles.size(); ++pin)
         if (m_roles[pin - 1].columns.contains(column))

@@ -140,6 +140,7 @@ private:
     QStringList m_comment;
     QString m_title;
     QList<PinRole> m_roles;
+    int m_litPin = 0; // -1 after a column was lit
     bool m_marksShown = true;
 };
 
