@@ -97,6 +97,8 @@ PinMarkLegend::PinMarkLegend(QWidget* parent) : QWidget(parent) {
 void PinMarkLegend::setEntries(const QList<PinMark>& marks, Language language) {
     m_marks = marks;
     m_language = language;
+    // Drawn, not written: a screen reader gets the legend as its name.
+    setAccessibleName(pinMarkLegend(marks, language));
     const Twips tw = Twips::of(this);
     const QFontMetrics metrics(font());
     int width = 0;
@@ -105,10 +107,6 @@ void PinMarkLegend::setEntries(const QList<PinMark>& marks, Language language) {
                  metrics.horizontalAdvance(pinMarkName(m, language)) + tw.toPxX(240);
     resize(width, tw.toPxY(kLegendHeight));
     update();
-}
-
-QString PinMarkLegend::text() const {
-    return pinMarkLegend(m_marks, m_language);
 }
 
 void PinMarkLegend::paintEvent(QPaintEvent*) {

@@ -24,7 +24,6 @@ public:
     // `bodyOnRight`: the strip of the left side, whose body edge is its right.
     PinMarkStrip(QWidget* parent, const QString& name, bool bodyOnRight);
     void setMarks(const QList<QList<PinMark>>& marks);
-    const QList<QList<PinMark>>& marks() const { return m_marks; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -41,7 +40,6 @@ public:
     explicit PinMarkLegend(QWidget* parent);
     // Sizes the legend to its entries; hidden by the caller when empty.
     void setEntries(const QList<PinMark>& marks, Language language);
-    QString text() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
