@@ -1,3 +1,4 @@
+#include "library/DatasheetReader.h"
 #include "library/Hc00Example.h"
 #include "support/TempDir.h"
 
@@ -92,6 +93,23 @@ TEST(PinatlasTool, CheckReportsEachFileAndFailsOnAnyDefect) {
         EXPECT_TRUE(lines[i].startsWith(starts[i])) << lines[i].toStdString();
     const ToolRun shipped = tool({"check", PINATLAS_SOURCE_DIR "/library"});
     EXPECT_EQ(shipped.status, 0) << shipped.out.toStdString();
+
+    // No pin that a function-table heading names, with or without its unit
+    // number, is left without a role.
+    const ToolRun roles = tool({"check", "--roles", PINATLAS_SOURCE_DIR "/library"});
+    EXPECT_TRUE(roles.out.contains("/40xx/4017.txt: pin 3 Q0: role unknown\n"));
+    static const QRegularExpression unknown("^ROLE (.+): pin \\d+ (.*): role unknown$");
+    for (const QString& l : roles.out.split(u'\n')) {
+        const QRegularExpressionMatch m = unknown.match(l);
+        if (!m.hasMatch())
+            continue;
+        const pinatlas::Datasheet s = pinatlas::readDatasheetFile(m.captured(1)).file->sheet;
+        const QString name = m.captured(2);
+        const QString unitless = QString(name).replace(QRegularExpression("^(/?)\\d+"), "\\1");
+        for (int c = 1; s.hasFunctionTable && c <= s.functionColumns; ++c)
+            EXPECT_FALSE(QStringList({name, unitless}).contains(s.functionCells.at(c, 1)))
+                << l.toStdString();
+    }
 }
 
 TEST(PinatlasTool, ListPrintsTheRowsOfTheIcList) {
@@ -171,6 +189,13 @@ TEST(PinatlasTool, ShowFindAndDumpReadTheSheetsAsTheProgramDoes) {
     EXPECT_TRUE(r.out.contains("\nFunktionstabelle (Eingänge 1-2)\n")) << r.out.toStdString();
     r = tool({"show", "SN74HC00N", "--library", dir.path(), "--ascii"}, PINATLAS_TOOL, utf8);
     EXPECT_TRUE(r.out.contains("\nGND -| 7      8 |- 3Y\n")) << r.out.toStdString();
+
+    // Role marks between a name and its pin, clocks pointing at the body,
+    // and the legend of the marks that occur.
+    r = tool({"show", "7474", "--library", PINATLAS_SOURCE_DIR "/library", "--ascii"});
+    for (const char* line : {"\n/1CLR o -| 1     14 |- VCC\n", "\n 1CLK > -| 3     12 |- 2D\n",
+                             "|- < 2CLK\n", "\no active low   > clock\n"})
+        EXPECT_TRUE(r.out.contains(line)) << line << r.out.toStdString();
 
     // A path names a file, never a type, even when it is missing or no ordinary file.
     ASSERT_EQ(mkfifo(QFile::encodeName(dir.path() + "74HC00.txt").constData(), 0600), 0);

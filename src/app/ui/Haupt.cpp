@@ -184,6 +184,11 @@ void Haupt::buildMenus() {
     m_sortByTypeAction->setChecked(true);
     connect(m_sortByTypeAction, &QAction::triggered, this, &Haupt::sortByType);
     connect(m_sortByDescriptionAction, &QAction::triggered, this, &Haupt::sortByDescription);
+    // For this session only: the configuration file keeps its two lines.
+    QAction* rollen = addAction(optionen, "Pinrollen");
+    rollen->setCheckable(true);
+    rollen->setChecked(m_view->pinMarksShown());
+    connect(rollen, &QAction::toggled, m_view, &DatasheetView::setPinMarksShown);
 
     QMenu* service = addMenu(nullptr, "MNU_S", QStringLiteral("&Service"));
     connect(addAction(service, "MNU_S_velkaris"), &QAction::triggered, m_service,
