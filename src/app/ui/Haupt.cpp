@@ -185,6 +185,7 @@ void Haupt::applyCaptions(bool german) {
     setToolkitLanguage(german);
     // Before any directory is chosen the empty list shows its headers too.
     m_darstellung->showHeaders();
+    m_find->languageChanged();
 }
 
 void Haupt::Sprache_Deutsch() {
