@@ -198,12 +198,16 @@ void FindWindow::choose(const QModelIndex& index) {
     if (!QFileInfo(m_program.settings().programDir + r.directory).isDir()) {
         // Renamed or removed since the search: say so rather than only beep.
         search();
-        showNote(m_program.settings().pick(
-            QStringLiteral("Das Verzeichnis %1 gibt es nicht mehr: Es wurde umbenannt oder "
-                           "entfernt.")
-                .arg(r.directory),
-            QStringLiteral("The directory %1 is gone: it was renamed or removed.")
-                .arg(r.directory)));
+        showNote(QStringList{
+            m_program.settings().pick(
+                QStringLiteral("Das Verzeichnis %1 gibt es nicht mehr: Es wurde umbenannt oder "
+                               "entfernt.")
+                    .arg(r.directory),
+                QStringLiteral("The directory %1 is gone: it was renamed or removed.")
+                    .arg(r.directory)),
+            note()}
+                     .join(u'\n')
+                     .trimmed());
         m_program.platform().beep();
         return;
     }
