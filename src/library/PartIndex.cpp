@@ -4,6 +4,7 @@
 #include "library/DatasheetReader.h"
 #include "library/FileAccess.h"
 #include "library/IcList.h"
+#include "library/TextInput.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -52,6 +53,64 @@ QFileInfoList datasheetFiles(const QString& path) {
         return name.startsWith(u'.') || !name.endsWith(QLatin1String(".txt"));
     });
     return files;
+}
+
+// The head of a sheet as the index keeps it: the two description lines cut
+// to kMaxIndexedDescription characters as they stream past, so that a line
+// of many megabytes is never held whole. The rest is read as the list reads
+// it, and a head this cannot settle is left to the list's own reader.
+std::optional<IcEntry> readIndexHead(const QString& path, const QString& name) {
+    QFile f;
+    if (!openRegularFile(f, path))
+        return std::nullopt;
+    constexpr qint64 kChunk = 64 * 1024;
+    QByteArray head;
+    int lineEnds = 0;
+    qsizetype kept = 0;
+    char previous = 0;
+    QByteArray chunk;
+    qsizetype at = 0;
+    while (lineEnds < 2) {
+        if (at == chunk.size()) {
+            chunk = f.read(kChunk);
+            at = 0;
+            if (f.error() != QFileDevice::NoError)
+                return std::nullopt;
+            if (chunk.isEmpty())
+                return std::nullopt; // fewer than three lines
+        }
+        // The run up to the next line end, of which only the start is kept.
+        const char* from = chunk.constData() + at;
+        const char* to = chunk.constData() + chunk.size();
+        const char* end = std::find_if(from, to, [](char c) { return c == '\r' || c == '\n'; });
+        const qsizetype take = std::min<qsizetype>(end - from, kMaxIndexedDescription - kept);
+        head.append(from, take);
+        kept += take;
+        at += end - from;
+        if (end != from)
+            previous = 0;
+        if (end == to)
+            continue;
+        const char c = *end;
+        ++at;
+        head += c;
+        // The LF of a CR LF ends no second line.
+        if (!(c == '\n' && previous == '\r'))
+            ++lineEnds;
+        kept = 0;
+        previous = c;
+    }
+    head += chunk.mid(at);
+    head += f.read(kChunk);
+    if (f.error() != QFileDevice::NoError)
+        return std::nullopt;
+    TextInput in(head);
+    const auto line1 = in.readLine();
+    const auto line2 = in.readLine();
+    const auto field = line1 && line2 ? in.readField() : std::nullopt;
+    if (field && (!in.atEnd() || f.atEnd()))
+        return IcEntry{name, *line1, *line2, *field};
+    return f.atEnd() ? std::nullopt : readIcHead(path, name);
 }
 
 } // namespace
@@ -518,7 +577,7 @@ void PartIndex::read(Directory& dir, int room) {
         }
         const QString name = info.fileName();
         // A file the list would refuse is left out of the search, not reported.
-        if (const auto head = readIcHead(path + name, name))
+        if (const auto head = readIndexHead(path + name, name))
             dir.records.push_back(makePartRecord(dir.name, typeOfFileName(name),
                                                  head->descriptionDe, head->descriptionEn));
     }
