@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/IcList.h"
 #include "shared/Language.h"
 
 #include <QString>
@@ -29,10 +30,9 @@ QString functionNumber(QStringView text);
 // "1 aus 8" give "1 of 8"), and filler words such as "line" dropped.
 QStringList searchWords(QStringView text);
 
-// No description in a real library comes near this many characters; the
-// index keeps no more of one, so that a hostile sheet cannot make every
-// search slow or the index big.
-inline constexpr qsizetype kMaxIndexedDescription = 400;
+// The index keeps no more of a description, so that a hostile sheet cannot
+// make every search slow or the index big.
+inline constexpr qsizetype kMaxIndexedDescription = kMaxShownDescription;
 // The index stops taking sheets beyond this many, whatever the directories
 // hold, which bounds its memory for the library as a whole.
 inline constexpr int kMaxIndexedSheets = 100000;

@@ -229,8 +229,9 @@ void Darstellung::Datenblatt_laden() {
 
     const Datasheet& sheet = result.file->sheet;
     const bool english = s.shown() == Language::English;
-    const QString title = english ? type + QStringLiteral(":  ") + sheet.descriptionEn
-                                  : type + QStringLiteral(": ") + sheet.descriptionDe;
+    const QString title =
+        english ? type + QStringLiteral(":  ") + sheet.descriptionEn.left(kMaxShownDescription)
+                : type + QStringLiteral(": ") + sheet.descriptionDe.left(kMaxShownDescription);
     const QStringList& comment = english ? result.file->commentEn : result.file->commentDe;
     m_display.display(sheet, comment, title, s.shown());
 }
