@@ -507,17 +507,17 @@ QString searchNote(const PartQuery& q, const PartRecord* best, const QStringList
     if (q.singleGate) {
         static const QRegularExpression gates(QStringLiteral("([123])G\\d"));
         const int count = gates.match(q.text).captured(1).toInt();
-        const QString de[] = {QStringLiteral("ein Einzelgatter"),
-                              QStringLiteral("ein Zweifachgatter"),
-                              QStringLiteral("ein Dreifachgatter")};
+        const QString de[] = {QStringLiteral("ein Einzelgatter-Baustein"),
+                              QStringLiteral("ein Zweifachgatter-Baustein"),
+                              QStringLiteral("ein Dreifachgatter-Baustein")};
         const QString en[] = {QStringLiteral("a single-gate part"),
                               QStringLiteral("a dual-gate part"),
                               QStringLiteral("a triple-gate part")};
         return german
-                   ? QStringLiteral("%1 ist %2 mit eigener Anschlussbelegung; er ist nicht in "
+                   ? QStringLiteral("%1 ist %2 mit eigener Anschlussbelegung und nicht in "
                                     "der Bibliothek.")
                          .arg(q.text, de[count - 1])
-                   : QStringLiteral("%1 is %2 with a pinout of its own; it is not in the library.")
+                   : QStringLiteral("%1 is %2 with a pinout of its own and is not in the library.")
                          .arg(q.text, en[count - 1]);
     }
     if (q.family.isEmpty() || !best || best->number != q.number)

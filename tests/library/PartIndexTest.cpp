@@ -129,7 +129,7 @@ TEST(PartIndex, RanksTheShippedLibraryAsAUserMeansTheQuery) {
     EXPECT_EQ(note("SN74LS04N", Language::German), "7404 zeigt die Daten von [74LS].");
     EXPECT_EQ(note("7404", Language::English), "");
     EXPECT_EQ(note("74LVC1G04", Language::English),
-              "74LVC1G04 is a single-gate part with a pinout of its own; it is not in the "
+              "74LVC1G04 is a single-gate part with a pinout of its own and is not in the "
               "library.");
 }
 
