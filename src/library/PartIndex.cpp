@@ -479,24 +479,20 @@ QStringList dataTableFamilies(const QString& path) {
         return {};
     // A sheet is a few kilobytes; a table beyond this is not looked for.
     constexpr qint64 kLookAt = 4 * 1024 * 1024;
-    bool inTable = false;
-    int afterKey = 0;
     while (!f.atEnd() && f.pos() < kLookAt) {
-        const QByteArray line = f.readLine(4096).trimmed();
-        if (!inTable) {
-            inTable = line == "'Datentabelle:";
+        if (f.readLine(4096).trimmed() != "'Datentabelle:")
             continue;
-        }
-        if (++afterKey < 2) // the table's size
-            continue;
-        QStringList families = decodeCp1252(line).split(u',');
-        families.removeIf([](const QString& cell) {
-            const QString c = cell.trimmed();
-            return c.isEmpty() || c == u"Einheit" || c == u"Unit";
-        });
-        for (QString& family : families)
-            family = family.trimmed();
-        return families;
+        // The table's columns and rows, then its first row: a column for each
+        // family and the unit column last.
+        const int columns = f.readLine(4096).split(',').value(0).trimmed().toInt();
+        QStringList cells = decodeCp1252(f.readLine(4096)).split(u',');
+        if (columns < 2 || cells.size() < columns)
+            return {};
+        cells.resize(columns - 1);
+        for (QString& cell : cells)
+            cell = cell.trimmed();
+        cells.removeAll(QString());
+        return cells;
     }
     return {};
 }

@@ -143,6 +143,9 @@ TEST(PartIndex, ReadsEachDirectoryOnceUntilItChanges) {
     dir.write("40xx/4017.txt", sheet("Zaehler", "Counter"));
     dir.write("40xx/notes.doc", sheet("Vier NAND", "Quad NAND"));
     dir.write("40xx/broken.txt", "one line\r\n");
+    // Line ends of every kind, and a CR LF split by the index's 64 KiB reads.
+    dir.write("40xx/4071.txt", "Vier ODER\rFour OR\n14\rTP\r\n");
+    dir.write("40xx/4072.txt", QByteArray(65535 - 9, ' ') + "Zwei ODER\r\nDual OR\r\n14\r\n");
     dir.write(".hidden/7402.txt", sheet("Vier NOR", "Quad NOR"));
 
     PartIndex index(dir.path());
@@ -152,11 +155,12 @@ TEST(PartIndex, ReadsEachDirectoryOnceUntilItChanges) {
         for (const PartMatch& m : index.find(QString::fromUtf8(text)))
             out +=
                 index.records()[m.record].directory + u'/' + index.records()[m.record].type + u' ';
-        return out + u'#' + QString::number(index.directoriesRead());
+        return (out + u'#' + QString::number(index.directoriesRead())).toStdString();
     };
     // Only readable .txt files of visible directories; alike, the base part first.
     EXPECT_EQ(types("nand"), "74xx/7400 40xx/4011 #2");
     EXPECT_EQ(types("quad"), "74xx/7400 40xx/4011 #2");
+    EXPECT_EQ(types("or"), "40xx/4071 40xx/4072 #2");
 
     // A sheet written (the directory's time changes) is read with its directory.
     QFile::remove(dir.path() + "40xx/4011.txt");
