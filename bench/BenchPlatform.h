@@ -8,8 +8,8 @@ namespace pinatlas::bench {
 // and counted, because a box during a measurement means the set-up is wrong.
 class BenchPlatform final : public Platform {
 public:
-    MsgAnswer message(QWidget*, MsgIcon, const QString&, const QString&,
-                      MsgButtons buttons) override {
+    MsgAnswer message(QWidget*, MsgIcon, const QString&, const QString&, MsgButtons buttons,
+                      std::optional<MsgAnswer> = std::nullopt) override {
         ++boxes;
         switch (buttons) {
         case MsgButtons::Ok:

@@ -8,7 +8,17 @@
 #include <QIcon>
 #include <QScreen>
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char* argv[]) {
+    // Answered before any window or display is touched, so that it works
+    // anywhere, also over ssh without a display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("pinatlas %d.%d.%d\n", PINATLAS_VERSION_MAJOR, PINATLAS_VERSION_MINOR,
+                    PINATLAS_VERSION_PATCH);
+        return 0;
+    }
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Pinatlas"));
     // Lets the desktop match the windows to the menu entry and its icon.

@@ -12,7 +12,8 @@ struct MenuCaption {
     QString en;
 };
 
-// The menu captions that follow the language, in the order they are set.
+// The menu captions that follow the language, in the order they are set;
+// "&" marks the mnemonic letter, distinct within each menu in either language.
 std::span<const MenuCaption> languageCaptions();
 
 } // namespace pinatlas

@@ -138,12 +138,22 @@ SaveOutcome saveFileWhole(const QString& path, const QByteArray& bytes) {
     if (::lstat(before.constData(), &info) == 0 && S_ISLNK(info.st_mode))
         return {false, true, QStringLiteral("the file is a symbolic link")};
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that every write below reaches the file system and a
+    // failing one brings back its reason, which a failed flush loses.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return {false, false, file.errorString()};
     // The commit would replace the old file even after a failed flush, so
-    // every write and the flush are checked here, before it.
-    if (file.write(bytes) != bytes.size() || !file.flush() ||
-        file.error() != QFileDevice::NoError) {
+    // every write and the flush are checked here, before it. A write that
+    // stops short (the disk filled up half-way) sets no error; only the next
+    // one, which writes nothing, learns the system's reason.
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0)
+            break;
+        written += n;
+    }
+    if (written != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
         const QString error = file.errorString();
         file.cancelWriting();
         file.commit(); // discards the temporary file

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QPrinter;
 class QWidget;
 
@@ -19,9 +21,11 @@ public:
 
     // A modal message box with exactly these buttons; returns the one pressed.
     // A box closed without a button answers the escape button of its set
-    // (Cancel, or Ok/Ignore where there is no Cancel).
+    // (Cancel, or Ok/Ignore where there is no Cancel). Enter presses
+    // `defaultButton`, or the first button of the set without one.
     virtual MsgAnswer message(QWidget* parent, MsgIcon icon, const QString& title,
-                              const QString& text, MsgButtons buttons) = 0;
+                              const QString& text, MsgButtons buttons,
+                              std::optional<MsgAnswer> defaultButton = std::nullopt) = 0;
     // The desktop's open action for a web address or a mailto: link.
     virtual bool openUrl(const QString& address) = 0;
     virtual void beep() = 0;

@@ -36,6 +36,11 @@ QString aboutNote(bool german, const QString& lineBreak) {
     return note;
 }
 
+QString licenceLine(bool german) {
+    return german ? QStringLiteral("Lizenz: Programm GPL-3.0-or-later, Datenblätter CC BY 4.0")
+                  : QStringLiteral("Licence: program GPL-3.0-or-later, datasheets CC BY 4.0");
+}
+
 QString contributionQuestion(bool german) {
     const QString address = QString::fromUtf8(maker::kServiceAddress);
     if (german)

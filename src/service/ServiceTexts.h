@@ -12,6 +12,7 @@ QString versionLine(int major, int minor, int revision);
 // The about box: its title and note, German or English.
 QString aboutTitle(bool german);
 QString aboutNote(bool german, const QString& lineBreak);
+QString licenceLine(bool german);
 
 // The contribution mail offered on exit.
 QString contributionQuestion(bool german);

@@ -1,25 +1,111 @@
 #include "display/SheetPages.h"
+#include "display/DisplayTestSheets.h"
 
 #include <gtest/gtest.h>
 
-using namespace pinatlas;
+#include <algorithm>
 
-TEST(SheetPages, EndsPagesAtTheLastBreakThatFits) {
-    // Breaks, height, page height, then where the pages start.
-    const std::tuple<std::vector<int>, int, int, std::vector<int>> cases[] = {
-        {{10, 20}, 100, 100, {0}},              // fits on one page
-        {{30, 60, 90}, 100, 50, {0, 30, 60}},   // never past a break
-        {{90, 60, 30}, 100, 70, {0, 60}},       // in any order
-        {{}, 250, 100, {0, 100, 200}},          // nothing to keep: cut where full
-        {{5, 150}, 250, 100, {0, 5, 105, 150}}, // a piece taller than a page is cut
-        {{0, 100, 100}, 150, 100, {0, 100}},    // a break at the very top is no page
-        {{40}, 100, 0, {0, 1, 2, 3}},           // a page of nothing still advances
-    };
-    for (const auto& [breaks, height, pageHeight, expected] : cases) {
-        auto starts = pageStarts(breaks, height, pageHeight);
-        starts.resize(std::min(starts.size(), size_t(4)));
-        EXPECT_EQ(starts, expected) << height << " / " << pageHeight;
+using namespace pinatlas;
+using namespace pinatlas::test;
+
+namespace {
+
+// Every character 100 twips wide; the printable area of A4 with 15 mm margins.
+const PrintTextWidth kWidth = [](PrintFont, const QString& text) { return 100.0 * text.size(); };
+constexpr int kPageWidth = 10205;
+constexpr int kPageHeight = 15137;
+
+PrintedSheet print(const Datasheet& sheet, const QStringList& comment = {}) {
+    return composePrintedSheet(sheet, comment, QStringLiteral("TITLE"), Language::English,
+                               kPageWidth, kPageHeight, kWidth);
+}
+
+const PrintText* find(const PrintedPage& page, const QString& text) {
+    const auto it = std::find_if(page.texts.begin(), page.texts.end(),
+                                 [&](const PrintText& t) { return t.text == text; });
+    return it == page.texts.end() ? nullptr : &*it;
+}
+
+QStringList texts(const PrintedSheet& printed) {
+    QStringList all;
+    for (const PrintedPage& page : printed.pages)
+        for (const PrintText& t : page.texts)
+            all << t.text;
+    return all;
+}
+
+} // namespace
+
+TEST(SheetPages, PutsTheCommentBesideThePackageAndTablesSideBySideBelow) {
+    Datasheet sheet = sheetWithPins(14);
+    addFunctionTable(sheet, cellTable(3, 5), 2);
+    addDataTable(sheet, cellTable(2, 9, QStringLiteral("v")));
+    const PrintedSheet printed = print(sheet, {"first comment line", "second"});
+    ASSERT_EQ(printed.pages.size(), 1u);
+    EXPECT_EQ(printed.scale, 1.0);
+    const PrintedPage& page = printed.pages[0];
+    // Four outline edges and a whole stub for every pin.
+    const auto stubs = std::count_if(page.lines.begin(), page.lines.end(), [](const PrintLine& l) {
+        return l.y1 == l.y2 && l.x2 - l.x1 == 240;
+    });
+    EXPECT_EQ(stubs, 14);
+    for (const char* pin : {"P1", "P7", "P8", "P14", " 1", " 14"})
+        EXPECT_NE(find(page, pin), nullptr) << pin;
+    const PrintText* comment = find(page, "first comment line");
+    const PrintText* rightName = find(page, "P14");
+    ASSERT_TRUE(comment && rightName);
+    EXPECT_GT(comment->box.x, rightName->box.x);
+    EXPECT_EQ(comment->box.y, find(page, "P1")->box.y - 120);
+    const PrintText* inp = find(page, "Inp");
+    const PrintText* label = find(page, "Some important conditions (max.)");
+    ASSERT_TRUE(inp && label);
+    EXPECT_GT(inp->box.y, find(page, "P7")->box.y);
+    EXPECT_EQ(label->box.y, inp->box.y);
+    EXPECT_GT(label->box.x, find(page, "3.1")->box.x);
+}
+
+TEST(SheetPages, ShrinksWithinLimitsAndContinuesATableWithItsHeadingAndClosedFrames) {
+    // Rows, then the pages and whether the drawing is shrunk: only as far
+    // as it saves a page.
+    const std::tuple<int, size_t, bool> cases[] = {{40, 1, false}, {55, 1, true}, {80, 2, false}};
+    for (const auto& [rows, pages, shrunk] : cases) {
+        Datasheet sheet = sheetWithPins(16);
+        addFunctionTable(sheet, cellTable(3, rows), 2);
+        const PrintedSheet printed = print(sheet);
+        ASSERT_EQ(printed.pages.size(), pages) << rows;
+        EXPECT_EQ(printed.scale < 1.0, shrunk) << rows;
+        EXPECT_GE(printed.scale, kMinPrintScale);
+        const QStringList all = texts(printed);
+        for (int r = 2; r <= rows; ++r)
+            EXPECT_EQ(all.count(QStringLiteral("3.%1").arg(r)), 1) << r;
+        for (const PrintedPage& page : printed.pages) {
+            EXPECT_NE(find(page, "TITLE"), nullptr);
+            EXPECT_NE(find(page, "Inp"), nullptr);
+            EXPECT_NE(find(page, "1.1"), nullptr); // the heading row
+            int lowestCell = 0;
+            for (const PrintText& t : page.texts) {
+                EXPECT_LE(t.box.y + t.box.height, kPageHeight / printed.scale) << rows;
+                if (t.font == PrintFont::Cell)
+                    lowestCell = std::max(lowestCell, t.box.y + t.box.height);
+            }
+            // The frame is closed below the page's last row and its sides
+            // reach down to it.
+            int lowestLine = 0;
+            int lowestSide = 0;
+            for (const PrintLine& l : page.lines)
+                (l.y1 == l.y2 ? lowestLine : lowestSide) =
+                    std::max(l.y1 == l.y2 ? lowestLine : lowestSide, l.y2);
+            EXPECT_EQ(lowestLine, lowestCell);
+            EXPECT_EQ(lowestSide, lowestCell);
+        }
     }
+    // Columns too wide for the page at 7 pt shrink the drawing to its width.
+    Datasheet wide = sheetWithPins(14);
+    addExtraTable(wide, cellTable(40, 2, QStringLiteral("wide cell")));
+    const PrintedSheet printed = print(wide);
+    EXPECT_LT(printed.scale, kMinPrintScale);
+    for (const PrintLine& l : printed.pages[0].lines)
+        EXPECT_LE(l.x2 * printed.scale, kPageWidth);
     EXPECT_TRUE(usesLetterPaper(QLocale::UnitedStates));
     EXPECT_FALSE(usesLetterPaper(QLocale::Germany));
 }

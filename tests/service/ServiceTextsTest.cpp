@@ -19,6 +19,8 @@ TEST(ServiceTexts, TheAboutBoxAndTheContributionMailInBothLanguages) {
                                 "mistakes, please let me know.||You can always download the "
                                 "most current version at pinatlas.example"},
         {versionLine(), "Version 1.3.0"},
+        {licenceLine(true), "Lizenz: Programm GPL-3.0-or-later, Datenblätter CC BY 4.0"},
+        {licenceLine(false), "Licence: program GPL-3.0-or-later, datasheets CC BY 4.0"},
         {contributionQuestion(true),
          "Sie haben ein oder mehrere neue Datenblätter eingefügt oder vorhandene geändert. Bitte "
          "helfen Sie dabei mit, diese Stiftatlas Software zu erweitern und senden Sie die "

@@ -21,7 +21,9 @@ const char* const kCheckUsage =
     "than it stands (a section out of order, a line that looks like a section\n"
     "key but matches none, text after the end, too many input columns):\n"
     "  WARNING <path>: line N: <reason>\n"
-    "Editing such a sheet in the program drops what was not read.\n"
+    "Editing such a sheet in the program drops what was not read. Control\n"
+    "characters in names and quoted lines are shown as \\e, \\x9d, <U+202E>\n"
+    "and the like.\n"
     "A file is also defective when the IC list could not show it: a name that\n"
     "does not end in .txt, a type number of 999999999 or more, or a short\n"
     "description that sorts at or above ten u-umlauts.\n"
@@ -88,11 +90,12 @@ int check(const QStringList& args) {
     for (const QString& arg : args) {
         const QFileInfo info(arg);
         if (arg.startsWith(u'-')) {
-            err(QStringLiteral("pinatlas-tool check: unknown option '%1'\n").arg(arg));
+            err(QStringLiteral("pinatlas-tool check: unknown option '%1'\n").arg(visible(arg)));
             return 2;
         }
         if (!info.exists()) {
-            err(QStringLiteral("pinatlas-tool check: no such file or directory: %1\n").arg(arg));
+            err(QStringLiteral("pinatlas-tool check: no such file or directory: %1\n")
+                    .arg(visible(arg)));
             return 2;
         }
         if (info.isDir())
@@ -103,14 +106,16 @@ int check(const QStringList& args) {
     int status = 0;
     for (const QString& file : files) {
         const ReadResult read = readDatasheetFile(file, typeOfFileName(QFileInfo(file).fileName()));
+        const QString shown = visible(file);
         if (const auto defect = defectOf(file, read)) {
-            out(QStringLiteral("DEFECT %1: %2\n").arg(file, *defect));
+            out(QStringLiteral("DEFECT %1: %2\n").arg(shown, visible(*defect)));
             status = 1;
         } else {
-            out(QStringLiteral("OK %1\n").arg(file));
+            out(QStringLiteral("OK %1\n").arg(shown));
         }
         for (const ReadNote& note : read.warnings)
-            out(QStringLiteral("WARNING %1: %2\n").arg(file, describeDefect(note.text, note.line)));
+            out(QStringLiteral("WARNING %1: %2\n")
+                    .arg(shown, visible(describeDefect(note.text, note.line))));
     }
     return status;
 }

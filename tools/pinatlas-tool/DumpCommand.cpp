@@ -2,6 +2,7 @@
 #include "ToolSupport.h"
 
 #include "library/DatasheetReader.h"
+#include "shared/VisibleText.h"
 
 #include <QFileInfo>
 
@@ -13,7 +14,9 @@ const char* const kDumpUsage =
     "\n"
     "Prints the datasheet as UTF-8 JSON: the record's fields by their names,\n"
     "commentDe and commentEn as arrays of lines, and each table's cells as an\n"
-    "array of rows, each row an array of cells from left to right.\n"
+    "array of rows, each row an array of cells from left to right. Control\n"
+    "characters (C0, DEL, C1, the bidirectional controls) are written as \\u\n"
+    "escapes.\n"
     "\n"
     "Exit status: 0 when the file was read, 1 when it is defective (the reason\n"
     "goes to stderr), 2 for wrong usage.\n";
@@ -38,7 +41,9 @@ QString json(const QString& s) {
             out += QStringLiteral("\\t");
             break;
         default:
-            if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            // C1 and the bidirectional controls too: valid JSON may carry them
+            // raw, but whoever prints the dump would pass them to a terminal.
+            if (isControlCharacter(c.unicode()))
                 out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
             else
                 out += c;
@@ -90,7 +95,8 @@ int dump(const QStringList& args) {
     const QString name = QFileInfo(path).fileName();
     ReadResult r = readDatasheetFile(path);
     if (!r.file) {
-        err(QStringLiteral("%1: %2\n").arg(path, describeDefect(r.defect, r.defectLine)));
+        err(QStringLiteral("%1: %2\n")
+                .arg(visible(path), visible(describeDefect(r.defect, r.defectLine))));
         return 1;
     }
     const DatasheetFile& f = *r.file;

@@ -14,8 +14,9 @@ const char* const kListUsage =
     "\n"
     "Prints the rows the IC list shows for the directory, header row first,\n"
     "cells separated by a tab. Sorts by type and speaks English unless told\n"
-    "otherwise. An empty directory gives the header and one empty row, as the\n"
-    "list does.\n"
+    "otherwise. Control characters, tabs and line breaks in names are shown as\n"
+    "\\e, \\t, \\n, \\x9d, <U+202E> and the like. An empty directory gives the\n"
+    "header and one empty row, as the list does.\n"
     "\n"
     "Exit status: 0 when listed, 1 when the list rejects a file (its message\n"
     "goes to stderr), 2 for wrong usage.\n";
@@ -70,19 +71,20 @@ int list(const QStringList& args) {
     if (dir.isEmpty())
         return usageError(QStringLiteral("no directory given"));
     if (!QFileInfo(dir).isDir())
-        return usageError(QStringLiteral("not a directory: %1").arg(dir));
+        return usageError(QStringLiteral("not a directory: %1").arg(visible(dir)));
 
     const QString prefix = dir.endsWith(u'/') ? dir : dir + u'/';
     const DirectoryScan scan = scanIcDirectory(prefix);
     if (scan.failed()) {
-        err(defectiveFileMessage(language, prefix + scan.failedFile, QStringLiteral("\n")).text +
+        err(defectiveFileMessage(language, visible(prefix + scan.failedFile), QStringLiteral("\n"))
+                .text +
             u'\n');
         return 1;
     }
     QString text = icListHeaders(language).join(u'\t') + u'\n';
     const std::vector<IcRow> rows = sortIcList(scan.entries, sort, language);
     for (const IcRow& row : rows)
-        text += row.type + u'\t' + row.description + u'\t' + row.pins + u'\n';
+        text += visible(row.type) + u'\t' + visible(row.description) + u'\t' + row.pins + u'\n';
     if (rows.empty())
         text += QStringLiteral("\t\t\n");
     out(text);

@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "ToolSupport.h"
 
 #include "display/ui/DatasheetView.h"
 #include "display/ui/SheetPrinter.h"
@@ -15,8 +16,6 @@
 #include <QImage>
 #include <QWidget>
 
-#include <cstdio>
-
 #include <unistd.h>
 
 namespace pinatlas::tool {
@@ -24,23 +23,25 @@ namespace pinatlas::tool {
 namespace {
 
 const char* const kRenderUsage =
-    "usage: pinatlas-tool render FILE [--lang D|E] [--dpi N] --out PNG|PDF\n"
+    "usage: pinatlas-tool render FILE [--lang D|E] [--dpi N] [--page a4|letter] --out PNG|PDF\n"
     "\n"
     "Draws the datasheet FILE as the main window shows it, scrolled to the top\n"
     "left: the package, the comment and the tables in their places, sized to\n"
     "show all of them, and writes the picture to PNG. An output name ending in\n"
-    ".pdf\" writes the sheet as the program prints it instead: title, package,\n"
-    "comment and tables as lines and text, fitted to the page width of A4 (Letter\n"
-    "where that is the usual paper), on as many pages as it needs.\n"
+    ".pdf writes the sheet as the program prints it instead: title, package,\n"
+    "comment and tables as lines and text, laid out for A4 (Letter where that is\n"
+    "the usual paper) on as few pages as it can.\n"
     "\n"
     "  --lang D|E   language of the comment and the data table's labels\n"
     "               (default E)\n"
     "  --dpi N      resolution of the picture, 24 to 1200 (default 96, the size\n"
     "               the main window has on a 96 dpi screen)\n"
+    "  --page SIZE  paper of the document, a4 or letter (default: the locale's)\n"
     "  --out FILE   the picture (.png) or document (.pdf) to write\n";
 
 int usageError(const char* message) {
-    std::fprintf(stderr, "pinatlas-tool render: %s\n\n%s", message, kRenderUsage);
+    err(QStringLiteral("pinatlas-tool render: %1\n\n%2")
+            .arg(QLatin1String(message), QLatin1String(kRenderUsage)));
     return 2;
 }
 
@@ -49,14 +50,15 @@ int render(const QStringList& args) {
     QString output;
     Language language = Language::English;
     int dpi = 96;
+    auto paper = QPageSize::PageSizeId(-1);
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
-            std::fputs(kRenderUsage, stdout);
+            out(QLatin1String(kRenderUsage));
             return 0;
         }
         const bool takesValue = a == QLatin1String("--lang") || a == QLatin1String("--dpi") ||
-                                a == QLatin1String("--out");
+                                a == QLatin1String("--page") || a == QLatin1String("--out");
         if (takesValue && i + 1 >= args.size())
             return usageError("an option lacks its value");
         if (a == QLatin1String("--lang")) {
@@ -69,6 +71,11 @@ int render(const QStringList& args) {
             dpi = args[++i].toInt(&ok);
             if (!ok || dpi < 24 || dpi > 1200)
                 return usageError("--dpi takes a number from 24 to 1200");
+        } else if (a == QLatin1String("--page")) {
+            const QString size = args[++i].toLower();
+            if (size != QLatin1String("a4") && size != QLatin1String("letter"))
+                return usageError("--page takes a4 or letter");
+            paper = size == QLatin1String("a4") ? QPageSize::A4 : QPageSize::Letter;
         } else if (a == QLatin1String("--out")) {
             output = args[++i];
         } else if (a.startsWith(QLatin1Char('-')) || !input.isEmpty()) {
@@ -84,8 +91,8 @@ int render(const QStringList& args) {
     // Read as the program reads: only an ordinary file, and only up to the limit.
     const ReadResult result = readDatasheetFile(input, type);
     if (!result.file) {
-        std::fprintf(stderr, "%s:%d: %s\n", qPrintable(input), result.defectLine,
-                     qPrintable(result.defect));
+        err(QStringLiteral("pinatlas-tool render: %1: %2\n")
+                .arg(visible(input), visible(describeDefect(result.defect, result.defectLine))));
         return 1;
     }
 
@@ -97,9 +104,10 @@ int render(const QStringList& args) {
 
     if (output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
         QString error;
-        if (!writeSheetPdf(output, {sheet, comment, title, language}, &error)) {
-            std::fprintf(stderr, "pinatlas-tool render: cannot write %s: %s\n", qPrintable(output),
-                         qPrintable(error));
+        if (!writeSheetPdf(output, {sheet, comment, title, language}, &error,
+                           sheetPageLayout(paper))) {
+            err(QStringLiteral("pinatlas-tool render: cannot write %1: %2\n")
+                    .arg(visible(output), visible(error)));
             return 1;
         }
         return 0;
@@ -113,20 +121,20 @@ int render(const QStringList& args) {
     host.show();
     const QImage image = view.renderWhole(double(dpi) / host.logicalDpiX());
     if (image.isNull()) {
-        std::fprintf(stderr, "pinatlas-tool render: the picture is too large for one image\n");
+        err(QStringLiteral("pinatlas-tool render: the picture is too large for one image\n"));
         return 1;
     }
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG")) {
-        std::fprintf(stderr, "pinatlas-tool render: the picture cannot be encoded\n");
+        err(QStringLiteral("pinatlas-tool render: the picture cannot be encoded\n"));
         return 1;
     }
     const SaveOutcome saved = saveFileWhole(output, png);
     if (!saved.ok) {
-        std::fprintf(stderr, "pinatlas-tool render: cannot write %s: %s\n", qPrintable(output),
-                     qPrintable(saved.error));
+        err(QStringLiteral("pinatlas-tool render: cannot write %1: %2\n")
+                .arg(visible(output), visible(saved.error)));
         return 1;
     }
     return 0;

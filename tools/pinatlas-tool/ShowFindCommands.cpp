@@ -12,9 +12,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include <cstdlib>
-
-#include <unistd.h>
+#include <array>
 
 namespace pinatlas::tool {
 namespace {
@@ -24,15 +22,21 @@ const char* const kShowUsage =
     "\n"
     "Prints a datasheet for the terminal: the title, the DIL package with pin\n"
     "numbers inside and names outside, the function, data and extra tables as\n"
-    "aligned columns, and the comment. A name that is not a file is looked up\n"
-    "in the library as the Find window does, so 'show 74HC595' finds 74595.\n"
+    "aligned columns, and the comment. An argument with a '/' in it or ending\n"
+    "in .txt is a file; any other name that is not a file is looked up in the\n"
+    "library as the Find window does, so 'show 74HC595' finds 74595.\n"
     "\n"
     "  --lang D|E     language of the title, comment and labels (default E)\n"
     "  --library DIR  the directory holding the library directories (default:\n"
     "                 the one the program opens: beside pinatlas-tool, or the\n"
-    "                 user's library when the program is installed)\n"
-    "  --ascii        plain ASCII; also chosen when the output is not a UTF-8\n"
-    "                 terminal\n"
+    "                 user's library when the program is installed, the shipped\n"
+    "                 library until the program has made it; standard error\n"
+    "                 names the one read)\n"
+    "  --ascii        plain ASCII; also chosen when the locale's character set\n"
+    "                 is not UTF-8\n"
+    "\n"
+    "Control characters in the sheet are shown as \\e, \\x9d, <U+202E> and the\n"
+    "like, never sent to the terminal.\n"
     "\n"
     "Exit status: 0 shown, 1 no such sheet or a defective one, 2 wrong usage.\n";
 
@@ -46,26 +50,20 @@ const char* const kFindUsage =
     "\n"
     "  --lang D|E     language of the descriptions (default E)\n"
     "  --library DIR  the directory holding the library directories (default:\n"
-    "                 the one the program opens)\n"
+    "                 the one the program opens, as for show)\n"
     "\n"
     "Exit status: 0 when something matches, 1 when nothing does, 2 wrong usage.\n";
 
 struct Options {
     QString subject;
     Language language = Language::English;
-    QString library;
+    QString library; // empty: the one the program opens
     bool ascii = false;
     QString error;
 };
 
 Options parse(const QStringList& args, bool allowAscii) {
     Options o;
-    // The library the program itself would open.
-    const QString toolDir = QCoreApplication::applicationDirPath();
-    o.library = chooseProgramPlace(
-                    toolDir, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
-                    QFileInfo(toolDir).isWritable())
-                    .directory;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         const bool takesValue = a == QLatin1String("--lang") || a == QLatin1String("--library");
@@ -94,21 +92,36 @@ Options parse(const QStringList& args, bool allowAscii) {
     return o;
 }
 
+// The library the program itself would open, named on standard error as the
+// choice is not obvious. An installed program makes the user's library at its
+// first start; until then the shipped one is all there is.
+QString programLibrary() {
+    const QString toolDir = QCoreApplication::applicationDirPath();
+    const ProgramPlace place = chooseProgramPlace(
+        toolDir, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+        QFileInfo(toolDir).isWritable());
+    QString library = place.directory;
+    QString which = place.shipped.isEmpty() ? QStringLiteral("the library beside the tool")
+                                            : QStringLiteral("the user's library");
+    if (!place.shipped.isEmpty() && !QFileInfo(place.directory).isDir()) {
+        library = place.shipped;
+        which = QStringLiteral("the shipped library (the program has not made the user's yet)");
+    }
+    err(QStringLiteral("pinatlas-tool: reading %1 in %2\n").arg(which, visible(library)));
+    return library;
+}
+
+// An argument that looks like a path names a file even when there is none:
+// a mistyped path must not show some other sheet of a similar type.
+bool namesFile(const QString& arg) {
+    return arg.contains(u'/') || arg.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) ||
+           QFileInfo(arg).isFile();
+}
+
 int usageError(const char* command, const QString& why, const char* usage) {
     err(QStringLiteral("pinatlas-tool %1: %2\n\n").arg(QLatin1String(command), why) +
         QString::fromLatin1(usage));
     return 2;
-}
-
-bool utf8Terminal() {
-    if (!isatty(STDOUT_FILENO))
-        return false;
-    for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
-        const QByteArray value = qgetenv(name).toLower();
-        if (!value.isEmpty())
-            return value.contains("utf-8") || value.contains("utf8");
-    }
-    return false;
 }
 
 } // namespace
@@ -123,29 +136,34 @@ int show(const QStringList& args) {
         return usageError("show", o.error, kShowUsage);
 
     QString path = o.subject;
-    if (!QFileInfo(path).isFile()) {
-        PartIndex index(o.library);
+    if (!namesFile(path)) {
+        const QString library = o.library.isEmpty() ? programLibrary() : o.library;
+        PartIndex index(library);
         const std::vector<PartMatch> matches = index.find(o.subject);
         if (matches.empty() || matches.front().kind > MatchKind::TypePrefix) {
             err(QStringLiteral("pinatlas-tool show: no sheet of the type %1 in %2\n")
-                    .arg(o.subject, QDir::toNativeSeparators(o.library)));
+                    .arg(visible(o.subject), visible(QDir::toNativeSeparators(library))));
             return 1;
         }
         const PartRecord& r = index.records()[matches.front().record];
-        path = QDir(o.library).filePath(r.directory + u'/' + r.type + QStringLiteral(".txt"));
+        path = QDir(library).filePath(r.directory + u'/' + r.type + QStringLiteral(".txt"));
     }
     const QString type = QFileInfo(path).completeBaseName();
     const ReadResult result = readDatasheetFile(path, type);
     if (!result.file) {
-        err(QStringLiteral("%1: %2\n").arg(path, describeDefect(result.defect, result.defectLine)));
+        err(QStringLiteral("pinatlas-tool show: %1: %2\n")
+                .arg(visible(path), visible(describeDefect(result.defect, result.defectLine))));
         return 1;
     }
-    const Datasheet& sheet = result.file->sheet;
+    // Made visible before the layout, so that the columns are measured as shown.
+    const Datasheet sheet = visibleSheet(result.file->sheet);
     const bool english = o.language == Language::English;
-    const QString title = english ? type + QStringLiteral(":  ") + sheet.descriptionEn
-                                  : type + QStringLiteral(": ") + sheet.descriptionDe;
-    out(sheetAsText(sheet, english ? result.file->commentEn : result.file->commentDe, title,
-                    o.language, o.ascii || !utf8Terminal()));
+    const QString title = visible(type) + (english ? QStringLiteral(":  ") + sheet.descriptionEn
+                                                   : QStringLiteral(": ") + sheet.descriptionDe);
+    QStringList comment = english ? result.file->commentEn : result.file->commentDe;
+    for (QString& line : comment)
+        line = visible(line);
+    out(sheetAsText(sheet, comment, title, o.language, o.ascii || !utf8Locale()));
     return 0;
 }
 
@@ -157,7 +175,7 @@ int find(const QStringList& args) {
     const Options o = parse(args, false);
     if (!o.error.isEmpty())
         return usageError("find", o.error, kFindUsage);
-    PartIndex index(o.library);
+    PartIndex index(o.library.isEmpty() ? programLibrary() : o.library);
     const std::vector<PartMatch> matches = index.find(o.subject, o.language);
     // What the Find window says beside the matches goes to standard error.
     const PartQuery query = makePartQuery(o.subject);
@@ -167,20 +185,22 @@ int find(const QStringList& args) {
         best && !query.family.isEmpty() ? dataTableFamilies(index.pathOf(*best)) : QStringList(),
         o.language);
     if (!note.isEmpty())
-        err(note + u'\n');
+        err(visible(note) + u'\n');
     int dirWidth = 0;
     int typeWidth = 0;
-    for (const PartMatch& m : matches) {
-        dirWidth = std::max(dirWidth, int(index.records()[m.record].directory.size()));
-        typeWidth = std::max(typeWidth, int(index.records()[m.record].type.size()));
-    }
-    QString text;
+    std::vector<std::array<QString, 3>> rows;
     for (const PartMatch& m : matches) {
         const PartRecord& r = index.records()[m.record];
-        text += r.directory.leftJustified(dirWidth) + QStringLiteral("  ") +
-                r.type.leftJustified(typeWidth) + QStringLiteral("  ") +
-                (o.language == Language::German ? r.descriptionDe : r.descriptionEn) + u'\n';
+        rows.push_back(
+            {visible(r.directory), visible(r.type),
+             visible(o.language == Language::German ? r.descriptionDe : r.descriptionEn)});
+        dirWidth = std::max(dirWidth, int(rows.back()[0].size()));
+        typeWidth = std::max(typeWidth, int(rows.back()[1].size()));
     }
+    QString text;
+    for (const auto& [directory, type, description] : rows)
+        text += directory.leftJustified(dirWidth) + QStringLiteral("  ") +
+                type.leftJustified(typeWidth) + QStringLiteral("  ") + description + u'\n';
     out(text);
     return matches.empty() ? 1 : 0;
 }

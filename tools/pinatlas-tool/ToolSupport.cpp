@@ -1,17 +1,36 @@
 #include "ToolSupport.h"
 
+#include "shared/VisibleText.h"
+
 #include <cstdio>
 
+#include <clocale>
+
+#include <langinfo.h>
+#include <locale.h>
+
 namespace pinatlas::tool {
+namespace {
+
+void write(const QString& text, FILE* stream) {
+    const QByteArray bytes = visibleText(text, u"\n\t").toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+}
+
+void makeVisible(CellTable& table) {
+    for (int r = 1; r <= table.rows(); ++r)
+        for (int c = 1; c <= table.columns(); ++c)
+            table.at(c, r) = visible(table.at(c, r));
+}
+
+} // namespace
 
 void out(const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    write(text, stdout);
 }
 
 void err(const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    write(text, stderr);
 }
 
 bool wantsHelp(const QStringList& args) {
@@ -20,6 +39,33 @@ bool wantsHelp(const QStringList& args) {
 
 QString describeDefect(const QString& reason, int line) {
     return line > 0 ? QStringLiteral("line %1: %2").arg(line).arg(reason) : reason;
+}
+
+QString visible(const QString& text) {
+    return visibleText(text);
+}
+
+Datasheet visibleSheet(Datasheet sheet) {
+    for (QString* text :
+         {&sheet.fileName, &sheet.descriptionDe, &sheet.descriptionEn, &sheet.outputType})
+        *text = visible(*text);
+    for (QString& name : sheet.pinNames)
+        name = visible(name);
+    makeVisible(sheet.functionCells);
+    makeVisible(sheet.dataCells);
+    makeVisible(sheet.extraCells);
+    return sheet;
+}
+
+bool utf8Locale() {
+    // Asked of the environment's locale itself: Qt switches the process to
+    // UTF-8 when the locale is not, and would answer yes every time.
+    const locale_t locale = newlocale(LC_CTYPE_MASK, "", locale_t(nullptr));
+    if (!locale)
+        return false; // a locale that is not installed: C, which is ASCII
+    const QByteArray codeset = QByteArray(nl_langinfo_l(CODESET, locale)).toUpper();
+    freelocale(locale);
+    return codeset == "UTF-8" || codeset == "UTF8";
 }
 
 } // namespace pinatlas::tool

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "library/Datasheet.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace pinatlas::tool {
 
-// Text for the terminal, in UTF-8.
+// Text for the terminal, in UTF-8. A control character other than a line
+// break or a tab never gets through, whatever a command forgot to escape.
 void out(const QString& text);
 void err(const QString& text);
 
@@ -14,5 +17,16 @@ bool wantsHelp(const QStringList& args);
 
 // "line N: reason", or the reason alone for a defect of the whole file.
 QString describeDefect(const QString& reason, int line);
+
+// Text from a sheet or a file name, with every control character spelt out,
+// line breaks and tabs too, so that one record stays on one line.
+QString visible(const QString& text);
+
+// The sheet with every text in it made visible.
+Datasheet visibleSheet(Datasheet sheet);
+
+// True when the locale's character set (LC_CTYPE) is UTF-8, wherever the
+// output goes.
+bool utf8Locale();
 
 } // namespace pinatlas::tool

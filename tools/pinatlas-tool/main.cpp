@@ -1,6 +1,8 @@
 // pinatlas-tool: the library maintainers' companion to the program, built
 // from the same core.
 #include "Commands.h"
+#include "FamilyCommands.h"
+#include "ToolSupport.h"
 
 #include <QCoreApplication>
 
@@ -18,8 +20,11 @@ const char* const kUsage = "usage: pinatlas-tool COMMAND [ARGS]\n"
                            "  render FILE     draw a datasheet into a PNG picture or a PDF\n"
                            "  show TYPE       print a datasheet in the terminal\n"
                            "  find TEXT       list the sheets that match a type or words\n"
+                           "  families TYPE   the families a type is made in, and its twins\n"
+                           "  compat DRIVER RECEIVER  whether an output drives an input\n"
                            "\n"
-                           "'pinatlas-tool COMMAND --help' tells more about each.\n";
+                           "'pinatlas-tool COMMAND --help' tells more about each;\n"
+                           "'pinatlas-tool --version' prints the version.\n";
 
 } // namespace
 
@@ -39,6 +44,11 @@ int main(int argc, char* argv[]) {
         std::fputs(kUsage, stdout);
         return 0;
     }
+    if (command == QLatin1String("--version")) {
+        std::printf("pinatlas-tool %d.%d.%d\n", PINATLAS_VERSION_MAJOR, PINATLAS_VERSION_MINOR,
+                    PINATLAS_VERSION_PATCH);
+        return 0;
+    }
     if (command == QLatin1String("check"))
         return pinatlas::tool::check(args);
     if (command == QLatin1String("dump"))
@@ -49,6 +59,11 @@ int main(int argc, char* argv[]) {
         return pinatlas::tool::show(args);
     if (command == QLatin1String("find"))
         return pinatlas::tool::find(args);
-    std::fprintf(stderr, "pinatlas-tool: unknown command '%s'\n\n%s", qPrintable(command), kUsage);
+    if (command == QLatin1String("families"))
+        return pinatlas::tool::families(args);
+    if (command == QLatin1String("compat"))
+        return pinatlas::tool::compat(args);
+    pinatlas::tool::err(QStringLiteral("pinatlas-tool: unknown command '%1'\n\n%2")
+                            .arg(command, QLatin1String(kUsage)));
     return 2;
 }

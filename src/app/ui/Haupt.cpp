@@ -6,16 +6,19 @@
 #include "display/ui/DatasheetView.h"
 #include "display/ui/PrintCommands.h"
 #include "editor/ui/Wizard.h"
+#include "families/ui/FamiliesWindow.h"
 #include "lang/Captions.h"
 #include "library/ui/Darstellung.h"
 #include "library/ui/FindCommands.h"
 #include "maintenance/ui/LibraryCommands.h"
 #include "platform/Platform.h"
+#include "platform/ui/Accessibility.h"
 #include "platform/ui/ToolkitLanguage.h"
 #include "platform/ui/Twips.h"
 #include "service/ui/ServiceCommands.h"
 #include "shared/Settings.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -23,14 +26,40 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTableWidget>
 
 namespace pinatlas {
 
+namespace {
+
+// An Alt+letter that no mnemonic took must not end up as text of the
+// directory name.
+class AltKeysSwallowed : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const Qt::KeyboardModifiers mods = key->modifiers();
+            if ((mods & Qt::AltModifier) && !(mods & Qt::ControlModifier) &&
+                !key->text().isEmpty() && key->text().at(0).isPrint())
+                return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
 Haupt::Haupt(Settings& settings, Platform& platform, const QString& programDir, QWidget* parent)
     : QMainWindow(parent), m_settings(settings), m_platform(platform), m_programDir(programDir) {
+    installAccessibility();
     setObjectName(QStringLiteral("Haupt"));
     setWindowTitle(QStringLiteral("Pinatlas V1.30 - data book of logic ICs"));
 
@@ -48,9 +77,14 @@ Haupt::Haupt(Settings& settings, Platform& platform, const QString& programDir, 
     tw.place(m_dirBox, kDirBoxLeft, kDirBoxTop, kDirBoxWidth, kDirBoxHeight);
     // Only choosing an entry acts; typed text just becomes the directory name.
     connect(m_dirBox, &QComboBox::activated, this, [this](int) { onDirectoryChosen(); });
+    auto* altKeys = new AltKeysSwallowed(m_dirBox);
+    m_dirBox->installEventFilter(altKeys);
+    m_dirBox->lineEdit()->installEventFilter(altKeys);
 
     m_liste = new QTableWidget(0, 3, m_client);
     m_liste->setObjectName(QStringLiteral("Liste"));
+    // Tab leaves the list: the arrow keys move within it.
+    m_liste->setTabKeyNavigation(false);
     tw.place(m_liste, kListeLeft, kListeTop, kListeWidth, kHauptClientHeight - kListeTop);
 
     m_view = new DatasheetView(m_client);
@@ -62,6 +96,8 @@ Haupt::Haupt(Settings& settings, Platform& platform, const QString& programDir, 
     m_print = new PrintCommands(*this, *m_view);
 
     buildMenus();
+    setTabOrder(m_dirBox, m_liste);
+    setTabOrder(m_liste, m_view->frame());
     Form_Resize();
 }
 
@@ -106,19 +142,26 @@ void Haupt::buildMenus() {
         connect(m_view, &DatasheetView::displayed, a, [a] { a->setEnabled(true); });
     }
     datei->addSeparator()->setObjectName(QStringLiteral("Datei_Leer1"));
-    connect(addAction(datei, "Beenden"), &QAction::triggered, this, &QWidget::close);
+    QAction* beenden = addAction(datei, "Beenden");
+    beenden->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(beenden, &QAction::triggered, this, &QWidget::close);
 
     QMenu* bearbeiten = addMenu(nullptr, "Bearbeiten");
     QAction* suchen = addAction(bearbeiten, "Suchen");
     suchen->setShortcut(QKeySequence::Find);
     connect(suchen, &QAction::triggered, m_find, [this] { m_find->showFind(); });
+    QAction* familien = addAction(bearbeiten, "Familien");
+    familien->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    connect(familien, &QAction::triggered, this, &Haupt::showFamilies);
     QMenu* datenblatt = addMenu(bearbeiten, "Datenblatt");
     connect(addAction(datenblatt, "D_hinzufügen"), &QAction::triggered, m_wizard,
             [this] { m_wizard->startNew(); });
     connect(addAction(datenblatt, "D_ändern"), &QAction::triggered, m_wizard,
             [this] { m_wizard->startEdit(); });
-    connect(addAction(datenblatt, "D_entfernen"), &QAction::triggered, m_library,
-            [this] { m_library->removeDatasheet(); });
+    QAction* entfernen = addAction(datenblatt, "D_entfernen");
+    // Inside the directory box Delete still edits the text.
+    entfernen->setShortcut(QKeySequence::Delete);
+    connect(entfernen, &QAction::triggered, m_library, [this] { m_library->removeDatasheet(); });
     QMenu* verzeichnis = addMenu(bearbeiten, "Verzeichnis");
     connect(addAction(verzeichnis, "V_hinzufügen"), &QAction::triggered, m_library,
             [this] { m_library->addDirectory(); });
@@ -138,7 +181,7 @@ void Haupt::buildMenus() {
     connect(m_sortByTypeAction, &QAction::triggered, this, &Haupt::sortByType);
     connect(m_sortByDescriptionAction, &QAction::triggered, this, &Haupt::sortByDescription);
 
-    QMenu* service = addMenu(nullptr, "MNU_S", QStringLiteral("Service"));
+    QMenu* service = addMenu(nullptr, "MNU_S", QStringLiteral("&Service"));
     connect(addAction(service, "MNU_S_velkaris"), &QAction::triggered, m_service,
             [this] { m_service->openHomepage(); });
     connect(addAction(service, "MNU_S_Update"), &QAction::triggered, m_service,
@@ -148,10 +191,10 @@ void Haupt::buildMenus() {
     connect(addAction(service, "MNU_S_Bücher"), &QAction::triggered, m_service,
             [this] { m_service->openBookShop(); });
 
-    QMenu* help = addMenu(nullptr, "H", QStringLiteral("?"));
-    QMenu* sprache = addMenu(help, "EDSprache", QStringLiteral("Language/ Sprache"));
-    m_englishAction = addAction(sprache, "Englisch", QStringLiteral("English"));
-    m_germanAction = addAction(sprache, "Deutsch", QStringLiteral("Deutsch"));
+    QMenu* help = addMenu(nullptr, "H", QStringLiteral("&?"));
+    QMenu* sprache = addMenu(help, "EDSprache", QStringLiteral("&Language/ Sprache"));
+    m_englishAction = addAction(sprache, "Englisch", QStringLiteral("&English"));
+    m_germanAction = addAction(sprache, "Deutsch", QStringLiteral("&Deutsch"));
     auto* languageGroup = new QActionGroup(this);
     for (QAction* a : {m_englishAction, m_germanAction}) {
         a->setCheckable(true);
@@ -168,7 +211,7 @@ void Haupt::buildMenus() {
         Liste_aufbauen();
         Datenblatt_laden();
     });
-    connect(addAction(help, "Inform", QStringLiteral("Info/ Update")), &QAction::triggered,
+    connect(addAction(help, "Inform", QStringLiteral("&Info/ Update")), &QAction::triggered,
             m_service, [this] { m_service->showAbout(); });
 }
 
@@ -183,9 +226,30 @@ void Haupt::applyCaptions(bool german) {
     }
     (german ? m_germanAction : m_englishAction)->setChecked(true);
     setToolkitLanguage(german);
+    const Language language = german ? Language::German : Language::English;
+    const QString directory = german ? QStringLiteral("Verzeichnis") : QStringLiteral("Directory");
+    // The text field inside has the focus while the box is chosen.
+    m_dirBox->setAccessibleName(directory);
+    m_dirBox->lineEdit()->setAccessibleName(directory);
+    m_dirBox->view()->setAccessibleName(directory);
+    m_liste->setAccessibleName(german ? QStringLiteral("IC-Liste") : QStringLiteral("IC list"));
+    m_view->nameControls(language);
+    m_wizard->nameControls();
+    m_find->nameControls();
     // Before any directory is chosen the empty list shows its headers too.
     m_darstellung->showHeaders();
-    m_find->languageChanged();
+    if (m_families)
+        m_families->refresh();
+}
+
+void Haupt::showFamilies() {
+    if (!m_families)
+        m_families = new FamiliesWindow(*this);
+    else
+        m_families->refresh();
+    m_families->show();
+    m_families->raise();
+    m_families->activateWindow();
 }
 
 void Haupt::Sprache_Deutsch() {
@@ -337,6 +401,9 @@ void Haupt::Liste_aufbauen() {
 
 void Haupt::Datenblatt_laden() {
     m_darstellung->Datenblatt_laden();
+    // An open Families view follows the sheet.
+    if (m_families && m_families->isVisible())
+        m_families->refresh();
 }
 
 void Haupt::closeEvent(QCloseEvent* event) {

@@ -17,6 +17,7 @@ namespace pinatlas {
 class Darstellung;
 class DatasheetView;
 class Erststart;
+class FamiliesWindow;
 class FindCommands;
 class LibraryCommands;
 class Platform;
@@ -64,6 +65,9 @@ public:
     Erststart* erststart() const { return m_erststart; }
     FindCommands* findCommands() const { return m_find; }
     PrintCommands* printCommands() const { return m_print; }
+    // The Families view, once opened.
+    FamiliesWindow* familiesWindow() const { return m_families; }
+    void showFamilies();
 
     // Runs the directory-change handler, as choosing an entry does.
     void selectDirectory(int index) override;
@@ -105,6 +109,7 @@ private:
     QAction* m_englishAction = nullptr;
     QAction* m_germanAction = nullptr;
     FindCommands* m_find = nullptr;
+    FamiliesWindow* m_families = nullptr; // a child of the window, made once
     PrintCommands* m_print = nullptr;
     // The first-start choice when the configuration file could not be written.
     std::optional<ConfigValues> m_unsavedConfig;

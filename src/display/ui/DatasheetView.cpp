@@ -3,13 +3,16 @@
 #include "display/WindowLayout.h"
 #include "display/ui/LineElement.h"
 #include "display/ui/PinTextBox.h"
+#include "display/ui/PinoutList.h"
 #include "display/ui/TableGrid.h"
 #include "library/Extent.h"
+#include "platform/ui/Accessibility.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/Twips.h"
 
 #include <QCoreApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -18,6 +21,7 @@
 
 #include <climits>
 #include <cmath>
+#include <optional>
 
 namespace pinatlas {
 
@@ -49,11 +53,67 @@ void setLine(LineElement* line, const Twips& tw, const TwipLine& l) {
     line->setEnds(toPx(tw, l.x1, l.y1), toPx(tw, l.x2, l.y2));
 }
 
+// The clipping container, which shows the keyboard focus with a frame of the
+// highlight colour along its edges.
+class SheetFrame : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QWidget::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter p(this);
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+    void focusInEvent(QFocusEvent* event) override {
+        QWidget::focusInEvent(event);
+        update();
+    }
+    void focusOutEvent(QFocusEvent* event) override {
+        QWidget::focusOutEvent(event);
+        update();
+    }
+};
+
+// The scroll action a key asks of the area, for the bar it moves.
+struct KeyScroll {
+    bool vertical;
+    QAbstractSlider::SliderAction action;
+};
+
+std::optional<KeyScroll> keyScroll(int key) {
+    switch (key) {
+    case Qt::Key_Up:
+        return KeyScroll{true, QAbstractSlider::SliderSingleStepSub};
+    case Qt::Key_Down:
+        return KeyScroll{true, QAbstractSlider::SliderSingleStepAdd};
+    case Qt::Key_PageUp:
+        return KeyScroll{true, QAbstractSlider::SliderPageStepSub};
+    case Qt::Key_PageDown:
+        return KeyScroll{true, QAbstractSlider::SliderPageStepAdd};
+    case Qt::Key_Home:
+        return KeyScroll{true, QAbstractSlider::SliderToMinimum};
+    case Qt::Key_End:
+        return KeyScroll{true, QAbstractSlider::SliderToMaximum};
+    case Qt::Key_Left:
+        return KeyScroll{false, QAbstractSlider::SliderSingleStepSub};
+    case Qt::Key_Right:
+        return KeyScroll{false, QAbstractSlider::SliderSingleStepAdd};
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 DatasheetView::DatasheetView(QWidget* host) : QObject(host), m_host(host) {
-    m_frame = new QWidget(host);
+    m_frame = new SheetFrame(host);
     m_frame->setObjectName(QStringLiteral("Frame"));
+    m_frame->setFocusPolicy(Qt::StrongFocus);
+    setAccessibleRole(m_frame, QAccessible::Pane);
     m_frame->setBackgroundRole(QPalette::Window);
     m_frame->setAutoFillBackground(true);
     m_frame->installEventFilter(this);
@@ -66,10 +126,14 @@ DatasheetView::DatasheetView(QWidget* host) : QObject(host), m_host(host) {
         bar->setRange(0, 0);
         // The drawing follows the thumb while it is dragged, not only on release.
         bar->setTracking(true);
+        // The keyboard scrolls through the drawing area itself.
+        bar->setFocusPolicy(Qt::NoFocus);
         connect(bar, &QScrollBar::valueChanged, this, [this] { PlaceDatasheet(); });
     }
     m_feldlinieX = new LineElement(host, QStringLiteral("FeldlinieX"));
     m_feldlinieY = new LineElement(host, QStringLiteral("FeldlinieY"));
+    markDecorative(m_feldlinieX);
+    markDecorative(m_feldlinieY);
     m_info = new QLabel(host);
     m_info->setObjectName(QStringLiteral("Info"));
     m_info->setFont(arialBold());
@@ -108,9 +172,37 @@ DatasheetView::DatasheetView(QWidget* host) : QObject(host), m_host(host) {
         m_lineL[k - 1] = new LineElement(m_frame, QStringLiteral("LineL%1").arg(k));
         m_lineR[k - 1] = new LineElement(m_frame, QStringLiteral("LineR%1").arg(k));
     }
+    for (QWidget* w : m_frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (qobject_cast<LineElement*>(w) || qobject_cast<PinTextBox*>(w))
+            markDecorative(w);
+    m_pinout = new PinoutList(m_frame);
     // Until a datasheet is shown the drawing area stays empty.
     for (QWidget* w : m_frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         w->hide();
+    nameControls(m_language);
+}
+
+void DatasheetView::nameControls(Language language) {
+    m_language = language;
+    const bool german = language == Language::German;
+    const auto pick = [german](const char* de, const char* en) {
+        return QString::fromUtf8(german ? de : en);
+    };
+    m_frame->setAccessibleName(pick("Datenblatt", "Datasheet"));
+    m_frame->setAccessibleDescription(m_title);
+    m_hScroll->setAccessibleName(
+        pick("Datenblatt waagerecht blättern", "Scroll datasheet sideways"));
+    m_vScroll->setAccessibleName(
+        pick("Datenblatt senkrecht blättern", "Scroll datasheet up and down"));
+    m_doku->setAccessibleName(pick("Kommentar", "Comment"));
+    m_funktion->setAccessibleName(pick("Funktionstabelle", "Function table"));
+    m_daten->setAccessibleName(pick("Datentabelle", "Data table"));
+    m_zusatz->setAccessibleName(pick("Zusatztabelle", "Extra table"));
+    m_pinout->setAccessibleName(pick("Pinbelegung", "Pinout"));
+    QStringList entries;
+    for (const PinEntry& pin : std::as_const(m_pins))
+        entries << pinEntryText(pin, language);
+    m_pinout->setEntries(entries);
 }
 
 void DatasheetView::arrange(int width, int listHeight, int presentListHeight) {
@@ -177,6 +269,8 @@ void DatasheetView::display(const Datasheet& sheet, const QStringList& comment,
     m_sheet = sheet;
     m_comment = comment;
     m_title = title;
+    m_pins = pinEntries(sheet);
+    nameControls(language);
     Q_EMIT displayed();
 }
 
@@ -218,6 +312,7 @@ void DatasheetView::FillPinBoxes(const PinBoxes& boxes) {
     }
     for (LineElement* line : m_package)
         line->show();
+    m_pinout->show();
 }
 
 void DatasheetView::ShowFunctionTable(const FunctionTableView& view) {
@@ -275,6 +370,7 @@ void DatasheetView::PlaceDatasheet() {
     place(m_pinsR, p.package.pinsR);
     place(m_pinsNrL, p.package.pinsNrL);
     place(m_pinsNrR, p.package.pinsNrR);
+    m_pinout->setGeometry(m_pinsL->geometry() | m_pinsR->geometry());
 
     if (m_content.dokuVisible)
         place(m_doku, p.doku);
@@ -295,6 +391,14 @@ bool DatasheetView::eventFilter(QObject* watched, QEvent* event) {
         const bool sideways = wheel->angleDelta().x() != 0 && wheel->angleDelta().y() == 0;
         QCoreApplication::sendEvent(sideways ? m_hScroll : m_vScroll, event);
         return true;
+    }
+    if (watched == m_frame && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (const auto scroll = keyScroll(key->key());
+            scroll && !(key->modifiers() & ~(Qt::KeypadModifier | Qt::ControlModifier))) {
+            (scroll->vertical ? m_vScroll : m_hScroll)->triggerAction(scroll->action);
+            return true;
+        }
     }
     return QObject::eventFilter(watched, event);
 }

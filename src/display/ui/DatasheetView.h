@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/PinoutText.h"
 #include "display/SheetLayout.h"
 #include "library/Datasheet.h"
 #include "library/DatasheetDisplay.h"
@@ -18,6 +19,7 @@ class QWidget;
 namespace pinatlas {
 
 class LineElement;
+class PinoutList;
 class PinTextBox;
 class TableGrid;
 
@@ -41,6 +43,13 @@ public:
     void display(const Datasheet& sheet, const QStringList& comment, const QString& title,
                  Language language) override;
     void clearComment() override;
+
+    // Names the area and its parts for assistive technology in `language`,
+    // the pinout's pins included.
+    void nameControls(Language language);
+    // The pins on display, in pin order; a later sheet replaces them.
+    const QList<PinEntry>& pins() const { return m_pins; }
+    PinoutList* pinout() const { return m_pinout; }
 
     QWidget* frame() const { return m_frame; }
     QScrollBar* hScroll() const { return m_hScroll; }
@@ -66,7 +75,8 @@ Q_SIGNALS:
     void displayed();
 
 protected:
-    // Turns the wheel over the drawing area into steps of its scroll bars.
+    // Turns the wheel over the drawing area, and the arrow and page keys
+    // while it has the focus, into steps of its scroll bars.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -98,6 +108,9 @@ private:
     TableGrid* m_funktion;
     TableGrid* m_daten;
     TableGrid* m_zusatz;
+    PinoutList* m_pinout;
+    QList<PinEntry> m_pins;
+    Language m_language = Language::English;
 
     DrawingContent m_content;
     bool m_hasContent = false;

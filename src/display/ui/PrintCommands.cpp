@@ -1,6 +1,5 @@
 #include "display/ui/PrintCommands.h"
 
-#include "display/SheetPages.h"
 #include "display/ui/DatasheetView.h"
 #include "library/DatasheetReader.h"
 #include "platform/Platform.h"
@@ -8,7 +7,9 @@
 #include "shared/Settings.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QStandardPaths>
 #include <QWidget>
 
@@ -27,17 +28,52 @@ void PrintCommands::reportFailure(const QString& text) {
                                  QStringLiteral("Pinatlas"), text, MsgButtons::Ok);
 }
 
+QString PrintCommands::suggestedPdf() const {
+    QString folder = m_folder;
+    if (folder.isEmpty()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        // A desktop without a documents folder: the dialog would otherwise open
+        // wherever the program happened to be started.
+        if (!QDir(folder).exists())
+            folder = QDir::homePath();
+    }
+    // The type never holds a slash, unlike the description in the title.
+    return QDir::toNativeSeparators(folder + u'/' + typeOfFileName(m_view.sheet().fileName) +
+                                    QStringLiteral(".pdf"));
+}
+
+void PrintCommands::writePdf(const QString& path, const QPageLayout& layout) {
+    QString error;
+    if (writeSheetPdf(path, current(), &error, layout)) {
+        m_folder = QFileInfo(path).absolutePath();
+        return;
+    }
+    const Settings& s = m_program.settings();
+    reportFailure(s.pick(QStringLiteral("Die Datei konnte nicht geschrieben werden:"),
+                         QStringLiteral("The file could not be written:")) +
+                  s.lineBreak + path + s.lineBreak + error);
+}
+
 void PrintCommands::print() {
     if (!m_view.hasContent())
         return;
-    const PrintableSheet sheet = current();
-    QPrinter printer(QPrinter::ScreenResolution);
-    printer.setDocName(sheet.title);
-    printer.setPageSize(
-        QPageSize(usesLetterPaper(QLocale().territory()) ? QPageSize::Letter : QPageSize::A4));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(typeOfFileName(m_view.sheet().fileName));
+    printer.setPageLayout(sheetPageLayout());
+    // Naming a file selects printing into it: only where that was the last
+    // choice, or the only one.
+    if (m_printedToFile || QPrinterInfo::availablePrinterNames().isEmpty())
+        printer.setOutputFileName(suggestedPdf());
     if (!m_program.platform().choosePrinter(m_program.mainWindow(), printer))
         return;
-    if (!printSheet(printer, sheet))
+    m_printedToFile =
+        printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+    // Into a file, the sheet goes through the careful save like Save as PDF.
+    if (m_printedToFile) {
+        writePdf(printer.outputFileName(), printer.pageLayout());
+        return;
+    }
+    if (!printSheet(printer, current()))
         reportFailure(m_program.settings().pick(
             QStringLiteral("Das Datenblatt konnte nicht gedruckt werden."),
             QStringLiteral("The datasheet could not be printed.")));
@@ -46,26 +82,13 @@ void PrintCommands::print() {
 void PrintCommands::saveAsPdf() {
     if (!m_view.hasContent())
         return;
-    const PrintableSheet sheet = current();
     const Settings& s = m_program.settings();
-    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    // A desktop without a documents folder: the dialog would otherwise open
-    // wherever the program happened to be started.
-    if (!QDir(documents).exists())
-        documents = QDir::homePath();
-    const QString suggested = QDir::toNativeSeparators(
-        documents + u'/' + typeOfFileName(sheet.sheet.fileName) + QStringLiteral(".pdf"));
     const QString path = m_program.platform().saveFileName(
         m_program.mainWindow(),
-        s.pick(QStringLiteral("Als PDF speichern"), QStringLiteral("Save as PDF")), suggested,
+        s.pick(QStringLiteral("Als PDF speichern"), QStringLiteral("Save as PDF")), suggestedPdf(),
         s.pick(QStringLiteral("PDF-Dateien (*.pdf)"), QStringLiteral("PDF files (*.pdf)")));
-    if (path.isEmpty())
-        return;
-    QString error;
-    if (!writeSheetPdf(path, sheet, &error))
-        reportFailure(s.pick(QStringLiteral("Die Datei konnte nicht geschrieben werden:"),
-                             QStringLiteral("The file could not be written:")) +
-                      s.lineBreak + path + s.lineBreak + error);
+    if (!path.isEmpty())
+        writePdf(path, sheetPageLayout());
 }
 
 } // namespace pinatlas

@@ -3,6 +3,7 @@
 #include "library/Datasheet.h"
 #include "shared/Language.h"
 
+#include <QPageLayout>
 #include <QString>
 #include <QStringList>
 
@@ -18,15 +19,17 @@ struct PrintableSheet {
     Language language;   // the data table's labels
 };
 
-// Draws the sheet onto the pages of `device` with the widgets of the drawing
-// area, so that lines stay lines and text stays text: the title on top of
-// every page, the drawing below it scaled to the page width, and pages ended
-// only between table rows, comment lines and elements. False when the device
-// cannot be painted on.
+// The paper of the user's locale, with the margins a sheet is laid out for.
+QPageLayout sheetPageLayout(QPageSize::PageSizeId paper = QPageSize::PageSizeId(-1));
+
+// Draws the sheet's print layout onto the pages of `device` (a printer or a
+// PDF writer alike) as lines and text at the device's own resolution. False
+// when the device cannot be painted on.
 bool printSheet(QPagedPaintDevice& device, const PrintableSheet& sheet);
 
-// Writes the sheet as a PDF file on the paper size of the user's locale. On
-// failure the file is left as it was and `error` says why.
-bool writeSheetPdf(const QString& path, const PrintableSheet& sheet, QString* error = nullptr);
+// Writes the sheet as a PDF file on the paper of `layout`. On failure the
+// file is left as it was and `error` says why.
+bool writeSheetPdf(const QString& path, const PrintableSheet& sheet, QString* error = nullptr,
+                   const QPageLayout& layout = sheetPageLayout());
 
 } // namespace pinatlas

@@ -49,10 +49,16 @@ CommentPage::CommentPage(QWidget* owner, bool english)
     place(m_germanBox, 120, 3360, 6015, 2535);
 
     setTabOrder(m_englishBox, m_germanBox);
-    setTabOrder(m_germanBox, abortButton());
+    // The buttons in the order they stand, as on the first two pages.
+    setTabOrder(m_germanBox, backButton());
+    setTabOrder(backButton(), abortButton());
     setTabOrder(abortButton(), forwardButton());
-    setTabOrder(forwardButton(), backButton());
     m_englishBox->setFocus();
+}
+
+void CommentPage::nameControls(bool english) {
+    m_englishBox->setAccessibleName(pick(english, "Kommentar auf Englisch", "Comment in English"));
+    m_germanBox->setAccessibleName(pick(english, "Kommentar auf Deutsch", "Comment in German"));
 }
 
 QString CommentPage::germanText() const {

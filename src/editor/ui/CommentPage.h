@@ -14,6 +14,8 @@ public:
 
     CommentPage(QWidget* owner, bool english);
 
+    void nameControls(bool english) override;
+
     QPlainTextEdit* englishBox() const { return m_englishBox; }
     QPlainTextEdit* germanBox() const { return m_germanBox; }
     // The texts with CR LF between their lines.

@@ -18,8 +18,9 @@ ExtraGridPage::ExtraGridPage(QWidget* owner, Platform& platform, bool english)
     // The grid starts with as many columns as its box says.
     setGridColumns(1);
 
-    QWidget* order[] = {grid(),       m_rowsBox,       m_columnsBox,
-                        backButton(), forwardButton(), abortButton()};
+    // The buttons in the order they stand, as on the first two pages.
+    QWidget* order[] = {grid(),       m_rowsBox,     m_columnsBox,
+                        backButton(), abortButton(), forwardButton()};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     grid()->setFocus();
@@ -27,6 +28,14 @@ ExtraGridPage::ExtraGridPage(QWidget* owner, Platform& platform, bool english)
     connect(m_columnsBox, &QLineEdit::textChanged, this, &ExtraGridPage::columnCountChanged);
     connect(m_rowsBox, &QLineEdit::textChanged, this, [this] { applyRowRule(m_rowsBox); });
     Breite_anpassen();
+}
+
+void ExtraGridPage::nameControls(bool english) {
+    // The title bar stays empty; the window still needs a name.
+    setAccessibleName(pick(english, "Frei verfügbare Tabelle", "Free available table"));
+    m_columnsBox->setAccessibleName(pick(english, "Spalten", "Columns"));
+    m_rowsBox->setAccessibleName(pick(english, "Reihen", "Rows"));
+    grid()->setAccessibleName(pick(english, "Frei verfügbare Tabelle", "Free available table"));
 }
 
 void ExtraGridPage::columnCountChanged() {

@@ -12,6 +12,8 @@ public:
 
     ExtraGridPage(QWidget* owner, Platform& platform, bool english);
 
+    void nameControls(bool english) override;
+
     QLineEdit* columnsBox() const { return m_columnsBox; }
     QLineEdit* rowsBox() const { return m_rowsBox; }
 

@@ -39,8 +39,9 @@ FunctionGridPage::FunctionGridPage(QWidget* owner, Platform& platform, bool engl
     }
     makeGrid("N_FTabelle", 240, 960, 11415, 6975);
 
-    QWidget* order[] = {m_inputColumnsBox, m_outputColumnsBox, m_rowsBox,   grid(),
-                        abortButton(),     forwardButton(),    backButton()};
+    // The buttons in the order they stand, as on the first two pages.
+    QWidget* order[] = {m_inputColumnsBox, m_outputColumnsBox, m_rowsBox,      grid(),
+                        backButton(),      abortButton(),      forwardButton()};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     m_inputColumnsBox->setFocus();
@@ -50,6 +51,13 @@ FunctionGridPage::FunctionGridPage(QWidget* owner, Platform& platform, bool engl
     connect(m_outputColumnsBox, &QLineEdit::textChanged, this,
             [this] { columnCountChanged(m_outputColumnsBox); });
     connect(m_rowsBox, &QLineEdit::textChanged, this, [this] { applyRowRule(m_rowsBox); });
+}
+
+void FunctionGridPage::nameControls(bool english) {
+    m_inputColumnsBox->setAccessibleName(pick(english, "Spalten (Eingänge)", "Columns (inputs)"));
+    m_outputColumnsBox->setAccessibleName(pick(english, "Spalten (Ausgänge)", "Columns (outputs)"));
+    m_rowsBox->setAccessibleName(pick(english, "Reihen", "Rows"));
+    grid()->setAccessibleName(pick(english, "Funktionstabelle", "Function table"));
 }
 
 void FunctionGridPage::columnCountChanged(QLineEdit* changed) {

@@ -14,6 +14,8 @@ public:
 
     FunctionGridPage(QWidget* owner, Platform& platform, bool english);
 
+    void nameControls(bool english) override;
+
     QLineEdit* inputColumnsBox() const { return m_inputColumnsBox; }
     QLineEdit* outputColumnsBox() const { return m_outputColumnsBox; }
     QLineEdit* rowsBox() const { return m_rowsBox; }

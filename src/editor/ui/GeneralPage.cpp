@@ -74,6 +74,16 @@ GeneralPage::GeneralPage(QWidget* owner, bool english)
     m_typeBox->setFocus();
 }
 
+void GeneralPage::nameControls(bool english) {
+    m_typeBox->setAccessibleName(pick(english, "Typ", "Type"));
+    m_englishBox->setAccessibleName(
+        pick(english, "Kurze englische Beschreibung", "Short english description"));
+    m_germanBox->setAccessibleName(
+        pick(english, "Kurze deutsche Beschreibung", "Short german description"));
+    m_packageBox->setAccessibleName(pick(english, "Gehäuse", "Package"));
+    m_outputBox->setAccessibleName(pick(english, "Ausgangstyp", "Output type"));
+}
+
 WizardOptions GeneralPage::options() const {
     return {m_commentsBox->isChecked(), m_functionTableBox->isChecked(),
             m_extraTableBox->isChecked()};

@@ -20,6 +20,8 @@ public:
 
     GeneralPage(QWidget* owner, bool english);
 
+    void nameControls(bool english) override;
+
     QLineEdit* typeBox() const { return m_typeBox; }
     QLineEdit* germanBox() const { return m_germanBox; }
     QLineEdit* englishBox() const { return m_englishBox; }

@@ -32,8 +32,10 @@ PageWindow::PageWindow(QWidget* owner, WizardPage id, const QString& name, const
     m_forward =
         new QPushButton(english ? QStringLiteral("Forward") : QStringLiteral("Weiter"), this);
     m_forward->setObjectName(QStringLiteral("Weiter"));
+    // Enter presses the button that has the focus; no button is the page's
+    // default, so Enter in a field does not move through the wizard.
     for (QPushButton* b : {m_back, m_abort, m_forward})
-        b->setAutoDefault(false);
+        b->setAutoDefault(true);
     place(m_back, 360, buttonTop, kButtonWidth, kButtonHeight);
     place(m_abort, 1800, buttonTop, kButtonWidth, kButtonHeight);
     place(m_forward, 3240, buttonTop, kButtonWidth, kButtonHeight);

@@ -25,6 +25,9 @@ public:
 
     // Shows and activates the page; the first showing opens it centred.
     void showPage();
+    // Names the page's fields for assistive technology in the language of
+    // the program, which can change while the page is open.
+    virtual void nameControls(bool english) { (void)english; }
 
 Q_SIGNALS:
     void forwardPressed();
@@ -40,6 +43,9 @@ protected:
         m_tw.place(w, left, top, width, height);
     }
     const Twips& twips() const { return m_tw; }
+    static QString pick(bool english, const char* de, const char* en) {
+        return QString::fromUtf8(english ? en : de);
+    }
     // Each time the page becomes the active window.
     virtual void activated() {}
     void closeEvent(QCloseEvent* event) override;

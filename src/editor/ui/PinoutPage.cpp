@@ -57,7 +57,8 @@ void fillNumbers(QTextEdit* box, const QString& text, Qt::Alignment align, int l
 
 PinoutPage::PinoutPage(QWidget* owner, bool english)
     : PageWindow(owner, kId, QStringLiteral("Neu_D2"), QStringLiteral("DIL Package / DIL Gehäuse"),
-                 6270, 6720, 6120, english) {
+                 6270, 6720, 6120, english),
+      m_english(english) {
     addLabel("Label2", QStringLiteral("Pins:"), 2640, 240, 495, 255);
     m_pins = new QLineEdit(QStringLiteral("14"), this);
     m_pins->setObjectName(QStringLiteral("N_Pins"));
@@ -114,6 +115,20 @@ PinoutPage::PinoutPage(QWidget* owner, bool english)
     m_scroll->setFocus();
 }
 
+void PinoutPage::nameControls(bool english) {
+    m_english = english;
+    m_scroll->setAccessibleName(pick(english, "Anzahl der Pins", "Number of pins"));
+    m_pins->setAccessibleName(pick(english, "Pins", "Pins"));
+    m_numbersLeft->setAccessibleName(pick(english, "Pinnummern links", "Left pin numbers"));
+    m_numbersRight->setAccessibleName(pick(english, "Pinnummern rechts", "Right pin numbers"));
+    // A right box names another pin whenever the count changes.
+    const int n = pinCount();
+    for (int pin = 1; pin <= n; ++pin)
+        box(pinBox(pin, n))
+            ->setAccessibleName(
+                (english ? QStringLiteral("Pin %1 name") : QStringLiteral("Pin %1 Name")).arg(pin));
+}
+
 int PinoutPage::pinCount() const {
     return m_pins->text().toInt();
 }
@@ -136,6 +151,7 @@ void PinoutPage::pinCountChanged(int value) {
     const int line = twips().toPxY(kPinRowTwips);
     fillNumbers(m_numbersLeft, leftPinNumbers(n), Qt::AlignLeft, line);
     fillNumbers(m_numbersRight, rightPinNumbers(n), Qt::AlignRight, line);
+    nameControls(m_english);
 }
 
 QLineEdit* PinoutPage::box(PinBox at) const {

@@ -18,6 +18,8 @@ public:
 
     PinoutPage(QWidget* owner, bool english);
 
+    void nameControls(bool english) override;
+
     int pinCount() const;
     void setPinCount(int pins);
     QScrollBar* scrollBar() const { return m_scroll; }
@@ -42,6 +44,7 @@ private:
     QList<QLineEdit*> m_right;
     QTextEdit* m_numbersLeft = nullptr;
     QTextEdit* m_numbersRight = nullptr;
+    bool m_english = false;
 };
 
 } // namespace pinatlas

@@ -73,6 +73,7 @@ PageWindow* Wizard::load(WizardPage id) {
     if (!page)
         return nullptr;
     m_pages[size_t(id)] = page;
+    page->nameControls(english());
     // The boxes' default limit of 32767 characters would cut longer texts of
     // an edited sheet without a word.
     for (QLineEdit* box : page->findChildren<QLineEdit*>())
@@ -89,8 +90,15 @@ PageWindow* Wizard::load(WizardPage id) {
     return page;
 }
 
+void Wizard::nameControls() {
+    for (PageWindow* page : m_pages)
+        if (page)
+            page->nameControls(english());
+}
+
 void Wizard::showPage(WizardPage id) {
     PageWindow* page = load(id);
+    page->nameControls(english());
     if (auto* table = qobject_cast<TablePage*>(page))
         table->Breite_anpassen();
     page->showPage();

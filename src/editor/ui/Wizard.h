@@ -26,6 +26,8 @@ public:
 
     void startNew();  // D_hinzufügen
     void startEdit(); // D_ändern
+    // The loaded pages name their fields in the program's language again.
+    void nameControls();
 
     // Writes the file from the pages; on success closes the wizard and refreshes
     // the main window, on failure tells why and shows the page it came from.

@@ -5,6 +5,7 @@
 #include "shared/Settings.h"
 
 #include <QApplication>
+
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -13,8 +14,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace pinatlas {
 
@@ -113,10 +117,16 @@ FindWindow::FindWindow(RunningProgram& program, PartIndex& index)
 }
 
 void FindWindow::applyCaptions() {
-    setWindowTitle(m_program.settings().pick(QStringLiteral("Suchen"), QStringLiteral("Find")));
-    m_text->setPlaceholderText(
-        m_program.settings().pick(QStringLiteral("Typ oder Wörter der Beschreibung"),
-                                  QStringLiteral("Type or words of the description")));
+    const Settings& s = m_program.settings();
+    setWindowTitle(s.pick(QStringLiteral("Suchen"), QStringLiteral("Find")));
+    m_text->setPlaceholderText(s.pick(QStringLiteral("Typ oder Wörter der Beschreibung"),
+                                      QStringLiteral("Type or words of the description")));
+    m_text->setAccessibleName(s.pick(QStringLiteral("Suchtext"), QStringLiteral("Search text")));
+    for (QToolButton* clear : m_text->findChildren<QToolButton*>())
+        clear->setAccessibleName(
+            s.pick(QStringLiteral("Suchtext leeren"), QStringLiteral("Clear search text")));
+    m_results->setAccessibleName(
+        s.pick(QStringLiteral("Gefundene Datenblätter"), QStringLiteral("Datasheets found")));
 }
 
 QString FindWindow::note() const {
@@ -241,6 +251,14 @@ void FindWindow::keyPressEvent(QKeyEvent* event) {
         close();
         return;
     }
+    // Find Next and Previous step through the results, round at either end.
+    if (event->key() == Qt::Key_F3 && m_model->rowCount() > 0) {
+        const int rows = m_model->rowCount();
+        const int step = (event->modifiers() & Qt::ShiftModifier) ? rows - 1 : 1;
+        const int row = (std::max(0, m_results->currentIndex().row()) + step) % rows;
+        m_results->setCurrentIndex(m_model->index(row, 0));
+        return;
+    }
     QWidget::keyPressEvent(event);
 }
 
@@ -329,7 +347,7 @@ void FindCommands::showFind() {
     m_window->search();
 }
 
-void FindCommands::languageChanged() {
+void FindCommands::nameControls() {
     if (m_window)
         m_window->languageChanged();
 }

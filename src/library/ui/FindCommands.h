@@ -62,6 +62,8 @@ public:
     void setOpenable(std::function<bool(const QString& directory)> openable);
     // Searches again for the text in the box.
     void search();
+    // Titles and names in the current language.
+    void applyCaptions();
     // Speaks the language now chosen, keeping the chosen row.
     void languageChanged();
 
@@ -75,7 +77,6 @@ protected:
 
 private:
     void choose(const QModelIndex& index);
-    void applyCaptions();
     void showNote(const QString& text);
 
     RunningProgram& m_program;
@@ -112,8 +113,8 @@ public:
 
     void showFind();
     FindWindow* window() const { return m_window; }
-    // The main window switched its language.
-    void languageChanged();
+    // The open window follows a change of language.
+    void nameControls();
     // The index of the program directory now in use.
     PartIndex& index();
 

@@ -59,7 +59,8 @@ void LibraryCommands::removeDatasheet() {
                    QStringLiteral(" wirklich löschen?"),
                QStringLiteral("Are you sure to remove the datasheet ") + type +
                    QStringLiteral(" ?")),
-        MsgButtons::YesNoCancel);
+        // Deleting is the one act that cannot be undone: Enter keeps the file.
+        MsgButtons::YesNoCancel, MsgAnswer::No);
     if (answer != MsgAnswer::Yes)
         return;
 

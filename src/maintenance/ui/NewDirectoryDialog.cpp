@@ -42,10 +42,12 @@ NewDirectoryDialog::NewDirectoryDialog(QWidget* parent, bool english) : QDialog(
         setWindowTitle(QStringLiteral("Add a new directory"));
         m_label->setText(QStringLiteral("Please insert the name of the new directory"));
         m_abbrechen->setText(QStringLiteral("Abort"));
+        m_name->setAccessibleName(QStringLiteral("Name of the new directory"));
     } else {
         setWindowTitle(QStringLiteral("Neues Verzeichnis hinzufügen"));
         m_label->setText(QStringLiteral("Wie soll das neue Verzeichnis heißen?"));
         m_abbrechen->setText(QStringLiteral("Abbrechen"));
+        m_name->setAccessibleName(QStringLiteral("Name des neuen Verzeichnisses"));
     }
     setFixedSize(tw.toPxX(5415), tw.toPxY(1755));
 }

@@ -33,9 +33,34 @@ QMessageBox::Icon qtIcon(MsgIcon icon) {
 
 } // namespace
 
+namespace {
+
+QMessageBox::StandardButton qtButton(MsgAnswer answer) {
+    switch (answer) {
+    case MsgAnswer::Ok:
+        return QMessageBox::Ok;
+    case MsgAnswer::Cancel:
+        return QMessageBox::Cancel;
+    case MsgAnswer::Yes:
+        return QMessageBox::Yes;
+    case MsgAnswer::No:
+        return QMessageBox::No;
+    case MsgAnswer::Abort:
+        return QMessageBox::Abort;
+    case MsgAnswer::Retry:
+        return QMessageBox::Retry;
+    case MsgAnswer::Ignore:
+        return QMessageBox::Ignore;
+    }
+    return QMessageBox::NoButton;
+}
+
+} // namespace
+
 std::unique_ptr<QMessageBox> QtPlatform::messageBox(QWidget* parent, MsgIcon icon,
                                                     const QString& title, const QString& text,
-                                                    MsgButtons buttons) {
+                                                    MsgButtons buttons,
+                                                    std::optional<MsgAnswer> defaultButton) {
     auto box =
         std::make_unique<QMessageBox>(qtIcon(icon), title, text, QMessageBox::NoButton, parent);
     switch (buttons) {
@@ -56,12 +81,15 @@ std::unique_ptr<QMessageBox> QtPlatform::messageBox(QWidget* parent, MsgIcon ico
         box->setEscapeButton(QMessageBox::Ignore);
         break;
     }
+    if (defaultButton)
+        box->setDefaultButton(qtButton(*defaultButton));
     return box;
 }
 
 MsgAnswer QtPlatform::message(QWidget* parent, MsgIcon icon, const QString& title,
-                              const QString& text, MsgButtons buttons) {
-    switch (messageBox(parent, icon, title, text, buttons)->exec()) {
+                              const QString& text, MsgButtons buttons,
+                              std::optional<MsgAnswer> defaultButton) {
+    switch (messageBox(parent, icon, title, text, buttons, defaultButton)->exec()) {
     case QMessageBox::Ok:
         return MsgAnswer::Ok;
     case QMessageBox::Yes:

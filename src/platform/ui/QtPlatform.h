@@ -11,7 +11,8 @@ namespace pinatlas {
 class QtPlatform final : public Platform {
 public:
     MsgAnswer message(QWidget* parent, MsgIcon icon, const QString& title, const QString& text,
-                      MsgButtons buttons) override;
+                      MsgButtons buttons,
+                      std::optional<MsgAnswer> defaultButton = std::nullopt) override;
     bool openUrl(const QString& address) override;
     void beep() override;
     QString clipboardText() override;
@@ -25,7 +26,8 @@ public:
     // current language.
     static std::unique_ptr<QMessageBox> messageBox(QWidget* parent, MsgIcon icon,
                                                    const QString& title, const QString& text,
-                                                   MsgButtons buttons);
+                                                   MsgButtons buttons,
+                                                   std::optional<MsgAnswer> defaultButton = {});
 };
 
 } // namespace pinatlas

@@ -63,12 +63,16 @@ Information::Information(bool german, const QString& lineBreak) : QDialog(nullpt
     tw.place(label(this, "Label2", QString::fromUtf8(maker::kContactAddress), serif(10)), 240, 3780,
              5160, 270);
 
+    // Beside the version, as users of free software expect to find it.
+    auto* licence = label(this, "lblLicense", licenceLine(german), serif(9));
+    tw.place(licence, 240, 4080, 5160, 270);
+
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    tw.place(ok, 4080, 4200, 1320, 375);
+    tw.place(ok, 4080, 4440, 1320, 375);
     connect(ok, &QPushButton::clicked, this, &QDialog::close);
-    setFixedSize(tw.toPxX(5640), tw.toPxY(4740));
+    setFixedSize(tw.toPxX(5640), tw.toPxY(4980));
 
     // The load: version line, then title and note by language.
     findChild<QLabel*>(QStringLiteral("lblVersion"))->setText(versionLine());

@@ -74,7 +74,8 @@ TEST_F(Start, EveryMenuCaptionInDisplayOrderInBothLanguages) {
         QString(
             "M_Datei|Datei|File; Drucken|Drucken…|Print…; PDF_speichern|Als PDF speichern…|"
             "Save as PDF…; Datei_Leer1||; Beenden|Beenden|Exit; Bearbeiten|Bearbeiten|Edit; "
-            "Suchen|Suchen…|Find…; Datenblatt|Datenblatt|Datasheet; D_hinzufügen|hinzufügen|add; "
+            "Suchen|Suchen…|Find…; Familien|Familien…|Families…; Datenblatt|Datenblatt|Datasheet; "
+            "D_hinzufügen|hinzufügen|add; "
             "D_ändern|ändern|edit; D_entfernen|entfernen|remove; Verzeichnis|Verzeichnis|"
             "Directory; V_hinzufügen|hinzufügen|add; V_entfernen|entfernen|remove; "
             "Optionen|Optionen|Option; Sortiere|Sortiere ICs|Sort ICs; SortIC1|nach Typ|by type; "
@@ -85,12 +86,24 @@ TEST_F(Start, EveryMenuCaptionInDisplayOrderInBothLanguages) {
             "EDSprache|Language/ Sprache|Language/ Sprache; Englisch|English|English; "
             "Deutsch|Deutsch|Deutsch; Inform|Info/ Update|Info/ Update")
             .split("; ");
-    // Each item as "name|caption", walking the menus as they open.
+    // Each item as "name|caption", walking the menus as they open. Every item
+    // has a mnemonic, and no two of one menu share one.
     const auto shown = [this] {
         QStringList items;
         const std::function<void(QWidget*)> walk = [&](QWidget* menu) {
+            QString keys;
             for (QAction* a : menu->actions()) {
-                items << (a->menu() ? a->menu()->objectName() : a->objectName()) + '|' + a->text();
+                const QString text = a->text();
+                items << (a->menu() ? a->menu()->objectName() : a->objectName()) + '|' +
+                             QString(text).remove(u'&');
+                if (a->isSeparator())
+                    continue;
+                const qsizetype at = text.indexOf(u'&');
+                EXPECT_TRUE(at >= 0 && at + 1 < text.size()) << text.toStdString();
+                const QChar key =
+                    at >= 0 && at + 1 < text.size() ? text[at + 1].toLower() : QChar();
+                EXPECT_FALSE(keys.contains(key)) << "mnemonic of " << text.toStdString();
+                keys += key;
                 if (a->menu())
                     walk(a->menu());
             }

@@ -130,6 +130,12 @@ TEST_F(Liste, ChoosingADirectoryListsItByTypeInTheLanguageAndLoadsTheFirstSheet)
     EXPECT_EQ(std::tuple(platform.printDialogs, dir.read("sheet.pdf").left(4),
                          dir.read("printed.pdf").left(4), platform.boxes.size()),
               std::tuple(1, QByteArray("%PDF"), QByteArray("%PDF"), size_t(0)));
+    // Both dialogs go on in the folder last written to, with the type as the name.
+    action("Drucken")->trigger();
+    action("PDF_speichern")->trigger();
+    const QString again = QDir::toNativeSeparators(dir.path() + "74LS00.pdf");
+    EXPECT_EQ(platform.printSuggestions.value(1), "74LS00|" + again);
+    EXPECT_EQ(platform.saveDialogs.value(1), "Als PDF speichern|" + again);
 }
 
 TEST_F(Liste, SortCommandsResortButHeaderClicksAlsoReload) {

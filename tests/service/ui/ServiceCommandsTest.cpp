@@ -41,9 +41,9 @@ TEST_F(Service, TheAboutBoxFollowsTheLanguageOnlyWhenShownAgain) {
     settle();
     box = showAbout(); // a new box
     EXPECT_TRUE(note().startsWith("If you have"));
-    EXPECT_EQ(box->size(), QSize(376, 316));
+    EXPECT_EQ(box->size(), QSize(376, 332));
     EXPECT_EQ(box->findChild<QPlainTextEdit*>("DBInfo")->geometry(), QRect(16, 84, 344, 136));
-    EXPECT_EQ(box->findChild<QPushButton*>("cmdOK")->geometry(), QRect(272, 280, 88, 25));
+    EXPECT_EQ(box->findChild<QPushButton*>("cmdOK")->geometry(), QRect(272, 296, 88, 25));
     QPointer<Information> open = box;
     haupt.reset(); // the box ends with the main window
     EXPECT_TRUE(open.isNull());

@@ -22,6 +22,7 @@ public:
         QString title;
         QString text;
         MsgButtons buttons;
+        std::optional<MsgAnswer> defaultButton;
     };
 
     // Answers given to the next boxes, in order; when the queue is empty a box
@@ -29,8 +30,9 @@ public:
     void answer(MsgAnswer a) { answers.push_back(a); }
 
     MsgAnswer message(QWidget*, MsgIcon icon, const QString& title, const QString& text,
-                      MsgButtons buttons) override {
-        boxes.push_back({icon, title, text, buttons});
+                      MsgButtons buttons,
+                      std::optional<MsgAnswer> defaultButton = std::nullopt) override {
+        boxes.push_back({icon, title, text, buttons, defaultButton});
         if (!answers.empty()) {
             const MsgAnswer a = answers.front();
             answers.pop_front();
@@ -52,6 +54,7 @@ public:
     // The print dialog prints into `printToFile` as a PDF; cancelled when empty.
     bool choosePrinter(QWidget*, QPrinter& printer) override {
         ++printDialogs;
+        printSuggestions << printer.docName() + u'|' + printer.outputFileName();
         if (printToFile.isEmpty())
             return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -73,6 +76,7 @@ public:
     int endNowCalls = 0;
     QString printToFile;
     int printDialogs = 0;
+    QStringList printSuggestions; // the job's name and the file it would go to
     QStringList saveDialogs;
     QString savePath;
 };

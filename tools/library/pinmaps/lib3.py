@@ -13,6 +13,14 @@ _MUX2 = {
     "4A": "I0D", "4B": "I1D",
 }
 
+# The reference letters the units of the 74LS257, 74LS258 and 74LS158 the way Motorola does,
+# unit d at pins 9 to 11; TI and the 74157 put unit 3 there, and so do our
+# sheets.
+_MUX2_CD = {
+    **{k: v for k, v in _MUX2.items() if k[0] not in "34"},
+    "3A": "I0D", "3B": "I1D", "4A": "I0C", "4B": "I1C",
+}
+
 # TI's names for the dual 1-of-4 decoders against the reference's
 _DUAL4 = {
     "1C": "EA1", "~1G": "EA2", "~2C": "EB1", "~2G": "EB2", "B": "A1", "A": "A0",
@@ -41,9 +49,9 @@ ALIASES = {
     },
     # X and Y are the older names of carry propagate and generate
     "74LS181": {"~P": "X", "~G": "Y"},
-    "74LS257": {**_MUX2, "~OE": "OE", "1Y": "ZA", "2Y": "ZB", "3Y": "ZC", "4Y": "ZD"},
-    "74LS258": {**_MUX2, "~OE": "OE", "~1Y": "ZA", "~2Y": "ZB", "~3Y": "ZC", "~4Y": "ZD"},
-    "74LS158": {**_MUX2, "~G": "E", "~1Y": "ZA", "~2Y": "ZB", "~3Y": "ZC", "~4Y": "ZD"},
+    "74LS257": {**_MUX2_CD, "~OE": "OE", "1Y": "ZA", "2Y": "ZB", "3Y": "ZD", "4Y": "ZC"},
+    "74LS258": {**_MUX2_CD, "~OE": "OE", "~1Y": "ZA", "~2Y": "ZB", "~3Y": "ZD", "~4Y": "ZC"},
+    "74LS158": {**_MUX2_CD, "~G": "E", "~1Y": "ZA", "~2Y": "ZB", "~3Y": "ZD", "~4Y": "ZC"},
     "74LS191": {"~CE": "CE", "~PL": "PL", "~RC": "RC"},
     "74LS190": {"~CE": "CE", "~PL": "PL", "~RC": "RC"},
     "74LS46": {"~LT": "LT", "~BI/RBO": "BI", "~RBI": "RBI"},

@@ -1,0 +1,191 @@
+#include "families/FamilyTable.h"
+#include "families/ShippedFamilies.h"
+#include "families/Substitutes.h"
+#include "support/TempDir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace pinatlas;
+using pinatlas::test::shippedFamilies;
+using pinatlas::test::TempDir;
+
+TEST(FamilyTable, EveryFigureOfTheShippedTableIsTracedInTheEvidenceAndNothingElse) {
+    // The figure lines as "family<TAB>key @at<TAB>value<TAB>unit<TAB>document".
+    QFile table(QStringLiteral(PINATLAS_SOURCE_DIR "/families/pinatlas-families.txt"));
+    ASSERT_TRUE(table.open(QIODevice::ReadOnly));
+    QString error;
+    FamilyTable::parse(QString::fromUtf8(table.readAll()), &error);
+    EXPECT_EQ(error, QString());
+    table.seek(0);
+    QSet<QString> figures;
+    QString family;
+    QMap<QString, QString> documents;
+    for (const QString& raw : QString::fromUtf8(table.readAll()).split(u'\n')) {
+        const QStringList w = raw.simplified().split(u' ');
+        if (w[0] == u"family")
+            family = w[1];
+        else if (w[0] == u"doc")
+            documents[w[1]] = raw.simplified().section(u' ', 2);
+        else if (w[0] == u"twin")
+            figures << QStringList{"twins", w[1], w[2], "-", documents[w[4]]}.join(u'\t');
+        else if (w[0] == u"twin-inputs-max")
+            figures << QStringList{"twins", "inputs-max " + w[1], w[2], w[3], documents[w[4]]}.join(
+                u'\t');
+        else if (w.size() == 5 && !w[0].startsWith(u'#') && w[0] != u"alias")
+            figures << QStringList{family, w[0] + " @" + w[1], w[2], w[3], documents[w[4]]}.join(
+                u'\t');
+    }
+    QSet<QString> traced;
+    const QDir evidence(QStringLiteral(PINATLAS_SOURCE_DIR "/tools/library/evidence/families"));
+    for (const QString& name : evidence.entryList({"*.tsv"})) {
+        QFile f(evidence.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QStringList rows = QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts);
+        EXPECT_EQ(rows.value(0), "family\trow\tvalue\tunit\tdocument\twhere\taddress");
+        for (const QString& row : rows.mid(1)) {
+            const QStringList c = row.split(u'\t');
+            ASSERT_EQ(c.size(), 7) << row.toStdString();
+            EXPECT_FALSE(c[5].isEmpty() || !c[6].startsWith("http")) << row.toStdString();
+            traced << c.mid(0, 5).join(u'\t');
+        }
+    }
+    EXPECT_EQ(QSet<QString>(figures - traced), QSet<QString>());
+    EXPECT_EQ(QSet<QString>(traced - figures), QSet<QString>());
+}
+
+TEST(FamilyTable, FiguresAtASupplyAreTakenInterpolatedOrUnknown) {
+    const FamilyTable& t = shippedFamilies();
+    struct Row {
+        const char* family;
+        FamilyKey key;
+        double supply;
+        double expected; // NAN: unknown
+    } rows[] = {
+        {"74HC", FamilyKey::Vih, 5, 3.5},         // between 3.15 V at 4.5 V and 4.2 V at 6 V
+        {"74HC", FamilyKey::Vih, 6, 4.2},         // as given
+        {"74HC", FamilyKey::Vih, 7, NAN},         // beyond the last line
+        {"74HC", FamilyKey::InputsMax, 3.3, 3.3}, // 1 VCC
+        {"74LVC", FamilyKey::Vih, 3.3, 2},        // a line for 2.7-3.6 V
+        {"74LVC", FamilyKey::Vih, 5, 3.5},        // 0.7 VCC for 4.5-5.5 V
+        {"CD4000B", FamilyKey::Vil, 12, 3.4},     // between 3 V at 10 V and 4 V at 15 V
+        {"74LS", FamilyKey::Iil, 5, 0.4},         // mA
+        {"74HC", FamilyKey::Iih, 5, 0.0001},      // 0.1 uA in mA
+        {"74ALS", FamilyKey::Voh, 5, NAN},        // no maker's figure found
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.family) + " at " + std::to_string(r.supply));
+        const auto v = t.find(QString::fromLatin1(r.family))->at(r.key, r.supply);
+        ASSERT_EQ(v.has_value(), !std::isnan(r.expected));
+        if (v) {
+            EXPECT_NEAR(*v, r.expected, 1e-9);
+        }
+    }
+}
+
+TEST(FamilyTable, ADefectNamesItsLineAndKeepsWhatCameBefore) {
+    const QString head = QStringLiteral("doc d M | N | R\nfamily 74X\nvih * 2 V d\n");
+    const struct {
+        const char* line;
+        const char* error;
+    } rows[] = {
+        {"vih * 2 mA d", "line 4: not a figure: 2 mA"},
+        {"vih * 2 V nobody", "line 4: the document nobody is not named above"},
+        {"voh fast 2 V d", "line 4: not a supply: fast"},
+        {"supply * 5 V d", "line 4: not a figure: 5 V"},
+        {"colour * red V d", "line 4: not a line of the family table"},
+        {"family 74x", "line 4: the family 74x comes twice"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.line);
+        QString error;
+        const FamilyTable t = FamilyTable::parse(head + QString::fromLatin1(r.line), &error);
+        EXPECT_TRUE(error.startsWith(QString::fromLatin1(r.error))) << error.toStdString();
+        ASSERT_EQ(t.families().size(), 1u);
+        EXPECT_EQ(t.families()[0].figures.size(), 1u);
+    }
+    EXPECT_EQ(FamilyTable::parse(QStringLiteral("family A\nalias X74\n")).find(u"x74")->name, "A");
+}
+
+TEST(FamilyTable, PartNumbersNameTheirFamilyAndType) {
+    const FamilyTable& t = shippedFamilies();
+    const struct {
+        const char* part;
+        const char* family; // nullptr: not a part of the table's families
+        const char* type;
+    } rows[] = {
+        {"SN74HC00N", "74HC", "7400"},
+        {"74LS04", "74LS", "7404"},
+        {"DM74ALS00AN", "74ALS", "7400"},
+        {"7400", "74", "7400"},
+        {"CD4011B", "CD4000B", "4011"},
+        {"HEF4011BP", "CD4000B", "4011"},
+        {"MC14011B", "CD4000B", "4011"},
+        {"74HC4049", "74HC", "4049"},
+        {"hc", "74HC", ""},
+        {"4000B", "CD4000B", ""},
+        {"74L00", nullptr, ""},
+        {"NE555", nullptr, ""},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.part);
+        const auto found = familyOfPart(t, QString::fromLatin1(r.part));
+        ASSERT_EQ(found.has_value(), r.family != nullptr);
+        if (found) {
+            EXPECT_EQ(found->family->name, QString::fromLatin1(r.family));
+            EXPECT_EQ(found->type, QString::fromLatin1(r.type));
+        }
+    }
+}
+
+TEST(FamilyTable, TheFirstCandidateThatExistsIsReadAndAMissingTableSaysWhere) {
+    TempDir dir;
+    const QStringList candidates{dir.path() + "a.txt", dir.path() + "b.txt"};
+    FamilyTableLoad none = loadFamilyTable(candidates);
+    EXPECT_FALSE(none.table);
+    EXPECT_EQ(none.path, candidates[0]);
+    EXPECT_TRUE(none.error.isEmpty());
+
+    dir.write("b.txt", "family 74X\n");
+    EXPECT_EQ(loadFamilyTable(candidates).table->families()[0].name, "74X");
+    dir.write("a.txt", "family\n");
+    const FamilyTableLoad bad = loadFamilyTable(candidates);
+    EXPECT_FALSE(bad.table);
+    EXPECT_EQ(bad.path, candidates[0]);
+    EXPECT_TRUE(bad.error.startsWith("line 1:"));
+}
+
+TEST(Substitutes, ComparesTheSheetsFamiliesBothWaysAndNamesTwins) {
+    Datasheet sheet;
+    sheet.outputType = QStringLiteral("OC (open collector)");
+    sheet.hasDataTable = true;
+    sheet.dataColumns = 3;
+    sheet.dataRows = 9;
+    sheet.dataCells.resize(3, 9);
+    sheet.dataCells.at(1, 1) = QStringLiteral("74LS");
+    sheet.dataCells.at(2, 1) = QStringLiteral("74HC");
+    sheet.dataCells.at(3, 1) = QStringLiteral("Einheit");
+    EXPECT_EQ(familyColumnsOf(sheet), QStringList({"74LS", "74HC"}));
+
+    const QString en =
+        substituteReport(shippedFamilies(), "7405", sheet, Language::English).join(u'\n');
+    EXPECT_TRUE(en.contains("7405 is made in: 74LS, 74HC"));
+    EXPECT_TRUE(en.contains("open collector in every family"));
+    EXPECT_TRUE(en.contains("74HC instead of 74LS in the same socket, at 5 V:"));
+    EXPECT_TRUE(en.contains("Supply: 4.75 V to 5.25 V → 2 V to 6 V"));
+    EXPECT_TRUE(
+        en.contains("74LS outputs driving the new 74HC inputs: does not work — High level"));
+    EXPECT_TRUE(en.contains("The new 74HC outputs driving 74LS inputs: works with a condition"));
+
+    sheet.dataCells.at(1, 1) = QStringLiteral("HEF4000B");
+    sheet.dataCells.at(2, 1) = QString();
+    const QString de =
+        substituteReport(shippedFamilies(), "4049", sheet, Language::German).join(u'\n');
+    EXPECT_TRUE(de.contains("Gleiche Anschlüsse, andere Nummer: 74HC4049 (74HC, 2 V bis 6 V, "
+                            "Eingänge bis 15 V) statt 4049 in CD4000B (3 V bis 15 V)"));
+}

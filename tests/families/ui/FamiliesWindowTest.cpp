@@ -1,0 +1,68 @@
+#include "families/ui/FamiliesWindow.h"
+#include "support/ui/HauptFixture.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+
+using namespace pinatlas;
+using namespace pinatlas::test;
+
+namespace {
+
+class Families : public HauptFixture {
+protected:
+    FamiliesWindow* open() {
+        action("Familien")->trigger();
+        settle();
+        return haupt->findChild<FamiliesWindow*>("Familien");
+    }
+};
+
+} // namespace
+
+TEST_F(Families, WithoutTheTableTheViewSaysItIsMissing) {
+    dir.write("pinatlas.ini", "E\r\n");
+    startHaupt();
+    FamiliesWindow* w = open();
+    ASSERT_TRUE(w && w->isVisible());
+    EXPECT_EQ(w->hintLabel()->text(),
+              "The family table is missing: " + dir.path() + "pinatlas-families.txt");
+    EXPECT_FALSE(w->driverBox()->isEnabled());
+}
+
+TEST_F(Families, JudgesADriverAndAReceiverAndFollowsTheSheetAndTheLanguage) {
+    QFile::copy(PINATLAS_SOURCE_DIR "/families/pinatlas-families.txt",
+                dir.path() + "pinatlas-families.txt");
+    QFile::copy(PINATLAS_SOURCE_DIR "/library/74xx/7400.txt", dir.mkdir("74xx") + "7400.txt");
+    dir.write("pinatlas.ini", "E\r\n");
+    startHaupt();
+    haupt->selectDirectory(0);
+    haupt->liste()->setCurrentCell(0, 0);
+    FamiliesWindow* w = open();
+    ASSERT_TRUE(w && w->isVisible());
+    EXPECT_EQ(action("Familien")->shortcut(), QKeySequence("Ctrl+Shift+F"));
+    EXPECT_EQ(w->hintLabel()->text(), "Sheet 7400: Quad 2-input NAND gate");
+    // Every family side by side; the sheet's own stands out.
+    ASSERT_EQ(w->table()->columnCount(), 13);
+    EXPECT_EQ(w->table()->horizontalHeaderItem(2)->text(), "74LS");
+    EXPECT_TRUE(w->table()->horizontalHeaderItem(2)->font().bold());
+    EXPECT_FALSE(w->table()->horizontalHeaderItem(5)->font().bold());
+    EXPECT_TRUE(w->substitutesText()->toPlainText().startsWith("7400 is made in: 74LS"));
+
+    w->driverBox()->setCurrentText("74LS");
+    w->receiverBox()->setCurrentText("74HC");
+    EXPECT_EQ(w->verdictLabel()->text(), "74LS → 74HC: does not work");
+    EXPECT_TRUE(w->reasonsText()->toPlainText().contains(
+        "✗ High level: VOH 2.7 V (at 0.4 mA) against VIH 3.5 V: 0.8 V short."));
+    w->receiverBox()->setCurrentText("74HCT");
+    EXPECT_EQ(w->verdictLabel()->text(), "74LS → 74HCT: works");
+
+    action("Deutsch")->trigger();
+    settle();
+    EXPECT_EQ(w->windowTitle(), "Familien");
+    EXPECT_EQ(w->verdictLabel()->text(), "74LS → 74HCT: funktioniert");
+    EXPECT_TRUE(w->hintLabel()->text().startsWith("Datenblatt 7400: Vier NAND-Gatter"));
+}
