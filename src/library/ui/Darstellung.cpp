@@ -2,6 +2,7 @@
 
 #include "library/DatasheetDisplay.h"
 #include "library/DatasheetReader.h"
+#include "library/FileAccess.h"
 #include "library/IcList.h"
 #include "library/Names.h"
 #include "platform/Platform.h"
@@ -16,6 +17,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <filesystem>
 
 namespace pinatlas {
 namespace {
@@ -217,8 +219,22 @@ void Darstellung::Datenblatt_laden() {
     ReadResult result;
     // A typed directory name never takes the loader outside the program
     // directory: such a name is reported like a file that cannot be opened.
-    if (isPlainDirectoryName(dir) && isPlainDirectoryName(fileName))
-        result = readDatasheetFile(path, type);
+    if (isPlainDirectoryName(dir) && isPlainDirectoryName(fileName)) {
+        std::error_code sizeError, timeError;
+        const std::filesystem::path native(nativePath(path).toStdString());
+        const std::uintmax_t size = std::filesystem::file_size(native, sizeError);
+        const auto modified = std::filesystem::last_write_time(native, timeError);
+        const bool stamped = !sizeError && !timeError;
+        if (stamped && m_lastRead && m_lastRead->path == path && m_lastRead->size == size &&
+            m_lastRead->modified == modified) {
+            result = m_lastRead->result;
+        } else {
+            result = readDatasheetFile(path, type);
+            m_lastRead.reset();
+            if (result.file && stamped)
+                m_lastRead = LastRead{path, size, modified, result};
+        }
+    }
     if (!result.file) {
         if (result.pastPinNames)
             m_display.clearComment();
