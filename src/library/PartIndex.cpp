@@ -173,6 +173,14 @@ bool isFamilyCode(QStringView letters) {
     return codes.contains(letters.toString());
 }
 
+bool isMakerOrFamily(const QString& letters) {
+    static const QStringList makers = {
+        QStringLiteral("sn"), QStringLiteral("cd"), QStringLiteral("hef"), QStringLiteral("mc"),
+        QStringLiteral("mm"), QStringLiteral("dm"), QStringLiteral("hd"),  QStringLiteral("tc"),
+        QStringLiteral("m"),  QStringLiteral("n")};
+    return makers.contains(letters) || isFamilyCode(letters);
+}
+
 // Words that join others in a phrase; a query need not find them.
 bool isJoiningWord(const QString& word) {
     static const QStringList joining = {
@@ -294,12 +302,10 @@ PartQuery makePartQuery(QStringView text) {
     q.words = searchWords(text);
     q.digits = digitsOf(q.compact);
     q.number = functionNumber(q.compact);
-    // Several pieces make a type only when each holds a digit or is a family
-    // code ("HC 595"); "quad 2" is words.
-    static const QRegularExpression maker(QStringLiteral("^[a-z]{1,4}$"));
+    // Several pieces make a type only when each holds a digit or is a maker's
+    // prefix or family code ("SN 74 HC 595"); "quad 2" is words.
     for (const QString& t : tokens)
-        if (!digitsOf(t).size() && !(tokens.size() > 1 && isFamilyCode(t)) &&
-            !(tokens.size() > 1 && t == tokens.front() && maker.match(t).hasMatch()))
+        if (digitsOf(t).isEmpty() && !(tokens.size() > 1 && isMakerOrFamily(t)))
             return q;
     static const QRegularExpression gates(
         QStringLiteral("^[a-z]{0,4}(?:74|54)?([a-z]{0,5})([123])g\\d{1,3}[a-z]{0,4}$"));
@@ -311,6 +317,8 @@ PartQuery makePartQuery(QStringView text) {
         QStringLiteral("^([a-z]{0,4})(\\d+)([a-z]{0,5})(\\d*)([a-z]{0,3})$"));
     const QRegularExpressionMatch m = part.match(q.compact);
     if (!m.hasMatch())
+        return q;
+    if (!m.captured(1).isEmpty() && !isMakerOrFamily(m.captured(1)))
         return q;
     const QString middle = m.captured(3);
     const bool numberAfter = !m.captured(4).isEmpty();

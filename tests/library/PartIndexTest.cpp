@@ -67,6 +67,19 @@ TEST(PartIndex, FindsTypesWhateverTheirMakerFamilyAndPackage) {
     EXPECT_EQ(foldForSearch(u"Größe Ærger É"), QStringLiteral("grosse ærger e"));
     EXPECT_EQ(functionNumber(u"74"), QStringLiteral("74"));
     EXPECT_EQ(functionNumber(u"NAND"), QString());
+    // What makes a part number and what words, and the family it names.
+    const std::tuple<const char*, bool, const char*> shapes[] = {
+        {"74HCT", true, ""},        {"74hct04", true, "74HCT"}, {"SN74LS00N", true, "74LS"},
+        {"HC 595", true, ""},       {"74 HC 00", true, "74HC"}, {"CD4017BE", true, ""},
+        {"4bit", false, ""},        {"7seg", false, ""},        {"3-state", false, ""},
+        {"1of10", false, ""},       {"quad 2", false, ""},      {"2 input", false, ""},
+        {"decoder 138", false, ""}, {"74AHC1G08", true, ""},    {"595", true, ""}};
+    for (const auto& [text, isType, family] : shapes) {
+        const PartQuery q = makePartQuery(QString::fromUtf8(text));
+        EXPECT_EQ(std::pair(q.isType, q.family), std::pair(isType, QString(family))) << text;
+    }
+    EXPECT_EQ(searchWords(u"Exklusiv-ODER, exclusive nor, flip flop, 2-to-1, demux"),
+              QStringList({"xor", "xnor", "flipflop", "2", "to", "1", "demultiplexer"}));
     EXPECT_EQ(searchWords(u"3-to-8 line Dekodierer, Tri-State Zaehler-Flip-Flops (1 aus 10)"),
               QStringList(
                   {"1", "of", "8", "decoder", "tristate", "zahler", "flipflop", "1", "of", "10"}));

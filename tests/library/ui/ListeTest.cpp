@@ -11,6 +11,9 @@
 #include <QPlainTextEdit>
 #include <QTableWidget>
 
+#include <chrono>
+#include <filesystem>
+
 using namespace pinatlas;
 using namespace pinatlas::test;
 
@@ -156,6 +159,15 @@ TEST_F(Liste, SortCommandsResortButHeaderClicksAlsoReload) {
         EXPECT_EQ(std::tuple(int(settings.sortMode), action("SortIC2")->isChecked(), shown()),
                   std::tuple(mode, mode == 1, after));
     }
+    // A sheet shown again is read again only when its file changed, even in
+    // place and to the same size.
+    const std::filesystem::path file = (dir.path() + "74xx/74LS00.txt").toStdString();
+    const auto time = std::filesystem::last_write_time(file);
+    dir.write("74xx/74LS00.txt",
+              librarySheet("Vier NAND (LS)", "Quad NAND, LS family").replace("English", "Changed"));
+    std::filesystem::last_write_time(file, time + std::chrono::seconds(2));
+    clickHeader(0);
+    EXPECT_EQ(shown(), "74xx/74LS00 74LS00:  Quad NAND, LS family [Changed]");
 }
 
 TEST_F(Liste, LongListsLeaveRoomForTheScrollBarAndKeepTheChosenRowInView) {
