@@ -79,13 +79,7 @@ ConfigValues readConfigFile(const QString& path) {
 }
 
 QStringList scanLibraryDirectories(const QString& programDir) {
-    QStringList names = QDir(programDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
-    // Dot directories are this platform's hidden entries.
-    names.erase(std::remove_if(names.begin(), names.end(),
-                               [](const QString& n) { return n.startsWith(u'.'); }),
-                names.end());
-    std::sort(names.begin(), names.end());
-    return names;
+    return directoryEntries(programDir);
 }
 
 } // namespace pinatlas

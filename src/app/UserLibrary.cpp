@@ -29,18 +29,28 @@ QByteArray fileHash(const QString& path) {
     return hash.result().toHex();
 }
 
-QMap<QString, QByteArray> readManifest(const QString& userDir, bool* present) {
-    QMap<QString, QByteArray> seen;
-    QFile file(manifestPath(userDir));
-    *present = file.open(QIODevice::ReadOnly);
-    if (!*present)
-        return seen;
-    for (const QByteArray& line : file.readAll().split('\n')) {
+// What the user's library saw of the shipped one last time. Absent before the
+// first copy; present but unreadable says nothing about what the user deleted.
+enum class ManifestState { Absent, Read, Unreadable };
+
+ManifestState readManifest(const QString& userDir, QMap<QString, QByteArray>& seen) {
+    const QString path = manifestPath(userDir);
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return ManifestState::Absent;
+    constexpr qint64 kLimit = 64 * 1024 * 1024;
+    const FileRead read = readRegularFile(path, kLimit);
+    if (!read.bytes)
+        return ManifestState::Unreadable;
+    // An editor or a sync tool from Windows may have ended the lines with CR LF.
+    for (QByteArray line : read.bytes->split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
         const int gap = line.indexOf("  ");
         if (gap == 64)
             seen.insert(QString::fromUtf8(line.mid(gap + 2)), line.left(gap));
     }
-    return seen;
+    return ManifestState::Read;
 }
 
 QByteArray formatManifest(const QMap<QString, QByteArray>& shipped) {
@@ -92,13 +102,50 @@ void reportFailure(Platform& platform, std::optional<Language> language, const Q
         MsgButtons::Ok);
 }
 
+void reportUnreadableManifest(Platform& platform, std::optional<Language> language,
+                              const QString& path) {
+    const QString where = kLineBreak + QDir::toNativeSeparators(path) + kLineBreak;
+    platform.message(nullptr, MsgIcon::Critical, QStringLiteral("Pinatlas"),
+                     pick(language,
+                          QStringLiteral("Die Liste der schon übernommenen Datenblätter kann "
+                                         "nicht gelesen werden:") +
+                              where + QStringLiteral("Es wurde nichts in Ihre Bibliothek kopiert."),
+                          QStringLiteral("The record of the datasheets already taken cannot be "
+                                         "read:") +
+                              where + QStringLiteral("Nothing was copied into your library.")),
+                     MsgButtons::Ok);
+}
+
+// "1 neues Datenblatt und 2 aktualisierte Datenblätter", leaving out a count of 0.
+QString sheetCounts(const LibraryUpdate& update, Language language) {
+    const bool german = language == Language::German;
+    auto part = [german](qsizetype n, const char* de1, const char* deN, const char* en) {
+        const QString sheet =
+            german ? (n == 1 ? QStringLiteral("Datenblatt") : QStringLiteral("Datenblätter"))
+                   : (n == 1 ? QStringLiteral("datasheet") : QStringLiteral("datasheets"));
+        const QString adjective =
+            german ? QString::fromUtf8(n == 1 ? de1 : deN) : QString::fromUtf8(en);
+        return QStringLiteral("%1 %2 %3").arg(n).arg(adjective, sheet);
+    };
+    QStringList parts;
+    if (!update.added.isEmpty())
+        parts << part(update.added.size(), "neues", "neue", "new");
+    if (!update.replaced.isEmpty())
+        parts << part(update.replaced.size(), "aktualisiertes", "aktualisierte", "updated");
+    return parts.join(german ? QStringLiteral(" und ") : QStringLiteral(" and "));
+}
+
 } // namespace
 
 LibraryUpdate planLibraryUpdate(const QString& shippedDir, const QString& userDir) {
     LibraryUpdate update;
-    bool manifestPresent = false;
-    const QMap<QString, QByteArray> seen = readManifest(userDir, &manifestPresent);
-    update.firstCopy = !manifestPresent;
+    QMap<QString, QByteArray> seen;
+    const ManifestState manifest = readManifest(userDir, seen);
+    if (manifest == ManifestState::Unreadable) {
+        update.unreadableManifest = manifestPath(userDir);
+        return update;
+    }
+    update.firstCopy = manifest == ManifestState::Absent;
     const QDir shipped(shippedDir);
     for (const QString& dir : scanLibraryDirectories(shippedDir)) {
         for (const QString& name : QDir(shipped.filePath(dir)).entryList(QDir::Files)) {
@@ -152,31 +199,39 @@ bool updateUserLibrary(const QString& shippedDir, const QString& userDir, Platfo
         reportFailure(platform, language, userDir);
         return false;
     }
+    if (language)
+        platform.useToolkitLanguage(*language == Language::German);
     const LibraryUpdate update = planLibraryUpdate(shippedDir, userDir);
+    if (!update.unreadableManifest.isEmpty()) {
+        reportUnreadableManifest(platform, language, update.unreadableManifest);
+        return true;
+    }
     if (!update.news)
         return true;
     bool take = update.firstCopy;
     if (!update.firstCopy && update.offersSheets()) {
-        const QString added = QString::number(update.added.size());
-        const QString replaced = QString::number(update.replaced.size());
         const QString where = kLineBreak + QDir::toNativeSeparators(userDir) + kLineBreak;
+        const bool one = update.added.size() + update.replaced.size() == 1;
         const MsgAnswer answer = platform.message(
             nullptr, MsgIcon::Question, QStringLiteral("Pinatlas"),
             pick(language,
-                 QStringLiteral("Eine neuere Bibliothek ist installiert: %1 neue und %2 "
-                                "aktualisierte Datenblätter. Sollen sie in Ihre Bibliothek "
-                                "übernommen werden?")
-                         .arg(added, replaced) +
+                 QStringLiteral("Eine neuere Bibliothek ist installiert: %1. %2 in Ihre "
+                                "Bibliothek übernommen werden?")
+                         .arg(sheetCounts(update, Language::German),
+                              one ? QStringLiteral("Soll es") : QStringLiteral("Sollen sie")) +
                      where + kLineBreak +
                      QStringLiteral("Datenblätter, die Sie selbst geändert haben, bleiben, wie "
-                                    "sie sind. Nein lässt diese weg; Abbrechen fragt beim "
-                                    "nächsten Start wieder."),
-                 QStringLiteral("A newer library is installed: %1 new and %2 updated datasheets. "
-                                "Do you want to take them into your library?")
-                         .arg(added, replaced) +
+                                    "sie sind. Nein lässt %1 weg; Abbrechen fragt beim "
+                                    "nächsten Start wieder.")
+                         .arg(one ? QStringLiteral("es") : QStringLiteral("diese")),
+                 QStringLiteral("A newer library is installed: %1. Do you want to take %2 "
+                                "into your library?")
+                         .arg(sheetCounts(update, Language::English),
+                              one ? QStringLiteral("it") : QStringLiteral("them")) +
                      where + kLineBreak +
                      QStringLiteral("Datasheets you changed yourself stay as they are. No leaves "
-                                    "these out; Cancel asks again at the next start.")),
+                                    "%1 out; Cancel asks again at the next start.")
+                         .arg(one ? QStringLiteral("it") : QStringLiteral("these"))),
             MsgButtons::YesNoCancel);
         if (answer == MsgAnswer::Cancel)
             return true;

@@ -18,10 +18,13 @@ inline constexpr const char* kShippedManifestName = "shipped-library.sha256";
 // are relative, "74xx/7400.txt", with '/' on every platform.
 struct LibraryUpdate {
     bool firstCopy = false; // the user's library has never seen a shipped one
-    bool news = false;      // the shipped library differs from the one seen last
-    QStringList added;      // new in the shipped library, absent from the user's
-    QStringList replaced;   // newer in the shipped library, untouched by the user
-    QStringList kept;       // newer in the shipped library, but changed by the user
+    // The manifest exists but cannot be read: nothing is planned, since a sheet
+    // it would name as seen may be one the user deleted.
+    QString unreadableManifest;
+    bool news = false;    // the shipped library differs from the one seen last
+    QStringList added;    // new in the shipped library, absent from the user's
+    QStringList replaced; // newer in the shipped library, untouched by the user
+    QStringList kept;     // newer in the shipped library, but changed by the user
     // The manifest after the update: every shipped sheet with its hash.
     QMap<QString, QByteArray> shipped;
 

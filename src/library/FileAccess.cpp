@@ -1,6 +1,6 @@
 #include "library/FileAccess.h"
 
-#include "library/Cp1252.h"
+#include "library/Names.h"
 
 #include <QSaveFile>
 
@@ -23,13 +23,7 @@ QString systemError(int code) {
 
 const QString kNotRegular = QStringLiteral("not an ordinary file");
 
-bool isUtf8(const QByteArray& bytes) {
-    return QString::fromUtf8(bytes).toUtf8() == bytes;
-}
-
-} // namespace
-
-QStringList fileEntries(const QString& directory) {
+QStringList entries(const QString& directory, bool directories, bool links) {
     QStringList names;
     DIR* dir = ::opendir(nativePath(directory).constData());
     if (!dir)
@@ -39,32 +33,55 @@ QStringList fileEntries(const QString& directory) {
         if (name.startsWith('.'))
             continue;
         struct stat info {};
-        if (::fstatat(::dirfd(dir), entry->d_name, &info, 0) == 0 && S_ISDIR(info.st_mode))
-            continue;
-        names << (isUtf8(name) ? QString::fromUtf8(name) : decodeCp1252(name));
+        const bool isDir =
+            ::fstatat(::dirfd(dir), entry->d_name, &info, links ? 0 : AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISDIR(info.st_mode);
+        if (isDir == directories)
+            names << nameFromDisk(name);
     }
     ::closedir(dir);
     std::sort(names.begin(), names.end());
     return names;
 }
 
+} // namespace
+
+QStringList fileEntries(const QString& directory) {
+    return entries(directory, false, true);
+}
+
+QStringList directoryEntries(const QString& directory, bool links) {
+    return entries(directory, true, links);
+}
+
 QByteArray nativePath(const QString& path) {
-    const QByteArray utf8 = QFile::encodeName(path);
+    return nameToDisk(path);
+}
+
+std::optional<FileStamp> fileStamp(const QString& path) {
     struct stat info {};
-    if (::lstat(utf8.constData(), &info) == 0 || errno != ENOENT)
-        return utf8;
-    const qsizetype slash = path.lastIndexOf(u'/');
-    const QStringView name = QStringView(path).sliced(slash + 1);
-    if (!isCp1252(name))
-        return utf8;
-    const QByteArray legacy = QFile::encodeName(path.left(slash + 1)) + encodeCp1252(name);
-    if (isUtf8(legacy) || ::lstat(legacy.constData(), &info) != 0)
-        return utf8;
-    return legacy;
+    if (::stat(nativePath(path).constData(), &info) != 0)
+        return std::nullopt;
+    return FileStamp{qint64(info.st_size),
+                     qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
 }
 
 bool removeFile(const QString& path) {
     return ::unlink(nativePath(path).constData()) == 0;
+}
+
+bool removeDirectory(const QString& path) {
+    return ::rmdir(nativePath(path).constData()) == 0;
+}
+
+bool entryExists(const QString& path) {
+    struct stat info {};
+    return ::lstat(nativePath(path).constData(), &info) == 0;
+}
+
+bool isDirectory(const QString& path) {
+    struct stat info {};
+    return ::stat(nativePath(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 bool openRegularFile(QFile& file, const QString& path, QString* error) {
@@ -133,11 +150,22 @@ std::optional<QByteArray> readRegularFileHead(const QString& path, qint64 limit)
 }
 
 SaveOutcome saveFileWhole(const QString& path, const QByteArray& bytes) {
-    const QByteArray before = nativePath(path);
+    const QByteArray native = nativePath(path);
     struct stat info {};
-    if (::lstat(before.constData(), &info) == 0 && S_ISLNK(info.st_mode))
+    if (::lstat(native.constData(), &info) == 0 && S_ISLNK(info.st_mode))
         return {false, true, QStringLiteral("the file is a symbolic link")};
-    QSaveFile file(path);
+    // QSaveFile takes the name as text: a name that is not UTF-8 is written
+    // under a stand-in in the nearest directory whose name is, and then
+    // renamed to its own bytes.
+    const bool legacy = native != path.toUtf8();
+    qsizetype firstLegacy = 0;
+    while (legacy && !isLegacyName(QStringView(path).sliced(firstLegacy, 1)))
+        ++firstLegacy;
+    const QString target = legacy
+                               ? path.left(path.lastIndexOf(u'/', firstLegacy) + 1) +
+                                     QStringLiteral(".pinatlas-save-%1.tmp").arg(qint64(::getpid()))
+                               : path;
+    QSaveFile file(target);
     // Unbuffered, so that every write below reaches the file system and a
     // failing one brings back its reason, which a failed flush loses.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
@@ -161,10 +189,11 @@ SaveOutcome saveFileWhole(const QString& path, const QByteArray& bytes) {
     }
     if (!file.commit())
         return {false, false, file.errorString()};
-    // A file whose name came from Windows-1252 now has its UTF-8 twin: the
-    // old name goes, as on a rename.
-    if (before != QFile::encodeName(path))
-        ::unlink(before.constData());
+    if (legacy && ::rename(QFile::encodeName(target).constData(), native.constData()) != 0) {
+        const QString error = systemError(errno);
+        ::unlink(QFile::encodeName(target).constData());
+        return {false, false, error};
+    }
     return {true, false, {}};
 }
 

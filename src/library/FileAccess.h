@@ -13,16 +13,34 @@ namespace pinatlas {
 
 // The non-directory entries of `directory` (links resolved; special files
 // and dangling links included, so that they can be reported), hidden ones
-// left out, in name order. A name that is not UTF-8 is read as Windows-1252,
-// the library's code page, as an archive from Windows stores it.
+// left out, in name order. Names as nameFromDisk gives them, so that a name
+// that is not UTF-8 reaches its own file and no other.
 QStringList fileEntries(const QString& directory);
 
-// The name on disk of `path`: its UTF-8 bytes, or for a last component read
-// as Windows-1252 by fileEntries those bytes, when only they exist.
+// The directories in `directory` (links resolved unless `links` is false,
+// then links are left out), hidden ones left out, in name order, named the
+// same way.
+QStringList directoryEntries(const QString& directory, bool links = true);
+
+// The name on disk of `path`.
 QByteArray nativePath(const QString& path);
+
+// Size and modification time of a file, to notice that it changed; none when
+// it does not exist or cannot be looked at.
+struct FileStamp {
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+std::optional<FileStamp> fileStamp(const QString& path);
 
 // Removes the file at `path` (never a directory); false when that failed.
 bool removeFile(const QString& path);
+// Removes the empty directory at `path` (never a link); false when that failed.
+bool removeDirectory(const QString& path);
+// True when `path` exists, as a link too, and when it is a directory.
+bool entryExists(const QString& path);
+bool isDirectory(const QString& path);
 
 // Opens `path` for reading when it is a regular file once links are resolved.
 // A FIFO, socket or device is never opened, so opening never blocks. False

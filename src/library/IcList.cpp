@@ -2,6 +2,7 @@
 
 #include "library/DatasheetReader.h"
 #include "library/FileAccess.h"
+#include "library/Names.h"
 #include "library/RoundHalfEven.h"
 #include "library/TextInput.h"
 
@@ -139,7 +140,9 @@ std::vector<IcRow> sortIcList(const std::vector<IcEntry>& entries, IcSort sort, 
 }
 
 QStringList listedFileNames(const QString& directory) {
-    return fileEntries(directory);
+    QStringList names = fileEntries(directory);
+    names.removeIf([](const QString& name) { return !isListedFileName(name); });
+    return names;
 }
 
 std::optional<IcEntry> readIcHead(const QString& path, const QString& fileName) {

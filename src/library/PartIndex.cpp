@@ -4,6 +4,7 @@
 #include "library/DatasheetReader.h"
 #include "library/FileAccess.h"
 #include "library/IcList.h"
+#include "library/Names.h"
 #include "library/TextInput.h"
 
 #include <QDateTime>
@@ -35,23 +36,20 @@ QString digitsOf(QStringView text) {
     return digits;
 }
 
-qint64 modifiedMs(const QFileInfo& info) {
-    return info.lastModified().toMSecsSinceEpoch();
+// Looked at by the name on disk, which a QFileInfo cannot hold for every name.
+qint64 modifiedMs(const QString& path) {
+    const std::optional<FileStamp> stamp = fileStamp(path);
+    return stamp ? stamp->modifiedNs / 1'000'000 : -1;
 }
 
-size_t combine(size_t seed, const QFileInfo& info) {
-    seed = qHashMulti(seed, info.fileName(), info.size(), modifiedMs(info));
-    return seed;
+size_t combine(size_t seed, const QString& name, const std::optional<FileStamp>& stamp) {
+    return qHashMulti(seed, name, stamp ? stamp->size : -1, stamp ? stamp->modifiedNs : -1);
 }
 
-QFileInfoList datasheetFiles(const QString& path) {
-    QFileInfoList files = QDir(path).entryInfoList({QStringLiteral("*.txt")},
-                                                   QDir::Files | QDir::CaseSensitive, QDir::Name);
-    // Only a ".txt" file can be loaded by its type; dot files are hidden.
-    files.removeIf([](const QFileInfo& f) {
-        const QString name = f.fileName();
-        return name.startsWith(u'.') || !name.endsWith(QLatin1String(".txt"));
-    });
+QStringList datasheetFiles(const QString& path) {
+    QStringList files = listedFileNames(path);
+    // Only a ".txt" file can be loaded by its type.
+    files.removeIf([](const QString& name) { return !name.endsWith(QLatin1String(".txt")); });
     return files;
 }
 
@@ -285,9 +283,11 @@ PartRecord makePartRecord(const QString& directory, const QString& type,
     r.type = type;
     r.descriptionDe = descriptionDe.left(kMaxIndexedDescription);
     r.descriptionEn = descriptionEn.left(kMaxIndexedDescription);
-    r.foldedType = withoutBlanks(foldForSearch(type));
-    r.digits = digitsOf(type);
-    r.number = functionNumber(type);
+    // Searched as read, so that a legacy name is found by what the user types.
+    const QString readable = readableName(type);
+    r.foldedType = withoutBlanks(foldForSearch(readable));
+    r.digits = digitsOf(readable);
+    r.number = functionNumber(readable);
     r.wordsDe = searchWords(r.descriptionDe);
     r.wordsEn = searchWords(r.descriptionEn);
     r.typeKey = leadingNumberIgnoringBlanks(type);
@@ -555,8 +555,8 @@ void PartIndex::invalidate() {
 
 size_t PartIndex::filesSignature(const QString& path) const {
     size_t seed = 0;
-    for (const QFileInfo& info : datasheetFiles(path))
-        seed = combine(seed, info);
+    for (const QString& name : datasheetFiles(path))
+        seed = combine(seed, name, fileStamp(path + name));
     return seed;
 }
 
@@ -564,22 +564,21 @@ void PartIndex::read(Directory& dir, int room) {
     ++m_directoriesRead;
     const QString path = m_programDir + dir.name + QDir::separator();
     // Taken before the files are read: a change while reading shows next time.
-    dir.modified = modifiedMs(QFileInfo(path));
+    dir.modified = modifiedMs(path);
     dir.records.clear();
     dir.truncated = false;
-    const QFileInfoList files = datasheetFiles(path);
-    // The listing holds the files' sizes and times already: the signature a
-    // later deep look compares with is the one of the files read now.
+    const QStringList files = datasheetFiles(path);
+    // The signature a later deep look compares with is the one of the files
+    // read now, so that an edit in place after this read is seen.
     size_t signature = 0;
-    for (const QFileInfo& info : files)
-        signature = combine(signature, info);
+    for (const QString& name : files)
+        signature = combine(signature, name, fileStamp(path + name));
     dir.signature = signature;
-    for (const QFileInfo& info : files) {
+    for (const QString& name : files) {
         if (int(dir.records.size()) >= room) {
             dir.truncated = true;
             break;
         }
-        const QString name = info.fileName();
         // A file the list would refuse is left out of the search, not reported.
         if (const auto head = readIndexHead(path + name, name))
             dir.records.push_back(makePartRecord(dir.name, typeOfFileName(name),
@@ -588,10 +587,7 @@ void PartIndex::read(Directory& dir, int room) {
 }
 
 bool PartIndex::refresh(bool deep) {
-    QStringList names =
-        QDir(m_programDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
-    names.removeIf([](const QString& n) { return n.startsWith(u'.'); });
-    std::sort(names.begin(), names.end());
+    const QStringList names = directoryEntries(m_programDir);
 
     bool changed = names.size() != qsizetype(m_dirs.size());
     std::vector<Directory> dirs;
@@ -604,7 +600,7 @@ bool PartIndex::refresh(bool deep) {
         dir.name = name;
         if (old != m_dirs.end()) {
             const QString path = m_programDir + name + QDir::separator();
-            bool same = modifiedMs(QFileInfo(path)) == old->modified;
+            bool same = modifiedMs(path) == old->modified;
             if (same && deep) {
                 const size_t signature = filesSignature(path);
                 same = old->signature && signature == *old->signature;

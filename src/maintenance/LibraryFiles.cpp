@@ -55,13 +55,12 @@ DirectoryRemoval removeLibraryDirectory(const QString& programDir, const QString
     if (!isPlainDirectoryName(name))
         return DirectoryRemoval::NotPlainName;
     const QString path = programDir + name;
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
+    if (!entryExists(path))
         return DirectoryRemoval::Missing;
-    if (info.isDir() && holdsOrdinaryFile(path))
+    if (isDirectory(path) && holdsOrdinaryFile(path))
         return DirectoryRemoval::HoldsFiles;
     // rmdir never follows a link and never empties a directory first.
-    return QDir(programDir).rmdir(name) ? DirectoryRemoval::Removed : DirectoryRemoval::Failed;
+    return removeDirectory(path) ? DirectoryRemoval::Removed : DirectoryRemoval::Failed;
 }
 
 } // namespace pinatlas

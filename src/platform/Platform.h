@@ -34,6 +34,9 @@ public:
     // Ends the program at once, without the exit sequence. A caller returns
     // right after it: a scripted platform records the call and comes back.
     virtual void endNow() = 0;
+    // The toolkit's own texts (box buttons, edit menus) in German or English,
+    // set as soon as the language is known, before any window or box.
+    virtual void useToolkitLanguage(bool german) { (void)german; }
 
     // The desktop's print dialog for `printer`; false when the user cancelled.
     // A desktop that cannot print cancels.

@@ -36,6 +36,8 @@ TEST_F(UserLibrary, TakesNewerShippedSheetsOnlyWhereTheUserChangedNothing) {
     user.write("74xx/7402.txt", "changed");
     QFile::remove(user.path() + "40xx/4001.txt");
     user.write("74xx/7499.txt", "my own");
+    // Edited on Windows, the manifest may end its lines with CR LF.
+    user.write(kShippedManifestName, user.read(kShippedManifestName).replace("\n", "\r\n"));
     for (const char* sheet :
          {"74xx/7400.txt", "74xx/7402.txt", "40xx/4001.txt", "74xx/7499.txt", "cmos/4000.txt"})
         shipped.write(sheet, "new");
@@ -46,7 +48,9 @@ TEST_F(UserLibrary, TakesNewerShippedSheetsOnlyWhereTheUserChangedNothing) {
         ASSERT_TRUE(start());
         ASSERT_EQ(platform.boxes.size(), 1u);
         EXPECT_TRUE(platform.boxes[0].text.startsWith(
-            "Eine neuere Bibliothek ist installiert: 1 neue und 1 aktualisierte Datenblätter."));
+            "Eine neuere Bibliothek ist installiert: 1 neues Datenblatt und 1 aktualisiertes "
+            "Datenblatt. Sollen sie"));
+        EXPECT_TRUE(platform.boxes[0].toolkitGerman); // the buttons too
         EXPECT_EQ(user.read("74xx/7400.txt") + '|' + user.read("cmos/4000.txt"),
                   answer == MsgAnswer::Yes ? "new|new" : "old|");
         platform.boxes.clear();
@@ -62,6 +66,18 @@ TEST_F(UserLibrary, TakesNewerShippedSheetsOnlyWhereTheUserChangedNothing) {
         ASSERT_TRUE(start());
     EXPECT_EQ(platform.boxes.size(), 1u);
     EXPECT_EQ(user.read("74xx/7400.txt"), "new");
+    EXPECT_TRUE(platform.boxes[0].text.contains("1 aktualisiertes Datenblatt. Soll es"));
+}
+
+// Without the manifest a deleted sheet would look new: one that cannot be read
+// copies nothing.
+TEST_F(UserLibrary, AnUnreadableManifestCopiesNothingAndSaysSo) {
+    shipped.write("74xx/7400.txt", "a");
+    QDir().mkpath(user.path() + kShippedManifestName); // a directory in its place
+    ASSERT_TRUE(start());
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_TRUE(platform.boxes[0].text.contains(kShippedManifestName));
+    EXPECT_FALSE(QFile::exists(user.path() + "74xx/7400.txt"));
 }
 
 TEST_F(UserLibrary, AFailedCopyIsReportedInBothLanguagesAndTriedAgain) {

@@ -2,6 +2,7 @@
 #include "app/ConfigFile.h"
 #include "library/DatasheetReader.h"
 #include "library/IcList.h"
+#include "library/Names.h"
 #include "support/TempDir.h"
 
 #include <QDir>
@@ -56,4 +57,9 @@ TEST(FileAccess, WritingKeepsTheOldFileAndNeverFollowsALink) {
         EXPECT_TRUE(saveFileWhole(dir.path() + link, bytes).refusedLink) << link;
     EXPECT_EQ(dir.read("elsewhere"), "outside");
     EXPECT_FALSE(dir.exists("gone"));
+
+    // A name that is not UTF-8, in a directory whose name is not either.
+    ASSERT_EQ(::mkdir(QFile::encodeName(dir.path()) + "l\xe4", 0700), 0);
+    EXPECT_TRUE(saveFileWhole(nameFromDisk(QFile::encodeName(dir.path()) + "l\xe4/\xe4"), "1").ok);
+    EXPECT_EQ(readRegularFile(dir.path() + nameFromDisk("l\xe4/\xe4"), 9).bytes, "1");
 }

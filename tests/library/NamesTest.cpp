@@ -40,3 +40,34 @@ TEST(Names, TypesNewAndExistingDirectories) {
                 << name.toStdString();
         }
 }
+
+// Every name on disk comes back as its own bytes; as shown, it can neither
+// pass for another name nor rearrange the text around it.
+TEST(Names, NamesOnDiskAndAsShown) {
+    const std::pair<QByteArray, QString> rows[] = {
+        {"74\xc3\xa4"
+         "99",
+         QString::fromUtf8("74ä99")},
+        {"74\xe4"
+         "99",
+         QString::fromUtf8("74ä99 (1252)")},               // its legacy twin
+        {"\xc3\xa4\xe4", QString::fromUtf8("Ã¤ä (1252)")}, // one bad byte: all are legacy
+        {"/l\xe4/74\xc3\xa4.txt", QString::fromUtf8("/lä (1252)/74ä.txt")},
+        {"a\x1b]0;x\x07", "a\\e]0;x\\a"},
+        {"a\x01"
+         "b\x7f\xc2\x9d",
+         "a\\x01b\\x7f\\x9d"},
+        {"74\xe2\x80\xae"
+         "00",
+         "74<U+202E>00"},
+        {"\xd7\xa9\xd7\x9c", QString(QChar(0x2068)) + QString::fromUtf8("של") + QChar(0x2069)}};
+    for (const auto& [disk, shown] : rows) {
+        const QString name = nameFromDisk(disk);
+        EXPECT_EQ(std::pair(nameToDisk(name), shownText(name)), std::pair(disk, shown));
+    }
+    EXPECT_EQ(readableName(nameFromDisk("74\xe4"
+                                        "99")),
+              QString::fromUtf8("74ä99"));
+    for (const char* name : {"a\x1b.txt", "a\\b:c.txt", "74\xe4.txt", "", ".hidden"})
+        EXPECT_EQ(isListedFileName(nameFromDisk(name)), *name && *name != '.') << name;
+}

@@ -16,6 +16,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 
 #include <sys/stat.h>
 
@@ -186,6 +187,30 @@ TEST(PinatlasTool, ShowFindAndDumpReadTheSheetsAsTheProgramDoes) {
                                      .object();
     for (auto it = expected.begin(); it != expected.end(); ++it)
         EXPECT_EQ(o[it.key()], it.value()) << it.key().toStdString() << r.err.toStdString();
+}
+
+// Every command reaches a Windows-1252 directory or file and tells it from
+// its UTF-8 twin.
+TEST(PinatlasTool, EveryCommandReachesLegacyNamesAndTellsTwinsApart) {
+    TempDir dir;
+    const std::string lib = QFile::encodeName(dir.mkdir("lib")).toStdString();
+    ::mkdir((lib + "l\xe4").c_str(), 0700);
+    std::ofstream(lib + "l\xe4/74\xe4"
+                        "99.txt")
+        << sheet("Alt", "Legacy").toStdString();
+    std::ofstream(lib + "l\xe4/74\xc3\xa4"
+                        "99.txt")
+        << sheet("Neu", "Twin").toStdString();
+    const QString sheetPath = dir.path() + QString::fromUtf8("lib/lä (1252)/74ä99.txt");
+    EXPECT_EQ(tool({"check", dir.path() + "lib"}).out,
+              "OK " + sheetPath + "\nOK " + sheetPath + " (1252)\n");
+    EXPECT_TRUE(tool({"find", "Legacy", "--library", dir.path() + "lib"})
+                    .out.startsWith(QString::fromUtf8("lä (1252)  74ä99 (1252)  Legacy\n")));
+    // The shell hands over the name's own bytes, as a user's terminal does.
+    const ToolRun shown = tool({"-c", "exec \"$0\" show \"$1\"$(printf '\\344/74\\34499.txt')",
+                                PINATLAS_TOOL, dir.path() + "lib/l"},
+                               "/bin/sh");
+    EXPECT_TRUE(shown.out.startsWith("74a99 (1252):  Legacy\n")) << shown.err.toStdString();
 }
 
 TEST(PinatlasTool, RenderDrawsTheWholeSheetAtTheRequestedResolution) {

@@ -2,7 +2,9 @@
 #include "ToolSupport.h"
 
 #include "library/DatasheetReader.h"
+#include "library/FileAccess.h"
 #include "library/IcList.h"
+#include "library/Names.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -40,16 +42,13 @@ void collect(const QString& dir, QStringList& files) {
     for (const QString& name : listedFileNames(prefix))
         files << prefix + name;
     // Links to directories are left out: two links to "." would never end.
-    QStringList subdirs =
-        QDir(prefix).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Name);
-    for (const QString& sub : subdirs)
-        if (!sub.startsWith(u'.'))
-            collect(prefix + sub, files);
+    for (const QString& sub : directoryEntries(prefix, false))
+        collect(prefix + sub, files);
 }
 
 // Why the program could not show the file, or nothing when it is sound.
 std::optional<QString> defectOf(const QString& path, const ReadResult& r) {
-    const QString name = QFileInfo(path).fileName();
+    const QString name = path.mid(path.lastIndexOf(u'/') + 1);
     const QString type = typeOfFileName(name);
     if (!r.file)
         return describeDefect(r.defect, r.defectLine);
@@ -88,25 +87,25 @@ int check(const QStringList& args) {
     }
     QStringList files;
     for (const QString& arg : args) {
-        const QFileInfo info(arg);
         if (arg.startsWith(u'-')) {
             err(QStringLiteral("pinatlas-tool check: unknown option '%1'\n").arg(visible(arg)));
             return 2;
         }
-        if (!info.exists()) {
+        if (!entryExists(arg)) {
             err(QStringLiteral("pinatlas-tool check: no such file or directory: %1\n")
-                    .arg(visible(arg)));
+                    .arg(visible(markedName(arg))));
             return 2;
         }
-        if (info.isDir())
+        if (isDirectory(arg))
             collect(arg, files);
         else
             files << arg;
     }
     int status = 0;
     for (const QString& file : files) {
-        const ReadResult read = readDatasheetFile(file, typeOfFileName(QFileInfo(file).fileName()));
-        const QString shown = visible(file);
+        const ReadResult read =
+            readDatasheetFile(file, typeOfFileName(file.mid(file.lastIndexOf(u'/') + 1)));
+        const QString shown = visible(markedName(file));
         if (const auto defect = defectOf(file, read)) {
             out(QStringLiteral("DEFECT %1: %2\n").arg(shown, visible(*defect)));
             status = 1;

@@ -1,7 +1,9 @@
 #include "Commands.h"
 #include "ToolSupport.h"
 
+#include "library/FileAccess.h"
 #include "library/IcList.h"
+#include "library/Names.h"
 #include "shared/Language.h"
 
 #include <QFileInfo>
@@ -70,13 +72,14 @@ int list(const QStringList& args) {
     }
     if (dir.isEmpty())
         return usageError(QStringLiteral("no directory given"));
-    if (!QFileInfo(dir).isDir())
-        return usageError(QStringLiteral("not a directory: %1").arg(visible(dir)));
+    if (!isDirectory(dir))
+        return usageError(QStringLiteral("not a directory: %1").arg(visible(markedName(dir))));
 
     const QString prefix = dir.endsWith(u'/') ? dir : dir + u'/';
     const DirectoryScan scan = scanIcDirectory(prefix);
     if (scan.failed()) {
-        err(defectiveFileMessage(language, visible(prefix + scan.failedFile), QStringLiteral("\n"))
+        err(defectiveFileMessage(language, visible(markedName(prefix + scan.failedFile)),
+                                 QStringLiteral("\n"))
                 .text +
             u'\n');
         return 1;
@@ -84,7 +87,8 @@ int list(const QStringList& args) {
     QString text = icListHeaders(language).join(u'\t') + u'\n';
     const std::vector<IcRow> rows = sortIcList(scan.entries, sort, language);
     for (const IcRow& row : rows)
-        text += visible(row.type) + u'\t' + visible(row.description) + u'\t' + row.pins + u'\n';
+        text += visible(markedName(row.type)) + u'\t' + visible(row.description) + u'\t' +
+                row.pins + u'\n';
     if (rows.empty())
         text += QStringLiteral("\t\t\n");
     out(text);

@@ -4,6 +4,8 @@
 #include "app/ProgramDirectory.h"
 #include "display/SheetText.h"
 #include "library/DatasheetReader.h"
+#include "library/FileAccess.h"
+#include "library/Names.h"
 #include "library/PartIndex.h"
 #include "shared/Language.h"
 
@@ -115,7 +117,7 @@ QString programLibrary() {
 // a mistyped path must not show some other sheet of a similar type.
 bool namesFile(const QString& arg) {
     return arg.contains(u'/') || arg.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) ||
-           QFileInfo(arg).isFile();
+           (entryExists(arg) && !isDirectory(arg));
 }
 
 int usageError(const char* command, const QString& why, const char* usage) {
@@ -148,18 +150,20 @@ int show(const QStringList& args) {
         const PartRecord& r = index.records()[matches.front().record];
         path = QDir(library).filePath(r.directory + u'/' + r.type + QStringLiteral(".txt"));
     }
-    const QString type = QFileInfo(path).completeBaseName();
+    const QString type = typeOfFileName(path.mid(path.lastIndexOf(u'/') + 1));
     const ReadResult result = readDatasheetFile(path, type);
     if (!result.file) {
         err(QStringLiteral("pinatlas-tool show: %1: %2\n")
-                .arg(visible(path), visible(describeDefect(result.defect, result.defectLine))));
+                .arg(visible(markedName(path)),
+                     visible(describeDefect(result.defect, result.defectLine))));
         return 1;
     }
     // Made visible before the layout, so that the columns are measured as shown.
     const Datasheet sheet = visibleSheet(result.file->sheet);
     const bool english = o.language == Language::English;
-    const QString title = visible(type) + (english ? QStringLiteral(":  ") + sheet.descriptionEn
-                                                   : QStringLiteral(": ") + sheet.descriptionDe);
+    const QString title =
+        visible(markedName(type)) + (english ? QStringLiteral(":  ") + sheet.descriptionEn
+                                             : QStringLiteral(": ") + sheet.descriptionDe);
     QStringList comment = english ? result.file->commentEn : result.file->commentDe;
     for (QString& line : comment)
         line = visible(line);
@@ -192,7 +196,7 @@ int find(const QStringList& args) {
     for (const PartMatch& m : matches) {
         const PartRecord& r = index.records()[m.record];
         rows.push_back(
-            {visible(r.directory), visible(r.type),
+            {visible(markedName(r.directory)), visible(markedName(r.type)),
              visible(o.language == Language::German ? r.descriptionDe : r.descriptionEn)});
         dirWidth = std::max(dirWidth, int(rows.back()[0].size()));
         typeWidth = std::max(typeWidth, int(rows.back()[1].size()));

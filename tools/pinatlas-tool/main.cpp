@@ -4,6 +4,8 @@
 #include "FamilyCommands.h"
 #include "ToolSupport.h"
 
+#include "library/Names.h"
+
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -34,7 +36,10 @@ int main(int argc, char* argv[]) {
     if (argc > 1 && std::strcmp(argv[1], "render") == 0)
         return pinatlas::tool::renderMain(argc, argv);
     QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    // Taken as bytes: a legacy file or directory name must reach its own file.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << pinatlas::nameFromDisk(QByteArray(argv[i]));
     if (args.isEmpty()) {
         std::fputs(kUsage, stderr);
         return 2;

@@ -8,12 +8,12 @@
 #include "editor/ui/Wizard.h"
 #include "families/ui/FamiliesWindow.h"
 #include "lang/Captions.h"
+#include "library/Names.h"
 #include "library/ui/Darstellung.h"
 #include "library/ui/FindCommands.h"
 #include "maintenance/ui/LibraryCommands.h"
 #include "platform/Platform.h"
 #include "platform/ui/Accessibility.h"
-#include "platform/ui/ToolkitLanguage.h"
 #include "platform/ui/Twips.h"
 #include "service/ui/ServiceCommands.h"
 #include "shared/Settings.h"
@@ -225,7 +225,7 @@ void Haupt::applyCaptions(bool german) {
             action->setText(caption);
     }
     (german ? m_germanAction : m_englishAction)->setChecked(true);
-    setToolkitLanguage(german);
+    m_platform.useToolkitLanguage(german);
     const Language language = german ? Language::German : Language::English;
     const QString directory = german ? QStringLiteral("Verzeichnis") : QStringLiteral("Directory");
     // The text field inside has the focus while the box is chosen.
@@ -299,7 +299,9 @@ void Haupt::Initialisieren() {
     m_dirBox->clear();
     {
         const QSignalBlocker block(m_dirBox);
-        m_dirBox->addItems(scanLibraryDirectories(m_settings.programDir));
+        // Shown readable; the name on disk stays with the entry.
+        for (const QString& name : scanLibraryDirectories(m_settings.programDir))
+            m_dirBox->addItem(shownText(name), name);
         m_dirBox->setCurrentIndex(-1);
     }
 
@@ -323,6 +325,8 @@ void Haupt::Initialisieren() {
     }
     if (values.language)
         m_settings.language = configLanguage(*values.language);
+    // Choosing the directory may already ask about a defective file.
+    m_platform.useToolkitLanguage(m_settings.german());
     const int position = selectedPosition(values, m_dirBox->count());
     if (position >= 0)
         selectDirectory(position);
@@ -336,6 +340,7 @@ void Haupt::Initialisieren() {
 
 void Haupt::onErststartAccepted() {
     m_settings.language = m_erststart->englishChosen() ? Language::English : Language::German;
+    m_platform.useToolkitLanguage(m_settings.german());
     const int index =
         m_dirBox->findText(QStringLiteral("74xx"), Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index >= 0)
@@ -371,6 +376,9 @@ bool Haupt::writeConfiguration(int position) {
 }
 
 QString Haupt::currentDirectory() const {
+    const int index = m_dirBox->currentIndex();
+    if (index >= 0 && m_dirBox->currentText() == m_dirBox->itemText(index))
+        return m_dirBox->itemData(index).toString();
     return m_dirBox->currentText();
 }
 

@@ -2,6 +2,7 @@
 
 #include "display/ui/DatasheetView.h"
 #include "library/DatasheetReader.h"
+#include "library/Names.h"
 #include "platform/Platform.h"
 #include "shared/RunningProgram.h"
 #include "shared/Settings.h"
@@ -38,7 +39,8 @@ QString PrintCommands::suggestedPdf() const {
             folder = QDir::homePath();
     }
     // The type never holds a slash, unlike the description in the title.
-    return QDir::toNativeSeparators(folder + u'/' + typeOfFileName(m_view.sheet().fileName) +
+    return QDir::toNativeSeparators(folder + u'/' +
+                                    readableName(typeOfFileName(m_view.sheet().fileName)) +
                                     QStringLiteral(".pdf"));
 }
 

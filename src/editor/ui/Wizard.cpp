@@ -122,6 +122,9 @@ void Wizard::unloadAll() {
 }
 
 void Wizard::startNew() {
+    m_editedType.clear();
+    m_editedBytes.reset();
+    noteDirectory();
     showPage(WizardPage::General);
 }
 
@@ -210,15 +213,15 @@ void Wizard::Datenblatt_speichern() {
     const EncodedSheet encoded = encodeDatasheet(content);
     if (!cellsAccepted(encoded, returnTo))
         return;
-    const QString path = m_program.currentDirectoryPath() + page<GeneralPage>().typeBox()->text() +
-                         QStringLiteral(".txt");
+    const QString path = targetPath();
     if (!saved(path, encoded.bytes, returnTo))
         return;
 
     tell(MsgIcon::None, QStringLiteral("Das neue/geänderte Datenblatt ist nun im Verzeichnis!"),
          QStringLiteral("The new/edit datasheet is now ready for use!"));
     Settings& settings = m_program.settings();
-    recordChangedFile(settings.changedFiles, settings.changedCount, path,
+    // The mail names the file as the user finds it on disk.
+    recordChangedFile(settings.changedFiles, settings.changedCount, markedName(path),
                       Settings::kMaxChangedFiles);
     unloadAll();
     m_program.Liste_aufbauen();
@@ -306,7 +309,7 @@ bool Wizard::saved(const QString& path, const QByteArray& bytes, WizardPage retu
         outcome.error = m_program.settings().pick(QStringLiteral("Kein Verzeichnis gewählt."),
                                                   QStringLiteral("No directory chosen."));
     } else {
-        if (!replacingLosesNothing(path)) {
+        if (!replacingOverwritesNoChange(path) || !replacingLosesNothing(path)) {
             showPage(returnTo);
             return false;
         }
@@ -317,9 +320,10 @@ bool Wizard::saved(const QString& path, const QByteArray& bytes, WizardPage retu
     if (outcome.ok)
         return true;
     tell(MsgIcon::Exclamation,
-         QStringLiteral("Das Datenblatt konnte nicht gespeichert werden:") + kCrLf + path + kCrLf +
-             outcome.error + kCrLf + QStringLiteral("Ihre Eingaben bleiben erhalten."),
-         QStringLiteral("The datasheet could not be saved:") + kCrLf + path + kCrLf +
+         QStringLiteral("Das Datenblatt konnte nicht gespeichert werden:") + kCrLf +
+             shownText(path) + kCrLf + outcome.error + kCrLf +
+             QStringLiteral("Ihre Eingaben bleiben erhalten."),
+         QStringLiteral("The datasheet could not be saved:") + kCrLf + shownText(path) + kCrLf +
              outcome.error + kCrLf + QStringLiteral("Your entries are kept."));
     showPage(returnTo);
     return false;
@@ -333,19 +337,72 @@ bool Wizard::replacingLosesNothing(const QString& path) {
     const MsgAnswer answer = m_program.platform().message(
         nullptr, MsgIcon::Exclamation, kTitle,
         m_program.settings().pick(
-            QStringLiteral("Die Datei") + kCrLf + path + kCrLf +
+            QStringLiteral("Die Datei") + kCrLf + shownText(path) + kCrLf +
                 QStringLiteral("enthält ab Zeile %1 Text, den das Programm nicht liest, etwa einen "
                                "Abschnitt an falscher Stelle oder einen falsch geschriebenen "
                                "Schlüssel. Beim Speichern ginge er verloren.")
                     .arg(line) +
                 kCrLf +
                 QStringLiteral("OK speichert trotzdem, Abbrechen lässt die Datei unverändert."),
-            QStringLiteral("The file") + kCrLf + path + kCrLf +
+            QStringLiteral("The file") + kCrLf + shownText(path) + kCrLf +
                 QStringLiteral("holds text from line %1 on that the program does not read, such "
                                "as a section out of place or a mistyped key. Saving would lose "
                                "it.")
                     .arg(line) +
                 kCrLf + QStringLiteral("OK saves all the same, Cancel leaves the file unchanged.")),
+        MsgButtons::OkCancel);
+    return answer == MsgAnswer::Ok;
+}
+
+void Wizard::noteDirectory() {
+    m_seenDirectory = m_program.currentDirectoryPath();
+    m_seenFiles.clear();
+    for (const QString& name : fileEntries(m_seenDirectory))
+        if (const std::optional<FileStamp> stamp = fileStamp(m_seenDirectory + name))
+            m_seenFiles.insert(name, *stamp);
+}
+
+QString Wizard::targetPath() {
+    const QString directory = m_program.currentDirectoryPath();
+    const QString typed = page<GeneralPage>().typeBox()->text();
+    const bool same = !m_editedType.isEmpty() && directory == m_seenDirectory &&
+                      typed == readableName(m_editedType);
+    return directory + (same ? m_editedType : typed) + QStringLiteral(".txt");
+}
+
+bool Wizard::replacingOverwritesNoChange(const QString& path) {
+    const QString directory = m_program.currentDirectoryPath();
+    if (directory != m_seenDirectory)
+        return true; // nothing seen there: a file of that name is replaced
+    const QString name = path.mid(directory.size());
+    bool changed;
+    if (!m_editedType.isEmpty() && name == m_editedType + QStringLiteral(".txt")) {
+        const FileRead now = readRegularFile(path, kMaxDatasheetBytes);
+        changed = now.bytes != m_editedBytes;
+    } else {
+        const auto seen = m_seenFiles.constFind(name);
+        const std::optional<FileStamp> now = fileStamp(path);
+        changed = seen == m_seenFiles.constEnd() ? now.has_value() : now != *seen;
+    }
+    if (!changed)
+        return true;
+    const QString shown = shownText(path);
+    const MsgAnswer answer = m_program.platform().message(
+        nullptr, MsgIcon::Exclamation, kTitle,
+        m_program.settings().pick(
+            QStringLiteral("Die Datei") + kCrLf + shown + kCrLf +
+                QStringLiteral("wurde geändert, angelegt oder gelöscht, seit der Assistent "
+                               "begann, etwa von einem zweiten Pinatlas oder einem Editor.") +
+                kCrLf +
+                QStringLiteral("OK überschreibt sie mit Ihren Eingaben, Abbrechen lässt die "
+                               "Datei auf der Platte, wie sie ist; Ihre Eingaben bleiben im "
+                               "Assistenten."),
+            QStringLiteral("The file") + kCrLf + shown + kCrLf +
+                QStringLiteral("was changed, created or deleted since the wizard began, for "
+                               "example by a second Pinatlas or an editor.") +
+                kCrLf +
+                QStringLiteral("OK overwrites it with your entries, Cancel keeps the version on "
+                               "disk; your entries stay in the wizard.")),
         MsgButtons::OkCancel);
     return answer == MsgAnswer::Ok;
 }
@@ -369,19 +426,24 @@ std::optional<DatasheetFile> Wizard::editableFile(const QString& type) {
     const QString path = m_program.currentDirectoryPath() + type + QStringLiteral(".txt");
     auto refuse = [&](const QString& de, const QString& en) -> std::optional<DatasheetFile> {
         tell(MsgIcon::Exclamation,
-             QStringLiteral("Das Datenblatt kann nicht bearbeitet werden:") + kCrLf + path + kCrLf +
-                 de,
-             QStringLiteral("The datasheet cannot be edited:") + kCrLf + path + kCrLf + en);
+             QStringLiteral("Das Datenblatt kann nicht bearbeitet werden:") + kCrLf +
+                 shownText(path) + kCrLf + de,
+             QStringLiteral("The datasheet cannot be edited:") + kCrLf + shownText(path) + kCrLf +
+                 en);
         return std::nullopt;
     };
 
     // The same check as the loader's: a typed directory name must not take
     // the reading outside the program directory.
     const QString fileName = type + QStringLiteral(".txt");
-    if (!isPlainDirectoryName(m_program.currentDirectory()) || !isPlainDirectoryName(fileName))
+    if (!isPlainDirectoryName(m_program.currentDirectory()) || !isListedFileName(fileName))
         return refuse(QStringLiteral("Kein Verzeichnis der Bibliothek gewählt."),
                       QStringLiteral("No directory of the library chosen."));
-    ReadResult read = readDatasheetFile(path, type);
+    noteDirectory();
+    m_editedType = type;
+    m_editedBytes = readRegularFile(path, kMaxDatasheetBytes).bytes;
+    ReadResult read =
+        m_editedBytes ? readDatasheet(*m_editedBytes, type) : readDatasheetFile(path, type);
     if (!read.file && read.defectLine == 0)
         return refuse(QStringLiteral("Die Datei kann nicht gelesen werden (%1).").arg(read.defect),
                       QStringLiteral("The file cannot be read (%1).").arg(read.defect));
@@ -420,7 +482,7 @@ void Wizard::fillPages(const QString& type, const DatasheetFile& file) {
     GeneralPage& general = page<GeneralPage>();
     PinoutPage& pinout = page<PinoutPage>();
     const Datasheet& s = file.sheet;
-    general.typeBox()->setText(type);
+    general.typeBox()->setText(readableName(type));
     general.germanBox()->setText(s.descriptionDe);
     general.englishBox()->setText(s.descriptionEn);
     pinout.setPinCount(s.pinCount);

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "editor/WizardRules.h"
+#include "library/FileAccess.h"
 #include "platform/Platform.h"
+
+#include <QHash>
 
 #include <QObject>
 
@@ -63,6 +66,15 @@ private:
     // Asks before a save replaces a file holding text the reader passed over;
     // false when the user keeps the file.
     bool replacingLosesNothing(const QString& path);
+    // Asks before a save replaces a file that changed on disk since the wizard
+    // began (another instance, an editor, a sync tool); false when the user
+    // keeps the version on disk.
+    bool replacingOverwritesNoChange(const QString& path);
+    // Remembers the current directory's files as they are when the wizard begins.
+    void noteDirectory();
+    // The file the pages are written to: the edited file itself while its type
+    // is unchanged, however its name is spelt on disk.
+    QString targetPath();
 
     // The file of `type` when the pages can hold it; otherwise tells why.
     std::optional<DatasheetFile> editableFile(const QString& type);
@@ -72,6 +84,12 @@ private:
     RunningProgram& m_program;
     std::array<PageWindow*, kWizardPages> m_pages{};
     WizardPage m_finishedFrom = WizardPage::None;
+
+    // What the wizard saw on disk when it began.
+    QString m_seenDirectory;
+    QHash<QString, FileStamp> m_seenFiles;   // by name, in m_seenDirectory
+    QString m_editedType;                    // the name on disk; empty for a new sheet
+    std::optional<QByteArray> m_editedBytes; // the edited file as read
 };
 
 } // namespace pinatlas

@@ -17,7 +17,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <filesystem>
 
 namespace pinatlas {
 namespace {
@@ -26,9 +25,11 @@ namespace {
 constexpr int kListRowHeight = 240;
 
 QTableWidgetItem* listItem(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
+    auto* item = new QTableWidgetItem(shownText(text));
     // The column widths cut long descriptions; the tooltip shows them whole.
-    item->setToolTip(text);
+    item->setToolTip(item->text());
+    // The commands act on the name on disk, not on how it is shown.
+    item->setData(Qt::UserRole, text);
     return item;
 }
 
@@ -117,7 +118,7 @@ void Darstellung::showHeaders() {
 
 bool Darstellung::askAboutFile(const QString& path) {
     const Settings& s = m_program.settings();
-    const FileErrorMessage m = defectiveFileMessage(s.shown(), path, s.lineBreak);
+    const FileErrorMessage m = defectiveFileMessage(s.shown(), shownText(path), s.lineBreak);
     switch (m_program.platform().message(m_program.mainWindow(), MsgIcon::None, m.title, m.text,
                                          MsgButtons::AbortRetryIgnore)) {
     case MsgAnswer::Abort:
@@ -204,7 +205,7 @@ void Darstellung::onCurrentRowChanged(const QModelIndex& current) {
 QString Darstellung::currentType() const {
     const int row = m_liste->currentRow();
     const QTableWidgetItem* item = row >= 0 ? m_liste->item(row, 0) : nullptr;
-    return item ? item->text() : QString();
+    return item ? item->data(Qt::UserRole).toString() : QString();
 }
 
 void Darstellung::Datenblatt_laden() {
@@ -219,20 +220,15 @@ void Darstellung::Datenblatt_laden() {
     ReadResult result;
     // A typed directory name never takes the loader outside the program
     // directory: such a name is reported like a file that cannot be opened.
-    if (isPlainDirectoryName(dir) && isPlainDirectoryName(fileName)) {
-        std::error_code sizeError, timeError;
-        const std::filesystem::path native(nativePath(path).toStdString());
-        const std::uintmax_t size = std::filesystem::file_size(native, sizeError);
-        const auto modified = std::filesystem::last_write_time(native, timeError);
-        const bool stamped = !sizeError && !timeError;
-        if (stamped && m_lastRead && m_lastRead->path == path && m_lastRead->size == size &&
-            m_lastRead->modified == modified) {
+    if (isPlainDirectoryName(dir) && isListedFileName(fileName)) {
+        const std::optional<FileStamp> stamp = fileStamp(path);
+        if (stamp && m_lastRead && m_lastRead->path == path && m_lastRead->stamp == *stamp) {
             result = m_lastRead->result;
         } else {
             result = readDatasheetFile(path, type);
             m_lastRead.reset();
-            if (result.file && stamped)
-                m_lastRead = LastRead{path, size, modified, result};
+            if (result.file && stamp)
+                m_lastRead = LastRead{path, *stamp, result};
         }
     }
     if (!result.file) {
@@ -245,9 +241,10 @@ void Darstellung::Datenblatt_laden() {
 
     const Datasheet& sheet = result.file->sheet;
     const bool english = s.shown() == Language::English;
-    const QString title =
-        english ? type + QStringLiteral(":  ") + sheet.descriptionEn.left(kMaxShownDescription)
-                : type + QStringLiteral(": ") + sheet.descriptionDe.left(kMaxShownDescription);
+    const QString title = english ? shownText(type) + QStringLiteral(":  ") +
+                                        shownText(sheet.descriptionEn.left(kMaxShownDescription))
+                                  : shownText(type) + QStringLiteral(": ") +
+                                        shownText(sheet.descriptionDe.left(kMaxShownDescription));
     const QStringList& comment = english ? result.file->commentEn : result.file->commentDe;
     m_display.display(sheet, comment, title, s.shown());
 }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "library/DatasheetReader.h"
+#include "library/FileAccess.h"
 
 #include <QObject>
 
-#include <chrono>
 #include <optional>
 
 class QModelIndex;
@@ -58,8 +58,7 @@ private:
     // click or a language switch show the same file again without reading it.
     struct LastRead {
         QString path;
-        std::uintmax_t size;
-        std::chrono::file_clock::time_point modified;
+        FileStamp stamp;
         ReadResult result;
     };
     std::optional<LastRead> m_lastRead;

@@ -1,5 +1,8 @@
 #include "library/ui/FindCommands.h"
 
+#include "library/FileAccess.h"
+#include "library/Names.h"
+
 #include "platform/Platform.h"
 #include "shared/RunningProgram.h"
 #include "shared/Settings.h"
@@ -8,7 +11,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -57,11 +59,11 @@ QVariant FoundModel::data(const QModelIndex& index, int role) const {
     const PartRecord& r = record(index.row());
     switch (index.column()) {
     case 0:
-        return r.directory;
+        return shownText(r.directory);
     case 1:
-        return r.type;
+        return shownText(r.type);
     default:
-        return m_settings.pick(r.descriptionDe, r.descriptionEn);
+        return shownText(m_settings.pick(r.descriptionDe, r.descriptionEn));
     }
 }
 
@@ -155,8 +157,8 @@ void FindWindow::search() {
             const QString& directory = records[m.record].directory;
             if (m_openable(directory))
                 return false;
-            if (!unlisted.contains(directory))
-                unlisted << directory;
+            if (!unlisted.contains(shownText(directory)))
+                unlisted << shownText(directory);
             return true;
         });
     const PartQuery query = makePartQuery(text);
@@ -205,16 +207,16 @@ void FindWindow::choose(const QModelIndex& index) {
     if (!index.isValid())
         return;
     const PartRecord r = m_model->record(index.row());
-    if (!QFileInfo(m_program.settings().programDir + r.directory).isDir()) {
+    if (!isDirectory(m_program.settings().programDir + r.directory)) {
         // Renamed or removed since the search: say so rather than only beep.
         search();
         showNote(QStringList{
             m_program.settings().pick(
                 QStringLiteral("Das Verzeichnis %1 gibt es nicht mehr: Es wurde umbenannt oder "
                                "entfernt.")
-                    .arg(r.directory),
+                    .arg(shownText(r.directory)),
                 QStringLiteral("The directory %1 is gone: it was renamed or removed.")
-                    .arg(r.directory)),
+                    .arg(shownText(r.directory))),
             note()}
                      .join(u'\n')
                      .trimmed());
@@ -330,9 +332,8 @@ PartIndex& FindCommands::index() {
 void FindCommands::showFind() {
     if (!m_window) {
         m_window = new FindWindow(m_program, index());
-        m_window->setOpenable([this](const QString& directory) {
-            return m_dirBox->findText(directory, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0;
-        });
+        m_window->setOpenable(
+            [this](const QString& directory) { return m_dirBox->findData(directory) >= 0; });
         connect(m_window, &FindWindow::chosen, this,
                 [this](const QString& directory, const QString& type) {
                     if (!showSheet(directory, type))
@@ -354,13 +355,15 @@ void FindCommands::nameControls() {
 
 bool FindCommands::showSheet(const QString& directory, const QString& type) {
     QComboBox* dirBox = m_dirBox;
-    const int position = dirBox->findText(directory, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    // Entries and rows keep the names on disk; their texts are only shown.
+    const int position = dirBox->findData(directory);
     if (position < 0)
         return false;
     QTableWidget* liste = m_liste;
     const auto rowOf = [liste, &type] {
         for (int row = 0; row < liste->rowCount(); ++row)
-            if (const QTableWidgetItem* item = liste->item(row, 0); item && item->text() == type)
+            if (const QTableWidgetItem* item = liste->item(row, 0);
+                item && item->data(Qt::UserRole) == type)
                 return row;
         return -1;
     };

@@ -22,6 +22,17 @@ NewDirectoryDialog* LibraryCommands::newDirectoryDialog() const {
     return m_newDirectory;
 }
 
+namespace {
+
+QString shownPaths(const QStringList& paths, const QString& lineBreak) {
+    QStringList shown;
+    for (const QString& path : paths)
+        shown << shownText(path);
+    return shown.join(lineBreak);
+}
+
+} // namespace
+
 QString LibraryCommands::selectedType() const {
     return m_program.currentType();
 }
@@ -55,9 +66,9 @@ void LibraryCommands::removeDatasheet() {
     }
     const MsgAnswer answer = platform.message(
         m_program.mainWindow(), MsgIcon::None, title,
-        s.pick(QStringLiteral("Wollen Sie das momentan ausgewählte Datenblatt vom ") + type +
-                   QStringLiteral(" wirklich löschen?"),
-               QStringLiteral("Are you sure to remove the datasheet ") + type +
+        s.pick(QStringLiteral("Wollen Sie das momentan ausgewählte Datenblatt vom ") +
+                   shownText(type) + QStringLiteral(" wirklich löschen?"),
+               QStringLiteral("Are you sure to remove the datasheet ") + shownText(type) +
                    QStringLiteral(" ?")),
         // Deleting is the one act that cannot be undone: Enter keeps the file.
         MsgButtons::YesNoCancel, MsgAnswer::No);
@@ -73,13 +84,13 @@ void LibraryCommands::removeDatasheet() {
                                   "Diese Dateien sind noch vorhanden:"),
                    QStringLiteral("The datasheet could not be removed completely. These files "
                                   "are still there:")) +
-                s.lineBreak + removal.failed.join(s.lineBreak),
+                s.lineBreak + shownPaths(removal.failed, s.lineBreak),
             MsgButtons::Ok);
     } else if (removal.removed.isEmpty()) {
         platform.message(m_program.mainWindow(), MsgIcon::Critical, kProgramName,
                          s.pick(QStringLiteral("Das Datenblatt ist nicht mehr vorhanden:"),
                                 QStringLiteral("The datasheet is no longer there:")) +
-                             s.lineBreak + dirPath + type + QStringLiteral(".txt"),
+                             s.lineBreak + shownText(dirPath + type + QStringLiteral(".txt")),
                          MsgButtons::Ok);
     }
     // Rebuilt in every case, so that the list shows what is on the disk.
@@ -127,7 +138,7 @@ void LibraryCommands::removeDirectory() {
     const Settings& s = m_program.settings();
     Platform& platform = m_program.platform();
     const QString name = m_program.currentDirectory();
-    const QString path = s.programDir + name;
+    const QString path = shownText(s.programDir + name);
     const QString refusal = s.pick(QStringLiteral("Verzeichnis kann nicht gelöscht werden!"),
                                    QStringLiteral("Can\u00B4t remove directory!"));
     switch (removeLibraryDirectory(s.programDir, name)) {

@@ -1,6 +1,7 @@
 #include "platform/ui/QtPlatform.h"
 
 #include "platform/DesktopLink.h"
+#include "platform/ui/ToolkitLanguage.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -126,6 +127,10 @@ void QtPlatform::setClipboardText(const QString& text) {
 void QtPlatform::endNow() {
     std::fflush(nullptr);
     std::_Exit(0);
+}
+
+void QtPlatform::useToolkitLanguage(bool german) {
+    setToolkitLanguage(german);
 }
 
 bool QtPlatform::choosePrinter(QWidget* parent, QPrinter& printer) {

@@ -18,6 +18,7 @@ public:
     QString clipboardText() override;
     void setClipboardText(const QString& text) override;
     void endNow() override;
+    void useToolkitLanguage(bool german) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath,
                          const QString& filter) override;

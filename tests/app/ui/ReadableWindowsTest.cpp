@@ -106,6 +106,7 @@ TEST_F(ReadableWindows, EveryWindowReadsWholeInBothLanguagesAndBoxButtonsSpeakIt
         haupt->erststart()->accept();
         menu(*language == 'D' ? "Deutsch" : "Englisch"); // the same language twice over
         // Message boxes word their buttons in the language chosen.
+        QtPlatform().useToolkitLanguage(platform.toolkitGerman);
         EXPECT_EQ(QtPlatform::messageBox(nullptr, {}, "", "", MsgButtons::OkCancel)
                       ->button(QMessageBox::Cancel)
                       ->text(),

@@ -173,7 +173,9 @@ TEST_F(WizardWrite, EditingNeedsAReadableSelectedSheet) {
     for (const char* type : {"short", "gone"}) {
         platform.boxes.clear();
         haupt->liste()->setRowCount(1);
-        haupt->liste()->setItem(0, 0, new QTableWidgetItem(type));
+        auto* item = new QTableWidgetItem(type);
+        item->setData(Qt::UserRole, QString::fromUtf8(type));
+        haupt->liste()->setItem(0, 0, item);
         edit(type);
         ASSERT_EQ(platform.boxes.size(), 1u);
         EXPECT_TRUE(platform.boxes[0].text.startsWith("The datasheet cannot be edited:"));
@@ -202,4 +204,34 @@ TEST_F(WizardWrite, EveryShippedSheetEditedUnchangedComesBackByteIdentical) {
         }
     }
     EXPECT_GT(files, 200);
+}
+
+// A file written elsewhere while the wizard is open is replaced only when the
+// user says so; Cancel keeps it, and the wizard with the entries.
+TEST_F(WizardWrite, AFileChangedOnDiskSinceTheWizardBeganIsReplacedOnlyWhenAsked) {
+    const QByteArray theirs = "B\r\nB\r\n2\r\n\r\nP\r\nQ\r\n'Ende\r\n";
+    start("D");
+    for (const auto& [edited, answer] :
+         {std::pair(true, MsgAnswer::Cancel), std::pair(true, MsgAnswer::Ok),
+          std::pair(false, MsgAnswer::Cancel)}) {
+        const QString type = edited ? "7400" : "7402";
+        if (edited) {
+            dir.write("74xx/7400.txt", QByteArray(theirs).replace('B', 'A'));
+            haupt->Liste_aufbauen();
+            edit(type);
+        } else {
+            firstPage(type, false, false, false);
+        }
+        dir.write("74xx/" + type + ".txt", theirs);
+        platform.boxes.clear();
+        platform.answer(answer);
+        for (int n : {1, 2})
+            if (page(n)->isVisible())
+                forward(n);
+        ASSERT_TRUE(platform.boxes.at(0).text.contains("seit der Assistent begann"));
+        EXPECT_EQ(sheet(type).startsWith("B"), answer == MsgAnswer::Cancel);
+        EXPECT_EQ(shown(), answer == MsgAnswer::Ok ? "" : "2");
+        if (answer == MsgAnswer::Cancel)
+            press(2, "Abbrechen");
+    }
 }

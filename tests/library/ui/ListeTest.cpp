@@ -13,6 +13,10 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace pinatlas;
 using namespace pinatlas::test;
@@ -288,4 +292,64 @@ TEST_F(Liste, FindTypingListsTheBestMatchesInTheLanguageAndEnterShowsOne) {
     press(w.textBox(), Qt::Key_Escape);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(haupt->findCommands()->window(), nullptr);
+}
+
+// Every row and directory stands for one name on disk, shown so that no name
+// can pass for another, break a line or turn the text around it; and the
+// toolkit speaks the language from the first box on.
+TEST_F(Liste, EveryRowIsOneFileOnDiskAndNoNameMisleads) {
+    const std::string lib = QFile::encodeName(dir.path()).toStdString();
+    const auto put = [&](const std::string& name, const char* de) {
+        std::ofstream(lib + name, std::ios::binary) << librarySheet(de, "").toStdString();
+    };
+    for (const char* sub : {"odd", "l\xe4"})
+        ::mkdir((lib + sub).c_str(), 0700);
+    put("odd/74\xe4"
+        "99.txt",
+        "Alt");
+    put("odd/74\xc3\xa4"
+        "99.txt",
+        "Neu");
+    put("odd/74\x1b"
+        "01.txt",
+        "Steuer");
+    put("odd/74\xe2\x80\xae"
+        "00.txt",
+        "Umgekehrt");
+    put("l\xe4/4000.txt", "Zwei NOR");
+    dir.write("40xx/notes", "only\r\ntwo lines\r\n");
+    dir.write("pinatlas.ini", "D\r\n 0 \r\n");
+    platform.answer(MsgAnswer::Ignore);
+    startHaupt();
+    ASSERT_EQ(platform.boxes.size(), 1u);
+    EXPECT_TRUE(platform.boxes[0].toolkitGerman);
+
+    haupt->selectDirectory(2);
+    const QStringList titles =
+        QString::fromUtf8("74\\e01: Steuer|74ä99: Neu|74<U+202E>00: Umgekehrt|74ä99 (1252): Alt")
+            .split(u'|');
+    for (int row : {3, 2, 1, 0}) {
+        liste()->setCurrentCell(row, 0);
+        EXPECT_EQ(haupt->findChild<QLabel*>("Info")->text(), titles[row]);
+        EXPECT_EQ(liste()->item(row, 0)->text(), titles[row].section(':', 0, 0));
+    }
+    EXPECT_EQ(platform.boxes.size(), 1u); // every listed file loads
+
+    liste()->setCurrentCell(3, 0);
+    platform.answer(MsgAnswer::Yes);
+    action("D_entfernen")->trigger();
+    EXPECT_EQ(std::pair(::access((lib + "odd/74\xe4"
+                                        "99.txt")
+                                     .c_str(),
+                                 F_OK),
+                        ::access((lib + "odd/74\xc3\xa4"
+                                        "99.txt")
+                                     .c_str(),
+                                 F_OK)),
+              std::pair(-1, 0));
+    action("Suchen")->trigger();
+    FindWindow& w = *haupt->findCommands()->window();
+    EXPECT_EQ(find(w, "NOR"), QStringList(QString::fromUtf8("lä (1252)|4000|Zwei NOR")));
+    press(w.textBox(), Qt::Key_Return);
+    EXPECT_EQ(grid(), QStringList("4000|Zwei NOR|14"));
 }

@@ -23,6 +23,7 @@ public:
         QString text;
         MsgButtons buttons;
         std::optional<MsgAnswer> defaultButton;
+        bool toolkitGerman; // the toolkit's own texts were German when it came
     };
 
     // Answers given to the next boxes, in order; when the queue is empty a box
@@ -32,7 +33,7 @@ public:
     MsgAnswer message(QWidget*, MsgIcon icon, const QString& title, const QString& text,
                       MsgButtons buttons,
                       std::optional<MsgAnswer> defaultButton = std::nullopt) override {
-        boxes.push_back({icon, title, text, buttons, defaultButton});
+        boxes.push_back({icon, title, text, buttons, defaultButton, toolkitGerman});
         if (!answers.empty()) {
             const MsgAnswer a = answers.front();
             answers.pop_front();
@@ -50,6 +51,7 @@ public:
     QString clipboardText() override { return clipboard; }
     void setClipboardText(const QString& text) override { clipboard = text; }
     void endNow() override { ++endNowCalls; }
+    void useToolkitLanguage(bool german) override { toolkitGerman = german; }
 #ifdef QT_PRINTSUPPORT_LIB
     // The print dialog prints into `printToFile` as a PDF; cancelled when empty.
     bool choosePrinter(QWidget*, QPrinter& printer) override {
@@ -74,6 +76,7 @@ public:
     QString clipboard;
     int beeps = 0;
     int endNowCalls = 0;
+    bool toolkitGerman = false;
     QString printToFile;
     int printDialogs = 0;
     QStringList printSuggestions; // the job's name and the file it would go to
