@@ -119,6 +119,12 @@ TEST(PartIndex, RanksTheShippedLibraryAsAUserMeansTheQuery) {
         {"Inverter", Language::German, "7404"},
         {"analog multiplexer 8 channel", Language::English, "4051"},
         {"quad exclusive-or 2-input", Language::English, "7486"},
+        {"dual 4-input nand", Language::German, "7420"},
+        {"triple 3-input nor", Language::English, "7427"},
+        {"Zwei JK-Flipflops", Language::German, "7473"},
+        {"Vergleicher", Language::English, "7485"},
+        {"Teiler durch 12", Language::German, "7492"},
+        {"8-to-1 multiplexer", Language::English, "74151"},
         {"MC14017B", Language::English, "4017"},
         {"74HCT04", Language::German, "7404"},
     };
