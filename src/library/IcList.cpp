@@ -99,7 +99,8 @@ std::optional<IcEntry> readIcHead(const QString& path, const QString& fileName) 
         const auto field = line1 && line2 ? in.readField() : std::nullopt;
         // A field that stops at the end of what was read may go on in the file.
         if (field && (!in.atEnd() || atEnd))
-            return IcEntry{fileName, *line1, *line2, *field};
+            return IcEntry{fileName, line1->left(kMaxShownDescription),
+                           line2->left(kMaxShownDescription), *field};
         if (atEnd || bytes.size() >= kMaxDatasheetBytes)
             return std::nullopt;
         chunk = std::min(qint64(bytes.size()), kMaxDatasheetBytes - bytes.size());

@@ -163,6 +163,16 @@ TEST(PinatlasTool, ShowFindAndDumpReadTheSheetsAsTheProgramDoes) {
     ToolRun r = tool({"find", "nand QUAD", "--library", dir.path()});
     EXPECT_EQ(r.out, "40xx  4011    Quad NAND\n74xx  74HC00  Quad 2-input NAND gates\n");
     EXPECT_EQ(tool({"find", "xyz", "--library", dir.path()}).status, 1);
+    // What the Find window says beside the matches goes to standard error.
+    r = tool({"find", "74HCT00", "--library", dir.path()});
+    EXPECT_EQ(std::tuple(r.status, r.out, r.err),
+              std::tuple(0, QString("74xx  74HC00  Quad 2-input NAND gates\n"),
+                         QString("74HC00 has no data table.\n")));
+    r = tool({"find", "74LVC1G00", "--library", dir.path(), "--lang", "D"});
+    EXPECT_EQ(std::tuple(r.status, r.out, r.err),
+              std::tuple(1, QString(),
+                         QString("74LVC1G00 ist ein Einzelgatter-Baustein mit eigener "
+                                 "Anschlussbelegung und nicht in der Bibliothek.\n")));
 
     // Not a terminal: plain ASCII, the package's sides as in the window.
     r = tool({"show", "CD4011BE", "--library", dir.path()});

@@ -176,7 +176,16 @@ int find(const QStringList& args) {
     if (!o.error.isEmpty())
         return usageError("find", o.error, kFindUsage);
     PartIndex index(o.library.isEmpty() ? programLibrary() : o.library);
-    const std::vector<PartMatch> matches = index.find(o.subject);
+    const std::vector<PartMatch> matches = index.find(o.subject, o.language);
+    // What the Find window says beside the matches goes to standard error.
+    const PartQuery query = makePartQuery(o.subject);
+    const PartRecord* best = matches.empty() ? nullptr : &index.records()[matches.front().record];
+    const QString note = searchNote(
+        query, best,
+        best && !query.family.isEmpty() ? dataTableFamilies(index.pathOf(*best)) : QStringList(),
+        o.language);
+    if (!note.isEmpty())
+        err(visible(note) + u'\n');
     int dirWidth = 0;
     int typeWidth = 0;
     std::vector<std::array<QString, 3>> rows;

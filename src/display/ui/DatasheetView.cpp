@@ -242,12 +242,12 @@ void DatasheetView::display(const Datasheet& sheet, const QStringList& comment,
                             const QString& title, Language language) {
     // Nothing repaints until everything stands in its new place.
     m_frame->setUpdatesEnabled(false);
-    showComment(comment);
+    const QStringList shown = commentAsShown(comment, language);
+    showComment(shown);
     m_info->setText(title);
 
-    const SheetDisplay d =
-        prepareSheetDisplay(sheet, int(std::min<qsizetype>(comment.size(), INT_MAX)), language,
-                            m_funktion->textWidth());
+    const SheetDisplay d = prepareSheetDisplay(
+        sheet, int(std::min<qsizetype>(shown.size(), INT_MAX)), language, m_funktion->textWidth());
     m_content = d.content;
     m_hasContent = true;
     m_language = language;
