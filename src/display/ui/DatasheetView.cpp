@@ -290,6 +290,13 @@ void DatasheetView::display(const Datasheet& sheet, const QStringList& comment,
     m_comment = comment;
     m_title = title;
     m_pins = pinEntries(sheet);
+    // A screen reader hears what the marks and the hover link show.
+    for (PinEntry& entry : m_pins)
+        if (entry.number >= 1 && entry.number <= m_roles.size()) {
+            const PinRole& role = m_roles[entry.number - 1];
+            entry.role = pinRoleText(role, language);
+            entry.column = pinColumnText(sheet, role);
+        }
     nameControls(language);
     Q_EMIT displayed();
 }
