@@ -167,10 +167,10 @@ LibraryUpdate planLibraryUpdate(const QString& shippedDir, const QString& userDi
             const QByteArray myHash = fileHash(mine);
             if (myHash == hash)
                 continue;
+            // Replaced only when untouched since it was shipped; a sheet the
+            // user changed stays as it is.
             if (before != seen.constEnd() && before.value() == myHash)
                 update.replaced << sheet;
-            else
-                update.kept << sheet;
         }
     }
     update.news = update.firstCopy || update.shipped != seen;

@@ -24,7 +24,6 @@ struct LibraryUpdate {
     bool news = false;    // the shipped library differs from the one seen last
     QStringList added;    // new in the shipped library, absent from the user's
     QStringList replaced; // newer in the shipped library, untouched by the user
-    QStringList kept;     // newer in the shipped library, but changed by the user
     // The manifest after the update: every shipped sheet with its hash.
     QMap<QString, QByteArray> shipped;
 

@@ -13,7 +13,7 @@ QString pinBoxText(const QStringList& lines) {
     return text;
 }
 
-PinBoxes FillPinBoxes(const Datasheet& sheet) {
+PinBoxes FillPinBoxes(const Datasheet& sheet, const QList<PinRole>& roles) {
     const int n = std::clamp(int(sheet.pinCount), 0, 2 * kStubsPerSide);
     const int leftCount = (n + 1) / 2;
     PinBoxes boxes;
@@ -30,6 +30,56 @@ PinBoxes FillPinBoxes(const Datasheet& sheet) {
         boxes.numbersR << QStringLiteral(" %1").arg(k);
     }
     boxes.height = boxes.rows() * kPinPitch;
+    if (roles.isEmpty())
+        return boxes;
+    const auto marksOf = [&roles](int pin) {
+        return pin <= roles.size() ? pinMarks(roles[pin - 1]) : QList<PinMark>();
+    };
+    for (int k = 1; k <= leftCount; ++k)
+        boxes.marksL << marksOf(k);
+    for (int k = n; k > leftCount; --k)
+        boxes.marksR << marksOf(k);
+    for (PinMark mark : kLegendOrder)
+        for (const auto* side : {&boxes.marksL, &boxes.marksR})
+            for (const QList<PinMark>& marks : *side)
+                if (marks.contains(mark) && !boxes.legend.contains(mark))
+                    boxes.legend << mark;
+    return boxes;
+}
+
+MarkBox pinMarkSize(PinMark mark) {
+    switch (mark) {
+    case PinMark::ActiveLow:
+        return {mark, 0, 0, 105, 105};
+    case PinMark::Clock:
+        return {mark, 0, 0, 100, 160};
+    case PinMark::OpenCollector:
+        return {mark, 0, 0, 130, 160};
+    case PinMark::ThreeState:
+        return {mark, 0, 0, 140, 120};
+    case PinMark::Schmitt:
+        return {mark, 0, 0, 140, 110};
+    }
+    return {mark};
+}
+
+QList<MarkBox> placePinMarks(const QList<PinMark>& marks, int bodyX, int stubY, bool bodyOnRight) {
+    constexpr int kGap = 10;
+    int total = 0;
+    for (PinMark m : marks)
+        total += pinMarkSize(m).width + kGap;
+    const double shrink = total > kMarkStripWidth ? double(kMarkStripWidth) / total : 1.0;
+    QList<MarkBox> boxes;
+    int edge = 0; // from the body outwards
+    for (qsizetype k = marks.size() - 1; k >= 0; --k) {
+        MarkBox b = pinMarkSize(marks[k]);
+        b.width = int(b.width * shrink);
+        b.height = int(b.height * shrink);
+        b.x = bodyOnRight ? bodyX - edge - b.width : bodyX + edge;
+        b.y = stubY - b.height / 2;
+        edge += b.width + int(kGap * shrink);
+        boxes.prepend(b);
+    }
     return boxes;
 }
 
@@ -51,6 +101,9 @@ PackagePlacement PlacePackage(const PinBoxes& boxes, int x0, int y0, int pixel) 
     p.pinsNrR = {bodyRight - pixel - kPinNumberWidth, boxTop};
     p.pinsL = {x0, boxTop};
     p.pinsR = {bodyRight + kStubLength, boxTop};
+    p.marksL = {x0 + boxes.widthL, boxTop};
+    p.marksR = {bodyRight, boxTop};
+    p.legend = {x0, bodyBottom + kLegendBelowBody};
 
     // One twip below the pitch line, level with the middle of the box line.
     const auto rowY = [y0](int k) { return y0 + kPinPitch * k + 1; };

@@ -78,6 +78,46 @@ DatasheetPlacement PlaceDatasheet(const DrawingContent& c, int hPosition, int vP
     return p;
 }
 
+QStringList commentAsShown(const QStringList& comment, Language language) {
+    const qsizetype room = kMaxExtent / kCommentLineHeight;
+    const qsizetype looked = std::min(comment.size(), room);
+    const auto isLong = [](const QString& line) { return line.size() > kMaxCommentLineChars; };
+    if (comment.size() <= room && std::none_of(comment.begin(), comment.end(), isLong))
+        return comment;
+    // One line is kept for the note.
+    const qsizetype kept = std::min(looked, room - 1);
+    QStringList shown;
+    shown.reserve(kept + 1);
+    qsizetype firstLong = -1;
+    qsizetype longLines = 0;
+    for (qsizetype i = 0; i < kept; ++i) {
+        if (!isLong(comment[i])) {
+            shown << comment[i];
+            continue;
+        }
+        shown << comment[i].left(kMaxCommentLineChars) + u'…';
+        firstLong = firstLong < 0 ? i : firstLong;
+        ++longLines;
+    }
+    const bool german = language == Language::German;
+    QStringList notes;
+    if (longLines > 0)
+        notes << (german ? QStringLiteral("%1 Zeile(n) ab Zeile %2 nach %3 Zeichen gekürzt.")
+                         : QStringLiteral("%1 line(s) from line %2 on cut after %3 characters."))
+                     .arg(longLines)
+                     .arg(firstLong + 1)
+                     .arg(kMaxCommentLineChars);
+    if (kept < comment.size())
+        notes << (german ? QStringLiteral("Der Kommentar ist hier gekürzt: Zeilen %1 bis %2 "
+                                          "passen nicht in die Anzeige.")
+                         : QStringLiteral("The comment is cut here: lines %1 to %2 do not fit "
+                                          "the display."))
+                     .arg(kept + 1)
+                     .arg(comment.size());
+    shown << QStringLiteral("[%1]").arg(notes.join(u' '));
+    return shown;
+}
+
 SheetDisplay prepareSheetDisplay(const Datasheet& sheet, int commentLines, Language language,
                                  const TextWidth& textWidth) {
     SheetDisplay d;

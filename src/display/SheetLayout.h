@@ -15,6 +15,13 @@ inline constexpr int kCommentLineHeight = 220;
 inline constexpr int kCommentWidth = 7095;
 inline constexpr int kHiddenGridWidth = 1; // keeps a hidden grid out of the scroll range
 
+// The comment as the comment box shows it. The box grows no taller than the
+// drawing's extent allows and shows a line only as far as its width reaches;
+// lines beyond either are cut, and a last line says where, rather than the
+// comment stopping without a word.
+inline constexpr qsizetype kMaxCommentLineChars = 1000;
+QStringList commentAsShown(const QStringList& comment, Language language);
+
 // Sizes and visibility of everything inside Frame, as the display operations
 // left them. A hidden grid is 1 twip wide and its height does not count.
 struct DrawingContent {

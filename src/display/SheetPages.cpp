@@ -49,15 +49,54 @@ void addText(PrintedPage& page, PrintBox box, const QString& text, PrintFont fon
         page.texts.push_back({box, text, font, alignment | Qt::AlignVCenter});
 }
 
-Block packageBlock(const Datasheet& sheet, const PrintTextWidth& width) {
-    PinBoxes boxes = FillPinBoxes(sheet);
+Block packageBlock(const Datasheet& sheet, const QList<PinRole>& roles, Language language,
+                   const PrintTextWidth& width) {
+    PinBoxes boxes = FillPinBoxes(sheet, roles);
     boxes.widthL = widest(boxes.namesL, PrintFont::Pin, width) + 2 * kInset;
     const int widthR = widest(boxes.namesR, PrintFont::Pin, width) + 2 * kInset;
     Block b;
     b.width = boxes.widthL + 2 * kStubLength + kBodyWidth + widthR;
     b.rows = {(boxes.rows() + 1) * kPinPitch};
-    b.draw = [boxes, widthR](PrintedPage& page, int x, int y, int, int) {
+    // The legend's line below the body: each mark, a gap, its meaning.
+    std::vector<std::pair<MarkBox, PrintText>> legend;
+    int legendX = 0;
+    for (PinMark mark : boxes.legend) {
+        MarkBox m = pinMarkSize(mark);
+        m.x = legendX;
+        m.y = (kLegendHeight - m.height) / 2;
+        const QString name = pinMarkName(mark, language);
+        const int w = int(std::ceil(width(PrintFont::Cell, name)));
+        legend.push_back({m,
+                          {{m.x + m.width + 60, 0, w, kLegendHeight},
+                           name,
+                           PrintFont::Cell,
+                           Qt::AlignLeft | Qt::AlignVCenter}});
+        legendX += m.width + 60 + w + 240;
+    }
+    if (!legend.empty()) {
+        b.rows.front() += kLegendBelowBody + kLegendHeight;
+        b.width = std::max(b.width, legendX);
+    }
+    b.draw = [boxes, widthR, legend](PrintedPage& page, int x, int y, int, int) {
         const PackagePlacement p = PlacePackage(boxes, x, y, 0);
+        const auto addMarks = [&page](const QList<MarkBox>& marks, bool towardsRight) {
+            for (const MarkBox& m : marks)
+                page.marks.push_back({{m.x, m.y, m.width, m.height}, m.mark, towardsRight});
+        };
+        for (int i = 0; i < boxes.marksL.size(); ++i)
+            addMarks(placePinMarks(boxes.marksL[i], p.outline[1].x1, y + (i + 1) * kPinPitch, true),
+                     true);
+        for (int i = 0; i < boxes.marksR.size(); ++i)
+            addMarks(
+                placePinMarks(boxes.marksR[i], p.outline[2].x1, y + (i + 1) * kPinPitch, false),
+                false);
+        const int legendTop = p.outline[3].y1 + kLegendBelowBody;
+        for (auto [m, t] : legend) {
+            addMarks({{m.mark, x + m.x, legendTop + m.y, m.width, m.height}}, true);
+            t.box.x += x;
+            t.box.y += legendTop;
+            page.texts.push_back(t);
+        }
         for (const TwipLine& l : p.outline)
             page.lines.push_back({l.x1, l.y1, l.x2, l.y2});
         for (const auto* side : {&p.left, &p.right})
@@ -255,11 +294,12 @@ double printFontPoints(PrintFont font) {
 
 PrintedSheet composePrintedSheet(const Datasheet& sheet, const QStringList& comment,
                                  const QString& title, Language language, int pageWidth,
-                                 int pageHeight, const PrintTextWidth& textWidth) {
+                                 int pageHeight, const PrintTextWidth& textWidth, bool pinMarks) {
     const TextWidth cellWidth = [&textWidth](const QString& text) {
         return int(std::ceil(textWidth(PrintFont::Cell, text))) + 2 * kInset;
     };
-    const Block package = packageBlock(sheet, textWidth);
+    const Block package = packageBlock(
+        sheet, pinMarks ? pinRoles(sheet, comment) : QList<PinRole>(), language, textWidth);
     std::vector<Block> tables;
     if (sheet.hasFunctionTable) {
         const FunctionTableView function = ShowFunctionTable(sheet, cellWidth);

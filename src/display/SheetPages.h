@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/PinRoles.h"
 #include "library/Datasheet.h"
 #include "shared/Language.h"
 
@@ -50,10 +51,18 @@ struct PrintText {
     Qt::Alignment alignment; // always with Qt::AlignVCenter
 };
 
+// A pin's role mark; `towardsRight`: the body lies to its right.
+struct PrintMark {
+    PrintBox box;
+    PinMark mark = PinMark::ActiveLow;
+    bool towardsRight = true;
+};
+
 struct PrintedPage {
     std::vector<PrintBox> shades; // table headings, drawn first
     std::vector<PrintLine> lines;
     std::vector<PrintText> texts;
+    std::vector<PrintMark> marks;
 };
 
 struct PrintedSheet {
@@ -68,10 +77,12 @@ using PrintTextWidth = std::function<double(PrintFont font, const QString& text)
 // `pageHeight` twips, on as few pages as the smallest scale allows and as
 // large as that page count allows. Only a table wider than the page at the
 // smallest scale shrinks further, to the page width. Every page begins with
-// the title.
+// the title. With `pinMarks` the package carries the pins' role marks and
+// their legend below it.
 PrintedSheet composePrintedSheet(const Datasheet& sheet, const QStringList& comment,
                                  const QString& title, Language language, int pageWidth,
-                                 int pageHeight, const PrintTextWidth& textWidth);
+                                 int pageHeight, const PrintTextWidth& textWidth,
+                                 bool pinMarks = true);
 
 // True where Letter paper is the usual size, A4 everywhere else.
 bool usesLetterPaper(QLocale::Territory territory);

@@ -1,6 +1,7 @@
 #include "display/SheetText.h"
 
 #include "display/PackageDrawing.h"
+#include "display/PinRoles.h"
 #include "display/TableViews.h"
 
 #include <algorithm>
@@ -106,7 +107,23 @@ QString sheetAsText(const Datasheet& sheet, const QStringList& comment, const QS
     const Pen p = pen(ascii);
     const bool german = language == Language::German;
     QString text = title + u'\n' + p.h.repeated(int(title.size())) + QStringLiteral("\n\n");
-    text += package(FillPinBoxes(sheet), p);
+    // The role marks stand between a name and its pin, the legend below.
+    PinBoxes pins = FillPinBoxes(sheet, pinRoles(sheet, comment));
+    const auto marks = [ascii](const QList<PinMark>& list, bool right) {
+        QString m;
+        for (PinMark mark : list)
+            m = right ? pinMarkSymbol(mark, ascii, true) + m : m + pinMarkSymbol(mark, ascii);
+        return m;
+    };
+    for (int i = 0; i < pins.marksL.size(); ++i)
+        if (!pins.marksL[i].isEmpty())
+            pins.namesL[i] += u' ' + marks(pins.marksL[i], false);
+    for (int i = 0; i < pins.marksR.size(); ++i)
+        if (!pins.marksR[i].isEmpty())
+            pins.namesR[i] = marks(pins.marksR[i], true) + u' ' + pins.namesR[i];
+    text += package(pins, p);
+    if (!pins.legend.isEmpty())
+        text += pinMarkLegend(pins.legend, language, ascii) + u'\n';
     if (!comment.isEmpty())
         text += u'\n' + comment.join(u'\n') + u'\n';
     if (sheet.hasFunctionTable) {

@@ -2,6 +2,7 @@
 
 #include "library/Extent.h"
 #include "library/RoundHalfEven.h"
+#include "library/TextInput.h"
 
 #include <QRegularExpression>
 
@@ -62,24 +63,11 @@ EditObstacle editObstacle(const Datasheet& s) {
 }
 
 double leadingNumberAfterBlanks(const QString& text) {
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && (text[i] == u' ' || text[i] == u'\t'))
-        ++i;
-    const qsizetype start = i;
-    if (i < n && (text[i] == u'+' || text[i] == u'-'))
-        ++i;
-    const qsizetype digitsStart = i;
-    while (i < n && text[i].isDigit() && text[i].unicode() < 0x80)
-        ++i;
-    if (i < n && text[i] == u'.') {
-        ++i;
-        while (i < n && text[i].isDigit() && text[i].unicode() < 0x80)
-            ++i;
-    }
-    if (i == digitsStart || (i == digitsStart + 1 && text[digitsStart] == u'.'))
-        return 0;
-    return text.mid(start, i - start).toDouble();
+    return readDecimalNumber(text, {.blanks = NumberRules::Blanks::Before,
+                                    .exponent = false,
+                                    .wholeText = false,
+                                    .saturate = true})
+        .value_or(0.0);
 }
 
 bool looksLikeCount(const QString& text) {

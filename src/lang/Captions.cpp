@@ -10,7 +10,7 @@ std::span<const MenuCaption> languageCaptions() {
     // An ampersand of the site name is shown, not taken as a mnemonic.
     static const QString site =
         QString::fromUtf8(maker::kSiteName).replace(QLatin1Char('&'), QStringLiteral("&&"));
-    static const std::array<MenuCaption, 21> captions = {{
+    static const std::array<MenuCaption, 22> captions = {{
         {"M_Datei", QStringLiteral("&Datei"), QStringLiteral("&File")},
         {"Beenden", QStringLiteral("&Beenden"), QStringLiteral("E&xit")},
         {"Drucken", QStringLiteral("&Drucken…"), QStringLiteral("&Print…")},
@@ -21,6 +21,7 @@ std::span<const MenuCaption> languageCaptions() {
         {"Sortiere", QStringLiteral("&Sortiere ICs"), QStringLiteral("&Sort ICs")},
         {"SortIC1", QStringLiteral("nach &Typ"), QStringLiteral("by &type")},
         {"SortIC2", QStringLiteral("nach &Beschreibung"), QStringLiteral("by &description")},
+        {"Pinrollen", QStringLiteral("&Pin-Rollen zeigen"), QStringLiteral("Show &pin roles")},
         {"Bearbeiten", QStringLiteral("&Bearbeiten"), QStringLiteral("&Edit")},
         {"Datenblatt", QStringLiteral("&Datenblatt"), QStringLiteral("&Datasheet")},
         {"D_hinzufügen", QStringLiteral("&hinzufügen"), QStringLiteral("&add")},

@@ -10,81 +10,15 @@
 #include <QFile>
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
-#include <limits>
 #include <numeric>
-#include <string>
 
 namespace pinatlas {
 
 double leadingNumberIgnoringBlanks(QStringView text) {
-    std::string s;
-    s.reserve(text.size());
-    for (QChar c : text)
-        if (c != u' ' && c != u'\t' && c != u'\n')
-            s += c.unicode() < 0x80 ? char(c.unicode()) : '\x7f';
-
-    size_t i = 0;
-    const size_t n = s.size();
-    auto isDigit = [&](size_t k) { return k < n && s[k] >= '0' && s[k] <= '9'; };
-    bool negative = false;
-    if (i < n && (s[i] == '+' || s[i] == '-')) {
-        negative = s[i] == '-';
-        ++i;
-    }
-    // The mantissa's digits without the point, and where the point stood.
-    std::string digits;
-    long long pointShift = 0;
-    while (isDigit(i))
-        digits += s[i++];
-    if (i < n && s[i] == '.') {
-        ++i;
-        while (isDigit(i)) {
-            digits += s[i++];
-            --pointShift;
-        }
-    }
-    if (digits.empty())
-        return 0.0;
-    long long exponent = 0;
-    if (i < n && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
-        size_t j = i + 1;
-        bool expNegative = false;
-        if (j < n && (s[j] == '+' || s[j] == '-')) {
-            expNegative = s[j] == '-';
-            ++j;
-        }
-        // Saturate: an exponent this large says infinity or zero either way.
-        constexpr long long kHuge = 1'000'000'000;
-        while (isDigit(j)) {
-            exponent = std::min(kHuge, exponent * 10 + (s[j] - '0'));
-            ++j;
-        }
-        if (expNegative)
-            exponent = -exponent;
-    }
-
-    const size_t firstNonZero = digits.find_first_not_of('0');
-    if (firstNonZero == std::string::npos)
-        return negative ? -0.0 : 0.0;
-    digits.erase(0, firstNonZero);
-    const long long scale = exponent + pointShift;
-    // The decimal magnitude decides beforehand what from_chars cannot represent.
-    const long long magnitude = scale + static_cast<long long>(digits.size());
-    double value;
-    if (magnitude > 400) {
-        value = std::numeric_limits<double>::infinity();
-    } else if (magnitude < -400) {
-        value = 0.0;
-    } else {
-        const std::string literal = digits + 'e' + std::to_string(scale);
-        value = 0.0;
-        const auto r = std::from_chars(literal.data(), literal.data() + literal.size(), value);
-        if (r.ec == std::errc::result_out_of_range)
-            value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    }
-    return negative ? -value : value;
+    return readDecimalNumber(
+               text,
+               {.blanks = NumberRules::Blanks::Anywhere, .wholeText = false, .saturate = true})
+        .value_or(0.0);
 }
 
 double typeKey(const QString& fileName) {
@@ -165,7 +99,8 @@ std::optional<IcEntry> readIcHead(const QString& path, const QString& fileName) 
         const auto field = line1 && line2 ? in.readField() : std::nullopt;
         // A field that stops at the end of what was read may go on in the file.
         if (field && (!in.atEnd() || atEnd))
-            return IcEntry{fileName, *line1, *line2, *field};
+            return IcEntry{fileName, line1->left(kMaxShownDescription),
+                           line2->left(kMaxShownDescription), *field};
         if (atEnd || bytes.size() >= kMaxDatasheetBytes)
             return std::nullopt;
         chunk = std::min(qint64(bytes.size()), kMaxDatasheetBytes - bytes.size());

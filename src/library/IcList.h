@@ -54,6 +54,11 @@ std::vector<IcRow> sortIcList(const std::vector<IcEntry>& entries, IcSort sort, 
 // special files are listed so that they are reported as unreadable.
 QStringList listedFileNames(const QString& directory);
 
+// No real description comes near this many characters; the list, the title
+// and the Find index keep no more of one, so that a hostile sheet with a
+// description of megabytes costs no more than a sound one.
+inline constexpr qsizetype kMaxShownDescription = 400;
+
 // Reads the head of one file: line 1, line 2 and the first field of line 3.
 // Empty when the file cannot be opened or ends before the third field.
 std::optional<IcEntry> readIcHead(const QString& path, const QString& fileName);

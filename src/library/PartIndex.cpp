@@ -1,14 +1,17 @@
 #include "library/PartIndex.h"
 
+#include "library/Cp1252.h"
 #include "library/DatasheetReader.h"
 #include "library/FileAccess.h"
 #include "library/IcList.h"
 #include "library/Names.h"
+#include "library/TextInput.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -33,14 +36,6 @@ QString digitsOf(QStringView text) {
     return digits;
 }
 
-// True when `word` starts a word somewhere in `text`.
-bool startsAWord(const QString& text, const QString& word) {
-    for (qsizetype at = text.indexOf(word); at >= 0; at = text.indexOf(word, at + 1))
-        if (at == 0 || !text[at - 1].isLetterOrNumber())
-            return true;
-    return false;
-}
-
 // Looked at by the name on disk, which a QFileInfo cannot hold for every name.
 qint64 modifiedMs(const QString& path) {
     const std::optional<FileStamp> stamp = fileStamp(path);
@@ -56,6 +51,64 @@ QStringList datasheetFiles(const QString& path) {
     // Only a ".txt" file can be loaded by its type.
     files.removeIf([](const QString& name) { return !name.endsWith(QLatin1String(".txt")); });
     return files;
+}
+
+// The head of a sheet as the index keeps it: the two description lines cut
+// to kMaxIndexedDescription characters as they stream past, so that a line
+// of many megabytes is never held whole. The rest is read as the list reads
+// it, and a head this cannot settle is left to the list's own reader.
+std::optional<IcEntry> readIndexHead(const QString& path, const QString& name) {
+    QFile f;
+    if (!openRegularFile(f, path))
+        return std::nullopt;
+    constexpr qint64 kChunk = 64 * 1024;
+    QByteArray head;
+    int lineEnds = 0;
+    qsizetype kept = 0;
+    char previous = 0;
+    QByteArray chunk;
+    qsizetype at = 0;
+    while (lineEnds < 2) {
+        if (at == chunk.size()) {
+            chunk = f.read(kChunk);
+            at = 0;
+            if (f.error() != QFileDevice::NoError)
+                return std::nullopt;
+            if (chunk.isEmpty())
+                return std::nullopt; // fewer than three lines
+        }
+        // The run up to the next line end, of which only the start is kept.
+        const char* from = chunk.constData() + at;
+        const char* to = chunk.constData() + chunk.size();
+        const char* end = std::find_if(from, to, [](char c) { return c == '\r' || c == '\n'; });
+        const qsizetype take = std::min<qsizetype>(end - from, kMaxIndexedDescription - kept);
+        head.append(from, take);
+        kept += take;
+        at += end - from;
+        if (end != from)
+            previous = 0;
+        if (end == to)
+            continue;
+        const char c = *end;
+        ++at;
+        head += c;
+        // The LF of a CR LF ends no second line.
+        if (!(c == '\n' && previous == '\r'))
+            ++lineEnds;
+        kept = 0;
+        previous = c;
+    }
+    head += chunk.mid(at);
+    head += f.read(kChunk);
+    if (f.error() != QFileDevice::NoError)
+        return std::nullopt;
+    TextInput in(head);
+    const auto line1 = in.readLine();
+    const auto line2 = in.readLine();
+    const auto field = line1 && line2 ? in.readField() : std::nullopt;
+    if (field && (!in.atEnd() || f.atEnd()))
+        return IcEntry{name, *line1, *line2, *field};
+    return f.atEnd() ? std::nullopt : readIcHead(path, name);
 }
 
 } // namespace
@@ -84,6 +137,7 @@ QString functionNumber(QStringView text) {
     // The maker's prefix: SN, CD, HEF, MC ...
     while (i < t.size() && t[i].isLetter())
         ++i;
+    const bool motorola = t.left(i) == QLatin1String("MC");
     // The series 74 or 54 stands before the family letters or the number.
     if (t.mid(i, 2) == QLatin1String("74") || t.mid(i, 2) == QLatin1String("54")) {
         if (i + 2 < t.size())
@@ -94,7 +148,132 @@ QString functionNumber(QStringView text) {
     QString number;
     while (i < t.size() && isDigit(t[i]))
         number += t[i++];
+    // MC14017B is the 4017: that maker numbers its 4000 series from 14000.
+    if (motorola && number.size() >= 5 && number.startsWith(QLatin1String("14")))
+        number.remove(0, 1);
     return number;
+}
+
+namespace {
+
+// The family letters that may stand between the series and the number.
+bool isFamilyCode(QStringView letters) {
+    static const QStringList codes = {
+        QStringLiteral("l"),    QStringLiteral("h"),    QStringLiteral("s"),
+        QStringLiteral("ls"),   QStringLiteral("as"),   QStringLiteral("als"),
+        QStringLiteral("f"),    QStringLiteral("c"),    QStringLiteral("hc"),
+        QStringLiteral("hct"),  QStringLiteral("hcu"),  QStringLiteral("ac"),
+        QStringLiteral("act"),  QStringLiteral("ahc"),  QStringLiteral("ahct"),
+        QStringLiteral("vhc"),  QStringLiteral("vhct"), QStringLiteral("lv"),
+        QStringLiteral("lvc"),  QStringLiteral("lvt"),  QStringLiteral("lvx"),
+        QStringLiteral("alvc"), QStringLiteral("abt"),  QStringLiteral("bct"),
+        QStringLiteral("fct"),  QStringLiteral("aup"),  QStringLiteral("auc")};
+    return codes.contains(letters.toString());
+}
+
+bool isMakerOrFamily(const QString& letters) {
+    static const QStringList makers = {
+        QStringLiteral("sn"), QStringLiteral("cd"), QStringLiteral("hef"), QStringLiteral("mc"),
+        QStringLiteral("mm"), QStringLiteral("dm"), QStringLiteral("hd"),  QStringLiteral("tc"),
+        QStringLiteral("m"),  QStringLiteral("n")};
+    return makers.contains(letters) || isFamilyCode(letters);
+}
+
+// Words that join others in a phrase; a query need not find them.
+bool isJoiningWord(const QString& word) {
+    static const QStringList joining = {
+        QStringLiteral("to"),  QStringLiteral("of"),  QStringLiteral("with"),
+        QStringLiteral("mit"), QStringLiteral("the"), QStringLiteral("a"),
+        QStringLiteral("an"),  QStringLiteral("for"), QStringLiteral("fur")};
+    return joining.contains(word);
+}
+
+bool isNumber(const QString& word) {
+    return !word.isEmpty() && isDigit(word[0]);
+}
+
+// One word in its common form: plural endings off, German and English
+// spellings of a term made one.
+QString commonForm(QString w) {
+    if (w.isEmpty() || isDigit(w[0]))
+        return w;
+    if (w.startsWith(QLatin1String("dekod")) || w.startsWith(QLatin1String("enkod")))
+        w[2] = u'c';
+    if (w.startsWith(QLatin1String("kodier")))
+        w[0] = u'c';
+    if (w.size() > 4 && (w.endsWith(QLatin1String("ches")) || w.endsWith(QLatin1String("shes")) ||
+                         w.endsWith(QLatin1String("xes"))))
+        w.chop(2);
+    else if (w.size() > 3 && w.endsWith(u's') && !w.endsWith(QLatin1String("ss")) &&
+             !w.endsWith(QLatin1String("us")) && !w.endsWith(QLatin1String("is")))
+        w.chop(1);
+    static const QHash<QString, QString> same = {
+        {QStringLiteral("decodierer"), QStringLiteral("decoder")},
+        {QStringLiteral("decodiert"), QStringLiteral("decoded")},
+        {QStringLiteral("decodierten"), QStringLiteral("decoded")},
+        {QStringLiteral("encodierer"), QStringLiteral("encoder")},
+        {QStringLiteral("codierer"), QStringLiteral("encoder")},
+        {QStringLiteral("demux"), QStringLiteral("demultiplexer")},
+        {QStringLiteral("mux"), QStringLiteral("multiplexer")},
+        {QStringLiteral("ff"), QStringLiteral("flipflop")},
+        {QStringLiteral("exor"), QStringLiteral("xor")},
+        {QStringLiteral("zu"), QStringLiteral("to")},
+        {QStringLiteral("aus"), QStringLiteral("of")}};
+    return same.value(w, w);
+}
+
+} // namespace
+
+QStringList searchWords(QStringView text) {
+    QString folded = foldForSearch(text);
+    // "Zaehler" is how "Zähler" is written without umlauts.
+    folded.replace(QLatin1String("ae"), QLatin1String("a"))
+        .replace(QLatin1String("oe"), QLatin1String("o"))
+        .replace(QLatin1String("ue"), QLatin1String("u"));
+    QStringList raw;
+    QString word;
+    for (QChar c : folded) {
+        const bool digit = isDigit(c);
+        if ((!digit && !c.isLetter()) || (!word.isEmpty() && digit != isDigit(word.back()))) {
+            if (!word.isEmpty())
+                raw << commonForm(word);
+            word.clear();
+        }
+        if (digit || c.isLetter())
+            word += c;
+    }
+    if (!word.isEmpty())
+        raw << commonForm(word);
+    // "4-line to 16-line" is "4 to 16"; "mit je 2" is "mit 2".
+    raw.removeIf([](const QString& w) { return w == u"line" || w == u"je"; });
+
+    QStringList words;
+    const auto at = [&raw](qsizetype i) { return i < raw.size() ? raw[i] : QString(); };
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const QString& w = raw[i];
+        const QString next = at(i + 1);
+        if (next == u"state" && (w == u"tri" || w == u"3" || w == u"three" || w == u"drei")) {
+            words << QStringLiteral("tristate");
+            ++i;
+        } else if (w == u"flip" && next == u"flop") {
+            words << QStringLiteral("flipflop");
+            ++i;
+        } else if ((w == u"exclusive" || w == u"exklusiv") && (next == u"or" || next == u"oder")) {
+            words << QStringLiteral("xor");
+            ++i;
+        } else if ((w == u"exclusive" || w == u"exklusiv") && next == u"nor") {
+            words << QStringLiteral("xnor");
+            ++i;
+        } else if (isNumber(w) && next == u"to" && isNumber(at(i + 2)) && w.size() <= 2 &&
+                   at(i + 2).toInt() == 1 << w.toInt()) {
+            // A 3-to-8 decoder is a 1-of-8 decoder.
+            words << QStringLiteral("1") << QStringLiteral("of") << at(i + 2);
+            i += 2;
+        } else {
+            words << w;
+        }
+    }
+    return words;
 }
 
 PartRecord makePartRecord(const QString& directory, const QString& type,
@@ -102,68 +281,197 @@ PartRecord makePartRecord(const QString& directory, const QString& type,
     PartRecord r;
     r.directory = directory;
     r.type = type;
-    r.descriptionDe = descriptionDe;
-    r.descriptionEn = descriptionEn;
+    r.descriptionDe = descriptionDe.left(kMaxIndexedDescription);
+    r.descriptionEn = descriptionEn.left(kMaxIndexedDescription);
     // Searched as read, so that a legacy name is found by what the user types.
     const QString readable = readableName(type);
     r.foldedType = withoutBlanks(foldForSearch(readable));
     r.digits = digitsOf(readable);
     r.number = functionNumber(readable);
-    r.foldedDe = foldForSearch(descriptionDe);
-    r.foldedEn = foldForSearch(descriptionEn);
+    r.wordsDe = searchWords(r.descriptionDe);
+    r.wordsEn = searchWords(r.descriptionEn);
     r.typeKey = leadingNumberIgnoringBlanks(type);
     return r;
 }
 
 PartQuery makePartQuery(QStringView text) {
     PartQuery q;
-    const QString folded = foldForSearch(text);
-    q.words = folded.split(u' ', Qt::SkipEmptyParts);
-    q.compact = q.words.join(QString());
+    const QStringList tokens = foldForSearch(text).split(u' ', Qt::SkipEmptyParts);
+    q.compact = tokens.join(QString());
+    q.text = q.compact.toUpper();
+    q.words = searchWords(text);
     q.digits = digitsOf(q.compact);
     q.number = functionNumber(q.compact);
+    // Several pieces make a type only when each holds a digit or is a maker's
+    // prefix or family code ("SN 74 HC 595"); "quad 2" is words.
+    for (const QString& t : tokens)
+        if (digitsOf(t).isEmpty() && !(tokens.size() > 1 && isMakerOrFamily(t)))
+            return q;
+    static const QRegularExpression gates(
+        QStringLiteral("^[a-z]{0,4}(?:74|54)?([a-z]{0,5})([123])g\\d{1,3}[a-z]{0,4}$"));
+    if (gates.match(q.compact).hasMatch()) {
+        q.isType = q.singleGate = true;
+        return q;
+    }
+    static const QRegularExpression part(
+        QStringLiteral("^([a-z]{0,4})(\\d+)([a-z]{0,5})(\\d*)([a-z]{0,3})$"));
+    const QRegularExpressionMatch m = part.match(q.compact);
+    if (!m.hasMatch())
+        return q;
+    if (!m.captured(1).isEmpty() && !isMakerOrFamily(m.captured(1)))
+        return q;
+    const QString middle = m.captured(3);
+    const bool numberAfter = !m.captured(4).isEmpty();
+    // Letters between two numbers are family letters ("74HC595"); after the
+    // last digit they are a package suffix ("N", "BE") or family letters
+    // still being typed ("74HCT"), while "4bit" or "7seg" are words.
+    const bool shaped =
+        numberAfter ? isFamilyCode(middle)
+                    : m.captured(5).isEmpty() && (middle.size() <= 2 || isFamilyCode(middle));
+    if (!shaped)
+        return q;
+    q.isType = true;
+    const QString series = m.captured(2);
+    if (numberAfter && (series == u"74" || series == u"54") && !middle.isEmpty())
+        q.family = QStringLiteral("74") + middle.toUpper();
     return q;
 }
 
-std::optional<MatchKind> matchPart(const PartRecord& r, const PartQuery& q) {
-    if (q.isEmpty())
-        return std::nullopt;
-    if (r.foldedType == q.compact || (!q.number.isEmpty() && r.number == q.number))
-        return MatchKind::ExactType;
-    if (r.foldedType.startsWith(q.compact) ||
-        (!q.number.isEmpty() && r.number.startsWith(q.number)) ||
-        (!q.digits.isEmpty() && r.digits.startsWith(q.digits)))
-        return MatchKind::TypePrefix;
-    // Digits inside a type count only when nothing but digits was typed:
-    // "SN74HC595N" must not find every type holding a 5.
-    if (r.foldedType.contains(q.compact) ||
-        (q.digits == q.compact && !q.digits.isEmpty() && r.digits.contains(q.digits)))
-        return MatchKind::TypeContains;
-    bool allStart = true;
-    for (const QString& w : q.words) {
-        if (startsAWord(r.foldedDe, w) || startsAWord(r.foldedEn, w))
-            continue;
-        if (!r.foldedDe.contains(w) && !r.foldedEn.contains(w))
-            return std::nullopt;
-        allStart = false;
+namespace {
+
+struct WordFound {
+    int credit = 0; // 4 the same word, 3 the start of one, 2 inside one
+    int position = -1;
+};
+
+WordFound findWord(const QStringList& words, const QString& q, int wanted) {
+    WordFound best;
+    // A number is a word of its own: "1" must not find "10".
+    const bool number = isNumber(q);
+    for (int i = 0; i < int(words.size()); ++i) {
+        const QString& w = words[i];
+        int credit = 0;
+        if (w == q)
+            credit = 4;
+        else if (!number && q.size() >= 2 && w.startsWith(q))
+            credit = 3;
+        else if (!number && q.size() >= 3 && w.contains(q))
+            credit = 2;
+        if (credit > best.credit || (credit > 0 && credit == best.credit && i == wanted))
+            best = {credit, i};
     }
-    return allStart ? MatchKind::DescriptionWords : MatchKind::DescriptionText;
+    return best;
 }
 
-std::vector<PartMatch> findParts(const std::vector<PartRecord>& records, QStringView text) {
+// How closely the words of one description match: the words' credits, how
+// many stand next to each other as in the query, and how much of the
+// description they cover. -1 when a word is missing.
+int descriptionScore(const QStringList& words, const QStringList& query, bool& allStart) {
+    int credits = 0;
+    int found = 0;
+    int pairs = 0;
+    int previous = -2;
+    std::vector<bool> covered(words.size());
+    allStart = true;
+    for (const QString& q : query) {
+        const WordFound f = findWord(words, q, previous + 1);
+        if (f.credit == 0) {
+            if (!isJoiningWord(q))
+                return -1;
+            previous = -2;
+            continue;
+        }
+        credits += f.credit;
+        ++found;
+        if (f.position == previous + 1)
+            ++pairs;
+        previous = f.position;
+        covered[f.position] = true;
+        allStart = allStart && f.credit >= 3;
+    }
+    if (found == 0)
+        return -1;
+    // How much of the description the words cover tells a description that
+    // says just this from one that says more; one word alone says too little
+    // for that, and the base part should come first ("nand" is the 7400).
+    const int coverage = found < 2 ? 0 : int(std::count(covered.begin(), covered.end(), true));
+    return 1000 * credits / (4 * found) + 300 * pairs / std::max(1, found - 1) +
+           200 * coverage / int(words.size());
+}
+
+} // namespace
+
+std::optional<PartMatch> matchPart(const PartRecord& r, const PartQuery& q, Language preferred) {
+    if (q.isEmpty() || q.singleGate)
+        return std::nullopt;
+    if (q.isType) {
+        if (r.foldedType == q.compact || (!q.number.isEmpty() && r.number == q.number))
+            return PartMatch{0, MatchKind::ExactType};
+        if (r.foldedType.startsWith(q.compact) ||
+            (!q.number.isEmpty() && r.number.startsWith(q.number)) ||
+            (!q.digits.isEmpty() && r.digits.startsWith(q.digits)))
+            return PartMatch{0, MatchKind::TypePrefix};
+        // Digits inside a type count only when nothing but digits was typed:
+        // "SN74HC595N" must not find every type holding a 5.
+        if (r.foldedType.contains(q.compact) ||
+            (q.digits == q.compact && r.digits.contains(q.digits)))
+            return PartMatch{0, MatchKind::TypeContains};
+        return std::nullopt;
+    }
+    bool startDe = true;
+    bool startEn = true;
+    const int de = descriptionScore(r.wordsDe, q.words, startDe);
+    const int en = descriptionScore(r.wordsEn, q.words, startEn);
+    if (de < 0 && en < 0)
+        return std::nullopt;
+    const bool german = preferred == Language::German;
+    const int shown = german ? de : en;
+    const int other = german ? en : de;
+    // The language on screen counts a little more; both matching, a little more still.
+    const int score = std::max(shown * 20, other * 19) / 20 + std::max(0, std::min(de, en)) / 20;
+    const bool allStart = (de >= en) ? startDe : startEn;
+    return PartMatch{0, allStart ? MatchKind::DescriptionWords : MatchKind::DescriptionText, score};
+}
+
+std::vector<PartMatch> findParts(const std::vector<PartRecord>& records, QStringView text,
+                                 Language preferred) {
     const PartQuery query = makePartQuery(text);
     std::vector<PartMatch> matches;
     if (query.isEmpty())
         return matches;
     for (int i = 0; i < int(records.size()); ++i)
-        if (const auto kind = matchPart(records[i], query))
-            matches.push_back({i, *kind});
+        if (auto match = matchPart(records[i], query, preferred)) {
+            match->record = i;
+            matches.push_back(*match);
+        }
+    const auto bucket = [](MatchKind k) {
+        return std::min(int(k), int(MatchKind::DescriptionWords));
+    };
+    // The base part: 7400 before 74LS00 for "74HCT00", 7400 before 4011 for
+    // "quad 2-input nand".
+    const auto base = [&](const PartRecord& r) {
+        return std::pair(r.foldedType != r.digits, r.number.isEmpty() ? 1e9 : r.number.toDouble());
+    };
     // The records stand in directory order, so the index breaks ties by it.
     std::stable_sort(matches.begin(), matches.end(), [&](const PartMatch& a, const PartMatch& b) {
+        if (bucket(a.kind) != bucket(b.kind))
+            return bucket(a.kind) < bucket(b.kind);
+        if (a.score != b.score)
+            return a.score > b.score;
         if (a.kind != b.kind)
             return a.kind < b.kind;
         const PartRecord& ra = records[a.record];
         const PartRecord& rb = records[b.record];
+        if (a.kind == MatchKind::ExactType) {
+            const bool sameA = ra.foldedType == query.compact;
+            const bool sameB = rb.foldedType == query.compact;
+            if (sameA != sameB)
+                return sameA;
+            if (base(ra).first != base(rb).first)
+                return base(rb).first;
+        } else if (a.kind >= MatchKind::DescriptionWords && base(ra) != base(rb)) {
+            return base(ra) < base(rb);
+        }
         if (ra.directory != rb.directory)
             return a.record < b.record;
         if (ra.typeKey != rb.typeKey)
@@ -171,6 +479,68 @@ std::vector<PartMatch> findParts(const std::vector<PartRecord>& records, QString
         return ra.type < rb.type;
     });
     return matches;
+}
+
+QStringList dataTableFamilies(const QString& path) {
+    QFile f;
+    if (!openRegularFile(f, path))
+        return {};
+    // A sheet is a few kilobytes; a table beyond this is not looked for.
+    constexpr qint64 kLookAt = 4 * 1024 * 1024;
+    while (!f.atEnd() && f.pos() < kLookAt) {
+        if (f.readLine(4096).trimmed() != "'Datentabelle:")
+            continue;
+        // The table's columns and rows, then its first row: a column for each
+        // family and the unit column last.
+        const int columns = f.readLine(4096).split(',').value(0).trimmed().toInt();
+        QStringList cells = decodeCp1252(f.readLine(4096)).split(u',');
+        if (columns < 2 || cells.size() < columns)
+            return {};
+        cells.resize(columns - 1);
+        for (QString& cell : cells)
+            cell = cell.trimmed();
+        cells.removeAll(QString());
+        return cells;
+    }
+    return {};
+}
+
+QString searchNote(const PartQuery& q, const PartRecord* best, const QStringList& families,
+                   Language language) {
+    const bool german = language == Language::German;
+    if (q.singleGate) {
+        static const QRegularExpression gates(QStringLiteral("([123])G\\d"));
+        const int count = gates.match(q.text).captured(1).toInt();
+        const QString de[] = {QStringLiteral("ein Einzelgatter-Baustein"),
+                              QStringLiteral("ein Zweifachgatter-Baustein"),
+                              QStringLiteral("ein Dreifachgatter-Baustein")};
+        const QString en[] = {QStringLiteral("a single-gate part"),
+                              QStringLiteral("a dual-gate part"),
+                              QStringLiteral("a triple-gate part")};
+        return german
+                   ? QStringLiteral("%1 ist %2 mit eigener Anschlussbelegung und nicht in "
+                                    "der Bibliothek.")
+                         .arg(q.text, de[count - 1])
+                   : QStringLiteral("%1 is %2 with a pinout of its own and is not in the library.")
+                         .arg(q.text, en[count - 1]);
+    }
+    if (q.family.isEmpty() || !best || best->number != q.number)
+        return {};
+    if (families.isEmpty())
+        return german ? QStringLiteral("%1 hat keine Datentabelle.").arg(best->type)
+                      : QStringLiteral("%1 has no data table.").arg(best->type);
+    QStringList shown = families;
+    const bool has = shown.contains(q.family, Qt::CaseInsensitive);
+    for (QString& f : shown)
+        if (f.compare(q.family, Qt::CaseInsensitive) == 0)
+            f = QStringLiteral("[%1]").arg(f);
+    return german
+               ? QStringLiteral("%1 zeigt die Daten von %2.%3")
+                     .arg(best->type, shown.join(QStringLiteral(", ")),
+                          has ? QString() : QStringLiteral(" %1 ist nicht dabei.").arg(q.family))
+               : QStringLiteral("%1 shows the data of %2.%3")
+                     .arg(best->type, shown.join(QStringLiteral(", ")),
+                          has ? QString() : QStringLiteral(" %1 is not among them.").arg(q.family));
 }
 
 PartIndex::PartIndex(QString programDir) : m_programDir(std::move(programDir)) {
@@ -190,17 +560,27 @@ size_t PartIndex::filesSignature(const QString& path) const {
     return seed;
 }
 
-void PartIndex::read(Directory& dir) {
+void PartIndex::read(Directory& dir, int room) {
     ++m_directoriesRead;
     const QString path = m_programDir + dir.name + QDir::separator();
     // Taken before the files are read: a change while reading shows next time.
     dir.modified = modifiedMs(path);
     dir.records.clear();
-    // The files' times are costly to read: a deep look takes them the first time.
-    dir.signature.reset();
-    for (const QString& name : datasheetFiles(path)) {
+    dir.truncated = false;
+    const QStringList files = datasheetFiles(path);
+    // The signature a later deep look compares with is the one of the files
+    // read now, so that an edit in place after this read is seen.
+    size_t signature = 0;
+    for (const QString& name : files)
+        signature = combine(signature, name, fileStamp(path + name));
+    dir.signature = signature;
+    for (const QString& name : files) {
+        if (int(dir.records.size()) >= room) {
+            dir.truncated = true;
+            break;
+        }
         // A file the list would refuse is left out of the search, not reported.
-        if (const auto head = readIcHead(path + name, name))
+        if (const auto head = readIndexHead(path + name, name))
             dir.records.push_back(makePartRecord(dir.name, typeOfFileName(name),
                                                  head->descriptionDe, head->descriptionEn));
     }
@@ -212,6 +592,7 @@ bool PartIndex::refresh(bool deep) {
     bool changed = names.size() != qsizetype(m_dirs.size());
     std::vector<Directory> dirs;
     dirs.reserve(names.size());
+    int indexed = 0;
     for (const QString& name : names) {
         auto old = std::find_if(m_dirs.begin(), m_dirs.end(),
                                 [&](const Directory& d) { return d.name == name; });
@@ -222,19 +603,23 @@ bool PartIndex::refresh(bool deep) {
             bool same = modifiedMs(path) == old->modified;
             if (same && deep) {
                 const size_t signature = filesSignature(path);
-                same = !old->signature || signature == *old->signature;
+                same = old->signature && signature == *old->signature;
                 old->signature = signature;
             }
             if (same) {
+                indexed += int(old->records.size());
                 dirs.push_back(std::move(*old));
                 continue;
             }
         }
-        read(dir);
+        read(dir, std::max(0, kMaxIndexedSheets - indexed));
+        indexed += int(dir.records.size());
         changed = true;
         dirs.push_back(std::move(dir));
     }
     m_dirs = std::move(dirs);
+    m_complete =
+        std::none_of(m_dirs.begin(), m_dirs.end(), [](const Directory& d) { return d.truncated; });
     if (changed) {
         m_records.clear();
         for (const Directory& d : m_dirs)
@@ -243,9 +628,14 @@ bool PartIndex::refresh(bool deep) {
     return changed;
 }
 
-std::vector<PartMatch> PartIndex::find(QStringView text) {
+std::vector<PartMatch> PartIndex::find(QStringView text, Language preferred) {
     refresh();
-    return findParts(m_records, text);
+    return findParts(m_records, text, preferred);
+}
+
+QString PartIndex::pathOf(const PartRecord& record) const {
+    return m_programDir + record.directory + QDir::separator() + record.type +
+           QStringLiteral(".txt");
 }
 
 } // namespace pinatlas

@@ -2,7 +2,9 @@
 
 #include "library/Cp1252.h"
 
-#include <cmath>
+#include <charconv>
+#include <limits>
+#include <string>
 
 namespace pinatlas {
 namespace {
@@ -98,47 +100,79 @@ std::optional<double> TextInput::readNumber() {
     return parseListNumber(*field);
 }
 
-std::optional<double> parseListNumber(QStringView field) {
-    const QStringView s = field.trimmed();
-    qsizetype i = 0;
-    const qsizetype n = s.size();
-    auto digitAt = [&](qsizetype k) { return k < n && s[k] >= u'0' && s[k] <= u'9'; };
-    if (i < n && (s[i] == u'+' || s[i] == u'-'))
+std::optional<double> readDecimalNumber(QStringView text, NumberRules rules) {
+    using Blanks = NumberRules::Blanks;
+    if (rules.blanks == Blanks::Around)
+        text = text.trimmed();
+    qsizetype from = 0;
+    if (rules.blanks == Blanks::Before)
+        while (from < text.size() && (text[from] == u' ' || text[from] == u'\t'))
+            ++from;
+    // As ASCII for from_chars; any other character ends the number.
+    std::string s;
+    s.reserve(text.size() - from);
+    for (QChar c : text.sliced(from))
+        if (rules.blanks != Blanks::Anywhere || (c != u' ' && c != u'\t' && c != u'\n'))
+            s += c.unicode() < 0x80 ? char(c.unicode()) : '\x7f';
+
+    size_t i = 0;
+    const size_t n = s.size();
+    auto isDigit = [&](size_t k) { return k < n && s[k] >= '0' && s[k] <= '9'; };
+    bool negative = false;
+    if (i < n && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
         ++i;
-    qsizetype digits = 0;
-    while (digitAt(i)) {
-        ++i;
-        ++digits;
     }
-    if (i < n && s[i] == u'.') {
+    // The mantissa's digits without the point, and where the point stood.
+    std::string digits;
+    long long pointShift = 0;
+    while (isDigit(i))
+        digits += s[i++];
+    if (i < n && s[i] == '.') {
         ++i;
-        while (digitAt(i)) {
-            ++i;
-            ++digits;
+        while (isDigit(i)) {
+            digits += s[i++];
+            --pointShift;
         }
     }
-    if (digits == 0)
+    if (digits.empty())
         return std::nullopt;
-    QString text = s.left(i).toString();
-    if (i < n && (s[i] == u'e' || s[i] == u'E' || s[i] == u'd' || s[i] == u'D')) {
-        qsizetype j = i + 1;
-        if (j < n && (s[j] == u'+' || s[j] == u'-'))
+    long long exponent = 0;
+    if (rules.exponent && i < n && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
+        size_t j = i + 1;
+        const bool expNegative = j < n && s[j] == '-';
+        if (j < n && (s[j] == '+' || s[j] == '-'))
             ++j;
-        if (!digitAt(j))
-            return std::nullopt;
-        while (digitAt(j))
-            ++j;
-        text += u'e';
-        text += s.sliced(i + 1, j - i - 1);
-        i = j;
+        // Without digits the letter is not part of the number.
+        if (isDigit(j)) {
+            // Saturate: an exponent this large says infinity or zero either way.
+            constexpr long long kHuge = 1'000'000'000;
+            while (isDigit(j))
+                exponent = std::min(kHuge, exponent * 10 + (s[j++] - '0'));
+            if (expNegative)
+                exponent = -exponent;
+            i = j;
+        }
     }
-    if (i != n)
+    if (rules.wholeText && i != n)
         return std::nullopt;
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+
+    const size_t firstNonZero = digits.find_first_not_of('0');
+    if (firstNonZero == std::string::npos)
+        return negative ? -0.0 : 0.0;
+    digits.erase(0, firstNonZero);
+    const long long scale = exponent + pointShift;
+    double value = 0.0;
+    const std::string literal = digits + 'e' + std::to_string(scale);
+    if (std::from_chars(literal.data(), literal.data() + literal.size(), value).ec ==
+        std::errc::result_out_of_range) {
+        // Too large or too small for a double.
+        if (!rules.saturate)
+            return std::nullopt;
+        const long long magnitude = scale + static_cast<long long>(digits.size());
+        value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return negative ? -value : value;
 }
 
 } // namespace pinatlas

@@ -41,8 +41,32 @@ private:
     int m_line = 1;
 };
 
+// How a text holds a decimal number: an optional sign, digits with an optional
+// decimal point and, where allowed, an exponent (E or D, an optional sign,
+// digits). The program's readers of numbers differ only in these rules.
+struct NumberRules {
+    enum class Blanks {
+        Around,   // white space before and after the number
+        Before,   // blanks and tabs before the sign
+        Anywhere, // blanks, tabs and line feeds wherever they stand
+    };
+    Blanks blanks = Blanks::Around;
+    bool exponent = true;
+    // The text must be the number and nothing else; otherwise reading stops at
+    // the first character that does not continue it.
+    bool wholeText = true;
+    // A magnitude too large for a double reads as infinity and one too small as
+    // 0; otherwise such a text is no number.
+    bool saturate = false;
+};
+
+// Empty when the text holds no number by the rules.
+std::optional<double> readDecimalNumber(QStringView text, NumberRules rules);
+
 // The whole field must be a decimal number: blanks around it, an optional sign,
 // digits with an optional decimal point, an optional exponent with E or D.
-std::optional<double> parseListNumber(QStringView field);
+inline std::optional<double> parseListNumber(QStringView field) {
+    return readDecimalNumber(field, NumberRules{});
+}
 
 } // namespace pinatlas

@@ -125,3 +125,22 @@ TEST(PrepareSheetDisplay, HugeTextsGiveClampedSizes) {
          {c.pins.widthL, c.dokuHeight, c.zusatzWidth, fullFrameWidth(c), fullFrameHeight(c)})
         EXPECT_GT(size, 0);
 }
+
+TEST(CommentAsShown, CutsWhatTheBoxCannotShowAndSaysWhere) {
+    const QStringList fits = {"a", "b"};
+    EXPECT_EQ(commentAsShown(fits, Language::English), fits);
+
+    const qsizetype room = kMaxExtent / kCommentLineHeight;
+    QStringList many(room + 5, QStringLiteral("x"));
+    many[2] = QString(5'000'000, 'y');
+    const QStringList shown = commentAsShown(many, Language::English);
+    ASSERT_EQ(shown.size(), room);
+    EXPECT_EQ(shown[2], QString(kMaxCommentLineChars, 'y') + u'…');
+    EXPECT_EQ(shown.back(),
+              QStringLiteral("[1 line(s) from line 3 on cut after 1000 characters. The comment "
+                             "is cut here: lines %1 to %2 do not fit the display.]")
+                  .arg(room)
+                  .arg(room + 5));
+    EXPECT_EQ(commentAsShown({QString(1001, 'z')}, Language::German).back(),
+              "[1 Zeile(n) ab Zeile 1 nach 1000 Zeichen gekürzt.]");
+}

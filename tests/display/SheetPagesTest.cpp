@@ -109,3 +109,31 @@ TEST(SheetPages, ShrinksWithinLimitsAndContinuesATableWithItsHeadingAndClosedFra
     EXPECT_TRUE(usesLetterPaper(QLocale::UnitedStates));
     EXPECT_FALSE(usesLetterPaper(QLocale::Germany));
 }
+
+TEST(SheetPages, RoleMarksSitInTheStubGapsWithTheirLegendBelowTheBody) {
+    Datasheet sheet = sheetWithPins(4, {"/OE", "A", "Y", "VCC"});
+    sheet.outputType = QStringLiteral("Tri-state");
+    addFunctionTable(sheet, cellTable(3, 2), 2);
+    sheet.functionCells.at(1, 1) = QStringLiteral("/OE");
+    sheet.functionCells.at(2, 1) = QStringLiteral("A");
+    sheet.functionCells.at(3, 1) = QStringLiteral("Y");
+    const auto compose = [&sheet](bool marks) {
+        return composePrintedSheet(sheet, {}, QStringLiteral("TITLE"), Language::German, kPageWidth,
+                                   kPageHeight, kWidth, marks)
+            .pages[0];
+    };
+    const PrintedPage plain = compose(false);
+    EXPECT_TRUE(plain.marks.empty());
+    EXPECT_EQ(find(plain, "low-aktiv"), nullptr);
+    const PrintedPage marked = compose(true);
+    // A bubble at /OE and a triangle at Y, each touching the body; one of
+    // each in the legend, below the body's bottom edge.
+    ASSERT_EQ(marked.marks.size(), 4u);
+    const PrintText* pin1 = find(marked, "/OE");
+    const PrintText* legend = find(marked, "low-aktiv");
+    ASSERT_TRUE(pin1 && legend && find(marked, "Tri-state-Ausgang"));
+    // The name ends 45 twips before its stub, which is 240 long.
+    EXPECT_EQ(marked.marks[0].box.x + marked.marks[0].box.width,
+              pin1->box.x + pin1->box.width + 45 + 240);
+    EXPECT_GE(legend->box.y, pin1->box.y + 600); // the body: a pitch below the last pin
+}

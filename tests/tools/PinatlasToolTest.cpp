@@ -1,3 +1,4 @@
+#include "library/DatasheetReader.h"
 #include "library/Hc00Example.h"
 #include "support/TempDir.h"
 
@@ -92,6 +93,23 @@ TEST(PinatlasTool, CheckReportsEachFileAndFailsOnAnyDefect) {
         EXPECT_TRUE(lines[i].startsWith(starts[i])) << lines[i].toStdString();
     const ToolRun shipped = tool({"check", PINATLAS_SOURCE_DIR "/library"});
     EXPECT_EQ(shipped.status, 0) << shipped.out.toStdString();
+
+    // No pin that a function-table heading names, with or without its unit
+    // number, is left without a role.
+    const ToolRun roles = tool({"check", "--roles", PINATLAS_SOURCE_DIR "/library"});
+    EXPECT_TRUE(roles.out.contains("/40xx/4017.txt: pin 3 Q0: role unknown\n"));
+    static const QRegularExpression unknown("^ROLE (.+): pin \\d+ (.*): role unknown$");
+    for (const QString& l : roles.out.split(u'\n')) {
+        const QRegularExpressionMatch m = unknown.match(l);
+        if (!m.hasMatch())
+            continue;
+        const pinatlas::Datasheet s = pinatlas::readDatasheetFile(m.captured(1)).file->sheet;
+        const QString name = m.captured(2);
+        const QString unitless = QString(name).replace(QRegularExpression("^(/?)\\d+"), "\\1");
+        for (int c = 1; s.hasFunctionTable && c <= s.functionColumns; ++c)
+            EXPECT_FALSE(QStringList({name, unitless}).contains(s.functionCells.at(c, 1)))
+                << l.toStdString();
+    }
 }
 
 TEST(PinatlasTool, ListPrintsTheRowsOfTheIcList) {
@@ -119,6 +137,20 @@ TEST(PinatlasTool, ListPrintsTheRowsOfTheIcList) {
         << r.err.toStdString();
 }
 
+// Wrong usage names the command and why; compat's status 3 is "cannot judge".
+TEST(PinatlasTool, WrongUsageSaysWhyAndExitsTwo) {
+    const std::tuple<QStringList, int, QString> runs[] = {
+        {{"list", "--sort"}, 2, "list: missing value after '--sort'\n\nusage:"},
+        {{"show", "7400", "-x"}, 2, "show: unknown option 'x'\n"},
+        {{"find", "a", "b"}, 2, "find: unknown argument 'b'\n"},
+        {{"compat", "74LS", "74HC", "--supply=0"}, 3, "compat: --supply takes a voltage"}};
+    for (const auto& [args, status, why] : runs) {
+        const ToolRun r = tool(args);
+        EXPECT_TRUE(r.status == status && r.err.startsWith("pinatlas-tool " + why))
+            << r.err.toStdString();
+    }
+}
+
 TEST(PinatlasTool, ShowFindAndDumpReadTheSheetsAsTheProgramDoes) {
     TempDir dir;
     dir.write("74xx/74HC00.txt",
@@ -131,6 +163,16 @@ TEST(PinatlasTool, ShowFindAndDumpReadTheSheetsAsTheProgramDoes) {
     ToolRun r = tool({"find", "nand QUAD", "--library", dir.path()});
     EXPECT_EQ(r.out, "40xx  4011    Quad NAND\n74xx  74HC00  Quad 2-input NAND gates\n");
     EXPECT_EQ(tool({"find", "xyz", "--library", dir.path()}).status, 1);
+    // What the Find window says beside the matches goes to standard error.
+    r = tool({"find", "74HCT00", "--library", dir.path()});
+    EXPECT_EQ(std::tuple(r.status, r.out, r.err),
+              std::tuple(0, QString("74xx  74HC00  Quad 2-input NAND gates\n"),
+                         QString("74HC00 has no data table.\n")));
+    r = tool({"find", "74LVC1G00", "--library", dir.path(), "--lang", "D"});
+    EXPECT_EQ(std::tuple(r.status, r.out, r.err),
+              std::tuple(1, QString(),
+                         QString("74LVC1G00 ist ein Einzelgatter-Baustein mit eigener "
+                                 "Anschlussbelegung und nicht in der Bibliothek.\n")));
 
     // Not a terminal: plain ASCII, the package's sides as in the window.
     r = tool({"show", "CD4011BE", "--library", dir.path()});
@@ -157,6 +199,13 @@ TEST(PinatlasTool, ShowFindAndDumpReadTheSheetsAsTheProgramDoes) {
     EXPECT_TRUE(r.out.contains("\nFunktionstabelle (Eingänge 1-2)\n")) << r.out.toStdString();
     r = tool({"show", "SN74HC00N", "--library", dir.path(), "--ascii"}, PINATLAS_TOOL, utf8);
     EXPECT_TRUE(r.out.contains("\nGND -| 7      8 |- 3Y\n")) << r.out.toStdString();
+
+    // Role marks between a name and its pin, clocks pointing at the body,
+    // and the legend of the marks that occur.
+    r = tool({"show", "7474", "--library", PINATLAS_SOURCE_DIR "/library", "--ascii"});
+    for (const char* line : {"\n/1CLR o -| 1     14 |- VCC\n", "\n 1CLK > -| 3     12 |- 2D\n",
+                             "|- < 2CLK\n", "\no active low   > clock\n"})
+        EXPECT_TRUE(r.out.contains(line)) << line << r.out.toStdString();
 
     // A path names a file, never a type, even when it is missing or no ordinary file.
     ASSERT_EQ(mkfifo(QFile::encodeName(dir.path() + "74HC00.txt").constData(), 0600), 0);

@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "ToolSupport.h"
 
+#include "display/PinRoles.h"
 #include "library/DatasheetReader.h"
 #include "library/FileAccess.h"
 #include "library/IcList.h"
@@ -13,7 +14,7 @@ namespace pinatlas::tool {
 namespace {
 
 const char* const kCheckUsage =
-    "usage: pinatlas-tool check PATH...\n"
+    "usage: pinatlas-tool check [--roles] PATH...\n"
     "\n"
     "Reads every datasheet file named, and every file in the directories named\n"
     "and their sub-directories, as the program does. Prints one line per file:\n"
@@ -29,6 +30,10 @@ const char* const kCheckUsage =
     "A file is also defective when the IC list could not show it: a name that\n"
     "does not end in .txt, a type number of 999999999 or more, or a short\n"
     "description that sorts at or above ten u-umlauts.\n"
+    "\n"
+    "--roles also lists, after a sound file's line, each pin whose role the\n"
+    "drawing cannot tell (no supply name, no function-table column names it):\n"
+    "  ROLE <path>: pin N NAME: role unknown\n"
     "\n"
     "Directory links are not followed, so a link loop cannot trap the walk.\n"
     "\n"
@@ -86,7 +91,12 @@ int check(const QStringList& args) {
         return 2;
     }
     QStringList files;
+    bool roles = false;
     for (const QString& arg : args) {
+        if (arg == QLatin1String("--roles")) {
+            roles = true;
+            continue;
+        }
         if (arg.startsWith(u'-')) {
             err(QStringLiteral("pinatlas-tool check: unknown option '%1'\n").arg(visible(arg)));
             return 2;
@@ -111,6 +121,15 @@ int check(const QStringList& args) {
             status = 1;
         } else {
             out(QStringLiteral("OK %1\n").arg(shown));
+            const DatasheetFile& f = *read.file;
+            const QList<PinRole> found =
+                roles ? pinRoles(f.sheet, f.commentDe + f.commentEn) : QList<PinRole>();
+            for (int pin = 1; pin <= found.size(); ++pin)
+                if (found[pin - 1].kind == PinKind::Unknown)
+                    out(QStringLiteral("ROLE %1: pin %2 %3: role unknown\n")
+                            .arg(shown)
+                            .arg(pin)
+                            .arg(visible(f.sheet.pinName(pin))));
         }
         for (const ReadNote& note : read.warnings)
             out(QStringLiteral("WARNING %1: %2\n")

@@ -10,6 +10,7 @@
 #include "library/PartIndex.h"
 #include "shared/Language.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -72,36 +73,39 @@ Options parse(const QStringList& args, bool withSupplies) {
                     toolDir, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
                     QFileInfo(toolDir).isWritable())
                     .directory;
-    for (int i = 0; i < args.size() && o.error.isEmpty(); ++i) {
-        const QString& a = args[i];
-        const bool supplyOption = withSupplies && (a == QLatin1String("--supply") ||
-                                                   a == QLatin1String("--receiver-supply"));
-        const bool takesValue = supplyOption || a == QLatin1String("--lang") ||
-                                a == QLatin1String("--library") || a == QLatin1String("--table");
-        if (takesValue && i + 1 >= args.size()) {
-            o.error = QStringLiteral("%1 lacks its value").arg(a);
-        } else if (a == QLatin1String("--lang")) {
-            if (const std::optional<Language> chosen = languageOfCode(args[++i]))
-                o.language = *chosen;
-            else
-                o.error = QStringLiteral("--lang takes D or E");
-        } else if (a == QLatin1String("--library")) {
-            o.library = args[++i];
-        } else if (a == QLatin1String("--table")) {
-            o.table = args[++i];
-        } else if (supplyOption) {
-            bool ok = false;
-            const double volts = QString(args[++i]).remove(u'V').replace(u',', u'.').toDouble(&ok);
-            if (!ok || volts <= 0)
-                o.error = QStringLiteral("%1 takes a voltage, such as 3.3").arg(a);
-            else
-                (a == QLatin1String("--supply") ? o.supply : o.receiverSupply) = volts;
-        } else if (a.startsWith(u'-')) {
-            o.error = QStringLiteral("unknown argument '%1'").arg(a);
-        } else {
-            o.subjects << a;
-        }
+    QCommandLineParser parser;
+    const QCommandLineOption langOption(QStringLiteral("lang"), {}, QStringLiteral("code"));
+    const QCommandLineOption libraryOption(QStringLiteral("library"), {}, QStringLiteral("dir"));
+    const QCommandLineOption tableOption(QStringLiteral("table"), {}, QStringLiteral("file"));
+    const QCommandLineOption supplyOptions[] = {
+        {QStringLiteral("supply"), {}, QStringLiteral("volts")},
+        {QStringLiteral("receiver-supply"), {}, QStringLiteral("volts")}};
+    QList<QCommandLineOption> options{langOption, libraryOption, tableOption};
+    if (withSupplies)
+        options << supplyOptions[0] << supplyOptions[1];
+    o.error = parseOptions(parser, args, options);
+    if (!o.error.isEmpty())
+        return o;
+    if (parser.isSet(langOption)) {
+        if (const std::optional<Language> chosen = languageOfCode(parser.value(langOption)))
+            o.language = *chosen;
+        else
+            o.error = QStringLiteral("--lang takes D or E");
     }
+    if (parser.isSet(libraryOption))
+        o.library = parser.value(libraryOption);
+    o.table = parser.value(tableOption);
+    for (const QCommandLineOption& option : supplyOptions) {
+        if (!withSupplies || !parser.isSet(option))
+            continue;
+        bool ok = false;
+        const double volts = parser.value(option).remove(u'V').replace(u',', u'.').toDouble(&ok);
+        if (!ok || volts <= 0)
+            o.error = QStringLiteral("--%1 takes a voltage, such as 3.3").arg(option.names()[0]);
+        else
+            (&option == &supplyOptions[0] ? o.supply : o.receiverSupply) = volts;
+    }
+    o.subjects = parser.positionalArguments();
     return o;
 }
 

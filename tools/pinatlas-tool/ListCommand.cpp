@@ -6,7 +6,7 @@
 #include "library/Names.h"
 #include "shared/Language.h"
 
-#include <QFileInfo>
+#include <QCommandLineParser>
 
 namespace pinatlas::tool {
 namespace {
@@ -24,8 +24,7 @@ const char* const kListUsage =
     "goes to stderr), 2 for wrong usage.\n";
 
 int usageError(const QString& why) {
-    err(QStringLiteral("pinatlas-tool list: %1\n\n").arg(why) + QString::fromLatin1(kListUsage));
-    return 2;
+    return tool::usageError("list", why, kListUsage);
 }
 
 } // namespace
@@ -35,43 +34,35 @@ int list(const QStringList& args) {
         out(QString::fromLatin1(kListUsage));
         return 0;
     }
-    QString dir;
+    QCommandLineParser parser;
+    const QCommandLineOption sortOption(QStringLiteral("sort"), {}, QStringLiteral("order"));
+    const QCommandLineOption langOption(QStringLiteral("lang"), {}, QStringLiteral("code"));
+    if (const QString why = parseOptions(parser, args, {sortOption, langOption}); !why.isEmpty())
+        return usageError(why);
     IcSort sort = IcSort::ByType;
-    Language language = Language::English;
-    for (int i = 0; i < args.size(); ++i) {
-        QString arg = args[i];
-        QString value;
-        const qsizetype eq = arg.indexOf(u'=');
-        if (arg.startsWith(QLatin1String("--")) && eq > 0) {
-            value = arg.mid(eq + 1);
-            arg = arg.left(eq);
-        } else if (arg == QLatin1String("--sort") || arg == QLatin1String("--lang")) {
-            if (i + 1 >= args.size())
-                return usageError(QStringLiteral("%1 needs a value").arg(arg));
-            value = args[++i];
-        }
-        if (arg == QLatin1String("--sort")) {
-            if (value == QLatin1String("type"))
-                sort = IcSort::ByType;
-            else if (value == QLatin1String("description"))
-                sort = IcSort::ByDescription;
-            else
-                return usageError(QStringLiteral("unknown sort order '%1'").arg(value));
-        } else if (arg == QLatin1String("--lang")) {
-            const std::optional<Language> chosen = languageOfCode(value);
-            if (!chosen)
-                return usageError(QStringLiteral("unknown language '%1'").arg(value));
-            language = *chosen;
-        } else if (arg.startsWith(u'-')) {
-            return usageError(QStringLiteral("unknown option '%1'").arg(arg));
-        } else if (dir.isEmpty()) {
-            dir = arg;
-        } else {
-            return usageError(QStringLiteral("one directory only"));
-        }
+    if (parser.isSet(sortOption)) {
+        const QString value = parser.value(sortOption);
+        if (value == QLatin1String("type"))
+            sort = IcSort::ByType;
+        else if (value == QLatin1String("description"))
+            sort = IcSort::ByDescription;
+        else
+            return usageError(QStringLiteral("unknown sort order '%1'").arg(value));
     }
-    if (dir.isEmpty())
+    Language language = Language::English;
+    if (parser.isSet(langOption)) {
+        const QString value = parser.value(langOption);
+        const std::optional<Language> chosen = languageOfCode(value);
+        if (!chosen)
+            return usageError(QStringLiteral("unknown language '%1'").arg(value));
+        language = *chosen;
+    }
+    const QStringList dirs = parser.positionalArguments();
+    if (dirs.isEmpty())
         return usageError(QStringLiteral("no directory given"));
+    if (dirs.size() > 1)
+        return usageError(QStringLiteral("one directory only"));
+    const QString& dir = dirs.front();
     if (!isDirectory(dir))
         return usageError(QStringLiteral("not a directory: %1").arg(visible(markedName(dir))));
 

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -40,50 +41,49 @@ const char* const kRenderUsage =
     "  --out FILE   the picture (.png) or document (.pdf) to write\n";
 
 int usageError(const char* message) {
-    err(QStringLiteral("pinatlas-tool render: %1\n\n%2")
-            .arg(QLatin1String(message), QLatin1String(kRenderUsage)));
-    return 2;
+    return tool::usageError("render", QLatin1String(message), kRenderUsage);
 }
 
 int render(const QStringList& args) {
-    QString input;
-    QString output;
-    Language language = Language::English;
-    int dpi = 96;
-    auto paper = QPageSize::PageSizeId(-1);
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
-            out(QLatin1String(kRenderUsage));
-            return 0;
-        }
-        const bool takesValue = a == QLatin1String("--lang") || a == QLatin1String("--dpi") ||
-                                a == QLatin1String("--page") || a == QLatin1String("--out");
-        if (takesValue && i + 1 >= args.size())
-            return usageError("an option lacks its value");
-        if (a == QLatin1String("--lang")) {
-            const std::optional<Language> chosen = languageOfCode(args[++i]);
-            if (!chosen)
-                return usageError("--lang takes D or E");
-            language = *chosen;
-        } else if (a == QLatin1String("--dpi")) {
-            bool ok = false;
-            dpi = args[++i].toInt(&ok);
-            if (!ok || dpi < 24 || dpi > 1200)
-                return usageError("--dpi takes a number from 24 to 1200");
-        } else if (a == QLatin1String("--page")) {
-            const QString size = args[++i].toLower();
-            if (size != QLatin1String("a4") && size != QLatin1String("letter"))
-                return usageError("--page takes a4 or letter");
-            paper = size == QLatin1String("a4") ? QPageSize::A4 : QPageSize::Letter;
-        } else if (a == QLatin1String("--out")) {
-            output = args[++i];
-        } else if (a.startsWith(QLatin1Char('-')) || !input.isEmpty()) {
-            return usageError("unknown argument");
-        } else {
-            input = a;
-        }
+    if (wantsHelp(args)) {
+        out(QLatin1String(kRenderUsage));
+        return 0;
     }
+    QCommandLineParser parser;
+    const QCommandLineOption langOption(QStringLiteral("lang"), {}, QStringLiteral("code"));
+    const QCommandLineOption dpiOption(QStringLiteral("dpi"), {}, QStringLiteral("n"));
+    const QCommandLineOption pageOption(QStringLiteral("page"), {}, QStringLiteral("size"));
+    const QCommandLineOption outOption(QStringLiteral("out"), {}, QStringLiteral("file"));
+    if (const QString why =
+            parseOptions(parser, args, {langOption, dpiOption, pageOption, outOption});
+        !why.isEmpty())
+        return tool::usageError("render", why, kRenderUsage);
+    Language language = Language::English;
+    if (parser.isSet(langOption)) {
+        const std::optional<Language> chosen = languageOfCode(parser.value(langOption));
+        if (!chosen)
+            return usageError("--lang takes D or E");
+        language = *chosen;
+    }
+    int dpi = 96;
+    if (parser.isSet(dpiOption)) {
+        bool ok = false;
+        dpi = parser.value(dpiOption).toInt(&ok);
+        if (!ok || dpi < 24 || dpi > 1200)
+            return usageError("--dpi takes a number from 24 to 1200");
+    }
+    auto paper = QPageSize::PageSizeId(-1);
+    if (parser.isSet(pageOption)) {
+        const QString size = parser.value(pageOption).toLower();
+        if (size != QLatin1String("a4") && size != QLatin1String("letter"))
+            return usageError("--page takes a4 or letter");
+        paper = size == QLatin1String("a4") ? QPageSize::A4 : QPageSize::Letter;
+    }
+    const QString output = parser.value(outOption);
+    const QStringList inputs = parser.positionalArguments();
+    if (inputs.size() > 1)
+        return usageError("unknown argument");
+    const QString input = inputs.value(0);
     if (input.isEmpty() || output.isEmpty())
         return usageError("FILE and --out PNG are needed");
 

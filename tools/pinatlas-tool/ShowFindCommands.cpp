@@ -9,6 +9,7 @@
 #include "library/PartIndex.h"
 #include "shared/Language.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -66,31 +67,32 @@ struct Options {
 
 Options parse(const QStringList& args, bool allowAscii) {
     Options o;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        const bool takesValue = a == QLatin1String("--lang") || a == QLatin1String("--library");
-        if (takesValue && i + 1 >= args.size()) {
-            o.error = QStringLiteral("%1 lacks its value").arg(a);
-        } else if (a == QLatin1String("--lang")) {
-            if (const std::optional<Language> chosen = languageOfCode(args[++i]))
-                o.language = *chosen;
-            else
-                o.error = QStringLiteral("--lang takes D or E");
-        } else if (a == QLatin1String("--library")) {
-            o.library = args[++i];
-        } else if (allowAscii && a == QLatin1String("--ascii")) {
-            o.ascii = true;
-        } else if (a.startsWith(u'-') || !o.subject.isEmpty()) {
-            o.error = QStringLiteral("unknown argument '%1'").arg(a);
-        } else {
-            o.subject = a;
-        }
-        if (!o.error.isEmpty())
-            return o;
+    QCommandLineParser parser;
+    const QCommandLineOption langOption(QStringLiteral("lang"), {}, QStringLiteral("code"));
+    const QCommandLineOption libraryOption(QStringLiteral("library"), {}, QStringLiteral("dir"));
+    const QCommandLineOption asciiOption(QStringLiteral("ascii"));
+    QList<QCommandLineOption> options{langOption, libraryOption};
+    if (allowAscii)
+        options << asciiOption;
+    o.error = parseOptions(parser, args, options);
+    if (!o.error.isEmpty())
+        return o;
+    if (parser.isSet(langOption)) {
+        if (const std::optional<Language> chosen = languageOfCode(parser.value(langOption)))
+            o.language = *chosen;
+        else
+            o.error = QStringLiteral("--lang takes D or E");
     }
-    if (o.subject.isEmpty())
+    o.library = parser.value(libraryOption);
+    o.ascii = allowAscii && parser.isSet(asciiOption);
+    const QStringList subjects = parser.positionalArguments();
+    if (subjects.size() > 1)
+        o.error = QStringLiteral("unknown argument '%1'").arg(subjects[1]);
+    else if (subjects.isEmpty())
         o.error = allowAscii ? QStringLiteral("TYPE-OR-FILE is needed")
                              : QStringLiteral("TEXT is needed");
+    else
+        o.subject = subjects[0];
     return o;
 }
 
@@ -118,12 +120,6 @@ QString programLibrary() {
 bool namesFile(const QString& arg) {
     return arg.contains(u'/') || arg.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) ||
            (entryExists(arg) && !isDirectory(arg));
-}
-
-int usageError(const char* command, const QString& why, const char* usage) {
-    err(QStringLiteral("pinatlas-tool %1: %2\n\n").arg(QLatin1String(command), why) +
-        QString::fromLatin1(usage));
-    return 2;
 }
 
 } // namespace
@@ -180,7 +176,16 @@ int find(const QStringList& args) {
     if (!o.error.isEmpty())
         return usageError("find", o.error, kFindUsage);
     PartIndex index(o.library.isEmpty() ? programLibrary() : o.library);
-    const std::vector<PartMatch> matches = index.find(o.subject);
+    const std::vector<PartMatch> matches = index.find(o.subject, o.language);
+    // What the Find window says beside the matches goes to standard error.
+    const PartQuery query = makePartQuery(o.subject);
+    const PartRecord* best = matches.empty() ? nullptr : &index.records()[matches.front().record];
+    const QString note = searchNote(
+        query, best,
+        best && !query.family.isEmpty() ? dataTableFamilies(index.pathOf(*best)) : QStringList(),
+        o.language);
+    if (!note.isEmpty())
+        err(visible(note) + u'\n');
     int dirWidth = 0;
     int typeWidth = 0;
     std::vector<std::array<QString, 3>> rows;

@@ -2,6 +2,8 @@
 
 #include "shared/VisibleText.h"
 
+#include <QCommandLineParser>
+
 #include <cstdio>
 
 #include <clocale>
@@ -35,6 +37,25 @@ void err(const QString& text) {
 
 bool wantsHelp(const QStringList& args) {
     return args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"));
+}
+
+QString parseOptions(QCommandLineParser& parser, const QStringList& args,
+                     const QList<QCommandLineOption>& options) {
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(options);
+    if (parser.parse(QStringList(QStringLiteral("pinatlas-tool")) + args))
+        return {};
+    // Qt's sentence, in the lower-case style of the tool's own reasons.
+    QString why = parser.errorText();
+    if (why.endsWith(u'.'))
+        why.chop(1);
+    return why.isEmpty() ? why : why.front().toLower() + why.mid(1);
+}
+
+int usageError(const char* command, const QString& why, const char* usage) {
+    err(QStringLiteral("pinatlas-tool %1: %2\n\n").arg(QLatin1String(command), why) +
+        QString::fromLatin1(usage));
+    return 2;
 }
 
 QString describeDefect(const QString& reason, int line) {

@@ -2,8 +2,11 @@
 
 #include "library/Datasheet.h"
 
+#include <QCommandLineOption>
 #include <QString>
 #include <QStringList>
+
+class QCommandLineParser;
 
 namespace pinatlas::tool {
 
@@ -14,6 +17,16 @@ void err(const QString& text);
 
 // True when the arguments ask for help (--help or -h anywhere).
 bool wantsHelp(const QStringList& args);
+
+// Reads a command's arguments (without the command name) with `options`, which
+// may also be written --name=value. Empty when they parse, else why not: an
+// unknown option or one without its value. The command checks the values.
+QString parseOptions(QCommandLineParser& parser, const QStringList& args,
+                     const QList<QCommandLineOption>& options);
+
+// "pinatlas-tool COMMAND: why", a blank line and the usage on stderr; returns
+// the exit status for wrong usage, 2.
+int usageError(const char* command, const QString& why, const char* usage);
 
 // "line N: reason", or the reason alone for a defect of the whole file.
 QString describeDefect(const QString& reason, int line);

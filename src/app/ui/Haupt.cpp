@@ -61,7 +61,11 @@ Haupt::Haupt(Settings& settings, Platform& platform, const QString& programDir, 
     : QMainWindow(parent), m_settings(settings), m_platform(platform), m_programDir(programDir) {
     installAccessibility();
     setObjectName(QStringLiteral("Haupt"));
-    setWindowTitle(QStringLiteral("Pinatlas V1.30 - data book of logic ICs"));
+    // The caption writes version 1.3.0 as "V1.30": minor and patch run together.
+    setWindowTitle(QStringLiteral("Pinatlas V%1.%2%3 - data book of logic ICs")
+                       .arg(PINATLAS_VERSION_MAJOR)
+                       .arg(PINATLAS_VERSION_MINOR)
+                       .arg(PINATLAS_VERSION_PATCH));
 
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("HauptClient"));
@@ -180,6 +184,11 @@ void Haupt::buildMenus() {
     m_sortByTypeAction->setChecked(true);
     connect(m_sortByTypeAction, &QAction::triggered, this, &Haupt::sortByType);
     connect(m_sortByDescriptionAction, &QAction::triggered, this, &Haupt::sortByDescription);
+    // For this session only: the configuration file keeps its two lines.
+    QAction* rollen = addAction(optionen, "Pinrollen");
+    rollen->setCheckable(true);
+    rollen->setChecked(m_view->pinMarksShown());
+    connect(rollen, &QAction::toggled, m_view, &DatasheetView::setPinMarksShown);
 
     QMenu* service = addMenu(nullptr, "MNU_S", QStringLiteral("&Service"));
     connect(addAction(service, "MNU_S_velkaris"), &QAction::triggered, m_service,

@@ -58,13 +58,11 @@ public:
     QComboBox* dirBox() const { return m_dirBox; }
     QTableWidget* liste() const { return m_liste; }
     DatasheetView* view() const { return m_view; }
-    Darstellung* darstellung() const { return m_darstellung; }
     Wizard* wizard() const { return m_wizard; }
     LibraryCommands* libraryCommands() const { return m_library; }
     ServiceCommands* serviceCommands() const { return m_service; }
     Erststart* erststart() const { return m_erststart; }
     FindCommands* findCommands() const { return m_find; }
-    PrintCommands* printCommands() const { return m_print; }
     // The Families view, once opened.
     FamiliesWindow* familiesWindow() const { return m_families; }
     void showFamilies();

@@ -2,6 +2,7 @@
 
 #include "display/WindowLayout.h"
 #include "display/ui/LineElement.h"
+#include "display/ui/PinMarks.h"
 #include "display/ui/PinTextBox.h"
 #include "display/ui/PinoutList.h"
 #include "display/ui/TableGrid.h"
@@ -14,11 +15,13 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <optional>
@@ -172,10 +175,22 @@ DatasheetView::DatasheetView(QWidget* host) : QObject(host), m_host(host) {
         m_lineL[k - 1] = new LineElement(m_frame, QStringLiteral("LineL%1").arg(k));
         m_lineR[k - 1] = new LineElement(m_frame, QStringLiteral("LineR%1").arg(k));
     }
+    // Above the stubs, which show through them.
+    m_marksL = new PinMarkStrip(m_frame, QStringLiteral("MarksL"), true);
+    m_marksR = new PinMarkStrip(m_frame, QStringLiteral("MarksR"), false);
+    m_legend = new PinMarkLegend(m_frame);
     for (QWidget* w : m_frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (qobject_cast<LineElement*>(w) || qobject_cast<PinTextBox*>(w))
+        if (qobject_cast<LineElement*>(w) || qobject_cast<PinTextBox*>(w) ||
+            qobject_cast<PinMarkStrip*>(w))
             markDecorative(w);
     m_pinout = new PinoutList(m_frame);
+    // Pointing at a pin lights its columns and rows; pointing at a column
+    // heading lights its pins.
+    for (QWidget* w : std::initializer_list<QWidget*>{m_pinsL, m_pinsR, m_pinsNrL, m_pinsNrR,
+                                                      m_marksL, m_marksR, m_funktion->viewport()}) {
+        w->setMouseTracking(true);
+        w->installEventFilter(this);
+    }
     // Until a datasheet is shown the drawing area stays empty.
     for (QWidget* w : m_frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         w->hide();
@@ -227,15 +242,20 @@ void DatasheetView::display(const Datasheet& sheet, const QStringList& comment,
                             const QString& title, Language language) {
     // Nothing repaints until everything stands in its new place.
     m_frame->setUpdatesEnabled(false);
-    showComment(comment);
+    const QStringList shown = commentAsShown(comment, language);
+    showComment(shown);
     m_info->setText(title);
 
-    const SheetDisplay d =
-        prepareSheetDisplay(sheet, int(std::min<qsizetype>(comment.size(), INT_MAX)), language,
-                            m_funktion->textWidth());
+    const SheetDisplay d = prepareSheetDisplay(
+        sheet, int(std::min<qsizetype>(shown.size(), INT_MAX)), language, m_funktion->textWidth());
     m_content = d.content;
     m_hasContent = true;
-    FillPinBoxes(d.content.pins);
+    m_language = language;
+    m_roles = pinatlas::pinRoles(sheet, comment);
+    m_litPin = -1; // the grids were filled anew
+    if (m_marksShown)
+        m_content.pins = pinatlas::FillPinBoxes(sheet, m_roles);
+    FillPinBoxes(m_content.pins);
 
     const Twips tw = Twips::of(m_host);
     const auto collapse = [&tw](TableGrid* grid) {
@@ -270,6 +290,13 @@ void DatasheetView::display(const Datasheet& sheet, const QStringList& comment,
     m_comment = comment;
     m_title = title;
     m_pins = pinEntries(sheet);
+    // A screen reader hears what the marks and the hover link show.
+    for (PinEntry& entry : m_pins)
+        if (entry.number >= 1 && entry.number <= m_roles.size()) {
+            const PinRole& role = m_roles[entry.number - 1];
+            entry.role = pinRoleText(role, language);
+            entry.column = pinColumnText(sheet, role);
+        }
     nameControls(language);
     Q_EMIT displayed();
 }
@@ -312,6 +339,14 @@ void DatasheetView::FillPinBoxes(const PinBoxes& boxes) {
     }
     for (LineElement* line : m_package)
         line->show();
+    m_marksL->setMarks(boxes.marksL);
+    m_marksR->setMarks(boxes.marksR);
+    for (PinMarkStrip* strip : {m_marksL, m_marksR}) {
+        strip->resize(tw.toPxX(kMarkStripWidth), height);
+        strip->setVisible(m_marksShown);
+    }
+    m_legend->setEntries(boxes.legend, m_language);
+    m_legend->setVisible(m_marksShown && !boxes.legend.isEmpty());
     m_pinout->show();
 }
 
@@ -370,6 +405,9 @@ void DatasheetView::PlaceDatasheet() {
     place(m_pinsR, p.package.pinsR);
     place(m_pinsNrL, p.package.pinsNrL);
     place(m_pinsNrR, p.package.pinsNrR);
+    place(m_marksL, p.package.marksL);
+    place(m_marksR, p.package.marksR);
+    place(m_legend, p.package.legend);
     m_pinout->setGeometry(m_pinsL->geometry() | m_pinsR->geometry());
 
     if (m_content.dokuVisible)
@@ -385,7 +423,88 @@ void DatasheetView::PlaceDatasheet() {
         place(m_zusatz, p.zusatz);
 }
 
+void DatasheetView::setPinMarksShown(bool shown) {
+    m_marksShown = shown;
+    if (m_hasContent)
+        display(m_sheet, m_comment, m_title, m_language);
+}
+
+QString DatasheetView::pinDescription(int pin) const {
+    return pinatlas::pinDescription(m_sheet, m_roles, pin, m_language);
+}
+
+int DatasheetView::pinAt(QObject* box, int y) const {
+    const double pitch = kPinPitch / Twips::of(m_host).perPixelY();
+    const int line = int(y / pitch);
+    const int left = int(m_content.pins.namesL.size());
+    const int right = int(m_content.pins.namesR.size());
+    if (box == m_pinsL || box == m_pinsNrL || box == m_marksL)
+        return line >= 0 && line < left ? line + 1 : 0;
+    return line >= 0 && line < right ? left + right - line : 0;
+}
+
+void DatasheetView::lightPins(const QList<int>& pins) {
+    const int left = int(m_content.pins.namesL.size());
+    const int total = left + int(m_content.pins.namesR.size());
+    QList<int> linesL, linesR;
+    for (int pin : pins)
+        (pin <= left ? linesL : linesR) << (pin <= left ? pin - 1 : total - pin);
+    std::sort(linesR.begin(), linesR.end());
+    m_pinsL->setHighlightedLines(linesL);
+    m_pinsNrL->setHighlightedLines(linesL);
+    m_pinsR->setHighlightedLines(linesR);
+    m_pinsNrR->setHighlightedLines(linesR);
+}
+
+void DatasheetView::highlightPin(int pin) {
+    // The pointer moves many times over one pin; a large extra table is
+    // searched once.
+    if (pin == m_litPin)
+        return;
+    m_litPin = pin;
+    QList<int> columns, rows;
+    if (pin >= 1 && pin <= m_roles.size()) {
+        for (int c : m_roles[pin - 1].columns)
+            columns << c - 1;
+        for (int r : extraRowsNamingPin(m_sheet, pin))
+            rows << r - 1;
+    }
+    lightPins(pin >= 1 && pin <= m_roles.size() ? QList<int>{pin} : QList<int>());
+    m_funktion->setHighlight(columns, {});
+    m_zusatz->setHighlight({}, rows);
+}
+
+void DatasheetView::highlightColumn(int column) {
+    m_litPin = -1;
+    QList<int> pins;
+    for (int pin = 1; pin <= m_roles.size(); ++pin)
+        if (m_roles[pin - 1].columns.contains(column))
+            pins << pin;
+    lightPins(pins);
+    m_funktion->setHighlight(column >= 1 ? QList<int>{column - 1} : QList<int>(), {});
+    m_zusatz->setHighlight({}, {});
+}
+
 bool DatasheetView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Leave && m_hasContent) {
+        highlightPin(0);
+        return false;
+    }
+    if (event->type() == QEvent::MouseMove && m_hasContent) {
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        if (watched == m_funktion->viewport()) {
+            const QModelIndex index = m_funktion->indexAt(at);
+            if (index.isValid() && index.row() == 0)
+                highlightColumn(index.column() + 1);
+            else
+                highlightPin(0);
+        } else {
+            const int pin = pinAt(watched, at.y());
+            highlightPin(pin);
+            static_cast<QWidget*>(watched)->setToolTip(pin ? pinDescription(pin) : QString());
+        }
+        return false;
+    }
     if (watched == m_frame && event->type() == QEvent::Wheel) {
         auto* wheel = static_cast<QWheelEvent*>(event);
         const bool sideways = wheel->angleDelta().x() != 0 && wheel->angleDelta().y() == 0;

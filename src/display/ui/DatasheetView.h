@@ -1,5 +1,6 @@
 #pragma once
 
+#include "display/PinRoles.h"
 #include "display/PinoutText.h"
 #include "display/SheetLayout.h"
 #include "library/Datasheet.h"
@@ -19,6 +20,8 @@ class QWidget;
 namespace pinatlas {
 
 class LineElement;
+class PinMarkLegend;
+class PinMarkStrip;
 class PinoutList;
 class PinTextBox;
 class TableGrid;
@@ -70,6 +73,20 @@ public:
     // A null image when the picture is too large for one image.
     QImage renderWhole(double scale);
 
+    // The role marks beside the pins and their legend, on unless turned off
+    // for the session; off, the drawing is exactly as it was without them.
+    void setPinMarksShown(bool shown);
+    bool pinMarksShown() const { return m_marksShown; }
+    // The pin roles of the sheet on display, and what pin `pin` (from 1)
+    // is and which function-table columns name it, in the display's language.
+    const QList<PinRole>& pinRoles() const { return m_roles; }
+    QString pinDescription(int pin) const;
+    // Lights pin `pin` with the function-table columns and extra-table rows
+    // that name it; 0 lights nothing.
+    void highlightPin(int pin);
+    // Lights function-table column `column` (from 1) and every pin it names.
+    void highlightColumn(int column);
+
 Q_SIGNALS:
     // A sheet was put on display.
     void displayed();
@@ -86,6 +103,8 @@ private:
     void SetScrollRanges();
     void PlaceDatasheet();
     void place(QWidget* widget, TwipPoint at);
+    int pinAt(QObject* box, int y) const;
+    void lightPins(const QList<int>& pins);
 
     QWidget* m_host;
     QWidget* m_frame;
@@ -102,6 +121,9 @@ private:
     PinTextBox* m_pinsR;
     PinTextBox* m_pinsNrL;
     PinTextBox* m_pinsNrR;
+    PinMarkStrip* m_marksL;
+    PinMarkStrip* m_marksR;
+    PinMarkLegend* m_legend;
     QPlainTextEdit* m_doku;
     QLabel* m_inputLabel;
     QLabel* m_outputLabel;
@@ -117,6 +139,9 @@ private:
     Datasheet m_sheet;
     QStringList m_comment;
     QString m_title;
+    QList<PinRole> m_roles;
+    int m_litPin = 0; // -1 after a column was lit
+    bool m_marksShown = true;
 };
 
 } // namespace pinatlas

@@ -5,6 +5,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace pinatlas {
 
 namespace {
@@ -32,6 +34,13 @@ void PinTextBox::setLines(const QStringList& lines) {
     update();
 }
 
+void PinTextBox::setHighlightedLines(const QList<int>& lines) {
+    if (lines == m_highlighted)
+        return;
+    m_highlighted = lines;
+    update();
+}
+
 QString PinTextBox::text() const {
     return pinBoxText(m_lines);
 }
@@ -45,6 +54,19 @@ void PinTextBox::paintEvent(QPaintEvent*) {
         const int top = qRound(i * pitch);
         const int bottom = qRound((i + 1) * pitch);
         QRect line(0, top, width(), bottom - top);
+        const bool lit = m_highlighted.contains(i);
+        if (lit) {
+            // Only behind the text, so that a lit name does not run into
+            // the next element as a long bar.
+            const int room = std::min(width(), metrics.horizontalAdvance(m_lines[i]) + 4);
+            QRect behind = line;
+            if (m_alignment & Qt::AlignRight)
+                behind.setLeft(width() - room);
+            else
+                behind.setRight(room - 1);
+            p.fillRect(behind, palette().color(QPalette::Highlight));
+        }
+        p.setPen(palette().color(lit ? QPalette::HighlightedText : QPalette::WindowText));
         if (m_alignment & Qt::AlignRight)
             line.setRight(line.right() - kTextMargin);
         else

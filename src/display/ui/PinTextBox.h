@@ -20,12 +20,16 @@ public:
     // The text as the box holds it: each line ended by CR LF.
     QString text() const;
     Qt::Alignment alignment() const { return m_alignment; }
+    // Lines (from 0) drawn in the palette's highlight colours.
+    void setHighlightedLines(const QList<int>& lines);
+    const QList<int>& highlightedLines() const { return m_highlighted; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
     QStringList m_lines;
+    QList<int> m_highlighted;
     Qt::Alignment m_alignment;
 };
 

@@ -21,7 +21,8 @@ PrintCommands::PrintCommands(RunningProgram& program, const DatasheetView& view)
 
 PrintableSheet PrintCommands::current() const {
     const DatasheetView* view = &m_view;
-    return {view->sheet(), view->comment(), view->title(), m_program.settings().shown()};
+    return {view->sheet(), view->comment(), view->title(), m_program.settings().shown(),
+            view->pinMarksShown()};
 }
 
 void PrintCommands::reportFailure(const QString& text) {

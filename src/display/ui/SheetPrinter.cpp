@@ -1,6 +1,7 @@
 #include "display/ui/SheetPrinter.h"
 
 #include "display/SheetPages.h"
+#include "display/ui/PinMarks.h"
 #include "library/FileAccess.h"
 
 #include <QBuffer>
@@ -56,7 +57,7 @@ bool printSheet(QPagedPaintDevice& device, const PrintableSheet& s) {
     const QRectF area = device.pageLayout().paintRect(QPageLayout::Point);
     const PrintedSheet printed =
         composePrintedSheet(s.sheet, s.comment, s.title, s.language, int(area.width() * 20),
-                            int(area.height() * 20), textWidth);
+                            int(area.height() * 20), textWidth, s.pinMarks);
 
     QPainter painter;
     if (!painter.begin(&device))
@@ -76,6 +77,9 @@ bool printSheet(QPagedPaintDevice& device, const PrintableSheet& s) {
         painter.setPen(QPen(Qt::black, kLineWidth, Qt::SolidLine, Qt::SquareCap));
         for (const PrintLine& l : page.lines)
             painter.drawLine(l.x1, l.y1, l.x2, l.y2);
+        for (const PrintMark& m : page.marks)
+            paintPinMark(painter, m.mark, QRectF(m.box.x, m.box.y, m.box.width, m.box.height),
+                         m.towardsRight, Qt::white);
         for (const PrintText& t : page.texts) {
             painter.setFont(printFont(t.font));
             painter.drawText(QRect(t.box.x, t.box.y, t.box.width, t.box.height),

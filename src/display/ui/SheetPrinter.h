@@ -14,9 +14,10 @@ namespace pinatlas {
 // One sheet as it is put on paper: what the drawing area shows of it.
 struct PrintableSheet {
     Datasheet sheet;
-    QStringList comment; // the comment lines of `language`
-    QString title;       // the title line, as the main window shows it
-    Language language;   // the data table's labels
+    QStringList comment;  // the comment lines of `language`
+    QString title;        // the title line, as the main window shows it
+    Language language;    // the data table's labels
+    bool pinMarks = true; // the pins' role marks and their legend
 };
 
 // The paper of the user's locale, with the margins a sheet is laid out for.

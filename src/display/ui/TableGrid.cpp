@@ -34,7 +34,9 @@ public:
             painter->fillRect(option.rect, background.value<QBrush>());
         painter->setClipRect(option.rect);
         painter->setFont(option.font);
-        painter->setPen(option.palette.color(QPalette::Text));
+        const QVariant foreground = index.data(Qt::ForegroundRole);
+        painter->setPen(foreground.canConvert<QColor>() ? foreground.value<QColor>()
+                                                        : option.palette.color(QPalette::Text));
         const auto alignment = index.data(Qt::TextAlignmentRole).value<Qt::Alignment>();
         painter->drawText(option.rect.adjusted(kCellMargin, 0, -kCellMargin, 0),
                           int(alignment | Qt::TextSingleLine), index.data().toString());
@@ -47,7 +49,18 @@ public:
 void GridModel::setContent(const GridContent& content) {
     beginResetModel();
     m_content = content;
+    m_columns.clear();
+    m_rows.clear();
     endResetModel();
+}
+
+void GridModel::setHighlight(const QList<int>& columns, const QList<int>& rows) {
+    if (columns == m_columns && rows == m_rows)
+        return;
+    m_columns = columns;
+    m_rows = rows;
+    if (m_content.rows > 0 && m_content.columns > 0)
+        Q_EMIT dataChanged(index(0, 0), index(m_content.rows - 1, m_content.columns - 1));
 }
 
 int GridModel::rowCount(const QModelIndex& parent) const {
@@ -70,7 +83,13 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
         return QVariant::fromValue(m_content.leftAligned(column)
                                        ? Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter)
                                        : Qt::Alignment(Qt::AlignCenter));
+    case Qt::ForegroundRole:
+        if (highlighted(row, column))
+            return QApplication::palette().color(QPalette::HighlightedText);
+        return {};
     case Qt::BackgroundRole:
+        if (highlighted(row, column))
+            return QApplication::palette().highlight();
         if (row < m_content.fixedRows || column < m_content.fixedColumns)
             return QApplication::palette().button();
         return {};

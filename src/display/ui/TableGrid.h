@@ -16,6 +16,12 @@ public:
 
     void setContent(const GridContent& content);
     const GridContent& content() const { return m_content; }
+    // Columns and rows (grid numbering, from 0) drawn in the palette's
+    // highlight colours.
+    void setHighlight(const QList<int>& columns, const QList<int>& rows);
+    bool highlighted(int row, int column) const {
+        return m_columns.contains(column) || m_rows.contains(row);
+    }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -24,6 +30,7 @@ public:
 
 private:
     GridContent m_content;
+    QList<int> m_columns, m_rows;
 };
 
 // A read-only grid sized to its whole content: it never scrolls itself,
@@ -41,6 +48,10 @@ public:
     QString text(int row, int column) const;
     // Measures cell texts in this grid's font, for the column rules.
     TextWidth textWidth() const;
+    void setHighlight(const QList<int>& columns, const QList<int>& rows) {
+        m_model->setHighlight(columns, rows);
+    }
+    const GridModel* gridModel() const { return m_model; }
 
 protected:
     void wheelEvent(QWheelEvent* event) override;

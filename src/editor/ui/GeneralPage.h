@@ -25,7 +25,6 @@ public:
     QLineEdit* typeBox() const { return m_typeBox; }
     QLineEdit* germanBox() const { return m_germanBox; }
     QLineEdit* englishBox() const { return m_englishBox; }
-    QComboBox* outputBox() const { return m_outputBox; }
     QCheckBox* commentsBox() const { return m_commentsBox; }
     QCheckBox* functionTableBox() const { return m_functionTableBox; }
     QCheckBox* extraTableBox() const { return m_extraTableBox; }

@@ -22,10 +22,6 @@ public:
 
     int pinCount() const;
     void setPinCount(int pins);
-    QScrollBar* scrollBar() const { return m_scroll; }
-    // k from 1, top to bottom: left boxes are pins 1.., right boxes pins n, n-1, ..
-    QLineEdit* leftBox(int k) const { return m_left[k - 1]; }
-    QLineEdit* rightBox(int k) const { return m_right[k - 1]; }
     // The names of pins 1 to n in order.
     QStringList pinNames() const;
     void setPinNames(const QStringList& names);

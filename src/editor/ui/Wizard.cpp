@@ -38,10 +38,6 @@ void Wizard::tell(MsgIcon icon, const QString& de, const QString& en) {
                                  MsgButtons::Ok);
 }
 
-GeneralPage* Wizard::page1() const {
-    return static_cast<GeneralPage*>(loaded(WizardPage::General));
-}
-
 PageWindow* Wizard::loaded(WizardPage id) const {
     const auto index = size_t(id);
     return index < m_pages.size() ? m_pages[index] : nullptr;

@@ -14,7 +14,6 @@
 namespace pinatlas {
 
 class RunningProgram;
-class GeneralPage;
 class PageWindow;
 struct DatasheetFile;
 struct EncodedSheet;
@@ -35,9 +34,6 @@ public:
     // Writes the file from the pages; on success closes the wizard and refreshes
     // the main window, on failure tells why and shows the page it came from.
     void Datenblatt_speichern();
-
-    // The first page; null when it is not loaded.
-    GeneralPage* page1() const;
 
 private:
     PageWindow* loaded(WizardPage id) const;

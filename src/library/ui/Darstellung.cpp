@@ -2,6 +2,7 @@
 
 #include "library/DatasheetDisplay.h"
 #include "library/DatasheetReader.h"
+#include "library/FileAccess.h"
 #include "library/IcList.h"
 #include "library/Names.h"
 #include "platform/Platform.h"
@@ -219,8 +220,17 @@ void Darstellung::Datenblatt_laden() {
     ReadResult result;
     // A typed directory name never takes the loader outside the program
     // directory: such a name is reported like a file that cannot be opened.
-    if (isPlainDirectoryName(dir) && isListedFileName(fileName))
-        result = readDatasheetFile(path, type);
+    if (isPlainDirectoryName(dir) && isListedFileName(fileName)) {
+        const std::optional<FileStamp> stamp = fileStamp(path);
+        if (stamp && m_lastRead && m_lastRead->path == path && m_lastRead->stamp == *stamp) {
+            result = m_lastRead->result;
+        } else {
+            result = readDatasheetFile(path, type);
+            m_lastRead.reset();
+            if (result.file && stamp)
+                m_lastRead = LastRead{path, *stamp, result};
+        }
+    }
     if (!result.file) {
         if (result.pastPinNames)
             m_display.clearComment();
@@ -231,9 +241,10 @@ void Darstellung::Datenblatt_laden() {
 
     const Datasheet& sheet = result.file->sheet;
     const bool english = s.shown() == Language::English;
-    const QString title =
-        english ? shownText(type) + QStringLiteral(":  ") + shownText(sheet.descriptionEn)
-                : shownText(type) + QStringLiteral(": ") + shownText(sheet.descriptionDe);
+    const QString title = english ? shownText(type) + QStringLiteral(":  ") +
+                                        shownText(sheet.descriptionEn.left(kMaxShownDescription))
+                                  : shownText(type) + QStringLiteral(": ") +
+                                        shownText(sheet.descriptionDe.left(kMaxShownDescription));
     const QStringList& comment = english ? result.file->commentEn : result.file->commentDe;
     m_display.display(sheet, comment, title, s.shown());
 }

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "library/DatasheetReader.h"
+#include "library/FileAccess.h"
+
 #include <QObject>
+
+#include <optional>
 
 class QModelIndex;
 class QTableWidget;
@@ -49,6 +54,14 @@ private:
     DatasheetDisplay& m_display;
     // Set while the list is rebuilt: the row changes that causes load nothing.
     bool m_rebuilding = false;
+    // The sheet last read, with its file's size and time: start-up, a header
+    // click or a language switch show the same file again without reading it.
+    struct LastRead {
+        QString path;
+        FileStamp stamp;
+        ReadResult result;
+    };
+    std::optional<LastRead> m_lastRead;
 };
 
 } // namespace pinatlas

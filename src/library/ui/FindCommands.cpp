@@ -1,5 +1,6 @@
 #include "library/ui/FindCommands.h"
 
+#include "library/FileAccess.h"
 #include "library/Names.h"
 
 #include "platform/Platform.h"
@@ -9,8 +10,10 @@
 #include <QApplication>
 
 #include <QComboBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QToolButton>
@@ -30,6 +33,12 @@ void FoundModel::setMatches(const std::vector<PartRecord>* records,
     m_records = records;
     m_matches = std::move(matches);
     endResetModel();
+}
+
+void FoundModel::languageChanged() {
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    if (rowCount() > 0)
+        Q_EMIT dataChanged(index(0, 2), index(rowCount() - 1, 2));
 }
 
 const PartRecord& FoundModel::record(int row) const {
@@ -92,9 +101,15 @@ FindWindow::FindWindow(RunningProgram& program, PartIndex& index)
     m_results->header()->setStretchLastSection(true);
     m_results->setColumnWidth(0, 90);
     m_results->setColumnWidth(1, 90);
+    m_note = new QLabel(this);
+    m_note->setObjectName(QStringLiteral("S_Hinweis"));
+    m_note->setWordWrap(true);
+    m_note->setTextFormat(Qt::PlainText);
+    m_note->hide();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_text);
     layout->addWidget(m_results);
+    layout->addWidget(m_note);
     resize(560, 380);
 
     connect(m_text, &QLineEdit::textChanged, this, &FindWindow::search);
@@ -116,18 +131,98 @@ void FindWindow::applyCaptions() {
         s.pick(QStringLiteral("Gefundene Datenblätter"), QStringLiteral("Datasheets found")));
 }
 
+QString FindWindow::note() const {
+    return m_note->isHidden() ? QString() : m_note->text();
+}
+
+void FindWindow::showNote(const QString& text) {
+    m_note->setText(text);
+    m_note->setHidden(text.isEmpty());
+}
+
+void FindWindow::setOpenable(std::function<bool(const QString&)> openable) {
+    m_openable = std::move(openable);
+}
+
 void FindWindow::search() {
-    applyCaptions();
-    std::vector<PartMatch> matches = m_index.find(m_text->text());
-    m_model->setMatches(&m_index.records(), std::move(matches));
+    const Settings& settings = m_program.settings();
+    const QString text = m_text->text();
+    std::vector<PartMatch> matches = m_index.find(text, settings.shown());
+    const std::vector<PartRecord>& records = m_index.records();
+    // A directory renamed or added since the directory box was filled cannot
+    // be chosen there: its sheets are not offered, and the user is told why.
+    QStringList unlisted;
+    if (m_openable)
+        std::erase_if(matches, [&](const PartMatch& m) {
+            const QString& directory = records[m.record].directory;
+            if (m_openable(directory))
+                return false;
+            if (!unlisted.contains(shownText(directory)))
+                unlisted << shownText(directory);
+            return true;
+        });
+    const PartQuery query = makePartQuery(text);
+    const PartRecord* best = matches.empty() ? nullptr : &records[matches.front().record];
+    // Only a query naming a family asks which families the sheet shows.
+    const QStringList families =
+        best && !query.family.isEmpty() ? dataTableFamilies(m_index.pathOf(*best)) : QStringList();
+    QStringList notes(searchNote(query, best, families, settings.shown()));
+    if (!unlisted.isEmpty())
+        notes << settings.pick(
+            QStringLiteral("Nicht angeboten: Datenblätter in %1, das die Verzeichnisliste nicht "
+                           "enthält.")
+                .arg(unlisted.join(QStringLiteral(", "))),
+            QStringLiteral("Not offered: sheets in %1, which the directory box does not list.")
+                .arg(unlisted.join(QStringLiteral(", "))));
+    if (!m_index.complete())
+        notes << settings.pick(
+            QStringLiteral("Die Bibliothek ist zu groß: Nur die ersten %L1 Datenblätter werden "
+                           "durchsucht.")
+                .arg(kMaxIndexedSheets),
+            QStringLiteral("The library is too large: only the first %L1 sheets are searched.")
+                .arg(kMaxIndexedSheets));
+    notes.removeAll(QString());
+    m_model->setMatches(&records, std::move(matches));
+    showNote(notes.join(u'\n'));
     if (m_model->rowCount() > 0)
         m_results->setCurrentIndex(m_model->index(0, 0));
+}
+
+void FindWindow::languageChanged() {
+    applyCaptions();
+    m_model->languageChanged();
+    // The notes and the order follow the language; the row chosen stays.
+    const QModelIndex current = m_results->currentIndex();
+    const std::optional<std::pair<QString, QString>> chosen =
+        current.isValid() ? std::optional(std::pair(m_model->record(current.row()).directory,
+                                                    m_model->record(current.row()).type))
+                          : std::nullopt;
+    search();
+    for (int row = 0; chosen && row < m_model->rowCount(); ++row)
+        if (std::pair(m_model->record(row).directory, m_model->record(row).type) == *chosen)
+            m_results->setCurrentIndex(m_model->index(row, 0));
 }
 
 void FindWindow::choose(const QModelIndex& index) {
     if (!index.isValid())
         return;
-    const PartRecord& r = m_model->record(index.row());
+    const PartRecord r = m_model->record(index.row());
+    if (!isDirectory(m_program.settings().programDir + r.directory)) {
+        // Renamed or removed since the search: say so rather than only beep.
+        search();
+        showNote(QStringList{
+            m_program.settings().pick(
+                QStringLiteral("Das Verzeichnis %1 gibt es nicht mehr: Es wurde umbenannt oder "
+                               "entfernt.")
+                    .arg(shownText(r.directory)),
+                QStringLiteral("The directory %1 is gone: it was renamed or removed.")
+                    .arg(shownText(r.directory))),
+            note()}
+                     .join(u'\n')
+                     .trimmed());
+        m_program.platform().beep();
+        return;
+    }
     Q_EMIT chosen(r.directory, r.type);
 }
 
@@ -196,11 +291,17 @@ bool ListTypeAhead::eventFilter(QObject* watched, QEvent* event) {
         m_typed.clear();
     m_sinceLastKey.start();
     m_typed += text;
+    // A type starting with what was typed comes first; then, as Find has it,
+    // one whose function number does: "595" and "HC595" find 74595.
     const auto firstStartingWith = [this](const QString& start) {
-        for (int row = 0; row < m_liste->rowCount(); ++row)
-            if (const QTableWidgetItem* item = m_liste->item(row, 0))
-                if (item->text().startsWith(start, Qt::CaseInsensitive))
-                    return row;
+        const QString number = functionNumber(start);
+        for (const bool byNumber : {false, true})
+            for (int row = 0; row < m_liste->rowCount(); ++row)
+                if (const QTableWidgetItem* item = m_liste->item(row, 0))
+                    if (byNumber
+                            ? !number.isEmpty() && functionNumber(item->text()).startsWith(number)
+                            : item->text().startsWith(start, Qt::CaseInsensitive))
+                        return row;
         return -1;
     };
     int row = firstStartingWith(m_typed);
@@ -231,6 +332,8 @@ PartIndex& FindCommands::index() {
 void FindCommands::showFind() {
     if (!m_window) {
         m_window = new FindWindow(m_program, index());
+        m_window->setOpenable(
+            [this](const QString& directory) { return m_dirBox->findData(directory) >= 0; });
         connect(m_window, &FindWindow::chosen, this,
                 [this](const QString& directory, const QString& type) {
                     if (!showSheet(directory, type))
@@ -247,7 +350,7 @@ void FindCommands::showFind() {
 
 void FindCommands::nameControls() {
     if (m_window)
-        m_window->applyCaptions();
+        m_window->languageChanged();
 }
 
 bool FindCommands::showSheet(const QString& directory, const QString& type) {

@@ -8,14 +8,14 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
+class QComboBox;
+class QLabel;
 class QLineEdit;
 class QTableWidget;
 class QTreeView;
-
-class QComboBox;
-class QTableWidget;
 
 namespace pinatlas {
 
@@ -31,6 +31,8 @@ public:
 
     void setMatches(const std::vector<PartRecord>* records, std::vector<PartMatch> matches);
     const PartRecord& record(int row) const;
+    // The headers and descriptions of the language now chosen.
+    void languageChanged();
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -53,10 +55,17 @@ public:
     QLineEdit* textBox() const { return m_text; }
     QTreeView* results() const { return m_results; }
     FoundModel* model() const { return m_model; }
+    // What the window says beside the matches; empty when hidden.
+    QString note() const;
+    // Only the sheets of directories this accepts are offered: those the
+    // directory box lists.
+    void setOpenable(std::function<bool(const QString& directory)> openable);
     // Searches again for the text in the box.
     void search();
     // Titles and names in the current language.
     void applyCaptions();
+    // Speaks the language now chosen, keeping the chosen row.
+    void languageChanged();
 
 Q_SIGNALS:
     void chosen(const QString& directory, const QString& type);
@@ -68,12 +77,15 @@ protected:
 
 private:
     void choose(const QModelIndex& index);
+    void showNote(const QString& text);
 
     RunningProgram& m_program;
     PartIndex& m_index;
     QLineEdit* m_text;
     QTreeView* m_results;
     FoundModel* m_model;
+    QLabel* m_note;
+    std::function<bool(const QString&)> m_openable;
 };
 
 // Moves the IC list to the first type that starts with what is typed while

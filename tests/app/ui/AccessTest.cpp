@@ -128,11 +128,20 @@ TEST_F(Access, EveryWindowNamesItsControlsAndReadsThePinoutPinByPinInBothLanguag
         forward(n);
     for (const bool german : {false, true}) {
         menu(german ? "Deutsch" : "Englisch");
-        EXPECT_EQ(pinout().join('|'),
-                  QString(german ? "Pinbelegung:" : "Pinout:") +
-                      "|Pin 1, 1A|Pin 2, 1B|Pin 3, 1Y|Pin 4, 2A|Pin 5, 2B|Pin 6, 2Y|"
-                      "Pin 7, GND|Pin 8, 3Y|Pin 9, 3A|Pin 10, 3B|Pin 11, 4Y|Pin 12, "
-                      "4A|Pin 13, 4B|Pin 14, VCC");
+        // Each pin with its role and the function-table column that names it.
+        QStringList spoken{german ? "Pinbelegung:" : "Pinout:"};
+        const char* const names[] = {"1A", "1B", "1Y", "2A", "2B", "2Y", "GND",
+                                     "3Y", "3A", "3B", "4Y", "4A", "4B", "VCC"};
+        for (int pin = 1; pin <= 14; ++pin) {
+            const QString name = names[pin - 1], unit = name.right(1);
+            QString role = german ? "Versorgung" : "supply";
+            if (unit == "Y")
+                role = (german ? "Ausgang, Spalte " : "output, column ") + unit;
+            else if (unit == "A" || unit == "B")
+                role = (german ? "Eingang, Spalte " : "input, column ") + unit;
+            spoken << QString("Pin %1, %2, %3").arg(pin).arg(name, role);
+        }
+        EXPECT_EQ(pinout(), spoken);
         // The names follow the language, the pins' too.
         EXPECT_EQ(haupt->dirBox()->accessibleName(), german ? "Verzeichnis" : "Directory");
         EXPECT_EQ(pinBox('R', 1)->accessibleName(), german ? "Pin 14 Name" : "Pin 14 name");

@@ -1,4 +1,5 @@
 #include "app/ui/Erststart.h"
+#include "display/ui/DatasheetView.h"
 #include "support/ui/HauptFixture.h"
 
 #include <QComboBox>
@@ -79,7 +80,8 @@ TEST_F(Start, EveryMenuCaptionInDisplayOrderInBothLanguages) {
             "D_ändern|ändern|edit; D_entfernen|entfernen|remove; Verzeichnis|Verzeichnis|"
             "Directory; V_hinzufügen|hinzufügen|add; V_entfernen|entfernen|remove; "
             "Optionen|Optionen|Option; Sortiere|Sortiere ICs|Sort ICs; SortIC1|nach Typ|by type; "
-            "SortIC2|nach Beschreibung|by description; MNU_S|Service|Service; "
+            "SortIC2|nach Beschreibung|by description; Pinrollen|Pin-Rollen zeigen|Show pin roles; "
+            "MNU_S|Service|Service; "
             "MNU_S_velkaris|pinatlas.example Homepage|pinatlas.example homepage; "
             "MNU_S_Update|Software Updates|Software updates; MNU_Leer1||; "
             "MNU_S_Bücher|Buch-Schnellsuche|Book-quickfinder; H|?|?; "
@@ -116,4 +118,20 @@ TEST_F(Start, EveryMenuCaptionInDisplayOrderInBothLanguages) {
     for (qsizetype i = 0; const QString& english : shown())
         items[i++] += '|' + english.section(u'|', 1);
     EXPECT_EQ(items, rows);
+}
+
+TEST_F(Start, PinRolesTurnOffForTheSessionOnlyAndLeaveTheFileAlone) {
+    QFile sheet(PINATLAS_SOURCE_DIR "/library/74xx/74125.txt");
+    ASSERT_TRUE(sheet.open(QIODevice::ReadOnly));
+    dir.write("74xx/74125.txt", sheet.readAll());
+    dir.write("pinatlas.ini", "E\r\n 0 \r\n");
+    startHaupt();
+    QWidget* marks = haupt->view()->frame()->findChild<QWidget*>("MarksL");
+    ASSERT_TRUE(marks && marks->isVisible());
+    ASSERT_TRUE(action("Pinrollen")->isChecked());
+    action("Pinrollen")->trigger();
+    EXPECT_FALSE(marks->isVisible());
+    EXPECT_FALSE(haupt->view()->frame()->findChild<QWidget*>("PinMarkLegend")->isVisible());
+    haupt->close();
+    EXPECT_EQ(dir.read("pinatlas.ini"), "E\r\n 0 \r\n");
 }

@@ -1,11 +1,14 @@
 #include "display/ui/DatasheetView.h"
 #include "display/DisplayTestSheets.h"
+#include "display/ui/PinTextBox.h"
 #include "display/ui/TableGrid.h"
+#include "library/DatasheetReader.h"
 #include "platform/ui/Twips.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -157,4 +160,51 @@ TEST_F(DrawingArea, TheWholePictureKeepsEveryStubAtAnyResolution) {
     // A picture taller than an image can be (some 33,000 pixels) is refused, not cut.
     show(sheet7400(), QStringList(2250, "x"));
     EXPECT_TRUE(view->renderWhole(1.0).isNull());
+}
+
+TEST_F(DrawingArea, RoleMarksMoveNothingAndPointingLinksPinsToColumns) {
+    const DatasheetFile f =
+        *readDatasheetFile(QStringLiteral(PINATLAS_SOURCE_DIR "/library/74xx/74125.txt")).file;
+    show(f.sheet, f.commentEn);
+    const auto geometries = [this] {
+        QStringList all;
+        for (QWidget* w : view->frame()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w->isVisible() && !w->objectName().startsWith(QStringLiteral("Marks")) &&
+                w->objectName() != QStringLiteral("PinMarkLegend"))
+                all << w->objectName() + QStringLiteral(" %1,%2 %3x%4")
+                                             .arg(w->x())
+                                             .arg(w->y())
+                                             .arg(w->width())
+                                             .arg(w->height());
+        return all;
+    };
+    const QStringList marked = geometries();
+    EXPECT_TRUE(child(QStringLiteral("PinMarkLegend"))->isVisible());
+    view->setPinMarksShown(false);
+    EXPECT_EQ(geometries(), marked);
+    EXPECT_FALSE(child(QStringLiteral("MarksL"))->isVisible());
+    EXPECT_FALSE(child(QStringLiteral("PinMarkLegend"))->isVisible());
+
+    // Pointing at pin 1, /1OE, lights it and the /OE column; pointing at the
+    // heading A lights 1A, 2A (left side) and 3A, 4A (right side).
+    const auto point = [](QWidget* w, int x, int y) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, y), w->mapToGlobal(QPointF(x, y)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &move);
+    };
+    auto* pinsL = child<PinTextBox>(QStringLiteral("PinsL"));
+    auto* pinsR = child<PinTextBox>(QStringLiteral("PinsR"));
+    auto* funktion = child<TableGrid>(QStringLiteral("Funktion"));
+    point(pinsL, 2, 2);
+    EXPECT_EQ(pinsL->highlightedLines(), QList<int>({0}));
+    EXPECT_TRUE(funktion->gridModel()->highlighted(0, 0));
+    EXPECT_FALSE(funktion->gridModel()->highlighted(0, 1));
+    EXPECT_EQ(pinsL->toolTip(), "input, active low; function table column /OE");
+    const QRect a = funktion->visualRect(funktion->model()->index(0, 1));
+    point(funktion->viewport(), a.center().x(), a.center().y());
+    EXPECT_EQ(pinsL->highlightedLines(), QList<int>({1, 4}));
+    EXPECT_EQ(pinsR->highlightedLines(), QList<int>({2, 5}));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(funktion->viewport(), &leave);
+    EXPECT_TRUE(pinsR->highlightedLines().isEmpty());
 }

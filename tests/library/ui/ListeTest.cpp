@@ -11,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QTableWidget>
 
+#include <chrono>
+#include <filesystem>
 #include <fstream>
 
 #include <sys/stat.h>
@@ -119,6 +121,10 @@ TEST_F(Liste, ChoosingADirectoryListsItByTypeInTheLanguageAndLoadsTheFirstSheet)
     EXPECT_EQ(shown(), "74xx/74595 74595:  8-bit shift register [English]");
     press(liste(), '7', "7");
     EXPECT_EQ(shown(), "74xx/74LS00 74LS00:  Quad NAND, LS family [English]");
+    // The function number alone finds a type, as in Find.
+    for (const QChar c : QString("138"))
+        press(liste(), c.unicode(), c);
+    EXPECT_EQ(shown(), "74xx/74138 74138:  3-to-8 line decoder [English]");
     action("Deutsch")->trigger();
     EXPECT_EQ(shown(), "74xx/74LS00 74LS00: Vier NAND (LS) [Deutsch]");
 
@@ -157,6 +163,15 @@ TEST_F(Liste, SortCommandsResortButHeaderClicksAlsoReload) {
         EXPECT_EQ(std::tuple(int(settings.sortMode), action("SortIC2")->isChecked(), shown()),
                   std::tuple(mode, mode == 1, after));
     }
+    // A sheet shown again is read again only when its file changed, even in
+    // place and to the same size.
+    const std::filesystem::path file = (dir.path() + "74xx/74LS00.txt").toStdString();
+    const auto time = std::filesystem::last_write_time(file);
+    dir.write("74xx/74LS00.txt",
+              librarySheet("Vier NAND (LS)", "Quad NAND, LS family").replace("English", "Changed"));
+    std::filesystem::last_write_time(file, time + std::chrono::seconds(2));
+    clickHeader(0);
+    EXPECT_EQ(shown(), "74xx/74LS00 74LS00:  Quad NAND, LS family [Changed]");
 }
 
 TEST_F(Liste, LongListsLeaveRoomForTheScrollBarAndKeepTheChosenRowInView) {
@@ -173,6 +188,10 @@ TEST_F(Liste, LongListsLeaveRoomForTheScrollBarAndKeepTheChosenRowInView) {
     // Upwards onto a row above the top: it becomes the top row.
     liste()->setCurrentCell(last - 1, 0);
     EXPECT_EQ(liste()->rowAt(0), last - 1);
+    // A row found by typing lands where a choice puts it.
+    for (const QChar c : QString("1150"))
+        press(liste(), c.unicode(), c);
+    EXPECT_EQ(std::pair(liste()->currentRow(), liste()->rowAt(0)), std::pair(150, 150));
 }
 
 TEST_F(Liste, NoTypedDirectoryNameEverLeadsOutOfTheLibraries) {
@@ -246,9 +265,29 @@ TEST_F(Liste, FindTypingListsTheBestMatchesInTheLanguageAndEnterShowsOne) {
     EXPECT_EQ(std::pair(platform.beeps, shown()),
               std::pair(1, std::string("74xx/74LS00 74LS00:  Quad NAND, LS family [English]")));
 
-    // In German, accents ignored.
+    // A family named: the base part, and what its data table shows.
+    EXPECT_EQ(find(w, "74HCT00").mid(0, 2),
+              QStringList({"74xx|7400|Quad 2-input NAND", "74xx|74LS00|Quad NAND, LS family"}));
+    EXPECT_EQ(w.note(), "7400 has no data table.");
+
+    // Switched to German, the window speaks it at once; accents are ignored.
     action("Deutsch")->trigger();
+    EXPECT_EQ(std::tuple(w.windowTitle(), w.textBox()->placeholderText(),
+                         w.model()->headerData(2, Qt::Horizontal, Qt::DisplayRole),
+                         rows(w.model())[0]),
+              std::tuple("Suchen", "Typ oder Wörter der Beschreibung", "Beschreibung",
+                         "74xx|7400|Vier NAND-Gatter"));
     EXPECT_EQ(find(w, "ZAHLER"), QStringList({"40xx|4017|Dezimalzähler"}));
+
+    // Its directory renamed since: Enter says so, and the new name, which the
+    // directory box does not list, is not offered.
+    QDir(dir.path()).rename("40xx", "cmos");
+    press(w.textBox(), Qt::Key_Return);
+    EXPECT_EQ(std::tuple(platform.beeps, rows(w.model()), w.note()),
+              std::tuple(2, QStringList(),
+                         "Das Verzeichnis 40xx gibt es nicht mehr: Es wurde umbenannt oder "
+                         "entfernt.\nNicht angeboten: Datenblätter in cmos, das die "
+                         "Verzeichnisliste nicht enthält."));
 
     press(w.textBox(), Qt::Key_Escape);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,0 +1,348 @@
+#include "display/PinRoles.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace pinatlas {
+
+namespace {
+
+bool isUpper(QChar c) {
+    return c >= u'A' && c <= u'Z';
+}
+
+// "/1CLR" -> "/CLR", "2A3" -> "A3": the unit number that tells the gates of
+// one package apart.
+QString withoutUnit(const QString& name) {
+    static const QRegularExpression unit(QStringLiteral("^(/?)\\d+(?=[A-Za-z])"));
+    return QString(name).replace(unit, QStringLiteral("\\1"));
+}
+
+// The shorter names a heading may use for the pin: "A1" -> "A" (an index),
+// "/OEa" -> "/OE" (a section letter).
+QStringList familiesOf(const QString& stripped) {
+    QStringList out{stripped};
+    static const QRegularExpression index(QStringLiteral("^(.*[A-Za-z])\\d+$"));
+    static const QRegularExpression section(QStringLiteral("^(.*[A-Z0-9])[a-d]$"));
+    for (const QRegularExpression* re : {&index, &section}) {
+        const QRegularExpressionMatch m = re->match(stripped);
+        if (m.hasMatch())
+            out << m.captured(1);
+    }
+    return out;
+}
+
+// "QA-QH", "A..H", "Q1-Q7", "QD-QA", "Y-Z" against the unit-less name.
+bool rangeNames(const QString& token, const QString& name) {
+    static const QRegularExpression range(QStringLiteral("^(.+?)(?:-|\\.\\.)(.+)$"));
+    const QRegularExpressionMatch m = range.match(token);
+    if (!m.hasMatch())
+        return false;
+    const QString a = m.captured(1);
+    const QString b = m.captured(2);
+    int common = 0;
+    while (common < a.size() && common < b.size() && a[common] == b[common])
+        ++common;
+    const QString prefix = a.left(common);
+    const QString ra = a.mid(common), rb = b.mid(common);
+    if (!name.startsWith(prefix) || ra.isEmpty() || rb.isEmpty())
+        return false;
+    const QString rest = name.mid(common);
+    if (ra.size() == 1 && rb.size() == 1 && rest.size() == 1 && ra[0].isLetter() &&
+        rb[0].isLetter())
+        return rest[0] >= std::min(ra[0], rb[0]) && rest[0] <= std::max(ra[0], rb[0]);
+    bool okA = false, okB = false, okN = false;
+    const int na = ra.toInt(&okA), nb = rb.toInt(&okB), n = rest.toInt(&okN);
+    return okA && okB && okN && !rest.startsWith(u'+') && n >= std::min(na, nb) &&
+           n <= std::max(na, nb);
+}
+
+bool tokenNames(const QString& token, const QString& pinName, bool placeholders) {
+    const QString stripped = withoutUnit(pinName);
+    const QStringList families = familiesOf(stripped);
+    if (token == pinName || families.contains(token) || rangeNames(token, stripped) ||
+        rangeNames(token, pinName))
+        return true;
+    // "DCBA": inputs named by consecutive letters run together.
+    if (token.size() >= 3 && stripped.size() == 1 && token.contains(stripped[0])) {
+        bool consecutive = true;
+        for (int i = 1; i < token.size(); ++i)
+            consecutive = consecutive && isUpper(token[i]) && isUpper(token[i - 1]) &&
+                          std::abs(token[i].unicode() - token[i - 1].unicode()) == 1 &&
+                          (i < 2 || (token[i].unicode() - token[i - 1].unicode()) ==
+                                        (token[i - 1].unicode() - token[i - 2].unicode()));
+        if (consecutive)
+            return true;
+    }
+    if (!placeholders)
+        return false;
+    // "/nG", "nY": any unit; "Dn", "Qx", "I0x": any index or section.
+    static const QRegularExpression anyUnit(QStringLiteral("^(/?)n(?=[A-Z])"));
+    QString t = token;
+    t.replace(anyUnit, QStringLiteral("\\1"));
+    if (t != token && (families.contains(t)))
+        return true;
+    static const QRegularExpression anyIndex(QStringLiteral("^(.*[A-Z0-9])[nx]$"));
+    const QRegularExpressionMatch m = anyIndex.match(t);
+    if (!m.hasMatch() || !stripped.startsWith(m.captured(1)))
+        return false;
+    static const QRegularExpression suffix(QStringLiteral("^(\\d+|[A-Da-d])$"));
+    return suffix.match(stripped.mid(m.captured(1).size())).hasMatch();
+}
+
+bool namesPin(const QString& cell, const QString& pinName, bool placeholders) {
+    const QString whole = cell.trimmed();
+    if (pinName.trimmed().isEmpty() || whole.isEmpty())
+        return false;
+    if (whole == pinName)
+        return true;
+    static const QRegularExpression separators(QStringLiteral("[\\s,:·()]+"));
+    const QStringList tokens = whole.split(separators, Qt::SkipEmptyParts);
+    return std::any_of(tokens.begin(), tokens.end(),
+                       [&](const QString& t) { return tokenNames(t, pinName, placeholders); });
+}
+
+OutputStage stageOf(const QString& outputType) {
+    const QString t = outputType.trimmed();
+    if (t.startsWith(QStringLiteral("OC")))
+        return OutputStage::OpenCollector;
+    if (t.startsWith(QStringLiteral("OD")))
+        return OutputStage::OpenDrain;
+    if (t.startsWith(QStringLiteral("Tri"), Qt::CaseInsensitive))
+        return OutputStage::ThreeState;
+    if (t.startsWith(QStringLiteral("Other"), Qt::CaseInsensitive))
+        return OutputStage::Other;
+    return OutputStage::PushPull;
+}
+
+bool columnHolds(const Datasheet& s, int column, const QStringList& entries) {
+    for (int r = 2; r <= s.functionRows && r <= s.functionCells.rows(); ++r)
+        for (const QString& e : entries)
+            if (s.functionCells.at(column, r).contains(e))
+                return true;
+    return false;
+}
+
+bool english(Language language) {
+    return language == Language::English;
+}
+
+} // namespace
+
+bool cellNamesPin(const QString& cell, const QString& pinName) {
+    return namesPin(cell, pinName, true);
+}
+
+QList<PinRole> pinRoles(const Datasheet& sheet, const QStringList& comment) {
+    const int n = std::clamp(int(sheet.pinCount), 0, kMaxPins);
+    QList<PinRole> roles(n);
+    const bool table =
+        sheet.hasFunctionTable && sheet.functionRows >= 1 && sheet.functionCells.rows() >= 1;
+    const int columns = table ? std::min(sheet.functionColumns, sheet.functionCells.columns()) : 0;
+    const int inputs = std::clamp(int(sheet.functionInputColumns), 0, columns);
+    const OutputStage stage = stageOf(sheet.outputType);
+    // A tri-state sheet whose table shows Z in some output column: the
+    // outputs never shown as Z (a cascade output, say) are ordinary ones.
+    bool zShown = false;
+    for (int c = inputs + 1; c <= columns; ++c)
+        zShown = zShown || columnHolds(sheet, c, {QStringLiteral("Z")});
+    const QString described =
+        (QStringList{sheet.descriptionDe, sheet.descriptionEn} + comment).join(u'\n');
+    const bool schmitt = described.contains(QStringLiteral("schmitt"), Qt::CaseInsensitive) ||
+                         described.contains(QStringLiteral("hysteres"), Qt::CaseInsensitive);
+
+    for (int pin = 1; pin <= n; ++pin) {
+        PinRole& role = roles[pin - 1];
+        const QString name = sheet.pinName(pin).trimmed();
+        role.activeLow = name.startsWith(u'/');
+        static const QStringList supplies{"VCC", "VDD", "GND", "VSS", "VEE"};
+        if (supplies.contains(name, Qt::CaseInsensitive)) {
+            role.kind = PinKind::Supply;
+            continue;
+        }
+        if (name.compare(QStringLiteral("NC"), Qt::CaseInsensitive) == 0) {
+            role.kind = PinKind::NotConnected;
+            continue;
+        }
+        bool input = false, output = false, clock = false, zColumn = false;
+        for (int c = 1; c <= columns; ++c) {
+            const QString heading = sheet.functionCells.at(c, 1);
+            // "Cn" beside "Cn+1" numbers carry pins in and out alike: which
+            // pin is which, the heading does not say.
+            bool placeholders = true;
+            for (int o = 1; o <= columns; ++o)
+                placeholders = placeholders &&
+                               !sheet.functionCells.at(o, 1).startsWith(heading.trimmed() + u'+');
+            if (!namesPin(heading, name, placeholders))
+                continue;
+            role.columns << c;
+            if (c <= inputs) {
+                input = true;
+                clock =
+                    clock || columnHolds(sheet, c, {QStringLiteral("L>H"), QStringLiteral("H>L")});
+            } else {
+                output = true;
+                zColumn = zColumn || columnHolds(sheet, c, {QStringLiteral("Z")});
+            }
+        }
+        role.kind = input && output ? PinKind::InputOutput
+                    : input         ? PinKind::Input
+                    : output        ? PinKind::Output
+                                    : PinKind::Unknown;
+        role.clock = clock;
+        role.schmitt = input && schmitt;
+        if (output)
+            role.stage = stage == OutputStage::ThreeState && zShown && !zColumn
+                             ? OutputStage::PushPull
+                             : stage;
+    }
+    return roles;
+}
+
+QList<PinMark> pinMarks(const PinRole& role) {
+    QList<PinMark> marks;
+    if (role.schmitt)
+        marks << PinMark::Schmitt;
+    if (role.isOutput() &&
+        (role.stage == OutputStage::OpenCollector || role.stage == OutputStage::OpenDrain))
+        marks << PinMark::OpenCollector;
+    if (role.isOutput() && role.stage == OutputStage::ThreeState)
+        marks << PinMark::ThreeState;
+    if (role.clock)
+        marks << PinMark::Clock;
+    if (role.activeLow)
+        marks << PinMark::ActiveLow;
+    return marks;
+}
+
+QString pinMarkSymbol(PinMark mark, bool ascii, bool pointsLeft) {
+    switch (mark) {
+    case PinMark::Schmitt:
+        return ascii ? QStringLiteral("S") : QStringLiteral("⎎");
+    case PinMark::OpenCollector:
+        return ascii ? QStringLiteral("<>") : QStringLiteral("◇");
+    case PinMark::ThreeState:
+        return ascii ? QStringLiteral("V") : QStringLiteral("▽");
+    case PinMark::Clock:
+        if (pointsLeft)
+            return ascii ? QStringLiteral("<") : QStringLiteral("◁");
+        return ascii ? QStringLiteral(">") : QStringLiteral("▷");
+    case PinMark::ActiveLow:
+        return ascii ? QStringLiteral("o") : QStringLiteral("○");
+    }
+    return {};
+}
+
+QString pinMarkName(PinMark mark, Language language) {
+    const bool en = english(language);
+    switch (mark) {
+    case PinMark::Schmitt:
+        return en ? QStringLiteral("Schmitt-trigger input")
+                  : QStringLiteral("Schmitt-Trigger-Eingang");
+    case PinMark::OpenCollector:
+        return en ? QStringLiteral("open collector/drain")
+                  : QStringLiteral("offener Kollektor/Drain");
+    case PinMark::ThreeState:
+        return en ? QStringLiteral("3-state output") : QStringLiteral("Tri-state-Ausgang");
+    case PinMark::Clock:
+        return en ? QStringLiteral("clock") : QStringLiteral("Takt");
+    case PinMark::ActiveLow:
+        return en ? QStringLiteral("active low") : QStringLiteral("low-aktiv");
+    }
+    return {};
+}
+
+QString pinMarkLegend(const QList<PinMark>& marks, Language language, bool ascii) {
+    QStringList parts;
+    for (PinMark mark : marks)
+        parts << pinMarkSymbol(mark, ascii) + u' ' + pinMarkName(mark, language);
+    return parts.join(QStringLiteral("   "));
+}
+
+QString pinRoleText(const PinRole& role, Language language) {
+    const bool en = english(language);
+    QStringList parts;
+    switch (role.kind) {
+    case PinKind::Unknown:
+        return en ? QStringLiteral("role unknown") : QStringLiteral("Rolle unbekannt");
+    case PinKind::Supply:
+        return en ? QStringLiteral("supply") : QStringLiteral("Versorgung");
+    case PinKind::NotConnected:
+        return en ? QStringLiteral("not connected") : QStringLiteral("nicht angeschlossen");
+    case PinKind::Input:
+        parts << (en ? QStringLiteral("input") : QStringLiteral("Eingang"));
+        break;
+    case PinKind::Output:
+        parts << (en ? QStringLiteral("output") : QStringLiteral("Ausgang"));
+        break;
+    case PinKind::InputOutput:
+        parts << (en ? QStringLiteral("input/output") : QStringLiteral("Ein-/Ausgang"));
+        break;
+    }
+    if (role.isOutput()) {
+        switch (role.stage) {
+        case OutputStage::PushPull:
+            break;
+        case OutputStage::OpenCollector:
+            parts << (en ? QStringLiteral("open collector") : QStringLiteral("offener Kollektor"));
+            break;
+        case OutputStage::OpenDrain:
+            parts << (en ? QStringLiteral("open drain") : QStringLiteral("offener Drain"));
+            break;
+        case OutputStage::ThreeState:
+            parts << (en ? QStringLiteral("3-state") : QStringLiteral("Tri-state"));
+            break;
+        case OutputStage::Other:
+            parts << (en ? QStringLiteral("other output type")
+                         : QStringLiteral("anderer Ausgangstyp"));
+            break;
+        }
+    }
+    if (role.activeLow)
+        parts << pinMarkName(PinMark::ActiveLow, language);
+    if (role.clock)
+        parts << pinMarkName(PinMark::Clock, language);
+    if (role.schmitt)
+        parts << (en ? QStringLiteral("Schmitt trigger") : QStringLiteral("Schmitt-Trigger"));
+    return parts.join(QStringLiteral(", "));
+}
+
+QString pinColumnText(const Datasheet& sheet, const PinRole& role) {
+    QStringList headings;
+    for (int c : role.columns)
+        headings << sheet.functionCells.at(c, 1).trimmed();
+    return headings.join(QStringLiteral(", "));
+}
+
+QString pinDescription(const Datasheet& sheet, const QList<PinRole>& roles, int pin,
+                       Language language) {
+    if (pin < 1 || pin > roles.size())
+        return {};
+    const PinRole& role = roles[pin - 1];
+    QString text = pinRoleText(role, language);
+    const QString headings = pinColumnText(sheet, role);
+    if (!headings.isEmpty())
+        text += (english(language) ? QStringLiteral("; function table column %1")
+                                   : QStringLiteral("; Spalte %1 der Funktionstabelle"))
+                    .arg(headings);
+    return text;
+}
+
+QList<int> extraRowsNamingPin(const Datasheet& sheet, int pin) {
+    QList<int> rows;
+    if (!sheet.hasExtraTable)
+        return rows;
+    const QString name = sheet.pinName(pin).trimmed();
+    const int columns = std::min(sheet.extraColumns, sheet.extraCells.columns());
+    const int count = std::min(int(sheet.extraRows), sheet.extraCells.rows());
+    for (int r = 1; r <= count; ++r)
+        for (int c = 1; c <= columns; ++c)
+            if (namesPin(sheet.extraCells.at(c, r), name, false)) {
+                rows << r;
+                break;
+            }
+    return rows;
+}
+
+} // namespace pinatlas
