@@ -1,10 +1,8 @@
 #include "display/PinoutText.h"
-#include "display/DisplayTestSheets.h"
 
 #include <gtest/gtest.h>
 
 using namespace pinatlas;
-using namespace pinatlas::test;
 
 // A named package is read whole, pin by pin, by the accessibility test.
 TEST(PinoutText, ThePinsOfTheDrawingInPinOrderInEitherLanguage) {
