@@ -3,9 +3,7 @@
 #include "families/Substitutes.h"
 #include "support/TempDir.h"
 
-#include <QDir>
 #include <QFile>
-#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -15,49 +13,7 @@ using namespace pinatlas;
 using pinatlas::test::shippedFamilies;
 using pinatlas::test::TempDir;
 
-TEST(FamilyTable, EveryFigureOfTheShippedTableIsTracedInTheEvidenceAndNothingElse) {
-    // The figure lines as "family<TAB>key @at<TAB>value<TAB>unit<TAB>document".
-    QFile table(QStringLiteral(PINATLAS_SOURCE_DIR "/families/pinatlas-families.txt"));
-    ASSERT_TRUE(table.open(QIODevice::ReadOnly));
-    QString error;
-    FamilyTable::parse(QString::fromUtf8(table.readAll()), &error);
-    EXPECT_EQ(error, QString());
-    table.seek(0);
-    QSet<QString> figures;
-    QString family;
-    QMap<QString, QString> documents;
-    for (const QString& raw : QString::fromUtf8(table.readAll()).split(u'\n')) {
-        const QStringList w = raw.simplified().split(u' ');
-        if (w[0] == u"family")
-            family = w[1];
-        else if (w[0] == u"doc")
-            documents[w[1]] = raw.simplified().section(u' ', 2);
-        else if (w[0] == u"twin")
-            figures << QStringList{"twins", w[1], w[2], "-", documents[w[4]]}.join(u'\t');
-        else if (w[0] == u"twin-inputs-max")
-            figures << QStringList{"twins", "inputs-max " + w[1], w[2], w[3], documents[w[4]]}.join(
-                u'\t');
-        else if (w.size() == 5 && !w[0].startsWith(u'#') && w[0] != u"alias")
-            figures << QStringList{family, w[0] + " @" + w[1], w[2], w[3], documents[w[4]]}.join(
-                u'\t');
-    }
-    QSet<QString> traced;
-    const QDir evidence(QStringLiteral(PINATLAS_SOURCE_DIR "/tools/library/evidence/families"));
-    for (const QString& name : evidence.entryList({"*.tsv"})) {
-        QFile f(evidence.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        const QStringList rows = QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts);
-        EXPECT_EQ(rows.value(0), "family\trow\tvalue\tunit\tdocument\twhere\taddress");
-        for (const QString& row : rows.mid(1)) {
-            const QStringList c = row.split(u'\t');
-            ASSERT_EQ(c.size(), 7) << row.toStdString();
-            EXPECT_FALSE(c[5].isEmpty() || !c[6].startsWith("http")) << row.toStdString();
-            traced << c.mid(0, 5).join(u'\t');
-        }
-    }
-    EXPECT_EQ(QSet<QString>(figures - traced), QSet<QString>());
-    EXPECT_EQ(QSet<QString>(traced - figures), QSet<QString>());
-}
+// The shipped table's figures against their evidence: tools/library/check_evidence.py.
 
 TEST(FamilyTable, FiguresAtASupplyAreTakenInterpolatedOrUnknown) {
     const FamilyTable& t = shippedFamilies();

@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <gtest/gtest.h>
+
 namespace pinatlas::test {
 
 // The family table the program ships, read once.
@@ -11,7 +13,11 @@ inline const FamilyTable& shippedFamilies() {
     static const FamilyTable table = [] {
         QFile f(QStringLiteral(PINATLAS_SOURCE_DIR "/families/pinatlas-families.txt"));
         f.open(QIODevice::ReadOnly);
-        return FamilyTable::parse(QString::fromUtf8(f.readAll()));
+        QString error;
+        FamilyTable parsed = FamilyTable::parse(QString::fromUtf8(f.readAll()), &error);
+        if (!error.isEmpty())
+            ADD_FAILURE() << "the shipped family table: " << error.toStdString();
+        return parsed;
     }();
     return table;
 }
