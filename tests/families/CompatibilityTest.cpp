@@ -27,7 +27,8 @@ struct Pair {
 // 0.4 mA, IIH 20 uA); 74 = Fairchild DM7486 (VOH 2.4 V, IOL 16 mA, IIL 1.6 mA,
 // IIH 40 uA) and DM7402 (IOH 0.4 mA); F = Philips 74F00 (IIL 0.6 mA); HC =
 // onsemi MM74HC04 (VIH 3.15/4.2 V at 4.5/6 V, VOH 3.98 V at 4 mA and 5.48 V
-// at 5.2 mA); HCT = Fairchild MM74HCT00; AHCT = Nexperia 74AHCT04A; LVC =
+// at 5.2 mA); HCT = Fairchild MM74HCT00; AC/ACT = onsemi MC74AC32, TI
+// SCAS523D; AHC = NXP 74AHC04 Rev. 6; AHCT = Nexperia 74AHCT04A; LVC =
 // Hitachi HD74LVC04; CD4000B = Fairchild CD4011BC (VIH 3.5 V at 5 V, IOL
 // 0.44 mA at 5 V, inputs to VDD).
 // The open-collector pull-up is judged through the tool's compat command.
@@ -58,6 +59,18 @@ const Pair kPairs[] = {
     {"74HC", 5, "74HC", 3.3, Fails, "take at most 3.3 V"},
     // IOL 0.44 mA over LS IIL 0.4 mA: one LS input.
     {"CD4000B", 5, "74LS", 5, Condition, "at most 1 74LS inputs"},
+    // LS IOL 8 mA over standard TTL IIL 1.6 mA.
+    {"74LS", 5, "74", 5, Condition, "at most 5 74 inputs"},
+    // AC VIH at 5 V between 3.15 and 3.85 V: 3.5 V; ACT and HCT take TTL levels.
+    {"74LS", 5, "74AC", 5, Fails, "against VIH 3.5 V"},
+    {"74LS", 5, "74ACT", 5, Works, "VIH 2 V: margin 0.7 V"},
+    {"74LVC", 3.3, "74HCT", 5, Works, "VIH 2 V"},
+    // AHC inputs take 5.5 V at any supply.
+    {"74HC", 5, "74AHC", 3.3, Works, "inputs take up to 5.5 V"},
+    // CD4000B VIH 3.5 V at 5 V; HC runs up to 6 V only.
+    {"74LS", 5, "CD4000B", 5, Fails, "VIH 3.5 V"},
+    {"74HC", 5, "CD4000B", 5, Works, "margin 0.98 V"},
+    {"74HC", 10, "CD4000B", 10, Fails, "Driver 74HC does not run at 10 V"},
     {"CD4000B", 5, "74", 5, Fails, "cannot drive a single 74 input"},
     // VOH 9.5 V against VIH 7 V at 10 V.
     {"CD4000B", 10, "CD4000B", 10, Works, "margin 2.5 V"},

@@ -386,18 +386,6 @@ TEST(PinatlasTool, AnInstalledToolReadsTheShippedLibraryBeforeTheFirstStartAndNa
         << r.err.toStdString();
 }
 
-TEST(PinatlasTool, BothProgramsNameTheirVersionWithoutADisplay) {
-    const QString version = QString(" %1.%2.%3\n")
-                                .arg(PINATLAS_VERSION_MAJOR)
-                                .arg(PINATLAS_VERSION_MINOR)
-                                .arg(PINATLAS_VERSION_PATCH);
-    EXPECT_EQ(tool({"--version"}).out, "pinatlas-tool" + version);
-    EXPECT_EQ(tool({"--version"}, QFileInfo(PINATLAS_TOOL).dir().filePath("pinatlas"),
-                   {"QT_QPA_PLATFORM=xcb", "DISPLAY=", "WAYLAND_DISPLAY="})
-                  .out,
-              "pinatlas" + version);
-}
-
 // Every console example of the README as written: "$ pinatlas-tool ..." and
 // the output that follows it.
 TEST(PinatlasTool, TheReadmesExamplesHoldTrue) {
