@@ -40,6 +40,8 @@ TEST(PinRoles, ShippedSheetsAgreeWithTheMakersPinDescriptions) {
         {"74xx/7414.txt", "Is O Is O Is O P O Is O Is O Is P"},
         {"74xx/7474.txt", "I~ I I^ I~ O O~ P O~ O I~ I^ I I~ P"},
         {"74xx/74125.txt", "I~ I Oz I~ I Oz P Oz I I~ Oz I I~ P"},
+        // "Dn" and "Qn" name D0..D5 and Q0..Q5.
+        {"74xx/74174.txt", "I~ O I I O I O P I^ O I O I I O P"},
         {"74xx/74244.txt", "I~s Is Oz Is Oz Is Oz Is Oz P Is Oz Is Oz Is Oz Is Oz I~s P"},
         // QH' is the cascade output, never high impedance.
         {"74xx/74595.txt", "Oz Oz Oz Oz Oz Oz Oz P O I~ I^ I^ I~ I Oz P"},
