@@ -128,10 +128,10 @@ void loadItems(benchmark::State& state) {
 void loadDatenblatt(benchmark::State& state) {
     BenchWindow& window = sheetWindow();
     for (auto _ : state) {
-        window.haupt().Datenblatt_laden();
+        window.mainWindow().Datenblatt_laden();
         QApplication::processEvents();
     }
-    if (window.boxes() != 0 || !window.haupt().view()->hasContent())
+    if (window.boxes() != 0 || !window.mainWindow().view()->hasContent())
         state.SkipWithError("the largest sheet did not load");
 }
 
@@ -139,7 +139,7 @@ void loadDatenblatt(benchmark::State& state) {
 // every element of the drawing. `painted` also lets the window repaint.
 void scrollStep(benchmark::State& state, bool painted) {
     BenchWindow& window = sheetWindow();
-    QScrollBar* bar = window.haupt().view()->vScroll();
+    QScrollBar* bar = window.mainWindow().view()->vScroll();
     if (bar->maximum() < 2 * bar->singleStep())
         state.SkipWithError("the largest sheet does not scroll");
     const int from = bar->maximum() / 2;

@@ -20,8 +20,8 @@ inline constexpr int kInfoHeight = 570;
 // the vertical scroll bar.
 inline constexpr int kFrameWidthAllowance = kListeWidth + 240 + 240 + kScrollBarSize;
 // The designed client area of the main window.
-inline constexpr int kHauptClientWidth = 11910;
-inline constexpr int kHauptClientHeight = 8295;
+inline constexpr int kMainWindowClientWidth = 11910;
+inline constexpr int kMainWindowClientHeight = 8295;
 
 // A value that a step could not compute (a negative width or height while the
 // window is tiny) is left empty; the window keeps the element's previous value

@@ -1,6 +1,6 @@
 #include "library/Cp1252.h"
 #include "library/ui/FindCommands.h"
-#include "support/ui/HauptFixture.h"
+#include "support/ui/MainWindowFixture.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -48,7 +48,7 @@ void press(QWidget* w, int key, const QString& text = {}) {
     QApplication::sendEvent(w, &e);
 }
 
-class Liste : public HauptFixture {
+class Liste : public MainWindowFixture {
 protected:
     // A program directory with the directory 74xx (the second) selected at start.
     void library(const char* ini = "E\r\n 1 \r\n") {
@@ -60,17 +60,17 @@ protected:
         dir.write("74xx/74LS00.txt", librarySheet("Vier NAND (LS)", "Quad NAND, LS family"));
         dir.write("74xx/74595.txt", librarySheet("Schieberegister", "8-bit shift register"));
         dir.write("pinatlas.ini", ini);
-        startHaupt();
+        startMainWindow();
     }
-    QTableWidget* liste() const { return haupt->liste(); }
+    QTableWidget* liste() const { return mainWindow->liste(); }
     // The directory, the chosen row's type, the title shown and the comment
     // box, "-" when hidden.
     std::string shown() const {
-        const auto* doku = haupt->findChild<QPlainTextEdit*>("Doku");
+        const auto* doku = mainWindow->findChild<QPlainTextEdit*>("Doku");
         const QTableWidgetItem* item = liste()->item(liste()->currentRow(), 0);
         return QStringLiteral("%1/%2 %3 [%4%5]")
-            .arg(haupt->currentDirectory(), item ? item->text() : QString(),
-                 haupt->findChild<QLabel*>("Info")->text(), doku->isHidden() ? "-" : "",
+            .arg(mainWindow->currentDirectory(), item ? item->text() : QString(),
+                 mainWindow->findChild<QLabel*>("Info")->text(), doku->isHidden() ? "-" : "",
                  doku->toPlainText())
             .toStdString();
     }
@@ -178,7 +178,7 @@ TEST_F(Liste, LongListsLeaveRoomForTheScrollBarAndKeepTheChosenRowInView) {
     for (int k = 0; k < 200; ++k)
         dir.write(QStringLiteral("big/%1.txt").arg(1000 + k), librarySheet("d", "e"));
     dir.write("pinatlas.ini", "E\r\n 0 \r\n");
-    startHaupt();
+    startMainWindow();
     EXPECT_EQ(liste()->columnWidth(1), 153);
     const int last = liste()->rowAt(liste()->viewport()->height()) - 1; // the last shown whole
     liste()->setCurrentCell(last - 1, 0); // its neighbour below is still in view
@@ -199,15 +199,15 @@ TEST_F(Liste, NoTypedDirectoryNameEverLeadsOutOfTheLibraries) {
     dir.write("other/7400.txt", librarySheet("Fremd", "Foreign"));
     library("E\r\n-1 \r\n"); // no directory chosen: nothing to print
     EXPECT_FALSE(action("Drucken")->isEnabled() || action("PDF_speichern")->isEnabled());
-    haupt->dirBox()->setEditText(dir.path() + "other");
-    haupt->Liste_aufbauen();
+    mainWindow->dirBox()->setEditText(dir.path() + "other");
+    mainWindow->Liste_aufbauen();
     EXPECT_EQ(std::pair(grid(), platform.boxes.size()), std::pair(QStringList("||"), size_t(0)));
 
     // A load with a typed name that leaves the directory is refused like a
     // file that cannot be opened.
-    haupt->dirBox()->setEditText("74xx");
-    haupt->Liste_aufbauen();
-    haupt->dirBox()->setEditText("74xx/../other");
+    mainWindow->dirBox()->setEditText("74xx");
+    mainWindow->Liste_aufbauen();
+    mainWindow->dirBox()->setEditText("74xx/../other");
     platform.answer(MsgAnswer::Ignore);
     liste()->setCurrentCell(1, 0);
     expectBoxes(1, "74xx/../other/7400.txt");
@@ -236,11 +236,11 @@ TEST_F(Liste, ADefectiveSheetIsReportedWhenLoaded) {
     // Abort ends the program at once and writes nothing.
     dir.write("74xx/notes", "only\r\ntwo lines\r\n");
     platform.answer(MsgAnswer::Ignore);
-    haupt->Liste_aufbauen();
+    mainWindow->Liste_aufbauen();
     EXPECT_EQ(grid(), QStringList(7, "||"));
     platform.answer(MsgAnswer::Retry);
     platform.answer(MsgAnswer::Abort);
-    haupt->Liste_aufbauen();
+    mainWindow->Liste_aufbauen();
     expectBoxes(5, "74xx/notes");
     EXPECT_EQ(platform.endNowCalls, 1);
 }
@@ -248,7 +248,7 @@ TEST_F(Liste, ADefectiveSheetIsReportedWhenLoaded) {
 TEST_F(Liste, FindTypingListsTheBestMatchesInTheLanguageAndEnterShowsOne) {
     library();
     action("Suchen")->trigger();
-    FindWindow& w = *haupt->findCommands()->window();
+    FindWindow& w = *mainWindow->findCommands()->window();
     EXPECT_EQ(find(w, "40"),
               QStringList({"40xx|4011|Quad NAND gate", "40xx|4017|Decade counter",
                            "74xx|74LS00|Quad NAND, LS family", "74xx|7400|Quad 2-input NAND",
@@ -291,7 +291,7 @@ TEST_F(Liste, FindTypingListsTheBestMatchesInTheLanguageAndEnterShowsOne) {
 
     press(w.textBox(), Qt::Key_Escape);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(haupt->findCommands()->window(), nullptr);
+    EXPECT_EQ(mainWindow->findCommands()->window(), nullptr);
 }
 
 // Every row and directory stands for one name on disk, shown so that no name
@@ -320,17 +320,17 @@ TEST_F(Liste, EveryRowIsOneFileOnDiskAndNoNameMisleads) {
     dir.write("40xx/notes", "only\r\ntwo lines\r\n");
     dir.write("pinatlas.ini", "D\r\n 0 \r\n");
     platform.answer(MsgAnswer::Ignore);
-    startHaupt();
+    startMainWindow();
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_TRUE(platform.boxes[0].toolkitGerman);
 
-    haupt->selectDirectory(2);
+    mainWindow->selectDirectory(2);
     const QStringList titles =
         QString::fromUtf8("74\\e01: Steuer|74ä99: Neu|74<U+202E>00: Umgekehrt|74ä99 (1252): Alt")
             .split(u'|');
     for (int row : {3, 2, 1, 0}) {
         liste()->setCurrentCell(row, 0);
-        EXPECT_EQ(haupt->findChild<QLabel*>("Info")->text(), titles[row]);
+        EXPECT_EQ(mainWindow->findChild<QLabel*>("Info")->text(), titles[row]);
         EXPECT_EQ(liste()->item(row, 0)->text(), titles[row].section(':', 0, 0));
     }
     EXPECT_EQ(platform.boxes.size(), 1u); // every listed file loads
@@ -348,7 +348,7 @@ TEST_F(Liste, EveryRowIsOneFileOnDiskAndNoNameMisleads) {
                                  F_OK)),
               std::pair(-1, 0));
     action("Suchen")->trigger();
-    FindWindow& w = *haupt->findCommands()->window();
+    FindWindow& w = *mainWindow->findCommands()->window();
     EXPECT_EQ(find(w, "NOR"), QStringList(QString::fromUtf8("lä (1252)|4000|Zwei NOR")));
     press(w.textBox(), Qt::Key_Return);
     EXPECT_EQ(grid(), QStringList("4000|Zwei NOR|14"));

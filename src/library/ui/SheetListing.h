@@ -21,11 +21,11 @@ class RunningProgram;
 //
 // `Liste` shows the grid's fixed header row as the table's horizontal header;
 // data row r of the grid is table row r - 1.
-class Darstellung : public QObject {
+class SheetListing : public QObject {
     Q_OBJECT
 public:
     // Takes over `liste`, the main window's list, and shows sheets on `display`.
-    Darstellung(RunningProgram& program, QTableWidget* liste, DatasheetDisplay& display);
+    SheetListing(RunningProgram& program, QTableWidget* liste, DatasheetDisplay& display);
 
     void Liste_aufbauen();
     void Datenblatt_laden();

@@ -8,10 +8,10 @@ namespace pinatlas {
 
 // The first-start dialog: asks for the language once, before the
 // configuration file exists. Its texts are bilingual in themselves.
-class Erststart : public QDialog {
+class FirstStartDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit Erststart(QWidget* parent);
+    explicit FirstStartDialog(QWidget* parent);
     bool englishChosen() const;
 
 Q_SIGNALS:

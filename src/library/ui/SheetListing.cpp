@@ -1,4 +1,4 @@
-#include "library/ui/Darstellung.h"
+#include "library/ui/SheetListing.h"
 
 #include "library/DatasheetDisplay.h"
 #include "library/DatasheetReader.h"
@@ -35,12 +35,12 @@ QTableWidgetItem* listItem(const QString& text) {
 
 } // namespace
 
-Darstellung::Darstellung(RunningProgram& program, QTableWidget* liste, DatasheetDisplay& display)
+SheetListing::SheetListing(RunningProgram& program, QTableWidget* liste, DatasheetDisplay& display)
     : QObject(program.mainWindow()), m_program(program), m_liste(liste), m_display(display) {
     setUpListe();
 }
 
-void Darstellung::setUpListe() {
+void SheetListing::setUpListe() {
     QTableWidget* liste = m_liste;
     liste->setColumnCount(3);
     liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -65,13 +65,13 @@ void Darstellung::setUpListe() {
     showHeaders();
     liste->setRowCount(1);
 
-    connect(header, &QHeaderView::sectionClicked, this, &Darstellung::onHeaderClicked);
+    connect(header, &QHeaderView::sectionClicked, this, &SheetListing::onHeaderClicked);
     connect(
         liste->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
         [this](const QModelIndex& current, const QModelIndex&) { onCurrentRowChanged(current); });
 }
 
-void Darstellung::Liste_aufbauen() {
+void SheetListing::Liste_aufbauen() {
     const Settings& s = m_program.settings();
     QTableWidget* liste = m_liste;
     for (;;) {
@@ -109,14 +109,14 @@ void Darstellung::Liste_aufbauen() {
     }
 }
 
-void Darstellung::showHeaders() {
+void SheetListing::showHeaders() {
     QTableWidget* liste = m_liste;
     const QStringList headers = icListHeaders(m_program.settings().shown());
     for (int c = 0; c < 3; ++c)
         liste->setHorizontalHeaderItem(c, listItem(headers[c]));
 }
 
-bool Darstellung::askAboutFile(const QString& path) {
+bool SheetListing::askAboutFile(const QString& path) {
     const Settings& s = m_program.settings();
     const FileErrorMessage m = defectiveFileMessage(s.shown(), shownText(path), s.lineBreak);
     switch (m_program.platform().message(m_program.mainWindow(), MsgIcon::None, m.title, m.text,
@@ -131,7 +131,7 @@ bool Darstellung::askAboutFile(const QString& path) {
     }
 }
 
-void Darstellung::highlightCurrentRow() {
+void SheetListing::highlightCurrentRow() {
     auto highlight = [this] {
         QTableWidget* liste = m_liste;
         const QModelIndex current = liste->currentIndex();
@@ -149,7 +149,7 @@ void Darstellung::highlightCurrentRow() {
     QTimer::singleShot(0, this, highlight);
 }
 
-void Darstellung::fitColumns() {
+void SheetListing::fitColumns() {
     QTableWidget* liste = m_liste;
     const Twips tw = Twips::of(liste);
     // The first data row is on top after a rebuild; the last is visible too
@@ -163,7 +163,7 @@ void Darstellung::fitColumns() {
     liste->setColumnWidth(2, tw.toPxX(w.pins));
 }
 
-void Darstellung::onHeaderClicked(int column) {
+void SheetListing::onHeaderClicked(int column) {
     if (column == 0) {
         m_program.sortByType();
         m_program.Datenblatt_laden();
@@ -173,7 +173,7 @@ void Darstellung::onHeaderClicked(int column) {
     }
 }
 
-bool Darstellung::rowVisible(int row) const {
+bool SheetListing::rowVisible(int row) const {
     QTableWidget* liste = m_liste;
     const QRect rect = liste->visualRect(liste->model()->index(row, 0));
     // Only a row shown whole counts: the view itself scrolls a row that is cut
@@ -181,12 +181,12 @@ bool Darstellung::rowVisible(int row) const {
     return rect.isValid() && rect.top() >= 0 && rect.bottom() < liste->viewport()->height();
 }
 
-void Darstellung::makeTopRow(int row) {
+void SheetListing::makeTopRow(int row) {
     QTableWidget* liste = m_liste;
     liste->scrollTo(liste->model()->index(row, 0), QAbstractItemView::PositionAtTop);
 }
 
-void Darstellung::onCurrentRowChanged(const QModelIndex& current) {
+void SheetListing::onCurrentRowChanged(const QModelIndex& current) {
     if (m_rebuilding || !current.isValid())
         return;
     const int row = current.row();
@@ -202,13 +202,13 @@ void Darstellung::onCurrentRowChanged(const QModelIndex& current) {
     m_program.Datenblatt_laden();
 }
 
-QString Darstellung::currentType() const {
+QString SheetListing::currentType() const {
     const int row = m_liste->currentRow();
     const QTableWidgetItem* item = row >= 0 ? m_liste->item(row, 0) : nullptr;
     return item ? item->data(Qt::UserRole).toString() : QString();
 }
 
-void Darstellung::Datenblatt_laden() {
+void SheetListing::Datenblatt_laden() {
     const QString type = currentType();
     const QString dir = m_program.currentDirectory();
     if (type.isEmpty() || dir.isEmpty())

@@ -1,4 +1,4 @@
-#include "app/ui/Erststart.h"
+#include "app/ui/FirstStartDialog.h"
 
 #include "platform/ui/Twips.h"
 
@@ -9,7 +9,7 @@
 
 namespace pinatlas {
 
-Erststart::Erststart(QWidget* parent) : QDialog(parent) {
+FirstStartDialog::FirstStartDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Erststart"));
     setWindowTitle(QStringLiteral("Welcome / Willkommen "));
     const Twips tw = Twips::of(this);
@@ -35,16 +35,16 @@ Erststart::Erststart(QWidget* parent) : QDialog(parent) {
     setFixedSize(tw.toPxX(6240), tw.toPxY(2460));
 }
 
-bool Erststart::englishChosen() const {
+bool FirstStartDialog::englishChosen() const {
     return m_englisch->isChecked();
 }
 
-void Erststart::reject() {
+void FirstStartDialog::reject() {
     QDialog::reject();
     Q_EMIT dismissed();
 }
 
-void Erststart::closeEvent(QCloseEvent* event) {
+void FirstStartDialog::closeEvent(QCloseEvent* event) {
     // The close box goes through reject(), so Escape and the box behave alike.
     event->ignore();
     reject();

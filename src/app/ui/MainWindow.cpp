@@ -1,7 +1,7 @@
-#include "app/ui/Haupt.h"
+#include "app/ui/MainWindow.h"
 
 #include "app/ConfigFile.h"
-#include "app/ui/Erststart.h"
+#include "app/ui/FirstStartDialog.h"
 #include "display/WindowLayout.h"
 #include "display/ui/DatasheetView.h"
 #include "display/ui/PrintCommands.h"
@@ -9,8 +9,8 @@
 #include "families/ui/FamiliesWindow.h"
 #include "lang/Captions.h"
 #include "library/Names.h"
-#include "library/ui/Darstellung.h"
 #include "library/ui/FindCommands.h"
+#include "library/ui/SheetListing.h"
 #include "maintenance/ui/LibraryCommands.h"
 #include "platform/Platform.h"
 #include "platform/ui/Accessibility.h"
@@ -57,7 +57,8 @@ protected:
 
 } // namespace
 
-Haupt::Haupt(Settings& settings, Platform& platform, const QString& programDir, QWidget* parent)
+MainWindow::MainWindow(Settings& settings, Platform& platform, const QString& programDir,
+                       QWidget* parent)
     : QMainWindow(parent), m_settings(settings), m_platform(platform), m_programDir(programDir) {
     installAccessibility();
     setObjectName(QStringLiteral("Haupt"));
@@ -71,8 +72,8 @@ Haupt::Haupt(Settings& settings, Platform& platform, const QString& programDir, 
     m_client->setObjectName(QStringLiteral("HauptClient"));
     setCentralWidget(m_client);
     const Twips tw = Twips::of(this);
-    resize(tw.toPxX(kHauptClientWidth),
-           tw.toPxY(kHauptClientHeight) + menuBar()->sizeHint().height());
+    resize(tw.toPxX(kMainWindowClientWidth),
+           tw.toPxY(kMainWindowClientHeight) + menuBar()->sizeHint().height());
 
     m_dirBox = new QComboBox(m_client);
     m_dirBox->setObjectName(QStringLiteral("DirBox"));
@@ -89,10 +90,10 @@ Haupt::Haupt(Settings& settings, Platform& platform, const QString& programDir, 
     m_liste->setObjectName(QStringLiteral("Liste"));
     // Tab leaves the list: the arrow keys move within it.
     m_liste->setTabKeyNavigation(false);
-    tw.place(m_liste, kListeLeft, kListeTop, kListeWidth, kHauptClientHeight - kListeTop);
+    tw.place(m_liste, kListeLeft, kListeTop, kListeWidth, kMainWindowClientHeight - kListeTop);
 
     m_view = new DatasheetView(m_client);
-    m_darstellung = new Darstellung(*this, m_liste, *m_view);
+    m_sheetListing = new SheetListing(*this, m_liste, *m_view);
     m_wizard = new Wizard(*this);
     m_library = new LibraryCommands(*this);
     m_service = new ServiceCommands(*this);
@@ -105,7 +106,7 @@ Haupt::Haupt(Settings& settings, Platform& platform, const QString& programDir, 
     Form_Resize();
 }
 
-Haupt::~Haupt() = default;
+MainWindow::~MainWindow() = default;
 
 namespace {
 
@@ -120,20 +121,20 @@ QString captionOr(const char* name, const QString& caption) {
 
 } // namespace
 
-QMenu* Haupt::addMenu(QMenu* parent, const char* name, const QString& given) {
+QMenu* MainWindow::addMenu(QMenu* parent, const char* name, const QString& given) {
     const QString caption = captionOr(name, given);
     QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
     menu->setObjectName(QString::fromUtf8(name));
     return menu;
 }
 
-QAction* Haupt::addAction(QMenu* parent, const char* name, const QString& caption) {
+QAction* MainWindow::addAction(QMenu* parent, const char* name, const QString& caption) {
     QAction* action = parent->addAction(captionOr(name, caption));
     action->setObjectName(QString::fromUtf8(name));
     return action;
 }
 
-void Haupt::buildMenus() {
+void MainWindow::buildMenus() {
     QMenu* datei = addMenu(nullptr, "M_Datei");
     QAction* drucken = addAction(datei, "Drucken");
     drucken->setShortcut(QKeySequence::Print);
@@ -156,7 +157,7 @@ void Haupt::buildMenus() {
     connect(suchen, &QAction::triggered, m_find, [this] { m_find->showFind(); });
     QAction* familien = addAction(bearbeiten, "Familien");
     familien->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
-    connect(familien, &QAction::triggered, this, &Haupt::showFamilies);
+    connect(familien, &QAction::triggered, this, &MainWindow::showFamilies);
     QMenu* datenblatt = addMenu(bearbeiten, "Datenblatt");
     connect(addAction(datenblatt, "D_hinzufügen"), &QAction::triggered, m_wizard,
             [this] { m_wizard->startNew(); });
@@ -182,8 +183,8 @@ void Haupt::buildMenus() {
         sortGroup->addAction(a);
     }
     m_sortByTypeAction->setChecked(true);
-    connect(m_sortByTypeAction, &QAction::triggered, this, &Haupt::sortByType);
-    connect(m_sortByDescriptionAction, &QAction::triggered, this, &Haupt::sortByDescription);
+    connect(m_sortByTypeAction, &QAction::triggered, this, &MainWindow::sortByType);
+    connect(m_sortByDescriptionAction, &QAction::triggered, this, &MainWindow::sortByDescription);
     // For this session only: the configuration file keeps its two lines.
     QAction* rollen = addAction(optionen, "Pinrollen");
     rollen->setCheckable(true);
@@ -224,7 +225,7 @@ void Haupt::buildMenus() {
             m_service, [this] { m_service->showAbout(); });
 }
 
-void Haupt::applyCaptions(bool german) {
+void MainWindow::applyCaptions(bool german) {
     for (const MenuCaption& c : languageCaptions()) {
         const QString name = QString::fromUtf8(c.item);
         const QString& caption = german ? c.de : c.en;
@@ -246,12 +247,12 @@ void Haupt::applyCaptions(bool german) {
     m_wizard->nameControls();
     m_find->nameControls();
     // Before any directory is chosen the empty list shows its headers too.
-    m_darstellung->showHeaders();
+    m_sheetListing->showHeaders();
     if (m_families)
         m_families->refresh();
 }
 
-void Haupt::showFamilies() {
+void MainWindow::showFamilies() {
     if (!m_families)
         m_families = new FamiliesWindow(*this);
     else
@@ -261,34 +262,34 @@ void Haupt::showFamilies() {
     m_families->activateWindow();
 }
 
-void Haupt::Sprache_Deutsch() {
+void MainWindow::Sprache_Deutsch() {
     m_settings.language = Language::German;
     applyCaptions(true);
 }
 
-void Haupt::Sprache_Englisch() {
+void MainWindow::Sprache_Englisch() {
     m_settings.language = Language::English;
     applyCaptions(false);
 }
 
-void Haupt::sortByType() {
+void MainWindow::sortByType() {
     m_settings.sortMode = 0;
     m_sortByTypeAction->setChecked(true);
     Liste_aufbauen();
 }
 
-void Haupt::sortByDescription() {
+void MainWindow::sortByDescription() {
     m_settings.sortMode = 1;
     m_sortByDescriptionAction->setChecked(true);
     Liste_aufbauen();
 }
 
-void Haupt::start() {
+void MainWindow::start() {
     show();
     Initialisieren();
 }
 
-void Haupt::Initialisieren() {
+void MainWindow::Initialisieren() {
     m_settings.changedCount = 0;
     m_settings.changedFiles.clear();
 
@@ -316,12 +317,14 @@ void Haupt::Initialisieren() {
 
     if (!configExists && !m_unsavedConfig) {
         hide();
-        if (!m_erststart) {
-            m_erststart = new Erststart(this);
-            connect(m_erststart, &Erststart::accepted, this, &Haupt::onErststartAccepted);
-            connect(m_erststart, &Erststart::dismissed, this, [this] { m_platform.endNow(); });
+        if (!m_firstStartDialog) {
+            m_firstStartDialog = new FirstStartDialog(this);
+            connect(m_firstStartDialog, &FirstStartDialog::accepted, this,
+                    &MainWindow::onFirstStartAccepted);
+            connect(m_firstStartDialog, &FirstStartDialog::dismissed, this,
+                    [this] { m_platform.endNow(); });
         }
-        m_erststart->show();
+        m_firstStartDialog->show();
         return;
     }
 
@@ -347,8 +350,9 @@ void Haupt::Initialisieren() {
         Sprache_Englisch();
 }
 
-void Haupt::onErststartAccepted() {
-    m_settings.language = m_erststart->englishChosen() ? Language::English : Language::German;
+void MainWindow::onFirstStartAccepted() {
+    m_settings.language =
+        m_firstStartDialog->englishChosen() ? Language::English : Language::German;
     m_platform.useToolkitLanguage(m_settings.german());
     const int index =
         m_dirBox->findText(QStringLiteral("74xx"), Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -358,13 +362,13 @@ void Haupt::onErststartAccepted() {
         m_unsavedConfig = configValues(m_settings.language, m_dirBox->currentIndex());
     show();
     Initialisieren();
-    Erststart* dialog = m_erststart;
-    m_erststart = nullptr;
+    FirstStartDialog* dialog = m_firstStartDialog;
+    m_firstStartDialog = nullptr;
     dialog->hide();
     dialog->deleteLater();
 }
 
-bool Haupt::writeConfiguration(int position) {
+bool MainWindow::writeConfiguration(int position) {
     const QString path = m_settings.programDir + QString::fromLatin1(kConfigFileName);
     const SaveOutcome saved = writeConfigFile(path, m_settings.language, position);
     if (saved.ok)
@@ -384,22 +388,22 @@ bool Haupt::writeConfiguration(int position) {
     return false;
 }
 
-QString Haupt::currentDirectory() const {
+QString MainWindow::currentDirectory() const {
     const int index = m_dirBox->currentIndex();
     if (index >= 0 && m_dirBox->currentText() == m_dirBox->itemText(index))
         return m_dirBox->itemData(index).toString();
     return m_dirBox->currentText();
 }
 
-QString Haupt::currentDirectoryPath() const {
+QString MainWindow::currentDirectoryPath() const {
     return m_settings.programDir + currentDirectory() + QDir::separator();
 }
 
-QString Haupt::currentType() const {
-    return m_darstellung->currentType();
+QString MainWindow::currentType() const {
+    return m_sheetListing->currentType();
 }
 
-void Haupt::selectDirectory(int index) {
+void MainWindow::selectDirectory(int index) {
     {
         const QSignalBlocker block(m_dirBox);
         m_dirBox->setCurrentIndex(index);
@@ -407,23 +411,23 @@ void Haupt::selectDirectory(int index) {
     onDirectoryChosen();
 }
 
-void Haupt::onDirectoryChosen() {
+void MainWindow::onDirectoryChosen() {
     Liste_aufbauen();
     Datenblatt_laden();
 }
 
-void Haupt::Liste_aufbauen() {
-    m_darstellung->Liste_aufbauen();
+void MainWindow::Liste_aufbauen() {
+    m_sheetListing->Liste_aufbauen();
 }
 
-void Haupt::Datenblatt_laden() {
-    m_darstellung->Datenblatt_laden();
+void MainWindow::Datenblatt_laden() {
+    m_sheetListing->Datenblatt_laden();
     // An open Families view follows the sheet.
     if (m_families && m_families->isVisible())
         m_families->refresh();
 }
 
-void Haupt::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     writeConfiguration(m_dirBox->currentIndex());
     if (m_settings.changedCount >= 1)
         m_service->contributionMail();
@@ -432,21 +436,21 @@ void Haupt::closeEvent(QCloseEvent* event) {
     QCoreApplication::quit();
 }
 
-void Haupt::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     Form_Resize();
 }
 
-void Haupt::arrange(int width, int listHeight) {
+void MainWindow::arrange(int width, int listHeight) {
     if (listHeight >= 0)
         Twips::of(this).place(m_liste, kListeLeft, kListeTop, kListeWidth, listHeight);
     // A new height can bring or take away the list's scroll bar.
-    if (m_darstellung)
-        m_darstellung->fitColumns();
+    if (m_sheetListing)
+        m_sheetListing->fitColumns();
     m_view->arrange(width, listHeight, m_liste->height());
 }
 
-void Haupt::Form_Resize() {
+void MainWindow::Form_Resize() {
     if (!m_view)
         return;
     const Twips tw = Twips::of(this);
