@@ -18,13 +18,13 @@ FirstStartDialog::FirstStartDialog(QWidget* parent) : QDialog(parent) {
         QStringLiteral("Please choose your language: / Bitte wählen Sie Ihre Sprache:"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     tw.place(frame, 240, 240, 5760, 1320);
-    m_englisch = new QRadioButton(QStringLiteral("English"), frame);
-    m_englisch->setObjectName(QStringLiteral("Englisch"));
-    tw.place(m_englisch, 360, 420, 2400, 300);
-    m_deutsch = new QRadioButton(QStringLiteral("Deutsch"), frame);
-    m_deutsch->setObjectName(QStringLiteral("Deutsch"));
-    tw.place(m_deutsch, 360, 840, 2400, 300);
-    m_englisch->setChecked(true);
+    m_englishButton = new QRadioButton(QStringLiteral("English"), frame);
+    m_englishButton->setObjectName(QStringLiteral("Englisch"));
+    tw.place(m_englishButton, 360, 420, 2400, 300);
+    m_germanButton = new QRadioButton(QStringLiteral("Deutsch"), frame);
+    m_germanButton->setObjectName(QStringLiteral("Deutsch"));
+    tw.place(m_germanButton, 360, 840, 2400, 300);
+    m_englishButton->setChecked(true);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
@@ -36,7 +36,7 @@ FirstStartDialog::FirstStartDialog(QWidget* parent) : QDialog(parent) {
 }
 
 bool FirstStartDialog::englishChosen() const {
-    return m_englisch->isChecked();
+    return m_englishButton->isChecked();
 }
 
 void FirstStartDialog::reject() {

@@ -23,8 +23,8 @@ protected:
     void reject() override;
 
 private:
-    QRadioButton* m_englisch;
-    QRadioButton* m_deutsch;
+    QRadioButton* m_englishButton;
+    QRadioButton* m_germanButton;
 };
 
 } // namespace pinatlas

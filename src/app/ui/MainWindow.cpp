@@ -86,23 +86,23 @@ MainWindow::MainWindow(Settings& settings, Platform& platform, const QString& pr
     m_dirBox->installEventFilter(altKeys);
     m_dirBox->lineEdit()->installEventFilter(altKeys);
 
-    m_liste = new QTableWidget(0, 3, m_client);
-    m_liste->setObjectName(QStringLiteral("Liste"));
+    m_icList = new QTableWidget(0, 3, m_client);
+    m_icList->setObjectName(QStringLiteral("Liste"));
     // Tab leaves the list: the arrow keys move within it.
-    m_liste->setTabKeyNavigation(false);
-    tw.place(m_liste, kListeLeft, kListeTop, kListeWidth, kMainWindowClientHeight - kListeTop);
+    m_icList->setTabKeyNavigation(false);
+    tw.place(m_icList, kListLeft, kListTop, kListWidth, kMainWindowClientHeight - kListTop);
 
     m_view = new DatasheetView(m_client);
-    m_sheetListing = new SheetListing(*this, m_liste, *m_view);
+    m_sheetListing = new SheetListing(*this, m_icList, *m_view);
     m_wizard = new Wizard(*this);
     m_library = new LibraryCommands(*this);
     m_service = new ServiceCommands(*this);
-    m_find = new FindCommands(*this, m_dirBox, m_liste);
+    m_find = new FindCommands(*this, m_dirBox, m_icList);
     m_print = new PrintCommands(*this, *m_view);
 
     buildMenus();
-    setTabOrder(m_dirBox, m_liste);
-    setTabOrder(m_liste, m_view->frame());
+    setTabOrder(m_dirBox, m_icList);
+    setTabOrder(m_icList, m_view->frame());
     Form_Resize();
 }
 
@@ -135,48 +135,48 @@ QAction* MainWindow::addAction(QMenu* parent, const char* name, const QString& c
 }
 
 void MainWindow::buildMenus() {
-    QMenu* datei = addMenu(nullptr, "M_Datei");
-    QAction* drucken = addAction(datei, "Drucken");
-    drucken->setShortcut(QKeySequence::Print);
-    connect(drucken, &QAction::triggered, m_print, [this] { m_print->print(); });
-    QAction* pdf = addAction(datei, "PDF_speichern");
+    QMenu* fileMenu = addMenu(nullptr, "M_Datei");
+    QAction* printAction = addAction(fileMenu, "Drucken");
+    printAction->setShortcut(QKeySequence::Print);
+    connect(printAction, &QAction::triggered, m_print, [this] { m_print->print(); });
+    QAction* pdf = addAction(fileMenu, "PDF_speichern");
     connect(pdf, &QAction::triggered, m_print, [this] { m_print->saveAsPdf(); });
     // Nothing to print until a sheet is on display.
-    for (QAction* a : {drucken, pdf}) {
+    for (QAction* a : {printAction, pdf}) {
         a->setEnabled(false);
         connect(m_view, &DatasheetView::displayed, a, [a] { a->setEnabled(true); });
     }
-    datei->addSeparator()->setObjectName(QStringLiteral("Datei_Leer1"));
-    QAction* beenden = addAction(datei, "Beenden");
-    beenden->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(beenden, &QAction::triggered, this, &QWidget::close);
+    fileMenu->addSeparator()->setObjectName(QStringLiteral("Datei_Leer1"));
+    QAction* quitAction = addAction(fileMenu, "Beenden");
+    quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quitAction, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* bearbeiten = addMenu(nullptr, "Bearbeiten");
-    QAction* suchen = addAction(bearbeiten, "Suchen");
-    suchen->setShortcut(QKeySequence::Find);
-    connect(suchen, &QAction::triggered, m_find, [this] { m_find->showFind(); });
-    QAction* familien = addAction(bearbeiten, "Familien");
-    familien->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
-    connect(familien, &QAction::triggered, this, &MainWindow::showFamilies);
-    QMenu* datenblatt = addMenu(bearbeiten, "Datenblatt");
-    connect(addAction(datenblatt, "D_hinzufügen"), &QAction::triggered, m_wizard,
+    QMenu* editMenu = addMenu(nullptr, "Bearbeiten");
+    QAction* findAction = addAction(editMenu, "Suchen");
+    findAction->setShortcut(QKeySequence::Find);
+    connect(findAction, &QAction::triggered, m_find, [this] { m_find->showFind(); });
+    QAction* familiesAction = addAction(editMenu, "Familien");
+    familiesAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    connect(familiesAction, &QAction::triggered, this, &MainWindow::showFamilies);
+    QMenu* sheetMenu = addMenu(editMenu, "Datenblatt");
+    connect(addAction(sheetMenu, "D_hinzufügen"), &QAction::triggered, m_wizard,
             [this] { m_wizard->startNew(); });
-    connect(addAction(datenblatt, "D_ändern"), &QAction::triggered, m_wizard,
+    connect(addAction(sheetMenu, "D_ändern"), &QAction::triggered, m_wizard,
             [this] { m_wizard->startEdit(); });
-    QAction* entfernen = addAction(datenblatt, "D_entfernen");
+    QAction* removeAction = addAction(sheetMenu, "D_entfernen");
     // Inside the directory box Delete still edits the text.
-    entfernen->setShortcut(QKeySequence::Delete);
-    connect(entfernen, &QAction::triggered, m_library, [this] { m_library->removeDatasheet(); });
-    QMenu* verzeichnis = addMenu(bearbeiten, "Verzeichnis");
-    connect(addAction(verzeichnis, "V_hinzufügen"), &QAction::triggered, m_library,
+    removeAction->setShortcut(QKeySequence::Delete);
+    connect(removeAction, &QAction::triggered, m_library, [this] { m_library->removeDatasheet(); });
+    QMenu* directoryMenu = addMenu(editMenu, "Verzeichnis");
+    connect(addAction(directoryMenu, "V_hinzufügen"), &QAction::triggered, m_library,
             [this] { m_library->addDirectory(); });
-    connect(addAction(verzeichnis, "V_entfernen"), &QAction::triggered, m_library,
+    connect(addAction(directoryMenu, "V_entfernen"), &QAction::triggered, m_library,
             [this] { m_library->removeDirectory(); });
 
-    QMenu* optionen = addMenu(nullptr, "Optionen");
-    QMenu* sortiere = addMenu(optionen, "Sortiere");
-    m_sortByTypeAction = addAction(sortiere, "SortIC1");
-    m_sortByDescriptionAction = addAction(sortiere, "SortIC2");
+    QMenu* optionsMenu = addMenu(nullptr, "Optionen");
+    QMenu* sortMenu = addMenu(optionsMenu, "Sortiere");
+    m_sortByTypeAction = addAction(sortMenu, "SortIC1");
+    m_sortByDescriptionAction = addAction(sortMenu, "SortIC2");
     auto* sortGroup = new QActionGroup(this);
     for (QAction* a : {m_sortByTypeAction, m_sortByDescriptionAction}) {
         a->setCheckable(true);
@@ -186,10 +186,10 @@ void MainWindow::buildMenus() {
     connect(m_sortByTypeAction, &QAction::triggered, this, &MainWindow::sortByType);
     connect(m_sortByDescriptionAction, &QAction::triggered, this, &MainWindow::sortByDescription);
     // For this session only: the configuration file keeps its two lines.
-    QAction* rollen = addAction(optionen, "Pinrollen");
-    rollen->setCheckable(true);
-    rollen->setChecked(m_view->pinMarksShown());
-    connect(rollen, &QAction::toggled, m_view, &DatasheetView::setPinMarksShown);
+    QAction* pinRolesAction = addAction(optionsMenu, "Pinrollen");
+    pinRolesAction->setCheckable(true);
+    pinRolesAction->setChecked(m_view->pinMarksShown());
+    connect(pinRolesAction, &QAction::toggled, m_view, &DatasheetView::setPinMarksShown);
 
     QMenu* service = addMenu(nullptr, "MNU_S", QStringLiteral("&Service"));
     connect(addAction(service, "MNU_S_velkaris"), &QAction::triggered, m_service,
@@ -202,9 +202,9 @@ void MainWindow::buildMenus() {
             [this] { m_service->openBookShop(); });
 
     QMenu* help = addMenu(nullptr, "H", QStringLiteral("&?"));
-    QMenu* sprache = addMenu(help, "EDSprache", QStringLiteral("&Language/ Sprache"));
-    m_englishAction = addAction(sprache, "Englisch", QStringLiteral("&English"));
-    m_germanAction = addAction(sprache, "Deutsch", QStringLiteral("&Deutsch"));
+    QMenu* languageMenu = addMenu(help, "EDSprache", QStringLiteral("&Language/ Sprache"));
+    m_englishAction = addAction(languageMenu, "Englisch", QStringLiteral("&English"));
+    m_germanAction = addAction(languageMenu, "Deutsch", QStringLiteral("&Deutsch"));
     auto* languageGroup = new QActionGroup(this);
     for (QAction* a : {m_englishAction, m_germanAction}) {
         a->setCheckable(true);
@@ -242,7 +242,7 @@ void MainWindow::applyCaptions(bool german) {
     m_dirBox->setAccessibleName(directory);
     m_dirBox->lineEdit()->setAccessibleName(directory);
     m_dirBox->view()->setAccessibleName(directory);
-    m_liste->setAccessibleName(german ? QStringLiteral("IC-Liste") : QStringLiteral("IC list"));
+    m_icList->setAccessibleName(german ? QStringLiteral("IC-Liste") : QStringLiteral("IC list"));
     m_view->nameControls(language);
     m_wizard->nameControls();
     m_find->nameControls();
@@ -443,11 +443,11 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 void MainWindow::arrange(int width, int listHeight) {
     if (listHeight >= 0)
-        Twips::of(this).place(m_liste, kListeLeft, kListeTop, kListeWidth, listHeight);
+        Twips::of(this).place(m_icList, kListLeft, kListTop, kListWidth, listHeight);
     // A new height can bring or take away the list's scroll bar.
     if (m_sheetListing)
         m_sheetListing->fitColumns();
-    m_view->arrange(width, listHeight, m_liste->height());
+    m_view->arrange(width, listHeight, m_icList->height());
 }
 
 void MainWindow::Form_Resize() {
@@ -456,7 +456,7 @@ void MainWindow::Form_Resize() {
     const Twips tw = Twips::of(this);
     const int width = tw.toTwipsX(m_client->width());
     const int height = tw.toTwipsY(m_client->height());
-    arrange(width, height - kListeTop);
+    arrange(width, height - kListTop);
     if (isVisible())
         Datenblatt_laden();
 }

@@ -211,7 +211,7 @@ TEST_F(Access, EveryTaskWithTheKeyboardAlone) {
     backToMain();
 
     // Delete asks first, with No as the button Enter presses.
-    tabTo(mainWindow->liste());
+    tabTo(mainWindow->icList());
     platform.answer(MsgAnswer::Yes);
     keys("Delete");
     EXPECT_EQ(platform.boxes.back().defaultButton, MsgAnswer::No);

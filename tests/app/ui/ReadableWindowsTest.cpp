@@ -111,9 +111,9 @@ TEST_F(ReadableWindows, EveryWindowReadsWholeInBothLanguagesAndBoxButtonsSpeakIt
                       ->button(QMessageBox::Cancel)
                       ->text(),
                   *language == 'D' ? "Abbrechen" : "Cancel");
-        for (int row = 0; row < mainWindow->liste()->rowCount(); ++row) {
-            mainWindow->liste()->setCurrentCell(row, 0);
-            expectReadable(where + " " + mainWindow->liste()->item(row, 0)->text().toStdString());
+        for (int row = 0; row < mainWindow->icList()->rowCount(); ++row) {
+            mainWindow->icList()->setCurrentCell(row, 0);
+            expectReadable(where + " " + mainWindow->icList()->item(row, 0)->text().toStdString());
         }
         menu("D_hinzufügen");
         expectReadable(where + " page 1");

@@ -87,10 +87,10 @@ protected:
     }
     QByteArray sheet(const QString& type) const { return dir.read("74xx/" + type + ".txt"); }
     void edit(const QString& type) {
-        QTableWidget* liste = mainWindow->liste();
-        for (int r = 0; r < liste->rowCount(); ++r)
-            if (liste->item(r, 0) && liste->item(r, 0)->text() == type)
-                liste->setCurrentCell(r, 0);
+        QTableWidget* icList = mainWindow->icList();
+        for (int r = 0; r < icList->rowCount(); ++r)
+            if (icList->item(r, 0) && icList->item(r, 0)->text() == type)
+                icList->setCurrentCell(r, 0);
         menu("D_ändern");
     }
 };

@@ -169,10 +169,10 @@ TEST_F(WizardWrite, EditingNeedsAReadableSelectedSheet) {
     dir.write("74xx/short.txt", "Kurz\r\nShort\r\n14\r\nTP (totem pole)\r\n1A\r\n");
     for (const char* type : {"short", "gone"}) {
         platform.boxes.clear();
-        mainWindow->liste()->setRowCount(1);
+        mainWindow->icList()->setRowCount(1);
         auto* item = new QTableWidgetItem(type);
         item->setData(Qt::UserRole, QString::fromUtf8(type));
-        mainWindow->liste()->setItem(0, 0, item);
+        mainWindow->icList()->setItem(0, 0, item);
         edit(type);
         ASSERT_EQ(platform.boxes.size(), 1u);
         EXPECT_TRUE(platform.boxes[0].text.startsWith("The datasheet cannot be edited:"));

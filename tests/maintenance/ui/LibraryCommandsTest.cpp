@@ -39,8 +39,8 @@ protected:
         return names;
     }
     void select(const QString& type) {
-        mainWindow->liste()->setCurrentItem(
-            mainWindow->liste()->findItems(type, Qt::MatchExactly).value(0));
+        mainWindow->icList()->setCurrentItem(
+            mainWindow->icList()->findItems(type, Qt::MatchExactly).value(0));
     }
     NewDirectoryDialog* shown() const {
         return mainWindow->libraryCommands()->newDirectoryDialog();
@@ -94,7 +94,7 @@ TEST_F(Maintenance, RemovingAsksOrRefusesAndTheListsFollowTheDisk) {
                   icon);
         EXPECT_EQ(dir.exists("74xx/74HC00.txt"), answer != MsgAnswer::Yes || !*type);
     }
-    EXPECT_EQ(entries(mainWindow->liste()->model()), QStringList({"7400", "74HC00A"}));
+    EXPECT_EQ(entries(mainWindow->icList()->model()), QStringList({"7400", "74HC00A"}));
 
     // Gone behind the program's back: told, and the lists follow the disk.
     select("7400");
@@ -102,7 +102,7 @@ TEST_F(Maintenance, RemovingAsksOrRefusesAndTheListsFollowTheDisk) {
     menu("D_entfernen");
     expectBox("Pinatlas", "Das Datenblatt ist nicht mehr vorhanden:\r\n" + dir.path() + "74xx" +
                               QDir::separator() + "7400.txt");
-    EXPECT_EQ(entries(mainWindow->liste()->model()), QStringList({"74HC00A"}));
+    EXPECT_EQ(entries(mainWindow->icList()->model()), QStringList({"74HC00A"}));
     QDir(dir.path()).rmdir("d");
     mainWindow->selectDirectory(4);
     menu("V_entfernen");
