@@ -161,11 +161,11 @@ void BenchWindow::writeConfig() {
 }
 
 void BenchWindow::start() {
-    m_haupt = std::make_unique<Haupt>(m_settings, m_platform, programDir());
-    if (const QScreen* screen = m_haupt->screen())
-        m_haupt->setGeometry(screen->availableGeometry());
-    m_haupt->setWindowState(Qt::WindowMaximized);
-    m_haupt->start();
+    m_mainWindow = std::make_unique<MainWindow>(m_settings, m_platform, programDir());
+    if (const QScreen* screen = m_mainWindow->screen())
+        m_mainWindow->setGeometry(screen->availableGeometry());
+    m_mainWindow->setWindowState(Qt::WindowMaximized);
+    m_mainWindow->start();
     QApplication::processEvents();
     if (m_platform.boxes != 0) {
         std::fprintf(stderr, "bench: the window showed a message box while starting\n");

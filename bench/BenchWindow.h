@@ -2,7 +2,7 @@
 
 #include "BenchPlatform.h"
 
-#include "app/ui/Haupt.h"
+#include "app/ui/MainWindow.h"
 #include "shared/Settings.h"
 
 #include <QTemporaryDir>
@@ -31,7 +31,7 @@ public:
     static void closeAll();
 
     QString programDir() const { return m_dir.path() + QLatin1Char('/'); }
-    Haupt& haupt() { return *m_haupt; }
+    MainWindow& mainWindow() { return *m_mainWindow; }
     int boxes() const { return m_platform.boxes; }
 
 private:
@@ -42,7 +42,7 @@ private:
     QTemporaryDir m_dir;
     Settings m_settings;
     BenchPlatform m_platform;
-    std::unique_ptr<Haupt> m_haupt;
+    std::unique_ptr<MainWindow> m_mainWindow;
 };
 
 } // namespace pinatlas::bench

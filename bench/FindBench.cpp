@@ -46,7 +46,7 @@ const QStringList& keystrokes() {
 
 void keystroke(benchmark::State& state) {
     BenchWindow& window = findWindow();
-    FindCommands* find = window.haupt().findCommands();
+    FindCommands* find = window.mainWindow().findCommands();
     find->showFind();
     QLineEdit* box = find->window()->textBox();
     int k = 0;
@@ -62,7 +62,7 @@ void keystroke(benchmark::State& state) {
 void plainSubstring(benchmark::State& state) {
     BenchWindow& window = findWindow();
     // The index as the Find window builds it, whichever benchmark runs first.
-    PartIndex& index = window.haupt().findCommands()->index();
+    PartIndex& index = window.mainWindow().findCommands()->index();
     index.refresh();
     const std::vector<PartRecord>& records = index.records();
     int k = 0;
@@ -93,12 +93,12 @@ void firstSearch(benchmark::State& state) {
 
 void listRebuilds(benchmark::State& state) {
     BenchWindow& window = findWindow();
-    QComboBox* dirBox = window.haupt().dirBox();
+    QComboBox* dirBox = window.mainWindow().dirBox();
     for (auto _ : state) {
         for (int d = 0; d < dirBox->count(); ++d) {
             const QSignalBlocker quiet(dirBox);
             dirBox->setCurrentIndex(d);
-            window.haupt().Liste_aufbauen();
+            window.mainWindow().Liste_aufbauen();
         }
     }
     if (dirBox->count() != kDirectories || window.boxes() != 0)

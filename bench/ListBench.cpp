@@ -49,7 +49,7 @@ void listBare(benchmark::State& state) {
 void listRebuild(benchmark::State& state) {
     BenchWindow& window = listWindow();
     for (auto _ : state)
-        window.haupt().Liste_aufbauen();
+        window.mainWindow().Liste_aufbauen();
     if (window.boxes() != 0)
         state.SkipWithError("the rebuild showed a message box");
 }

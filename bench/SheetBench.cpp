@@ -93,13 +93,14 @@ void loadItems(benchmark::State& state) {
     QWidget window;
     if (const QScreen* screen = window.screen())
         window.setGeometry(screen->availableGeometry());
-    QTableWidget funktion(&window);
-    QTableWidget daten(&window);
-    QTableWidget zusatz(&window);
+    QTableWidget functionGrid(&window);
+    QTableWidget dataGrid(&window);
+    QTableWidget extraGrid(&window);
     const struct {
         QTableWidget* grid;
         const CellTable& cells;
-    } tables[] = {{&funktion, s.functionCells}, {&daten, s.dataCells}, {&zusatz, s.extraCells}};
+    } tables[] = {
+        {&functionGrid, s.functionCells}, {&dataGrid, s.dataCells}, {&extraGrid, s.extraCells}};
     int top = 0;
     for (const auto& t : tables) {
         t.grid->setGeometry(0, top, window.width(), window.height() / 3);
@@ -125,13 +126,13 @@ void loadItems(benchmark::State& state) {
 
 // Datenblatt_laden of the largest sheet: read from the file, tables filled,
 // everything placed, and the window brought up to date.
-void loadDatenblatt(benchmark::State& state) {
+void loadSheet(benchmark::State& state) {
     BenchWindow& window = sheetWindow();
     for (auto _ : state) {
-        window.haupt().Datenblatt_laden();
+        window.mainWindow().Datenblatt_laden();
         QApplication::processEvents();
     }
-    if (window.boxes() != 0 || !window.haupt().view()->hasContent())
+    if (window.boxes() != 0 || !window.mainWindow().view()->hasContent())
         state.SkipWithError("the largest sheet did not load");
 }
 
@@ -139,7 +140,7 @@ void loadDatenblatt(benchmark::State& state) {
 // every element of the drawing. `painted` also lets the window repaint.
 void scrollStep(benchmark::State& state, bool painted) {
     BenchWindow& window = sheetWindow();
-    QScrollBar* bar = window.haupt().view()->vScroll();
+    QScrollBar* bar = window.mainWindow().view()->vScroll();
     if (bar->maximum() < 2 * bar->singleStep())
         state.SkipWithError("the largest sheet does not scroll");
     const int from = bar->maximum() / 2;
@@ -157,7 +158,7 @@ void scrollStep(benchmark::State& state, bool painted) {
 BENCHMARK(readBare)->Name("read/bare_split")->Unit(benchmark::kMillisecond);
 BENCHMARK(readSheet)->Name("read/readDatasheet")->Unit(benchmark::kMillisecond);
 BENCHMARK(loadItems)->Name("load/plain_items")->Unit(benchmark::kMillisecond);
-BENCHMARK(loadDatenblatt)->Name("load/Datenblatt_laden")->Unit(benchmark::kMillisecond);
+BENCHMARK(loadSheet)->Name("load/Datenblatt_laden")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(scrollStep, place, false)
     ->Name("scroll/PlaceDatasheet")
     ->Unit(benchmark::kMicrosecond);

@@ -4,7 +4,7 @@
 #include "StartupProbe.h"
 
 #include "app/ProgramDirectory.h"
-#include "app/ui/Haupt.h"
+#include "app/ui/MainWindow.h"
 #include "platform/ui/Fonts.h"
 #include "shared/Settings.h"
 
@@ -27,12 +27,12 @@ int main(int argc, char* argv[]) {
 
     pinatlas::Settings settings;
     pinatlas::bench::BenchPlatform platform;
-    pinatlas::Haupt haupt(settings, platform,
-                          pinatlas::withTrailingSeparator(QString::fromLocal8Bit(argv[1])));
-    if (const QScreen* screen = haupt.screen())
-        haupt.setGeometry(screen->availableGeometry());
-    haupt.setWindowState(Qt::WindowMaximized);
-    haupt.start();
+    pinatlas::MainWindow mainWindow(
+        settings, platform, pinatlas::withTrailingSeparator(QString::fromLocal8Bit(argv[1])));
+    if (const QScreen* screen = mainWindow.screen())
+        mainWindow.setGeometry(screen->availableGeometry());
+    mainWindow.setWindowState(Qt::WindowMaximized);
+    mainWindow.start();
     if (platform.boxes != 0) {
         std::fprintf(stderr, "startup: a message box came up\n");
         return 4;

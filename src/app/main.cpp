@@ -1,5 +1,5 @@
 #include "app/ProgramDirectory.h"
-#include "app/ui/Haupt.h"
+#include "app/ui/MainWindow.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/QtPlatform.h"
 #include "shared/Settings.h"
@@ -25,16 +25,16 @@ int main(int argc, char* argv[]) {
     app.setDesktopFileName(QStringLiteral(PINATLAS_APP_ID));
     app.setWindowIcon(QIcon::fromTheme(QStringLiteral(PINATLAS_APP_ID)));
     pinatlas::installDesktopFonts();
-    // Wizard pages and dialogs must not keep the program alive after Haupt closed.
+    // Wizard pages and dialogs must not keep the program alive after the main window closed.
     app.setQuitOnLastWindowClosed(false);
 
     pinatlas::Settings settings;
     pinatlas::QtPlatform platform;
-    pinatlas::Haupt haupt(settings, platform, pinatlas::programDirectory(platform));
+    pinatlas::MainWindow mainWindow(settings, platform, pinatlas::programDirectory(platform));
     // The start-up layout is made for the whole screen: open the window that size.
-    if (const QScreen* screen = haupt.screen())
-        haupt.setGeometry(screen->availableGeometry());
-    haupt.setWindowState(Qt::WindowMaximized);
-    haupt.start();
+    if (const QScreen* screen = mainWindow.screen())
+        mainWindow.setGeometry(screen->availableGeometry());
+    mainWindow.setWindowState(Qt::WindowMaximized);
+    mainWindow.start();
     return app.exec();
 }

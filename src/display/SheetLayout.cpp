@@ -18,21 +18,21 @@ int packageWidth(const PinBoxes& pins) {
 
 int contentHeight(const DrawingContent& c) {
     int t = c.pins.height;
-    if (c.dokuVisible)
-        t += c.dokuHeight + kGapAfterElement;
-    if (c.funktionVisible)
-        t += c.labelHeight + c.funktionHeight + kGapAfterElement;
-    if (c.datenVisible)
-        t += c.datenHeight + kGapAfterElement;
-    if (c.zusatzVisible)
-        t += c.zusatzHeight + kGapAfterElement;
+    if (c.commentVisible)
+        t += c.commentHeight + kGapAfterElement;
+    if (c.functionVisible)
+        t += c.labelHeight + c.functionHeight + kGapAfterElement;
+    if (c.dataVisible)
+        t += c.dataHeight + kGapAfterElement;
+    if (c.extraVisible)
+        t += c.extraHeight + kGapAfterElement;
     return t;
 }
 
 int contentWidth(const DrawingContent& c) {
     // Hidden grids are 1 twip wide, so their visibility need not be asked.
     int m = kMinContentWidth;
-    for (int width : {c.funktionWidth, c.datenWidth, c.zusatzWidth})
+    for (int width : {c.functionWidth, c.dataWidth, c.extraWidth})
         m = std::max(m, width);
     return std::max(m, packageWidth(c.pins));
 }
@@ -59,22 +59,22 @@ DatasheetPlacement PlaceDatasheet(const DrawingContent& c, int hPosition, int vP
     p.package = PlacePackage(c.pins, x0, y0, pixelX);
 
     int y = p.package.pinsL.y + c.pins.height + kGapBelowPins;
-    if (c.dokuVisible) {
-        p.doku = {x0, y};
-        y += c.dokuHeight + kGapAfterElement;
+    if (c.commentVisible) {
+        p.comment = {x0, y};
+        y += c.commentHeight + kGapAfterElement;
     }
-    if (c.funktionVisible) {
-        p.funktion = {x0, y + c.labelHeight};
+    if (c.functionVisible) {
+        p.function = {x0, y + c.labelHeight};
         p.inputLabel = {x0, y};
         p.outputLabel = {x0 + c.inputLabelWidth, y};
-        y += c.labelHeight + c.funktionHeight + kGapAfterElement;
+        y += c.labelHeight + c.functionHeight + kGapAfterElement;
     }
-    if (c.datenVisible) {
-        p.daten = {x0, y};
-        y += c.datenHeight + kGapAfterElement;
+    if (c.dataVisible) {
+        p.data = {x0, y};
+        y += c.dataHeight + kGapAfterElement;
     }
-    if (c.zusatzVisible)
-        p.zusatz = {x0, y};
+    if (c.extraVisible)
+        p.extra = {x0, y};
     return p;
 }
 
@@ -123,26 +123,26 @@ SheetDisplay prepareSheetDisplay(const Datasheet& sheet, int commentLines, Langu
     SheetDisplay d;
     DrawingContent& c = d.content;
     c.pins = FillPinBoxes(sheet);
-    c.dokuVisible = commentLines > 0;
-    c.dokuHeight = clampExtent(qint64(commentLines) * kCommentLineHeight);
+    c.commentVisible = commentLines > 0;
+    c.commentHeight = clampExtent(qint64(commentLines) * kCommentLineHeight);
     if (sheet.hasFunctionTable) {
         d.function = ShowFunctionTable(sheet, textWidth);
-        c.funktionVisible = true;
-        c.funktionWidth = d.function.grid.width;
-        c.funktionHeight = d.function.grid.height;
+        c.functionVisible = true;
+        c.functionWidth = d.function.grid.width;
+        c.functionHeight = d.function.grid.height;
         c.inputLabelWidth = d.function.inputLabelWidth;
     }
     if (sheet.hasDataTable) {
         d.data = ShowDataTable(sheet, language, textWidth);
-        c.datenVisible = true;
-        c.datenWidth = d.data.width;
-        c.datenHeight = d.data.height;
+        c.dataVisible = true;
+        c.dataWidth = d.data.width;
+        c.dataHeight = d.data.height;
     }
     if (sheet.hasExtraTable) {
         d.extra = ShowExtraTable(sheet, textWidth);
-        c.zusatzVisible = true;
-        c.zusatzWidth = d.extra.width;
-        c.zusatzHeight = d.extra.height;
+        c.extraVisible = true;
+        c.extraWidth = d.extra.width;
+        c.extraHeight = d.extra.height;
     }
     return d;
 }

@@ -26,19 +26,19 @@ QStringList commentAsShown(const QStringList& comment, Language language);
 // left them. A hidden grid is 1 twip wide and its height does not count.
 struct DrawingContent {
     PinBoxes pins;
-    bool dokuVisible = false;
-    int dokuHeight = 0;
-    bool funktionVisible = false;
-    int funktionWidth = kHiddenGridWidth;
-    int funktionHeight = 0;
+    bool commentVisible = false;
+    int commentHeight = 0;
+    bool functionVisible = false;
+    int functionWidth = kHiddenGridWidth;
+    int functionHeight = 0;
     int labelHeight = kTableLabelHeight;
     int inputLabelWidth = 0;
-    bool datenVisible = false;
-    int datenWidth = kHiddenGridWidth;
-    int datenHeight = 0;
-    bool zusatzVisible = false;
-    int zusatzWidth = kHiddenGridWidth;
-    int zusatzHeight = 0;
+    bool dataVisible = false;
+    int dataWidth = kHiddenGridWidth;
+    int dataHeight = 0;
+    bool extraVisible = false;
+    int extraWidth = kHiddenGridWidth;
+    int extraHeight = 0;
 };
 
 // The height T and width M of what the scroll bars have to reach. The width
@@ -72,12 +72,12 @@ ScrollRanges SetScrollRanges(const DrawingContent& content, int frameWidth, int 
 // hidden elements are left at zero.
 struct DatasheetPlacement {
     PackagePlacement package;
-    TwipPoint doku;
+    TwipPoint comment;
     TwipPoint inputLabel;
     TwipPoint outputLabel;
-    TwipPoint funktion;
-    TwipPoint daten;
-    TwipPoint zusatz;
+    TwipPoint function;
+    TwipPoint data;
+    TwipPoint extra;
 };
 
 DatasheetPlacement PlaceDatasheet(const DrawingContent& content, int hPosition, int vPosition,
@@ -88,9 +88,9 @@ DatasheetPlacement PlaceDatasheet(const DrawingContent& content, int hPosition, 
 // for `commentLines` lines of the current language.
 struct SheetDisplay {
     DrawingContent content;
-    FunctionTableView function; // only meaningful when content.funktionVisible
-    GridContent data;           // ... content.datenVisible
-    GridContent extra;          // ... content.zusatzVisible
+    FunctionTableView function; // only meaningful when content.functionVisible
+    GridContent data;           // ... content.dataVisible
+    GridContent extra;          // ... content.extraVisible
 };
 
 // `textWidth` measures cell texts as the grids draw them (TableViews.h).

@@ -2,21 +2,21 @@
 
 namespace pinatlas {
 
-WindowArrangement arrangeWindow(int w, int hl, int px, int py, int listeTop,
+WindowArrangement arrangeWindow(int w, int hl, int px, int py, int listTop,
                                 const PreviousGeometry& previous) {
     WindowArrangement a;
-    int listeHeight = previous.listeHeight;
+    int listHeight = previous.listHeight;
     if (hl >= 0) {
-        a.listeHeight = hl;
-        listeHeight = hl;
+        a.listHeight = hl;
+        listHeight = hl;
     }
-    a.frameTop = listeTop;
+    a.frameTop = listTop;
     int frameHeight = previous.frameHeight;
-    if (listeHeight - kScrollBarSize >= 0) {
-        a.frameHeight = listeHeight - kScrollBarSize;
+    if (listHeight - kScrollBarSize >= 0) {
+        a.frameHeight = listHeight - kScrollBarSize;
         frameHeight = *a.frameHeight;
     }
-    a.frameLeft = kListeWidth + kListeLeft + 240;
+    a.frameLeft = kListWidth + kListLeft + 240;
     int frameWidth = previous.frameWidth;
     if (w - kFrameWidthAllowance >= 0) {
         a.frameWidth = w - kFrameWidthAllowance;
@@ -24,9 +24,9 @@ WindowArrangement arrangeWindow(int w, int hl, int px, int py, int listeTop,
     }
     a.vScroll = {a.frameLeft + frameWidth, a.frameTop, kScrollBarSize, frameHeight};
     a.hScroll = {a.frameLeft, a.frameTop + frameHeight, frameWidth, kScrollBarSize};
-    a.feldlinieX = {a.frameLeft - px, a.vScroll.top - py, a.vScroll.left + kScrollBarSize,
+    a.fieldLineX = {a.frameLeft - px, a.vScroll.top - py, a.vScroll.left + kScrollBarSize,
                     a.vScroll.top - py};
-    a.feldlinieY = {a.hScroll.left - px, a.frameTop, a.hScroll.left - px,
+    a.fieldLineY = {a.hScroll.left - px, a.frameTop, a.hScroll.left - px,
                     a.hScroll.top + kScrollBarSize};
     a.infoLeft = a.frameLeft;
     a.infoWidth = frameWidth;

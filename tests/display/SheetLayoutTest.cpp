@@ -29,13 +29,13 @@ TEST(ArrangeWindow, TheWorkedExampleAndTooSmallWindows) {
     // Liste height; Frame left, top, width, height; VScroll left, top, height;
     // HScroll left, top, width; Info left, width.
     EXPECT_EQ(
-        std::vector<int>({*a.listeHeight, a.frameLeft, a.frameTop, *a.frameWidth, *a.frameHeight,
+        std::vector<int>({*a.listHeight, a.frameLeft, a.frameTop, *a.frameWidth, *a.frameHeight,
                           a.vScroll.left, a.vScroll.top, a.vScroll.height, a.hScroll.left,
                           a.hScroll.top, a.hScroll.width, a.infoLeft, a.infoWidth}),
         std::vector<int>(
             {7695, 4335, 600, 7200, 7440, 11535, 600, 7440, 4335, 8040, 7200, 4335, 7200}));
-    EXPECT_EQ(a.feldlinieX, (TwipLine{4320, 585, 11790, 585}));
-    EXPECT_EQ(a.feldlinieY, (TwipLine{4320, 600, 4320, 8295}));
+    EXPECT_EQ(a.fieldLineX, (TwipLine{4320, 585, 11790, 585}));
+    EXPECT_EQ(a.fieldLineY, (TwipLine{4320, 600, 4320, 8295}));
 
     // Too narrow and too low: the frame keeps its size and the rest goes on from it.
     const WindowArrangement n = arrangeWindow(3000, 100, 15, 15, 600, {7000, 6000, 2000});
@@ -64,7 +64,7 @@ TEST(SetScrollRanges, ContentHeightAddsOnlyVisibleElements) {
         s.hasExtraTable = extra;
         const SheetDisplay d = prepareSheetDisplay(s, comment, Language::English);
         EXPECT_EQ(contentHeight(d.content), height);
-        EXPECT_EQ(d.content.dokuHeight, comment * 220);
+        EXPECT_EQ(d.content.commentHeight, comment * 220);
         EXPECT_EQ(ranges(d.content, 3000, 2000)[0], height + 960 - 2000);
     }
 }
@@ -109,9 +109,9 @@ TEST(PlaceDatasheet, StacksTheVisibleElementsInOrder) {
     // Doku, L_Input, Funktion, Daten and Zusatz one below the other at the left
     // edge: comment 660 + 240, caption 315, function table 1280 + 240, data
     // table 2240 + 240. L_Output stands beside L_Input.
-    EXPECT_EQ((std::vector{p.doku.y, p.inputLabel.y, p.funktion.y, p.daten.y, p.zusatz.y}),
+    EXPECT_EQ((std::vector{p.comment.y, p.inputLabel.y, p.function.y, p.data.y, p.extra.y}),
               (std::vector{below, below + 900, below + 1215, below + 2735, below + 5215}));
-    EXPECT_EQ((std::vector{p.doku.x, p.funktion.x, p.zusatz.x, p.outputLabel.x, p.outputLabel.y}),
+    EXPECT_EQ((std::vector{p.comment.x, p.function.x, p.extra.x, p.outputLabel.x, p.outputLabel.y}),
               (std::vector{120, 120, 120, 120 + 720, below + 900}));
 }
 
@@ -122,7 +122,7 @@ TEST(PrepareSheetDisplay, HugeTextsGiveClampedSizes) {
     addExtraTable(s, cellTable(100, 1, QString(270'000, 'c')));
     const DrawingContent c = prepareSheetDisplay(s, 10'000'000, Language::English).content;
     for (const int size :
-         {c.pins.widthL, c.dokuHeight, c.zusatzWidth, fullFrameWidth(c), fullFrameHeight(c)})
+         {c.pins.widthL, c.commentHeight, c.extraWidth, fullFrameWidth(c), fullFrameHeight(c)})
         EXPECT_GT(size, 0);
 }
 

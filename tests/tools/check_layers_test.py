@@ -8,9 +8,9 @@ import tempfile
 
 source = pathlib.Path(sys.argv[1])
 plants = [
-    ("src/display/ui/DatasheetView.cpp", "app/ui/Haupt.h", "display may not include app"),
+    ("src/display/ui/DatasheetView.cpp", "app/ui/MainWindow.h", "display may not include app"),
     ("src/platform/ui/QtPlatform.cpp", "shared/Settings.h", "platform may not include shared"),
-    ("src/library/IcList.cpp", "library/ui/Darstellung.h", "the core includes no widgets"),
+    ("src/library/IcList.cpp", "library/ui/SheetListing.h", "the core includes no widgets"),
     ("tools/pinatlas-tool/ListCommand.cpp", "editor/WizardRules.h", "tool may not include editor"),
 ]
 with tempfile.TemporaryDirectory() as tmp:

@@ -133,36 +133,36 @@ DatasheetView::DatasheetView(QWidget* host) : QObject(host), m_host(host) {
         bar->setFocusPolicy(Qt::NoFocus);
         connect(bar, &QScrollBar::valueChanged, this, [this] { PlaceDatasheet(); });
     }
-    m_feldlinieX = new LineElement(host, QStringLiteral("FeldlinieX"));
-    m_feldlinieY = new LineElement(host, QStringLiteral("FeldlinieY"));
-    markDecorative(m_feldlinieX);
-    markDecorative(m_feldlinieY);
+    m_fieldLineX = new LineElement(host, QStringLiteral("FeldlinieX"));
+    m_fieldLineY = new LineElement(host, QStringLiteral("FeldlinieY"));
+    markDecorative(m_fieldLineX);
+    markDecorative(m_fieldLineY);
     m_info = new QLabel(host);
     m_info->setObjectName(QStringLiteral("Info"));
     m_info->setFont(arialBold());
     m_info->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     // Inside Frame, in the order they overlap: the grids below the package.
-    m_doku = new QPlainTextEdit(m_frame);
-    m_doku->setObjectName(QStringLiteral("Doku"));
+    m_commentBox = new QPlainTextEdit(m_frame);
+    m_commentBox->setObjectName(QStringLiteral("Doku"));
     QFont courier(QStringLiteral("Courier New"));
     courier.setPointSizeF(8.25);
-    m_doku->setFont(courier);
-    m_doku->setReadOnly(true);
-    m_doku->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_doku->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_doku->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_doku->setFrameStyle(QFrame::NoFrame);
-    m_doku->document()->setDocumentMargin(0);
-    m_doku->setFocusPolicy(Qt::ClickFocus);
-    m_doku->hide();
+    m_commentBox->setFont(courier);
+    m_commentBox->setReadOnly(true);
+    m_commentBox->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_commentBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_commentBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_commentBox->setFrameStyle(QFrame::NoFrame);
+    m_commentBox->document()->setDocumentMargin(0);
+    m_commentBox->setFocusPolicy(Qt::ClickFocus);
+    m_commentBox->hide();
 
     m_inputLabel = tableCaption(m_frame, "L_Input", "Inp");
     m_outputLabel = tableCaption(m_frame, "L_Output", "Out");
-    m_funktion = new TableGrid(m_frame, QStringLiteral("Funktion"));
-    m_daten = new TableGrid(m_frame, QStringLiteral("Daten"));
-    m_zusatz = new TableGrid(m_frame, QStringLiteral("Zusatz"));
-    for (TableGrid* grid : {m_funktion, m_daten, m_zusatz})
+    m_functionGrid = new TableGrid(m_frame, QStringLiteral("Funktion"));
+    m_dataGrid = new TableGrid(m_frame, QStringLiteral("Daten"));
+    m_extraGrid = new TableGrid(m_frame, QStringLiteral("Zusatz"));
+    for (TableGrid* grid : {m_functionGrid, m_dataGrid, m_extraGrid})
         grid->hide();
 
     m_pinsL = new PinTextBox(m_frame, QStringLiteral("PinsL"), Qt::AlignRight);
@@ -186,8 +186,9 @@ DatasheetView::DatasheetView(QWidget* host) : QObject(host), m_host(host) {
     m_pinout = new PinoutList(m_frame);
     // Pointing at a pin lights its columns and rows; pointing at a column
     // heading lights its pins.
-    for (QWidget* w : std::initializer_list<QWidget*>{m_pinsL, m_pinsR, m_pinsNrL, m_pinsNrR,
-                                                      m_marksL, m_marksR, m_funktion->viewport()}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_pinsL, m_pinsR, m_pinsNrL, m_pinsNrR, m_marksL, m_marksR,
+                                         m_functionGrid->viewport()}) {
         w->setMouseTracking(true);
         w->installEventFilter(this);
     }
@@ -209,10 +210,10 @@ void DatasheetView::nameControls(Language language) {
         pick("Datenblatt waagerecht blättern", "Scroll datasheet sideways"));
     m_vScroll->setAccessibleName(
         pick("Datenblatt senkrecht blättern", "Scroll datasheet up and down"));
-    m_doku->setAccessibleName(pick("Kommentar", "Comment"));
-    m_funktion->setAccessibleName(pick("Funktionstabelle", "Function table"));
-    m_daten->setAccessibleName(pick("Datentabelle", "Data table"));
-    m_zusatz->setAccessibleName(pick("Zusatztabelle", "Extra table"));
+    m_commentBox->setAccessibleName(pick("Kommentar", "Comment"));
+    m_functionGrid->setAccessibleName(pick("Funktionstabelle", "Function table"));
+    m_dataGrid->setAccessibleName(pick("Datentabelle", "Data table"));
+    m_extraGrid->setAccessibleName(pick("Zusatztabelle", "Extra table"));
     m_pinout->setAccessibleName(pick("Pinbelegung", "Pinout"));
     QStringList entries;
     for (const PinEntry& pin : std::as_const(m_pins))
@@ -227,14 +228,14 @@ void DatasheetView::arrange(int width, int listHeight, int presentListHeight) {
     const PreviousGeometry previous{tw.toTwipsY(presentListHeight), tw.toTwipsY(m_frame->height()),
                                     tw.toTwipsX(m_frame->width())};
     const WindowArrangement a =
-        arrangeWindow(width, listHeight, tw.pixelX(), tw.pixelY(), kListeTop, previous);
+        arrangeWindow(width, listHeight, tw.pixelX(), tw.pixelY(), kListTop, previous);
     const int frameHeight = a.frameHeight.value_or(previous.frameHeight);
     const int frameWidth = a.frameWidth.value_or(previous.frameWidth);
     m_frame->setGeometry(tw.rect(a.frameLeft, a.frameTop, frameWidth, frameHeight));
     m_vScroll->setGeometry(tw.rect(a.vScroll));
     m_hScroll->setGeometry(tw.rect(a.hScroll));
-    setLine(m_feldlinieX, tw, a.feldlinieX);
-    setLine(m_feldlinieY, tw, a.feldlinieY);
+    setLine(m_fieldLineX, tw, a.fieldLineX);
+    setLine(m_fieldLineY, tw, a.fieldLineY);
     m_info->setGeometry(tw.rect(a.infoLeft, 0, a.infoWidth, kInfoHeight));
 }
 
@@ -246,8 +247,9 @@ void DatasheetView::display(const Datasheet& sheet, const QStringList& comment,
     showComment(shown);
     m_info->setText(title);
 
-    const SheetDisplay d = prepareSheetDisplay(
-        sheet, int(std::min<qsizetype>(shown.size(), INT_MAX)), language, m_funktion->textWidth());
+    const SheetDisplay d =
+        prepareSheetDisplay(sheet, int(std::min<qsizetype>(shown.size(), INT_MAX)), language,
+                            m_functionGrid->textWidth());
     m_content = d.content;
     m_hasContent = true;
     m_language = language;
@@ -262,25 +264,25 @@ void DatasheetView::display(const Datasheet& sheet, const QStringList& comment,
         grid->hide();
         grid->resize(tw.toPxX(kHiddenGridWidth), grid->height());
     };
-    if (m_content.funktionVisible) {
-        m_funktion->show();
+    if (m_content.functionVisible) {
+        m_functionGrid->show();
         ShowFunctionTable(d.function);
     } else {
-        collapse(m_funktion);
+        collapse(m_functionGrid);
         m_inputLabel->hide();
         m_outputLabel->hide();
     }
-    if (m_content.datenVisible) {
-        m_daten->show();
-        m_daten->fill(d.data);
+    if (m_content.dataVisible) {
+        m_dataGrid->show();
+        m_dataGrid->fill(d.data);
     } else {
-        collapse(m_daten);
+        collapse(m_dataGrid);
     }
-    if (m_content.zusatzVisible) {
-        m_zusatz->show();
-        m_zusatz->fill(d.extra);
+    if (m_content.extraVisible) {
+        m_extraGrid->show();
+        m_extraGrid->fill(d.extra);
     } else {
-        collapse(m_zusatz);
+        collapse(m_extraGrid);
     }
 
     SetScrollRanges();
@@ -303,21 +305,21 @@ void DatasheetView::display(const Datasheet& sheet, const QStringList& comment,
 
 void DatasheetView::showComment(const QStringList& comment) {
     const Twips tw = Twips::of(m_host);
-    m_doku->hide();
-    m_doku->clear();
+    m_commentBox->hide();
+    m_commentBox->clear();
     if (comment.isEmpty())
         return;
-    m_doku->setPlainText(comment.join(QLatin1Char('\n')));
-    m_doku->resize(tw.toPxX(kCommentWidth),
-                   tw.toPxY(clampExtent(qint64(comment.size()) * kCommentLineHeight)));
-    m_doku->show();
+    m_commentBox->setPlainText(comment.join(QLatin1Char('\n')));
+    m_commentBox->resize(tw.toPxX(kCommentWidth),
+                         tw.toPxY(clampExtent(qint64(comment.size()) * kCommentLineHeight)));
+    m_commentBox->show();
 }
 
 void DatasheetView::clearComment() {
-    m_doku->hide();
-    m_doku->clear();
-    m_content.dokuVisible = false;
-    m_content.dokuHeight = 0;
+    m_commentBox->hide();
+    m_commentBox->clear();
+    m_content.commentVisible = false;
+    m_content.commentHeight = 0;
     m_comment.clear();
 }
 
@@ -352,7 +354,7 @@ void DatasheetView::FillPinBoxes(const PinBoxes& boxes) {
 
 void DatasheetView::ShowFunctionTable(const FunctionTableView& view) {
     const Twips tw = Twips::of(m_host);
-    m_funktion->fill(view.grid);
+    m_functionGrid->fill(view.grid);
     const int height = tw.toPxY(kTableLabelHeight);
     m_inputLabel->resize(tw.toPxX(view.inputLabelWidth), height);
     m_inputLabel->setVisible(view.inputLabelShown);
@@ -410,17 +412,17 @@ void DatasheetView::PlaceDatasheet() {
     place(m_legend, p.package.legend);
     m_pinout->setGeometry(m_pinsL->geometry() | m_pinsR->geometry());
 
-    if (m_content.dokuVisible)
-        place(m_doku, p.doku);
-    if (m_content.funktionVisible) {
+    if (m_content.commentVisible)
+        place(m_commentBox, p.comment);
+    if (m_content.functionVisible) {
         place(m_inputLabel, p.inputLabel);
         place(m_outputLabel, p.outputLabel);
-        place(m_funktion, p.funktion);
+        place(m_functionGrid, p.function);
     }
-    if (m_content.datenVisible)
-        place(m_daten, p.daten);
-    if (m_content.zusatzVisible)
-        place(m_zusatz, p.zusatz);
+    if (m_content.dataVisible)
+        place(m_dataGrid, p.data);
+    if (m_content.extraVisible)
+        place(m_extraGrid, p.extra);
 }
 
 void DatasheetView::setPinMarksShown(bool shown) {
@@ -470,8 +472,8 @@ void DatasheetView::highlightPin(int pin) {
             rows << r - 1;
     }
     lightPins(pin >= 1 && pin <= m_roles.size() ? QList<int>{pin} : QList<int>());
-    m_funktion->setHighlight(columns, {});
-    m_zusatz->setHighlight({}, rows);
+    m_functionGrid->setHighlight(columns, {});
+    m_extraGrid->setHighlight({}, rows);
 }
 
 void DatasheetView::highlightColumn(int column) {
@@ -481,8 +483,8 @@ void DatasheetView::highlightColumn(int column) {
         if (m_roles[pin - 1].columns.contains(column))
             pins << pin;
     lightPins(pins);
-    m_funktion->setHighlight(column >= 1 ? QList<int>{column - 1} : QList<int>(), {});
-    m_zusatz->setHighlight({}, {});
+    m_functionGrid->setHighlight(column >= 1 ? QList<int>{column - 1} : QList<int>(), {});
+    m_extraGrid->setHighlight({}, {});
 }
 
 bool DatasheetView::eventFilter(QObject* watched, QEvent* event) {
@@ -492,8 +494,8 @@ bool DatasheetView::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::MouseMove && m_hasContent) {
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-        if (watched == m_funktion->viewport()) {
-            const QModelIndex index = m_funktion->indexAt(at);
+        if (watched == m_functionGrid->viewport()) {
+            const QModelIndex index = m_functionGrid->indexAt(at);
             if (index.isValid() && index.row() == 0)
                 highlightColumn(index.column() + 1);
             else

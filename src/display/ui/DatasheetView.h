@@ -110,8 +110,8 @@ private:
     QWidget* m_frame;
     QScrollBar* m_hScroll;
     QScrollBar* m_vScroll;
-    LineElement* m_feldlinieX;
-    LineElement* m_feldlinieY;
+    LineElement* m_fieldLineX;
+    LineElement* m_fieldLineY;
     QLabel* m_info;
 
     std::array<LineElement*, 4> m_package{};
@@ -124,12 +124,12 @@ private:
     PinMarkStrip* m_marksL;
     PinMarkStrip* m_marksR;
     PinMarkLegend* m_legend;
-    QPlainTextEdit* m_doku;
+    QPlainTextEdit* m_commentBox;
     QLabel* m_inputLabel;
     QLabel* m_outputLabel;
-    TableGrid* m_funktion;
-    TableGrid* m_daten;
-    TableGrid* m_zusatz;
+    TableGrid* m_functionGrid;
+    TableGrid* m_dataGrid;
+    TableGrid* m_extraGrid;
     PinoutList* m_pinout;
     QList<PinEntry> m_pins;
     Language m_language = Language::English;

@@ -274,12 +274,12 @@ void FindWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-ListTypeAhead::ListTypeAhead(QTableWidget* liste) : QObject(liste), m_liste(liste) {
-    liste->installEventFilter(this);
+ListTypeAhead::ListTypeAhead(QTableWidget* icList) : QObject(icList), m_icList(icList) {
+    icList->installEventFilter(this);
 }
 
 bool ListTypeAhead::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != m_liste || event->type() != QEvent::KeyPress)
+    if (watched != m_icList || event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     const QString text = key->text();
@@ -296,8 +296,8 @@ bool ListTypeAhead::eventFilter(QObject* watched, QEvent* event) {
     const auto firstStartingWith = [this](const QString& start) {
         const QString number = functionNumber(start);
         for (const bool byNumber : {false, true})
-            for (int row = 0; row < m_liste->rowCount(); ++row)
-                if (const QTableWidgetItem* item = m_liste->item(row, 0))
+            for (int row = 0; row < m_icList->rowCount(); ++row)
+                if (const QTableWidgetItem* item = m_icList->item(row, 0))
                     if (byNumber
                             ? !number.isEmpty() && functionNumber(item->text()).startsWith(number)
                             : item->text().startsWith(start, Qt::CaseInsensitive))
@@ -310,14 +310,14 @@ bool ListTypeAhead::eventFilter(QObject* watched, QEvent* event) {
         m_typed = text;
         row = firstStartingWith(m_typed);
     }
-    if (row >= 0 && row != m_liste->currentRow())
-        m_liste->setCurrentCell(row, 0);
+    if (row >= 0 && row != m_icList->currentRow())
+        m_icList->setCurrentCell(row, 0);
     return true;
 }
 
-FindCommands::FindCommands(RunningProgram& program, QComboBox* dirBox, QTableWidget* liste)
-    : QObject(program.mainWindow()), m_program(program), m_dirBox(dirBox), m_liste(liste) {
-    new ListTypeAhead(liste);
+FindCommands::FindCommands(RunningProgram& program, QComboBox* dirBox, QTableWidget* icList)
+    : QObject(program.mainWindow()), m_program(program), m_dirBox(dirBox), m_icList(icList) {
+    new ListTypeAhead(icList);
 }
 
 PartIndex& FindCommands::index() {
@@ -359,10 +359,10 @@ bool FindCommands::showSheet(const QString& directory, const QString& type) {
     const int position = dirBox->findData(directory);
     if (position < 0)
         return false;
-    QTableWidget* liste = m_liste;
-    const auto rowOf = [liste, &type] {
-        for (int row = 0; row < liste->rowCount(); ++row)
-            if (const QTableWidgetItem* item = liste->item(row, 0);
+    QTableWidget* icList = m_icList;
+    const auto rowOf = [icList, &type] {
+        for (int row = 0; row < icList->rowCount(); ++row)
+            if (const QTableWidgetItem* item = icList->item(row, 0);
                 item && item->data(Qt::UserRole) == type)
                 return row;
         return -1;
@@ -375,8 +375,8 @@ bool FindCommands::showSheet(const QString& directory, const QString& type) {
     const int row = rowOf();
     if (row < 0)
         return false;
-    if (row != liste->currentRow())
-        liste->setCurrentCell(row, 0);
+    if (row != icList->currentRow())
+        icList->setCurrentCell(row, 0);
     return true;
 }
 

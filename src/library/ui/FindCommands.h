@@ -93,13 +93,13 @@ private:
 class ListTypeAhead : public QObject {
     Q_OBJECT
 public:
-    explicit ListTypeAhead(QTableWidget* liste);
+    explicit ListTypeAhead(QTableWidget* icList);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QTableWidget* m_liste;
+    QTableWidget* m_icList;
     QString m_typed;
     QElapsedTimer m_sinceLastKey;
 };
@@ -109,7 +109,7 @@ private:
 class FindCommands : public QObject {
     Q_OBJECT
 public:
-    FindCommands(RunningProgram& program, QComboBox* dirBox, QTableWidget* liste);
+    FindCommands(RunningProgram& program, QComboBox* dirBox, QTableWidget* icList);
 
     void showFind();
     FindWindow* window() const { return m_window; }
@@ -125,7 +125,7 @@ public:
 private:
     RunningProgram& m_program;
     QComboBox* m_dirBox;
-    QTableWidget* m_liste;
+    QTableWidget* m_icList;
     std::optional<PartIndex> m_index;
     QString m_indexedDir;
     QPointer<FindWindow> m_window;

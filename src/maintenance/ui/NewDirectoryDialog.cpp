@@ -26,27 +26,27 @@ NewDirectoryDialog::NewDirectoryDialog(QWidget* parent, bool english) : QDialog(
     m_ok->setObjectName(QStringLiteral("ok"));
     tw.place(m_ok, 2400, 1140, 1335, 375);
 
-    m_abbrechen = new QPushButton(this);
-    m_abbrechen->setObjectName(QStringLiteral("Abbrechen"));
-    tw.place(m_abbrechen, 3840, 1140, 1335, 375);
+    m_cancel = new QPushButton(this);
+    m_cancel->setObjectName(QStringLiteral("Abbrechen"));
+    tw.place(m_cancel, 3840, 1140, 1335, 375);
 
     // Enter in the name box is the one way the keyboard presses ok; the
     // buttons must not also react to it as the dialog's default.
     m_ok->setAutoDefault(false);
-    m_abbrechen->setAutoDefault(false);
+    m_cancel->setAutoDefault(false);
     connect(m_name, &QLineEdit::returnPressed, m_ok, &QPushButton::click);
     connect(m_ok, &QPushButton::clicked, this, &NewDirectoryDialog::okPressed);
-    connect(m_abbrechen, &QPushButton::clicked, this, &NewDirectoryDialog::reject);
+    connect(m_cancel, &QPushButton::clicked, this, &NewDirectoryDialog::reject);
 
     if (english) {
         setWindowTitle(QStringLiteral("Add a new directory"));
         m_label->setText(QStringLiteral("Please insert the name of the new directory"));
-        m_abbrechen->setText(QStringLiteral("Abort"));
+        m_cancel->setText(QStringLiteral("Abort"));
         m_name->setAccessibleName(QStringLiteral("Name of the new directory"));
     } else {
         setWindowTitle(QStringLiteral("Neues Verzeichnis hinzufügen"));
         m_label->setText(QStringLiteral("Wie soll das neue Verzeichnis heißen?"));
-        m_abbrechen->setText(QStringLiteral("Abbrechen"));
+        m_cancel->setText(QStringLiteral("Abbrechen"));
         m_name->setAccessibleName(QStringLiteral("Name des neuen Verzeichnisses"));
     }
     setFixedSize(tw.toPxX(5415), tw.toPxY(1755));

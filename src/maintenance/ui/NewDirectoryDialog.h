@@ -30,7 +30,7 @@ private:
     QLabel* m_label;
     QLineEdit* m_name;
     QPushButton* m_ok;
-    QPushButton* m_abbrechen;
+    QPushButton* m_cancel;
 };
 
 } // namespace pinatlas

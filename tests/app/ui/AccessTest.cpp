@@ -23,8 +23,8 @@ protected:
             QFile::copy(shipped + sheet, dir.mkdir(QString(sheet).section('/', 0, 0)) +
                                              QString(sheet).section('/', 1));
         start(language);
-        haupt->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(haupt.get()));
+        mainWindow->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
     }
 
     // Where the keyboard types now: an open menu, else the focused widget.
@@ -71,8 +71,8 @@ protected:
     }
     // The desktop gives the main window back the focus when another closes.
     void backToMain() {
-        haupt->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(haupt.get()));
+        mainWindow->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
     }
     // The wizard page on screen, active and ready for keys.
     void onPage(int n) {
@@ -111,9 +111,10 @@ protected:
     }
     // What a screen reader reads from the drawn package, item by item.
     QStringList pinout() const {
-        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(haupt->view()->pinout());
+        QAccessibleInterface* list =
+            QAccessible::queryAccessibleInterface(mainWindow->view()->pinout());
         QStringList items{list->text(QAccessible::Name) + ':'};
-        EXPECT_EQ(list->parent()->object(), haupt->view()->frame());
+        EXPECT_EQ(list->parent()->object(), mainWindow->view()->frame());
         for (int i = 0; i < list->childCount(); ++i)
             items << list->child(i)->text(QAccessible::Name);
         return items;
@@ -137,16 +138,17 @@ TEST_F(Access, EveryWindowNamesItsControlsAndReadsThePinoutPinByPinInBothLanguag
         EXPECT_EQ(spoken[7], german ? "Pin 7, GND, Versorgung" : "Pin 7, GND, supply");
         EXPECT_EQ(spoken[14], german ? "Pin 14, VCC, Versorgung" : "Pin 14, VCC, supply");
         // The names follow the language, the pins' too.
-        EXPECT_EQ(haupt->dirBox()->accessibleName(), german ? "Verzeichnis" : "Directory");
+        EXPECT_EQ(mainWindow->dirBox()->accessibleName(), german ? "Verzeichnis" : "Directory");
         EXPECT_EQ(pinBox('R', 1)->accessibleName(), german ? "Pin 14 Name" : "Pin 14 name");
-        expectNamed(haupt.get());
-        expectNamed(haupt->findCommands()->window());
+        expectNamed(mainWindow.get());
+        expectNamed(mainWindow->findCommands()->window());
         for (int n = 1; n <= 5; ++n)
             expectNamed(page(n));
     }
     // Drawn lines and boxes are not announced: the frame holds the pinout,
     // the comment and the tables.
-    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(haupt->view()->frame());
+    QAccessibleInterface* frame =
+        QAccessible::queryAccessibleInterface(mainWindow->view()->frame());
     EXPECT_LE(frame->childCount(), 8);
     // A count of 2 names the right box pin 2.
     get<QScrollBar>(2, "VScroll")->setValue(2);
@@ -157,34 +159,34 @@ TEST_F(Access, EveryTaskWithTheKeyboardAlone) {
     startWithSheets("E");
     platform.savePath = dir.path() + "sheet.pdf";
     // Directory and sheet: Tab runs directory box, list, sheet view and round.
-    haupt->dirBox()->setFocus();
-    const QString firstDir = haupt->currentDirectory();
+    mainWindow->dirBox()->setFocus();
+    const QString firstDir = mainWindow->currentDirectory();
     keys("Down");
-    EXPECT_NE(haupt->currentDirectory(), firstDir);
-    if (haupt->currentDirectory() != "74xx")
+    EXPECT_NE(mainWindow->currentDirectory(), firstDir);
+    if (mainWindow->currentDirectory() != "74xx")
         keys("Up");
     keys("Tab Down");
-    EXPECT_EQ(haupt->currentType(), "7402");
+    EXPECT_EQ(mainWindow->currentType(), "7402");
     keys("Tab");
-    EXPECT_EQ(QApplication::focusWidget(), haupt->view()->frame());
+    EXPECT_EQ(QApplication::focusWidget(), mainWindow->view()->frame());
     keys("End");
-    EXPECT_EQ(haupt->view()->vScroll()->value(), haupt->view()->vScroll()->maximum());
-    EXPECT_GT(haupt->view()->vScroll()->value(), 0);
+    EXPECT_EQ(mainWindow->view()->vScroll()->value(), mainWindow->view()->vScroll()->maximum());
+    EXPECT_GT(mainWindow->view()->vScroll()->value(), 0);
     keys("Home Tab");
-    EXPECT_TRUE(haupt->dirBox()->isAncestorOf(QApplication::focusWidget()) ||
-                QApplication::focusWidget() == haupt->dirBox());
+    EXPECT_TRUE(mainWindow->dirBox()->isAncestorOf(QApplication::focusWidget()) ||
+                QApplication::focusWidget() == mainWindow->dirBox());
     // No Alt+letter becomes part of the directory name.
     keys("Alt+J Alt+Z");
-    EXPECT_EQ(haupt->currentDirectory(), "74xx");
+    EXPECT_EQ(mainWindow->currentDirectory(), "74xx");
 
     keys("Alt+? L D");
     EXPECT_TRUE(settings.german());
     keys("Ctrl+F \"4001\" Return Escape");
-    EXPECT_EQ(haupt->currentType(), "4001");
+    EXPECT_EQ(mainWindow->currentType(), "4001");
     backToMain();
     keys("Ctrl+F \"7400\" F3 Shift+F3 Return Escape");
     backToMain();
-    EXPECT_EQ(std::pair(haupt->currentDirectory(), haupt->currentType()),
+    EXPECT_EQ(std::pair(mainWindow->currentDirectory(), mainWindow->currentType()),
               std::pair(QString("74xx"), QString("7400")));
 
     // A new sheet through all five pages, by Tab, Space and Enter.
@@ -209,7 +211,7 @@ TEST_F(Access, EveryTaskWithTheKeyboardAlone) {
     backToMain();
 
     // Delete asks first, with No as the button Enter presses.
-    tabTo(haupt->liste());
+    tabTo(mainWindow->icList());
     platform.answer(MsgAnswer::Yes);
     keys("Delete");
     EXPECT_EQ(platform.boxes.back().defaultButton, MsgAnswer::No);
@@ -217,7 +219,7 @@ TEST_F(Access, EveryTaskWithTheKeyboardAlone) {
     // A directory added; adding one starts over in the language of the
     // configuration file.
     keys("Alt+B V H");
-    ASSERT_TRUE(QTest::qWaitForWindowActive(haupt->findChild<QDialog*>("Neu_V")));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow->findChild<QDialog*>("Neu_V")));
     keys("\"neu\" Return");
     EXPECT_TRUE(dir.exists("neu"));
     backToMain();
@@ -226,7 +228,7 @@ TEST_F(Access, EveryTaskWithTheKeyboardAlone) {
     keys("Alt+F S");
     EXPECT_TRUE(dir.exists("sheet.pdf"));
     keys("Ctrl+Q");
-    EXPECT_FALSE(haupt->isVisible());
+    EXPECT_FALSE(mainWindow->isVisible());
 }
 
 } // namespace

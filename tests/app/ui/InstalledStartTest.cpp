@@ -1,6 +1,6 @@
 #include "app/ProgramDirectory.h"
 #include "app/UserLibrary.h"
-#include "app/ui/Erststart.h"
+#include "app/ui/FirstStartDialog.h"
 #include "editor/ui/WizardFixture.h"
 
 using namespace pinatlas;
@@ -24,12 +24,12 @@ TEST_F(InstalledStart, MakesALibraryOfItsOwnAndWritesThere) {
     ASSERT_EQ(place.directory, dataHome.path() + "pinatlas/");
     ASSERT_TRUE(updateUserLibrary(place.shipped, place.directory, platform));
 
-    haupt = std::make_unique<Haupt>(settings, platform, place.directory);
-    haupt->start();
-    haupt->erststart()->accept();
+    mainWindow = std::make_unique<MainWindow>(settings, platform, place.directory);
+    mainWindow->start();
+    mainWindow->firstStartDialog()->accept();
     settle();
-    EXPECT_EQ(haupt->dirBox()->currentText(), "74xx");
-    EXPECT_EQ(haupt->liste()->rowCount(), shipped.entryList(QDir::Files).size());
+    EXPECT_EQ(mainWindow->dirBox()->currentText(), "74xx");
+    EXPECT_EQ(mainWindow->icList()->rowCount(), shipped.entryList(QDir::Files).size());
     firstPage("74ZZ00", false, false, false);
     press(2, "Weiter");
     EXPECT_EQ(platform.boxes.size(), 1u); // only the confirmation

@@ -1,4 +1,4 @@
-#include "app/ui/Erststart.h"
+#include "app/ui/FirstStartDialog.h"
 #include "editor/ui/WizardFixture.h"
 #include "platform/ui/QtPlatform.h"
 
@@ -96,14 +96,14 @@ TEST_F(ReadableWindows, EveryWindowReadsWholeInBothLanguagesAndBoxButtonsSpeakIt
             QFile::copy(f.filePath(), dir.mkdir("74xx") + f.fileName());
     for (const char* language : {"D", "E"}) {
         const std::string where = language;
-        haupt.reset();
+        mainWindow.reset();
         QFile::remove(dir.path() + "pinatlas.ini");
-        startHaupt();
+        startMainWindow();
         expectReadable(where + " first start");
-        haupt->erststart()
+        mainWindow->firstStartDialog()
             ->findChild<QRadioButton*>(*language == 'D' ? "Deutsch" : "Englisch")
             ->setChecked(true);
-        haupt->erststart()->accept();
+        mainWindow->firstStartDialog()->accept();
         menu(*language == 'D' ? "Deutsch" : "Englisch"); // the same language twice over
         // Message boxes word their buttons in the language chosen.
         QtPlatform().useToolkitLanguage(platform.toolkitGerman);
@@ -111,9 +111,9 @@ TEST_F(ReadableWindows, EveryWindowReadsWholeInBothLanguagesAndBoxButtonsSpeakIt
                       ->button(QMessageBox::Cancel)
                       ->text(),
                   *language == 'D' ? "Abbrechen" : "Cancel");
-        for (int row = 0; row < haupt->liste()->rowCount(); ++row) {
-            haupt->liste()->setCurrentCell(row, 0);
-            expectReadable(where + " " + haupt->liste()->item(row, 0)->text().toStdString());
+        for (int row = 0; row < mainWindow->icList()->rowCount(); ++row) {
+            mainWindow->icList()->setCurrentCell(row, 0);
+            expectReadable(where + " " + mainWindow->icList()->item(row, 0)->text().toStdString());
         }
         menu("D_hinzufügen");
         expectReadable(where + " page 1");

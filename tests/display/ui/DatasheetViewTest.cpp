@@ -76,8 +76,8 @@ TEST_F(DrawingArea, The7400WithItsTablesAndCommentAndWithoutThem) {
     for (const char* name : parts)
         EXPECT_TRUE(child(name)->isVisible()) << name;
     // Every column of the grid lies inside it.
-    auto* funktion = child<TableGrid>("Funktion");
-    EXPECT_LE(funktion->horizontalHeader()->length(), funktion->viewport()->width());
+    auto* functionGrid = child<TableGrid>("Funktion");
+    EXPECT_LE(functionGrid->horizontalHeader()->length(), functionGrid->viewport()->width());
 
     // The next sheet hides them.
     show(sheetWithPins(0));
@@ -99,7 +99,7 @@ TEST_F(DrawingArea, TheWheelAndTheScrollBarsMoveTheLargestSheetToEveryCorner) {
     addDataTable(largest, cellTable(52, 52));
     addExtraTable(largest, cellTable(100, 100));
     show(largest, {"comment"});
-    auto* funktion = child<TableGrid>("Funktion");
+    auto* functionGrid = child<TableGrid>("Funktion");
 
     const auto wheel = [](QWidget* to, QPoint angle) {
         QWheelEvent e({20, 20}, to->mapToGlobal(QPoint(20, 20)), {}, angle, Qt::NoButton,
@@ -120,8 +120,8 @@ TEST_F(DrawingArea, TheWheelAndTheScrollBarsMoveTheLargestSheetToEveryCorner) {
     EXPECT_EQ(view->vScroll()->value(), down + view->vScroll()->pageStep());
     view->vScroll()->setValue(down);
     // A grid leaves the wheel to the drawing around it and never scrolls inside.
-    EXPECT_FALSE(wheel(funktion->viewport(), {0, -120}));
-    EXPECT_EQ(funktion->verticalScrollBar()->value(), 0);
+    EXPECT_FALSE(wheel(functionGrid->viewport(), {0, -120}));
+    EXPECT_EQ(functionGrid->verticalScrollBar()->value(), 0);
 
     // At the far corner the right and bottom edges of the widest grid are in view.
     view->hScroll()->setValue(view->hScroll()->maximum());
@@ -194,17 +194,17 @@ TEST_F(DrawingArea, RoleMarksMoveNothingAndPointingLinksPinsToColumns) {
     };
     auto* pinsL = child<PinTextBox>(QStringLiteral("PinsL"));
     auto* pinsR = child<PinTextBox>(QStringLiteral("PinsR"));
-    auto* funktion = child<TableGrid>(QStringLiteral("Funktion"));
+    auto* functionGrid = child<TableGrid>(QStringLiteral("Funktion"));
     point(pinsL, 2, 2);
     EXPECT_EQ(pinsL->highlightedLines(), QList<int>({0}));
-    EXPECT_TRUE(funktion->gridModel()->highlighted(0, 0));
-    EXPECT_FALSE(funktion->gridModel()->highlighted(0, 1));
+    EXPECT_TRUE(functionGrid->gridModel()->highlighted(0, 0));
+    EXPECT_FALSE(functionGrid->gridModel()->highlighted(0, 1));
     EXPECT_EQ(pinsL->toolTip(), "input, active low; function table column /OE");
-    const QRect a = funktion->visualRect(funktion->model()->index(0, 1));
-    point(funktion->viewport(), a.center().x(), a.center().y());
+    const QRect a = functionGrid->visualRect(functionGrid->model()->index(0, 1));
+    point(functionGrid->viewport(), a.center().x(), a.center().y());
     EXPECT_EQ(pinsL->highlightedLines(), QList<int>({1, 4}));
     EXPECT_EQ(pinsR->highlightedLines(), QList<int>({2, 5}));
     QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(funktion->viewport(), &leave);
+    QApplication::sendEvent(functionGrid->viewport(), &leave);
     EXPECT_TRUE(pinsR->highlightedLines().isEmpty());
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editor/ui/TablePage.h"
-#include "support/ui/HauptFixture.h"
+#include "support/ui/MainWindowFixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,9 +18,11 @@ namespace pinatlas::test {
 // A main window over a program directory with the library directory "74xx",
 // driving the wizard as a user does: its pages "Neu_D1" to "Neu_D5" and their
 // controls are found by name.
-class WizardFixture : public HauptFixture {
+class WizardFixture : public MainWindowFixture {
 protected:
-    QWidget* page(int n) const { return haupt->findChild<QWidget*>(QString("Neu_D%1").arg(n)); }
+    QWidget* page(int n) const {
+        return mainWindow->findChild<QWidget*>(QString("Neu_D%1").arg(n));
+    }
     TablePage* tablePage(int n) const { return static_cast<TablePage*>(page(n)); }
     template <class T = QLineEdit> T* get(int n, const QString& name) const {
         return page(n) ? page(n)->findChild<T*>(name) : nullptr;
@@ -85,10 +87,10 @@ protected:
     }
     QByteArray sheet(const QString& type) const { return dir.read("74xx/" + type + ".txt"); }
     void edit(const QString& type) {
-        QTableWidget* liste = haupt->liste();
-        for (int r = 0; r < liste->rowCount(); ++r)
-            if (liste->item(r, 0) && liste->item(r, 0)->text() == type)
-                liste->setCurrentCell(r, 0);
+        QTableWidget* icList = mainWindow->icList();
+        for (int r = 0; r < icList->rowCount(); ++r)
+            if (icList->item(r, 0) && icList->item(r, 0)->text() == type)
+                icList->setCurrentCell(r, 0);
         menu("D_ändern");
     }
 };

@@ -67,7 +67,7 @@ TEST_F(WizardWrite, TheWorkedExampleThroughThePages) {
         std::tuple(platform.boxes[0].icon, platform.boxes[0].buttons, platform.boxes[0].title),
         std::tuple(MsgIcon::None, MsgButtons::Ok, QString("Pinatlas")));
     EXPECT_EQ(settings.changedFiles, QStringList({dir.path() + "74xx/74HC00.txt"}));
-    EXPECT_EQ(haupt->currentType(), "74HC00"); // the list rebuilt, the new sheet chosen
+    EXPECT_EQ(mainWindow->currentType(), "74HC00"); // the list rebuilt, the new sheet chosen
 }
 
 TEST_F(WizardWrite, AFailedWriteIsReportedAndKeepsTheWizardWithItsEntries) {
@@ -90,8 +90,8 @@ TEST_F(WizardWrite, AFailedWriteIsReportedAndKeepsTheWizardWithItsEntries) {
 
     // No directory chosen is a failure too, not a file in the program directory.
     QFile::remove(path);
-    haupt->dirBox()->setCurrentIndex(-1);
-    haupt->dirBox()->setEditText("");
+    mainWindow->dirBox()->setCurrentIndex(-1);
+    mainWindow->dirBox()->setEditText("");
     forward(4);
     expectRefused(MsgIcon::Exclamation, "The datasheet could not be saved:", "4");
     EXPECT_FALSE(dir.exists("7400.txt"));
@@ -144,7 +144,7 @@ TEST_F(WizardWrite, EditingWritesBackTheEditedSheetAndNothingElse) {
     const QByteArray typo =
         "T\r\nT\r\n2\r\n\r\nA\r\nY\r\n'Funktionstabele:\r\n1,1,1\r\nH\r\n'Ende\r\n";
     dir.write("74xx/typo.txt", typo);
-    haupt->Liste_aufbauen();
+    mainWindow->Liste_aufbauen();
     edit("typo");
     platform.answer(MsgAnswer::Cancel);
     forward(1);
@@ -169,10 +169,10 @@ TEST_F(WizardWrite, EditingNeedsAReadableSelectedSheet) {
     dir.write("74xx/short.txt", "Kurz\r\nShort\r\n14\r\nTP (totem pole)\r\n1A\r\n");
     for (const char* type : {"short", "gone"}) {
         platform.boxes.clear();
-        haupt->liste()->setRowCount(1);
+        mainWindow->icList()->setRowCount(1);
         auto* item = new QTableWidgetItem(type);
         item->setData(Qt::UserRole, QString::fromUtf8(type));
-        haupt->liste()->setItem(0, 0, item);
+        mainWindow->icList()->setItem(0, 0, item);
         edit(type);
         ASSERT_EQ(platform.boxes.size(), 1u);
         EXPECT_TRUE(platform.boxes[0].text.startsWith("The datasheet cannot be edited:"));
@@ -192,7 +192,7 @@ TEST_F(WizardWrite, EveryShippedSheetEditedUnchangedComesBackByteIdentical) {
             const QString type = name.chopped(4);
             ASSERT_TRUE(QFile::copy(shipped.filePath(name), dir.path() + "74xx/" + name));
             const QByteArray original = sheet(type);
-            haupt->Liste_aufbauen();
+            mainWindow->Liste_aufbauen();
             edit(type);
             finish();
             EXPECT_EQ(sheet(type), original);
@@ -214,7 +214,7 @@ TEST_F(WizardWrite, AFileChangedOnDiskSinceTheWizardBeganIsReplacedOnlyWhenAsked
         const QString type = edited ? "7400" : "7402";
         if (edited) {
             dir.write("74xx/7400.txt", QByteArray(theirs).replace('B', 'A'));
-            haupt->Liste_aufbauen();
+            mainWindow->Liste_aufbauen();
             edit(type);
         } else {
             firstPage(type, false, false, false);

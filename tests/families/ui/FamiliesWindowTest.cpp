@@ -1,5 +1,5 @@
 #include "families/ui/FamiliesWindow.h"
-#include "support/ui/HauptFixture.h"
+#include "support/ui/MainWindowFixture.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -12,11 +12,11 @@ using namespace pinatlas::test;
 
 namespace {
 
-class Families : public HauptFixture {
+class Families : public MainWindowFixture {
 protected:
     FamiliesWindow* open() {
         menu("Familien");
-        return haupt->findChild<FamiliesWindow*>("Familien");
+        return mainWindow->findChild<FamiliesWindow*>("Familien");
     }
 };
 
@@ -36,7 +36,7 @@ TEST_F(Families, JudgesADriverAndAReceiverAndFollowsTheSheetAndTheLanguage) {
                 dir.path() + "pinatlas-families.txt");
     QFile::copy(PINATLAS_SOURCE_DIR "/library/74xx/7400.txt", dir.mkdir("74xx") + "7400.txt");
     start();
-    haupt->liste()->setCurrentCell(0, 0);
+    mainWindow->icList()->setCurrentCell(0, 0);
     FamiliesWindow* w = open();
     ASSERT_TRUE(w && w->isVisible());
     EXPECT_EQ(action("Familien")->shortcut(), QKeySequence("Ctrl+Shift+F"));

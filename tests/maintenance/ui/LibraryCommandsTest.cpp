@@ -1,6 +1,6 @@
 #include "maintenance/ui/LibraryCommands.h"
 #include "maintenance/ui/NewDirectoryDialog.h"
-#include "support/ui/HauptFixture.h"
+#include "support/ui/MainWindowFixture.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -15,7 +15,7 @@ using namespace pinatlas::test;
 
 namespace {
 
-class Maintenance : public HauptFixture {
+class Maintenance : public MainWindowFixture {
 protected:
     void sheet(const QString& relative) const {
         dir.write(relative, "Zwei Pins\r\nTwo pins\r\n2\r\nTP (totem pole)\r\nA\r\nB\r\n'Ende\r\n");
@@ -39,9 +39,12 @@ protected:
         return names;
     }
     void select(const QString& type) {
-        haupt->liste()->setCurrentItem(haupt->liste()->findItems(type, Qt::MatchExactly).value(0));
+        mainWindow->icList()->setCurrentItem(
+            mainWindow->icList()->findItems(type, Qt::MatchExactly).value(0));
     }
-    NewDirectoryDialog* shown() const { return haupt->libraryCommands()->newDirectoryDialog(); }
+    NewDirectoryDialog* shown() const {
+        return mainWindow->libraryCommands()->newDirectoryDialog();
+    }
     template <class T = QPushButton> static T* in(NewDirectoryDialog* dialog, const char* name) {
         return dialog->findChild<T*>(QString::fromLatin1(name));
     }
@@ -83,7 +86,7 @@ TEST_F(Maintenance, RemovingAsksOrRefusesAndTheListsFollowTheDisk) {
          rows) {
         SCOPED_TRACE(std::string(command) + " " + text);
         action(language)->trigger();
-        haupt->selectDirectory(directory);
+        mainWindow->selectDirectory(directory);
         select(type);
         platform.answer(answer);
         menu(command);
@@ -91,7 +94,7 @@ TEST_F(Maintenance, RemovingAsksOrRefusesAndTheListsFollowTheDisk) {
                   icon);
         EXPECT_EQ(dir.exists("74xx/74HC00.txt"), answer != MsgAnswer::Yes || !*type);
     }
-    EXPECT_EQ(entries(haupt->liste()->model()), QStringList({"7400", "74HC00A"}));
+    EXPECT_EQ(entries(mainWindow->icList()->model()), QStringList({"7400", "74HC00A"}));
 
     // Gone behind the program's back: told, and the lists follow the disk.
     select("7400");
@@ -99,21 +102,21 @@ TEST_F(Maintenance, RemovingAsksOrRefusesAndTheListsFollowTheDisk) {
     menu("D_entfernen");
     expectBox("Pinatlas", "Das Datenblatt ist nicht mehr vorhanden:\r\n" + dir.path() + "74xx" +
                               QDir::separator() + "7400.txt");
-    EXPECT_EQ(entries(haupt->liste()->model()), QStringList({"74HC00A"}));
+    EXPECT_EQ(entries(mainWindow->icList()->model()), QStringList({"74HC00A"}));
     QDir(dir.path()).rmdir("d");
-    haupt->selectDirectory(4);
+    mainWindow->selectDirectory(4);
     menu("V_entfernen");
     expectBox("Verzeichnis kann nicht gelöscht werden!",
               "Das Verzeichnis ist nicht mehr vorhanden:\r\n" + dir.path() + "d");
-    EXPECT_EQ(entries(haupt->dirBox()->model()), QStringList({"74xx", "a", "b", "c"}));
-    haupt->selectDirectory(3);
+    EXPECT_EQ(entries(mainWindow->dirBox()->model()), QStringList({"74xx", "a", "b", "c"}));
+    mainWindow->selectDirectory(3);
     menu("V_entfernen");
-    EXPECT_EQ(entries(haupt->dirBox()->model()), QStringList({"74xx", "a", "b"}));
+    EXPECT_EQ(entries(mainWindow->dirBox()->model()), QStringList({"74xx", "a", "b"}));
 
     // A directory typed into the box never leads a removal outside the library.
     action("Englisch")->trigger();
     select("74HC00A");
-    haupt->dirBox()->setEditText("74xx/..");
+    mainWindow->dirBox()->setEditText("74xx/..");
     for (const char* command : {"D_entfernen", "V_entfernen"}) {
         menu(command);
         expectBox("Pinatlas", "Please choose a regular name!");
@@ -159,5 +162,5 @@ TEST_F(Maintenance, TheDirectoryDialogSpeaksTheLanguageAndCreatesOnEnter) {
     QApplication::sendEvent(name, &press);
     settle();
     EXPECT_EQ(shown(), nullptr);
-    EXPECT_EQ(entries(haupt->dirBox()->model()), QStringList({"74xx", "neu"}));
+    EXPECT_EQ(entries(mainWindow->dirBox()->model()), QStringList({"74xx", "neu"}));
 }

@@ -1,6 +1,6 @@
 #include "service/ui/ServiceCommands.h"
 #include "service/ui/Information.h"
-#include "support/ui/HauptFixture.h"
+#include "support/ui/MainWindowFixture.h"
 
 #include <QDir>
 #include <QPlainTextEdit>
@@ -11,11 +11,11 @@ using namespace pinatlas::test;
 
 namespace {
 
-class Service : public HauptFixture {
+class Service : public MainWindowFixture {
 protected:
     Information* showAbout() {
         menu("Inform");
-        return haupt->serviceCommands()->information();
+        return mainWindow->serviceCommands()->information();
     }
 };
 
@@ -36,7 +36,7 @@ TEST_F(Service, TheAboutBoxFollowsTheLanguageOnlyWhenShownAgain) {
     EXPECT_EQ(box->findChild<QPlainTextEdit*>("DBInfo")->geometry(), QRect(16, 84, 344, 136));
     EXPECT_EQ(box->findChild<QPushButton*>("cmdOK")->geometry(), QRect(272, 296, 88, 25));
     QPointer<Information> open = box;
-    haupt.reset(); // the box ends with the main window
+    mainWindow.reset(); // the box ends with the main window
     EXPECT_TRUE(open.isNull());
 }
 
@@ -74,7 +74,7 @@ TEST_F(Service, WrittenSheetsAreOfferedByMailOnExit) {
         platform.answer(answer);
         settings.changedFiles = files;
         settings.changedCount = static_cast<qint16>(written);
-        haupt->close();
+        mainWindow->close();
         ASSERT_EQ(platform.boxes.size(), written > 0 ? 1u : 0u);
         const QString mail = platform.opened.join(' ');
         const QString listed = "<br><br>" + files.mid(0, written).join(",<br>") + "<br><br>";

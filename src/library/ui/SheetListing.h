@@ -21,11 +21,11 @@ class RunningProgram;
 //
 // `Liste` shows the grid's fixed header row as the table's horizontal header;
 // data row r of the grid is table row r - 1.
-class Darstellung : public QObject {
+class SheetListing : public QObject {
     Q_OBJECT
 public:
-    // Takes over `liste`, the main window's list, and shows sheets on `display`.
-    Darstellung(RunningProgram& program, QTableWidget* liste, DatasheetDisplay& display);
+    // Takes over `icList`, the main window's list, and shows sheets on `display`.
+    SheetListing(RunningProgram& program, QTableWidget* icList, DatasheetDisplay& display);
 
     void Liste_aufbauen();
     void Datenblatt_laden();
@@ -37,7 +37,7 @@ public:
     void fitColumns();
 
 private:
-    void setUpListe();
+    void setUpIcList();
     void onHeaderClicked(int column);
     void onCurrentRowChanged(const QModelIndex& current);
     bool rowVisible(int row) const;
@@ -50,7 +50,7 @@ private:
     bool askAboutFile(const QString& path);
 
     RunningProgram& m_program;
-    QTableWidget* m_liste;
+    QTableWidget* m_icList;
     DatasheetDisplay& m_display;
     // Set while the list is rebuilt: the row changes that causes load nothing.
     bool m_rebuilding = false;

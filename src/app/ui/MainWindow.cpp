@@ -1,7 +1,7 @@
-#include "app/ui/Haupt.h"
+#include "app/ui/MainWindow.h"
 
 #include "app/ConfigFile.h"
-#include "app/ui/Erststart.h"
+#include "app/ui/FirstStartDialog.h"
 #include "display/WindowLayout.h"
 #include "display/ui/DatasheetView.h"
 #include "display/ui/PrintCommands.h"
@@ -9,8 +9,8 @@
 #include "families/ui/FamiliesWindow.h"
 #include "lang/Captions.h"
 #include "library/Names.h"
-#include "library/ui/Darstellung.h"
 #include "library/ui/FindCommands.h"
+#include "library/ui/SheetListing.h"
 #include "maintenance/ui/LibraryCommands.h"
 #include "platform/Platform.h"
 #include "platform/ui/Accessibility.h"
@@ -57,7 +57,8 @@ protected:
 
 } // namespace
 
-Haupt::Haupt(Settings& settings, Platform& platform, const QString& programDir, QWidget* parent)
+MainWindow::MainWindow(Settings& settings, Platform& platform, const QString& programDir,
+                       QWidget* parent)
     : QMainWindow(parent), m_settings(settings), m_platform(platform), m_programDir(programDir) {
     installAccessibility();
     setObjectName(QStringLiteral("Haupt"));
@@ -71,8 +72,8 @@ Haupt::Haupt(Settings& settings, Platform& platform, const QString& programDir, 
     m_client->setObjectName(QStringLiteral("HauptClient"));
     setCentralWidget(m_client);
     const Twips tw = Twips::of(this);
-    resize(tw.toPxX(kHauptClientWidth),
-           tw.toPxY(kHauptClientHeight) + menuBar()->sizeHint().height());
+    resize(tw.toPxX(kMainWindowClientWidth),
+           tw.toPxY(kMainWindowClientHeight) + menuBar()->sizeHint().height());
 
     m_dirBox = new QComboBox(m_client);
     m_dirBox->setObjectName(QStringLiteral("DirBox"));
@@ -85,27 +86,27 @@ Haupt::Haupt(Settings& settings, Platform& platform, const QString& programDir, 
     m_dirBox->installEventFilter(altKeys);
     m_dirBox->lineEdit()->installEventFilter(altKeys);
 
-    m_liste = new QTableWidget(0, 3, m_client);
-    m_liste->setObjectName(QStringLiteral("Liste"));
+    m_icList = new QTableWidget(0, 3, m_client);
+    m_icList->setObjectName(QStringLiteral("Liste"));
     // Tab leaves the list: the arrow keys move within it.
-    m_liste->setTabKeyNavigation(false);
-    tw.place(m_liste, kListeLeft, kListeTop, kListeWidth, kHauptClientHeight - kListeTop);
+    m_icList->setTabKeyNavigation(false);
+    tw.place(m_icList, kListLeft, kListTop, kListWidth, kMainWindowClientHeight - kListTop);
 
     m_view = new DatasheetView(m_client);
-    m_darstellung = new Darstellung(*this, m_liste, *m_view);
+    m_sheetListing = new SheetListing(*this, m_icList, *m_view);
     m_wizard = new Wizard(*this);
     m_library = new LibraryCommands(*this);
     m_service = new ServiceCommands(*this);
-    m_find = new FindCommands(*this, m_dirBox, m_liste);
+    m_find = new FindCommands(*this, m_dirBox, m_icList);
     m_print = new PrintCommands(*this, *m_view);
 
     buildMenus();
-    setTabOrder(m_dirBox, m_liste);
-    setTabOrder(m_liste, m_view->frame());
+    setTabOrder(m_dirBox, m_icList);
+    setTabOrder(m_icList, m_view->frame());
     Form_Resize();
 }
 
-Haupt::~Haupt() = default;
+MainWindow::~MainWindow() = default;
 
 namespace {
 
@@ -120,75 +121,75 @@ QString captionOr(const char* name, const QString& caption) {
 
 } // namespace
 
-QMenu* Haupt::addMenu(QMenu* parent, const char* name, const QString& given) {
+QMenu* MainWindow::addMenu(QMenu* parent, const char* name, const QString& given) {
     const QString caption = captionOr(name, given);
     QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
     menu->setObjectName(QString::fromUtf8(name));
     return menu;
 }
 
-QAction* Haupt::addAction(QMenu* parent, const char* name, const QString& caption) {
+QAction* MainWindow::addAction(QMenu* parent, const char* name, const QString& caption) {
     QAction* action = parent->addAction(captionOr(name, caption));
     action->setObjectName(QString::fromUtf8(name));
     return action;
 }
 
-void Haupt::buildMenus() {
-    QMenu* datei = addMenu(nullptr, "M_Datei");
-    QAction* drucken = addAction(datei, "Drucken");
-    drucken->setShortcut(QKeySequence::Print);
-    connect(drucken, &QAction::triggered, m_print, [this] { m_print->print(); });
-    QAction* pdf = addAction(datei, "PDF_speichern");
+void MainWindow::buildMenus() {
+    QMenu* fileMenu = addMenu(nullptr, "M_Datei");
+    QAction* printAction = addAction(fileMenu, "Drucken");
+    printAction->setShortcut(QKeySequence::Print);
+    connect(printAction, &QAction::triggered, m_print, [this] { m_print->print(); });
+    QAction* pdf = addAction(fileMenu, "PDF_speichern");
     connect(pdf, &QAction::triggered, m_print, [this] { m_print->saveAsPdf(); });
     // Nothing to print until a sheet is on display.
-    for (QAction* a : {drucken, pdf}) {
+    for (QAction* a : {printAction, pdf}) {
         a->setEnabled(false);
         connect(m_view, &DatasheetView::displayed, a, [a] { a->setEnabled(true); });
     }
-    datei->addSeparator()->setObjectName(QStringLiteral("Datei_Leer1"));
-    QAction* beenden = addAction(datei, "Beenden");
-    beenden->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(beenden, &QAction::triggered, this, &QWidget::close);
+    fileMenu->addSeparator()->setObjectName(QStringLiteral("Datei_Leer1"));
+    QAction* quitAction = addAction(fileMenu, "Beenden");
+    quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quitAction, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* bearbeiten = addMenu(nullptr, "Bearbeiten");
-    QAction* suchen = addAction(bearbeiten, "Suchen");
-    suchen->setShortcut(QKeySequence::Find);
-    connect(suchen, &QAction::triggered, m_find, [this] { m_find->showFind(); });
-    QAction* familien = addAction(bearbeiten, "Familien");
-    familien->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
-    connect(familien, &QAction::triggered, this, &Haupt::showFamilies);
-    QMenu* datenblatt = addMenu(bearbeiten, "Datenblatt");
-    connect(addAction(datenblatt, "D_hinzufügen"), &QAction::triggered, m_wizard,
+    QMenu* editMenu = addMenu(nullptr, "Bearbeiten");
+    QAction* findAction = addAction(editMenu, "Suchen");
+    findAction->setShortcut(QKeySequence::Find);
+    connect(findAction, &QAction::triggered, m_find, [this] { m_find->showFind(); });
+    QAction* familiesAction = addAction(editMenu, "Familien");
+    familiesAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    connect(familiesAction, &QAction::triggered, this, &MainWindow::showFamilies);
+    QMenu* sheetMenu = addMenu(editMenu, "Datenblatt");
+    connect(addAction(sheetMenu, "D_hinzufügen"), &QAction::triggered, m_wizard,
             [this] { m_wizard->startNew(); });
-    connect(addAction(datenblatt, "D_ändern"), &QAction::triggered, m_wizard,
+    connect(addAction(sheetMenu, "D_ändern"), &QAction::triggered, m_wizard,
             [this] { m_wizard->startEdit(); });
-    QAction* entfernen = addAction(datenblatt, "D_entfernen");
+    QAction* removeAction = addAction(sheetMenu, "D_entfernen");
     // Inside the directory box Delete still edits the text.
-    entfernen->setShortcut(QKeySequence::Delete);
-    connect(entfernen, &QAction::triggered, m_library, [this] { m_library->removeDatasheet(); });
-    QMenu* verzeichnis = addMenu(bearbeiten, "Verzeichnis");
-    connect(addAction(verzeichnis, "V_hinzufügen"), &QAction::triggered, m_library,
+    removeAction->setShortcut(QKeySequence::Delete);
+    connect(removeAction, &QAction::triggered, m_library, [this] { m_library->removeDatasheet(); });
+    QMenu* directoryMenu = addMenu(editMenu, "Verzeichnis");
+    connect(addAction(directoryMenu, "V_hinzufügen"), &QAction::triggered, m_library,
             [this] { m_library->addDirectory(); });
-    connect(addAction(verzeichnis, "V_entfernen"), &QAction::triggered, m_library,
+    connect(addAction(directoryMenu, "V_entfernen"), &QAction::triggered, m_library,
             [this] { m_library->removeDirectory(); });
 
-    QMenu* optionen = addMenu(nullptr, "Optionen");
-    QMenu* sortiere = addMenu(optionen, "Sortiere");
-    m_sortByTypeAction = addAction(sortiere, "SortIC1");
-    m_sortByDescriptionAction = addAction(sortiere, "SortIC2");
+    QMenu* optionsMenu = addMenu(nullptr, "Optionen");
+    QMenu* sortMenu = addMenu(optionsMenu, "Sortiere");
+    m_sortByTypeAction = addAction(sortMenu, "SortIC1");
+    m_sortByDescriptionAction = addAction(sortMenu, "SortIC2");
     auto* sortGroup = new QActionGroup(this);
     for (QAction* a : {m_sortByTypeAction, m_sortByDescriptionAction}) {
         a->setCheckable(true);
         sortGroup->addAction(a);
     }
     m_sortByTypeAction->setChecked(true);
-    connect(m_sortByTypeAction, &QAction::triggered, this, &Haupt::sortByType);
-    connect(m_sortByDescriptionAction, &QAction::triggered, this, &Haupt::sortByDescription);
+    connect(m_sortByTypeAction, &QAction::triggered, this, &MainWindow::sortByType);
+    connect(m_sortByDescriptionAction, &QAction::triggered, this, &MainWindow::sortByDescription);
     // For this session only: the configuration file keeps its two lines.
-    QAction* rollen = addAction(optionen, "Pinrollen");
-    rollen->setCheckable(true);
-    rollen->setChecked(m_view->pinMarksShown());
-    connect(rollen, &QAction::toggled, m_view, &DatasheetView::setPinMarksShown);
+    QAction* pinRolesAction = addAction(optionsMenu, "Pinrollen");
+    pinRolesAction->setCheckable(true);
+    pinRolesAction->setChecked(m_view->pinMarksShown());
+    connect(pinRolesAction, &QAction::toggled, m_view, &DatasheetView::setPinMarksShown);
 
     QMenu* service = addMenu(nullptr, "MNU_S", QStringLiteral("&Service"));
     connect(addAction(service, "MNU_S_velkaris"), &QAction::triggered, m_service,
@@ -201,9 +202,9 @@ void Haupt::buildMenus() {
             [this] { m_service->openBookShop(); });
 
     QMenu* help = addMenu(nullptr, "H", QStringLiteral("&?"));
-    QMenu* sprache = addMenu(help, "EDSprache", QStringLiteral("&Language/ Sprache"));
-    m_englishAction = addAction(sprache, "Englisch", QStringLiteral("&English"));
-    m_germanAction = addAction(sprache, "Deutsch", QStringLiteral("&Deutsch"));
+    QMenu* languageMenu = addMenu(help, "EDSprache", QStringLiteral("&Language/ Sprache"));
+    m_englishAction = addAction(languageMenu, "Englisch", QStringLiteral("&English"));
+    m_germanAction = addAction(languageMenu, "Deutsch", QStringLiteral("&Deutsch"));
     auto* languageGroup = new QActionGroup(this);
     for (QAction* a : {m_englishAction, m_germanAction}) {
         a->setCheckable(true);
@@ -224,7 +225,7 @@ void Haupt::buildMenus() {
             m_service, [this] { m_service->showAbout(); });
 }
 
-void Haupt::applyCaptions(bool german) {
+void MainWindow::applyCaptions(bool german) {
     for (const MenuCaption& c : languageCaptions()) {
         const QString name = QString::fromUtf8(c.item);
         const QString& caption = german ? c.de : c.en;
@@ -241,17 +242,17 @@ void Haupt::applyCaptions(bool german) {
     m_dirBox->setAccessibleName(directory);
     m_dirBox->lineEdit()->setAccessibleName(directory);
     m_dirBox->view()->setAccessibleName(directory);
-    m_liste->setAccessibleName(german ? QStringLiteral("IC-Liste") : QStringLiteral("IC list"));
+    m_icList->setAccessibleName(german ? QStringLiteral("IC-Liste") : QStringLiteral("IC list"));
     m_view->nameControls(language);
     m_wizard->nameControls();
     m_find->nameControls();
     // Before any directory is chosen the empty list shows its headers too.
-    m_darstellung->showHeaders();
+    m_sheetListing->showHeaders();
     if (m_families)
         m_families->refresh();
 }
 
-void Haupt::showFamilies() {
+void MainWindow::showFamilies() {
     if (!m_families)
         m_families = new FamiliesWindow(*this);
     else
@@ -261,34 +262,34 @@ void Haupt::showFamilies() {
     m_families->activateWindow();
 }
 
-void Haupt::Sprache_Deutsch() {
+void MainWindow::Sprache_Deutsch() {
     m_settings.language = Language::German;
     applyCaptions(true);
 }
 
-void Haupt::Sprache_Englisch() {
+void MainWindow::Sprache_Englisch() {
     m_settings.language = Language::English;
     applyCaptions(false);
 }
 
-void Haupt::sortByType() {
+void MainWindow::sortByType() {
     m_settings.sortMode = 0;
     m_sortByTypeAction->setChecked(true);
     Liste_aufbauen();
 }
 
-void Haupt::sortByDescription() {
+void MainWindow::sortByDescription() {
     m_settings.sortMode = 1;
     m_sortByDescriptionAction->setChecked(true);
     Liste_aufbauen();
 }
 
-void Haupt::start() {
+void MainWindow::start() {
     show();
     Initialisieren();
 }
 
-void Haupt::Initialisieren() {
+void MainWindow::Initialisieren() {
     m_settings.changedCount = 0;
     m_settings.changedFiles.clear();
 
@@ -316,12 +317,14 @@ void Haupt::Initialisieren() {
 
     if (!configExists && !m_unsavedConfig) {
         hide();
-        if (!m_erststart) {
-            m_erststart = new Erststart(this);
-            connect(m_erststart, &Erststart::accepted, this, &Haupt::onErststartAccepted);
-            connect(m_erststart, &Erststart::dismissed, this, [this] { m_platform.endNow(); });
+        if (!m_firstStartDialog) {
+            m_firstStartDialog = new FirstStartDialog(this);
+            connect(m_firstStartDialog, &FirstStartDialog::accepted, this,
+                    &MainWindow::onFirstStartAccepted);
+            connect(m_firstStartDialog, &FirstStartDialog::dismissed, this,
+                    [this] { m_platform.endNow(); });
         }
-        m_erststart->show();
+        m_firstStartDialog->show();
         return;
     }
 
@@ -347,8 +350,9 @@ void Haupt::Initialisieren() {
         Sprache_Englisch();
 }
 
-void Haupt::onErststartAccepted() {
-    m_settings.language = m_erststart->englishChosen() ? Language::English : Language::German;
+void MainWindow::onFirstStartAccepted() {
+    m_settings.language =
+        m_firstStartDialog->englishChosen() ? Language::English : Language::German;
     m_platform.useToolkitLanguage(m_settings.german());
     const int index =
         m_dirBox->findText(QStringLiteral("74xx"), Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -358,13 +362,13 @@ void Haupt::onErststartAccepted() {
         m_unsavedConfig = configValues(m_settings.language, m_dirBox->currentIndex());
     show();
     Initialisieren();
-    Erststart* dialog = m_erststart;
-    m_erststart = nullptr;
+    FirstStartDialog* dialog = m_firstStartDialog;
+    m_firstStartDialog = nullptr;
     dialog->hide();
     dialog->deleteLater();
 }
 
-bool Haupt::writeConfiguration(int position) {
+bool MainWindow::writeConfiguration(int position) {
     const QString path = m_settings.programDir + QString::fromLatin1(kConfigFileName);
     const SaveOutcome saved = writeConfigFile(path, m_settings.language, position);
     if (saved.ok)
@@ -384,22 +388,22 @@ bool Haupt::writeConfiguration(int position) {
     return false;
 }
 
-QString Haupt::currentDirectory() const {
+QString MainWindow::currentDirectory() const {
     const int index = m_dirBox->currentIndex();
     if (index >= 0 && m_dirBox->currentText() == m_dirBox->itemText(index))
         return m_dirBox->itemData(index).toString();
     return m_dirBox->currentText();
 }
 
-QString Haupt::currentDirectoryPath() const {
+QString MainWindow::currentDirectoryPath() const {
     return m_settings.programDir + currentDirectory() + QDir::separator();
 }
 
-QString Haupt::currentType() const {
-    return m_darstellung->currentType();
+QString MainWindow::currentType() const {
+    return m_sheetListing->currentType();
 }
 
-void Haupt::selectDirectory(int index) {
+void MainWindow::selectDirectory(int index) {
     {
         const QSignalBlocker block(m_dirBox);
         m_dirBox->setCurrentIndex(index);
@@ -407,23 +411,23 @@ void Haupt::selectDirectory(int index) {
     onDirectoryChosen();
 }
 
-void Haupt::onDirectoryChosen() {
+void MainWindow::onDirectoryChosen() {
     Liste_aufbauen();
     Datenblatt_laden();
 }
 
-void Haupt::Liste_aufbauen() {
-    m_darstellung->Liste_aufbauen();
+void MainWindow::Liste_aufbauen() {
+    m_sheetListing->Liste_aufbauen();
 }
 
-void Haupt::Datenblatt_laden() {
-    m_darstellung->Datenblatt_laden();
+void MainWindow::Datenblatt_laden() {
+    m_sheetListing->Datenblatt_laden();
     // An open Families view follows the sheet.
     if (m_families && m_families->isVisible())
         m_families->refresh();
 }
 
-void Haupt::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     writeConfiguration(m_dirBox->currentIndex());
     if (m_settings.changedCount >= 1)
         m_service->contributionMail();
@@ -432,27 +436,27 @@ void Haupt::closeEvent(QCloseEvent* event) {
     QCoreApplication::quit();
 }
 
-void Haupt::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     Form_Resize();
 }
 
-void Haupt::arrange(int width, int listHeight) {
+void MainWindow::arrange(int width, int listHeight) {
     if (listHeight >= 0)
-        Twips::of(this).place(m_liste, kListeLeft, kListeTop, kListeWidth, listHeight);
+        Twips::of(this).place(m_icList, kListLeft, kListTop, kListWidth, listHeight);
     // A new height can bring or take away the list's scroll bar.
-    if (m_darstellung)
-        m_darstellung->fitColumns();
-    m_view->arrange(width, listHeight, m_liste->height());
+    if (m_sheetListing)
+        m_sheetListing->fitColumns();
+    m_view->arrange(width, listHeight, m_icList->height());
 }
 
-void Haupt::Form_Resize() {
+void MainWindow::Form_Resize() {
     if (!m_view)
         return;
     const Twips tw = Twips::of(this);
     const int width = tw.toTwipsX(m_client->width());
     const int height = tw.toTwipsY(m_client->height());
-    arrange(width, height - kListeTop);
+    arrange(width, height - kListTop);
     if (isVisible())
         Datenblatt_laden();
 }

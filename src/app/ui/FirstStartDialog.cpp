@@ -1,4 +1,4 @@
-#include "app/ui/Erststart.h"
+#include "app/ui/FirstStartDialog.h"
 
 #include "platform/ui/Twips.h"
 
@@ -9,7 +9,7 @@
 
 namespace pinatlas {
 
-Erststart::Erststart(QWidget* parent) : QDialog(parent) {
+FirstStartDialog::FirstStartDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Erststart"));
     setWindowTitle(QStringLiteral("Welcome / Willkommen "));
     const Twips tw = Twips::of(this);
@@ -18,13 +18,13 @@ Erststart::Erststart(QWidget* parent) : QDialog(parent) {
         QStringLiteral("Please choose your language: / Bitte wählen Sie Ihre Sprache:"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     tw.place(frame, 240, 240, 5760, 1320);
-    m_englisch = new QRadioButton(QStringLiteral("English"), frame);
-    m_englisch->setObjectName(QStringLiteral("Englisch"));
-    tw.place(m_englisch, 360, 420, 2400, 300);
-    m_deutsch = new QRadioButton(QStringLiteral("Deutsch"), frame);
-    m_deutsch->setObjectName(QStringLiteral("Deutsch"));
-    tw.place(m_deutsch, 360, 840, 2400, 300);
-    m_englisch->setChecked(true);
+    m_englishButton = new QRadioButton(QStringLiteral("English"), frame);
+    m_englishButton->setObjectName(QStringLiteral("Englisch"));
+    tw.place(m_englishButton, 360, 420, 2400, 300);
+    m_germanButton = new QRadioButton(QStringLiteral("Deutsch"), frame);
+    m_germanButton->setObjectName(QStringLiteral("Deutsch"));
+    tw.place(m_germanButton, 360, 840, 2400, 300);
+    m_englishButton->setChecked(true);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
@@ -35,16 +35,16 @@ Erststart::Erststart(QWidget* parent) : QDialog(parent) {
     setFixedSize(tw.toPxX(6240), tw.toPxY(2460));
 }
 
-bool Erststart::englishChosen() const {
-    return m_englisch->isChecked();
+bool FirstStartDialog::englishChosen() const {
+    return m_englishButton->isChecked();
 }
 
-void Erststart::reject() {
+void FirstStartDialog::reject() {
     QDialog::reject();
     Q_EMIT dismissed();
 }
 
-void Erststart::closeEvent(QCloseEvent* event) {
+void FirstStartDialog::closeEvent(QCloseEvent* event) {
     // The close box goes through reject(), so Escape and the box behave alike.
     event->ignore();
     reject();

@@ -1,6 +1,6 @@
-#include "app/ui/Erststart.h"
+#include "app/ui/FirstStartDialog.h"
 #include "display/ui/DatasheetView.h"
-#include "support/ui/HauptFixture.h"
+#include "support/ui/MainWindowFixture.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -13,7 +13,7 @@
 using namespace pinatlas;
 using namespace pinatlas::test;
 
-using Start = HauptFixture;
+using Start = MainWindowFixture;
 
 TEST_F(Start, ReadsTheFileOrAsksAndRewritesItOnExit) {
     // The file found (nullptr: the first start, answered in the language
@@ -37,20 +37,22 @@ TEST_F(Start, ReadsTheFileOrAsksAndRewritesItOnExit) {
             dir.mkdir(at + name);
         if (ini)
             dir.write(at + "pinatlas.ini", ini);
-        haupt = std::make_unique<Haupt>(settings = Settings(), platform, dir.path() + at);
-        haupt->start();
+        mainWindow = std::make_unique<MainWindow>(settings = Settings(), platform, dir.path() + at);
+        mainWindow->start();
         if (!ini) {
-            ASSERT_TRUE(haupt->erststart() && haupt->erststart()->isVisible());
-            EXPECT_FALSE(haupt->isVisible());
+            ASSERT_TRUE(mainWindow->firstStartDialog() &&
+                        mainWindow->firstStartDialog()->isVisible());
+            EXPECT_FALSE(mainWindow->isVisible());
             if (QString(language) == "D") // English is the choice already made
-                haupt->erststart()->findChild<QRadioButton*>("Deutsch")->setChecked(true);
-            haupt->erststart()->findChild<QPushButton*>("Command1")->click();
+                mainWindow->firstStartDialog()->findChild<QRadioButton*>("Deutsch")->setChecked(
+                    true);
+            mainWindow->firstStartDialog()->findChild<QPushButton*>("Command1")->click();
             EXPECT_EQ(dir.read(at + "pinatlas.ini"), QByteArray(written));
         }
-        EXPECT_TRUE(haupt->isVisible());
-        EXPECT_EQ(haupt->dirBox()->currentIndex(), selected);
+        EXPECT_TRUE(mainWindow->isVisible());
+        EXPECT_EQ(mainWindow->dirBox()->currentIndex(), selected);
         EXPECT_EQ(settings.language, languageOfCode(QString(language)));
-        haupt->close();
+        mainWindow->close();
         EXPECT_EQ(dir.read(at + "pinatlas.ini"), QByteArray(written));
         QStringList shown;
         for (const FakePlatform::Box& box : std::exchange(platform.boxes, {}))
@@ -60,16 +62,16 @@ TEST_F(Start, ReadsTheFileOrAsksAndRewritesItOnExit) {
 }
 
 TEST_F(Start, ClosingTheFirstStartDialogEndsTheProgramWithoutWritingAnything) {
-    startHaupt();
-    haupt->erststart()->close();
+    startMainWindow();
+    mainWindow->firstStartDialog()->close();
     EXPECT_EQ(platform.endNowCalls, 1);
     EXPECT_FALSE(dir.exists("pinatlas.ini"));
 }
 
 TEST_F(Start, EveryMenuCaptionInDisplayOrderInBothLanguages) {
     dir.write("pinatlas.ini", "D\r\n");
-    startHaupt();
-    EXPECT_TRUE(haupt->windowTitle().startsWith("Pinatlas V1.30"));
+    startMainWindow();
+    EXPECT_TRUE(mainWindow->windowTitle().startsWith("Pinatlas V1.30"));
     // Name, German and English caption, in the order the menus show them.
     const QStringList rows =
         QString(
@@ -110,7 +112,7 @@ TEST_F(Start, EveryMenuCaptionInDisplayOrderInBothLanguages) {
                     walk(a->menu());
             }
         };
-        walk(haupt->menuBar());
+        walk(mainWindow->menuBar());
         return items;
     };
     QStringList items = shown();
@@ -124,12 +126,12 @@ TEST_F(Start, PinRolesTurnOffForTheSessionOnlyAndLeaveTheFileAlone) {
     ASSERT_TRUE(QFile::copy(PINATLAS_SOURCE_DIR "/library/74xx/74125.txt",
                             dir.mkdir("74xx") + "74125.txt"));
     start();
-    QWidget* marks = haupt->view()->frame()->findChild<QWidget*>("MarksL");
+    QWidget* marks = mainWindow->view()->frame()->findChild<QWidget*>("MarksL");
     ASSERT_TRUE(marks && marks->isVisible());
     ASSERT_TRUE(action("Pinrollen")->isChecked());
     action("Pinrollen")->trigger();
     EXPECT_FALSE(marks->isVisible());
-    EXPECT_FALSE(haupt->view()->frame()->findChild<QWidget*>("PinMarkLegend")->isVisible());
-    haupt->close();
+    EXPECT_FALSE(mainWindow->view()->frame()->findChild<QWidget*>("PinMarkLegend")->isVisible());
+    mainWindow->close();
     EXPECT_EQ(dir.read("pinatlas.ini"), "E\r\n 0 \r\n");
 }

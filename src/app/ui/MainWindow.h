@@ -14,9 +14,9 @@ class QTableWidget;
 
 namespace pinatlas {
 
-class Darstellung;
+class SheetListing;
 class DatasheetView;
-class Erststart;
+class FirstStartDialog;
 class FamiliesWindow;
 class FindCommands;
 class LibraryCommands;
@@ -27,14 +27,14 @@ class Wizard;
 struct Settings;
 
 // The main window: directory list, IC list, drawing area and every command.
-class Haupt : public QMainWindow, public RunningProgram {
+class MainWindow : public QMainWindow, public RunningProgram {
     Q_OBJECT
 public:
     // `programDir` is where the library directories and the configuration file
     // live; the program passes its own directory, tests a temporary one.
-    Haupt(Settings& settings, Platform& platform, const QString& programDir,
-          QWidget* parent = nullptr);
-    ~Haupt() override;
+    MainWindow(Settings& settings, Platform& platform, const QString& programDir,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The load event: shows the window and runs Initialisieren.
     void start();
@@ -56,12 +56,12 @@ public:
     void Sprache_Englisch();
 
     QComboBox* dirBox() const { return m_dirBox; }
-    QTableWidget* liste() const { return m_liste; }
+    QTableWidget* icList() const { return m_icList; }
     DatasheetView* view() const { return m_view; }
     Wizard* wizard() const { return m_wizard; }
     LibraryCommands* libraryCommands() const { return m_library; }
     ServiceCommands* serviceCommands() const { return m_service; }
-    Erststart* erststart() const { return m_erststart; }
+    FirstStartDialog* firstStartDialog() const { return m_firstStartDialog; }
     FindCommands* findCommands() const { return m_find; }
     // The Families view, once opened.
     FamiliesWindow* familiesWindow() const { return m_families; }
@@ -84,7 +84,7 @@ private:
     QAction* addAction(QMenu* parent, const char* name, const QString& caption = {});
     void applyCaptions(bool german);
     void onDirectoryChosen();
-    void onErststartAccepted();
+    void onFirstStartAccepted();
     void Form_Resize();
     // ArrangeWindow: the list's height and the drawing area, in twips.
     void arrange(int width, int listHeight);
@@ -94,13 +94,13 @@ private:
     QString m_programDir;
     QWidget* m_client = nullptr;
     QComboBox* m_dirBox = nullptr;
-    QTableWidget* m_liste = nullptr;
+    QTableWidget* m_icList = nullptr;
     DatasheetView* m_view = nullptr;
-    Darstellung* m_darstellung = nullptr;
+    SheetListing* m_sheetListing = nullptr;
     Wizard* m_wizard = nullptr;
     LibraryCommands* m_library = nullptr;
     ServiceCommands* m_service = nullptr;
-    Erststart* m_erststart = nullptr;
+    FirstStartDialog* m_firstStartDialog = nullptr;
     // The two check-marked pairs, each an exclusive group.
     QAction* m_sortByTypeAction = nullptr;
     QAction* m_sortByDescriptionAction = nullptr;

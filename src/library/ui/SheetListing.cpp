@@ -1,4 +1,4 @@
-#include "library/ui/Darstellung.h"
+#include "library/ui/SheetListing.h"
 
 #include "library/DatasheetDisplay.h"
 #include "library/DatasheetReader.h"
@@ -35,48 +35,48 @@ QTableWidgetItem* listItem(const QString& text) {
 
 } // namespace
 
-Darstellung::Darstellung(RunningProgram& program, QTableWidget* liste, DatasheetDisplay& display)
-    : QObject(program.mainWindow()), m_program(program), m_liste(liste), m_display(display) {
-    setUpListe();
+SheetListing::SheetListing(RunningProgram& program, QTableWidget* icList, DatasheetDisplay& display)
+    : QObject(program.mainWindow()), m_program(program), m_icList(icList), m_display(display) {
+    setUpIcList();
 }
 
-void Darstellung::setUpListe() {
-    QTableWidget* liste = m_liste;
-    liste->setColumnCount(3);
-    liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    liste->setSelectionBehavior(QAbstractItemView::SelectRows);
-    liste->setSelectionMode(QAbstractItemView::SingleSelection);
-    liste->setSortingEnabled(false);
-    liste->setWordWrap(false);
-    liste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+void SheetListing::setUpIcList() {
+    QTableWidget* icList = m_icList;
+    icList->setColumnCount(3);
+    icList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    icList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    icList->setSelectionMode(QAbstractItemView::SingleSelection);
+    icList->setSortingEnabled(false);
+    icList->setWordWrap(false);
+    icList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // Whole rows under the header, whatever the desktop's style prefers.
-    liste->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    liste->verticalHeader()->hide();
-    QHeaderView* header = liste->horizontalHeader();
+    icList->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    icList->verticalHeader()->hide();
+    QHeaderView* header = icList->horizontalHeader();
     header->setSectionsClickable(true);
     header->setHighlightSections(false);
     header->setStretchLastSection(false);
     header->setSectionResizeMode(QHeaderView::Fixed);
-    QHeaderView* rows = liste->verticalHeader();
+    QHeaderView* rows = icList->verticalHeader();
     rows->setMinimumSectionSize(1);
     rows->setSectionResizeMode(QHeaderView::Fixed);
     rows->setDefaultSectionSize(
-        std::max(Twips::of(liste).toPxY(kListRowHeight), liste->fontMetrics().height() + 4));
+        std::max(Twips::of(icList).toPxY(kListRowHeight), icList->fontMetrics().height() + 4));
     showHeaders();
-    liste->setRowCount(1);
+    icList->setRowCount(1);
 
-    connect(header, &QHeaderView::sectionClicked, this, &Darstellung::onHeaderClicked);
+    connect(header, &QHeaderView::sectionClicked, this, &SheetListing::onHeaderClicked);
     connect(
-        liste->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+        icList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
         [this](const QModelIndex& current, const QModelIndex&) { onCurrentRowChanged(current); });
 }
 
-void Darstellung::Liste_aufbauen() {
+void SheetListing::Liste_aufbauen() {
     const Settings& s = m_program.settings();
-    QTableWidget* liste = m_liste;
+    QTableWidget* icList = m_icList;
     for (;;) {
         const QScopedValueRollback<bool> quiet(m_rebuilding, true);
-        liste->clearContents();
+        icList->clearContents();
         showHeaders();
 
         // Without a directory, or with a typed name that would leave the
@@ -94,29 +94,29 @@ void Darstellung::Liste_aufbauen() {
 
         const std::vector<IcRow> rows = sortIcList(
             scan.entries, s.sortMode == 1 ? IcSort::ByDescription : IcSort::ByType, s.shown());
-        liste->setRowCount(0);
-        liste->setRowCount(std::max<int>(1, int(rows.size())));
+        icList->setRowCount(0);
+        icList->setRowCount(std::max<int>(1, int(rows.size())));
         for (int r = 0; r < int(rows.size()); ++r) {
-            liste->setItem(r, 0, listItem(rows[r].type));
-            liste->setItem(r, 1, listItem(rows[r].description));
-            liste->setItem(r, 2, listItem(rows[r].pins));
+            icList->setItem(r, 0, listItem(rows[r].type));
+            icList->setItem(r, 1, listItem(rows[r].description));
+            icList->setItem(r, 2, listItem(rows[r].pins));
         }
-        liste->setCurrentCell(0, 0);
-        liste->scrollToTop();
+        icList->setCurrentCell(0, 0);
+        icList->scrollToTop();
         fitColumns();
         highlightCurrentRow();
         return;
     }
 }
 
-void Darstellung::showHeaders() {
-    QTableWidget* liste = m_liste;
+void SheetListing::showHeaders() {
+    QTableWidget* icList = m_icList;
     const QStringList headers = icListHeaders(m_program.settings().shown());
     for (int c = 0; c < 3; ++c)
-        liste->setHorizontalHeaderItem(c, listItem(headers[c]));
+        icList->setHorizontalHeaderItem(c, listItem(headers[c]));
 }
 
-bool Darstellung::askAboutFile(const QString& path) {
+bool SheetListing::askAboutFile(const QString& path) {
     const Settings& s = m_program.settings();
     const FileErrorMessage m = defectiveFileMessage(s.shown(), shownText(path), s.lineBreak);
     switch (m_program.platform().message(m_program.mainWindow(), MsgIcon::None, m.title, m.text,
@@ -131,15 +131,15 @@ bool Darstellung::askAboutFile(const QString& path) {
     }
 }
 
-void Darstellung::highlightCurrentRow() {
+void SheetListing::highlightCurrentRow() {
     auto highlight = [this] {
-        QTableWidget* liste = m_liste;
-        const QModelIndex current = liste->currentIndex();
+        QTableWidget* icList = m_icList;
+        const QModelIndex current = icList->currentIndex();
         if (current.isValid())
-            liste->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect |
-                                                         QItemSelectionModel::Rows);
+            icList->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect |
+                                                          QItemSelectionModel::Rows);
         else
-            liste->clearSelection();
+            icList->clearSelection();
     };
     highlight();
     // A rebuild from inside a click on a row is followed by the view's own
@@ -149,21 +149,21 @@ void Darstellung::highlightCurrentRow() {
     QTimer::singleShot(0, this, highlight);
 }
 
-void Darstellung::fitColumns() {
-    QTableWidget* liste = m_liste;
-    const Twips tw = Twips::of(liste);
+void SheetListing::fitColumns() {
+    QTableWidget* icList = m_icList;
+    const Twips tw = Twips::of(icList);
     // The first data row is on top after a rebuild; the last is visible too
     // when all rows fit below the header.
-    const int available =
-        liste->height() - 2 * liste->frameWidth() - liste->horizontalHeader()->sizeHint().height();
-    const bool allVisible = liste->verticalHeader()->length() <= available;
+    const int available = icList->height() - 2 * icList->frameWidth() -
+                          icList->horizontalHeader()->sizeHint().height();
+    const bool allVisible = icList->verticalHeader()->length() <= available;
     const IcColumnWidths w = icColumnWidths(tw.perPixelX(), allVisible);
-    liste->setColumnWidth(0, tw.toPxX(w.type));
-    liste->setColumnWidth(1, tw.toPxX(w.description));
-    liste->setColumnWidth(2, tw.toPxX(w.pins));
+    icList->setColumnWidth(0, tw.toPxX(w.type));
+    icList->setColumnWidth(1, tw.toPxX(w.description));
+    icList->setColumnWidth(2, tw.toPxX(w.pins));
 }
 
-void Darstellung::onHeaderClicked(int column) {
+void SheetListing::onHeaderClicked(int column) {
     if (column == 0) {
         m_program.sortByType();
         m_program.Datenblatt_laden();
@@ -173,24 +173,24 @@ void Darstellung::onHeaderClicked(int column) {
     }
 }
 
-bool Darstellung::rowVisible(int row) const {
-    QTableWidget* liste = m_liste;
-    const QRect rect = liste->visualRect(liste->model()->index(row, 0));
+bool SheetListing::rowVisible(int row) const {
+    QTableWidget* icList = m_icList;
+    const QRect rect = icList->visualRect(icList->model()->index(row, 0));
     // Only a row shown whole counts: the view itself scrolls a row that is cut
     // off at the bottom into full view when it becomes current.
-    return rect.isValid() && rect.top() >= 0 && rect.bottom() < liste->viewport()->height();
+    return rect.isValid() && rect.top() >= 0 && rect.bottom() < icList->viewport()->height();
 }
 
-void Darstellung::makeTopRow(int row) {
-    QTableWidget* liste = m_liste;
-    liste->scrollTo(liste->model()->index(row, 0), QAbstractItemView::PositionAtTop);
+void SheetListing::makeTopRow(int row) {
+    QTableWidget* icList = m_icList;
+    icList->scrollTo(icList->model()->index(row, 0), QAbstractItemView::PositionAtTop);
 }
 
-void Darstellung::onCurrentRowChanged(const QModelIndex& current) {
+void SheetListing::onCurrentRowChanged(const QModelIndex& current) {
     if (m_rebuilding || !current.isValid())
         return;
     const int row = current.row();
-    const int rows = m_liste->rowCount();
+    const int rows = m_icList->rowCount();
     // Keep the neighbours of the chosen row in view: moving onto the last
     // visible row brings it to the top.
     if (!rowVisible(row))
@@ -202,13 +202,13 @@ void Darstellung::onCurrentRowChanged(const QModelIndex& current) {
     m_program.Datenblatt_laden();
 }
 
-QString Darstellung::currentType() const {
-    const int row = m_liste->currentRow();
-    const QTableWidgetItem* item = row >= 0 ? m_liste->item(row, 0) : nullptr;
+QString SheetListing::currentType() const {
+    const int row = m_icList->currentRow();
+    const QTableWidgetItem* item = row >= 0 ? m_icList->item(row, 0) : nullptr;
     return item ? item->data(Qt::UserRole).toString() : QString();
 }
 
-void Darstellung::Datenblatt_laden() {
+void SheetListing::Datenblatt_laden() {
     const QString type = currentType();
     const QString dir = m_program.currentDirectory();
     if (type.isEmpty() || dir.isEmpty())

@@ -1,6 +1,6 @@
 #include "library/Cp1252.h"
 #include "library/ui/FindCommands.h"
-#include "support/ui/HauptFixture.h"
+#include "support/ui/MainWindowFixture.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -48,7 +48,7 @@ void press(QWidget* w, int key, const QString& text = {}) {
     QApplication::sendEvent(w, &e);
 }
 
-class Liste : public HauptFixture {
+class IcListView : public MainWindowFixture {
 protected:
     // A program directory with the directory 74xx (the second) selected at start.
     void library(const char* ini = "E\r\n 1 \r\n") {
@@ -60,18 +60,18 @@ protected:
         dir.write("74xx/74LS00.txt", librarySheet("Vier NAND (LS)", "Quad NAND, LS family"));
         dir.write("74xx/74595.txt", librarySheet("Schieberegister", "8-bit shift register"));
         dir.write("pinatlas.ini", ini);
-        startHaupt();
+        startMainWindow();
     }
-    QTableWidget* liste() const { return haupt->liste(); }
+    QTableWidget* icList() const { return mainWindow->icList(); }
     // The directory, the chosen row's type, the title shown and the comment
     // box, "-" when hidden.
     std::string shown() const {
-        const auto* doku = haupt->findChild<QPlainTextEdit*>("Doku");
-        const QTableWidgetItem* item = liste()->item(liste()->currentRow(), 0);
+        const auto* commentBox = mainWindow->findChild<QPlainTextEdit*>("Doku");
+        const QTableWidgetItem* item = icList()->item(icList()->currentRow(), 0);
         return QStringLiteral("%1/%2 %3 [%4%5]")
-            .arg(haupt->currentDirectory(), item ? item->text() : QString(),
-                 haupt->findChild<QLabel*>("Info")->text(), doku->isHidden() ? "-" : "",
-                 doku->toPlainText())
+            .arg(mainWindow->currentDirectory(), item ? item->text() : QString(),
+                 mainWindow->findChild<QLabel*>("Info")->text(), commentBox->isHidden() ? "-" : "",
+                 commentBox->toPlainText())
             .toStdString();
     }
     // Each row of a list, cells joined by '|'.
@@ -85,9 +85,9 @@ protected:
         }
         return out;
     }
-    QStringList grid() const { return rows(liste()->model()); }
+    QStringList grid() const { return rows(icList()->model()); }
     void clickHeader(int column) {
-        QHeaderView* header = liste()->horizontalHeader();
+        QHeaderView* header = icList()->horizontalHeader();
         click(header->viewport(),
               QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
     }
@@ -107,23 +107,23 @@ protected:
 
 } // namespace
 
-TEST_F(Liste, ChoosingADirectoryListsItByTypeInTheLanguageAndLoadsTheFirstSheet) {
+TEST_F(IcListView, ChoosingADirectoryListsItByTypeInTheLanguageAndLoadsTheFirstSheet) {
     library();
     EXPECT_EQ(grid(), QStringList({"74LS00|Quad NAND, LS family|14", "7400|Quad 2-input NAND|14",
                                    "7402|Quad 2-input NOR|14", "74138|3-to-8 line decoder|16",
                                    "74595|8-bit shift register|14"}));
     EXPECT_EQ(shown(), "74xx/74LS00 74LS00:  Quad NAND, LS family [English]");
-    EXPECT_EQ(liste()->columnWidth(1), 170); // few rows: no room kept for a scroll bar
+    EXPECT_EQ(icList()->columnWidth(1), 170); // few rows: no room kept for a scroll bar
     // Typing in the list moves to the first type starting with what was typed;
     // a key that continues no type starts over.
     for (const QChar c : QString("745"))
-        press(liste(), c.unicode(), c);
+        press(icList(), c.unicode(), c);
     EXPECT_EQ(shown(), "74xx/74595 74595:  8-bit shift register [English]");
-    press(liste(), '7', "7");
+    press(icList(), '7', "7");
     EXPECT_EQ(shown(), "74xx/74LS00 74LS00:  Quad NAND, LS family [English]");
     // The function number alone finds a type, as in Find.
     for (const QChar c : QString("138"))
-        press(liste(), c.unicode(), c);
+        press(icList(), c.unicode(), c);
     EXPECT_EQ(shown(), "74xx/74138 74138:  3-to-8 line decoder [English]");
     action("Deutsch")->trigger();
     EXPECT_EQ(shown(), "74xx/74LS00 74LS00: Vier NAND (LS) [Deutsch]");
@@ -145,7 +145,7 @@ TEST_F(Liste, ChoosingADirectoryListsItByTypeInTheLanguageAndLoadsTheFirstSheet)
     EXPECT_EQ(platform.saveDialogs.value(1), "Als PDF speichern|" + again);
 }
 
-TEST_F(Liste, SortCommandsResortButHeaderClicksAlsoReload) {
+TEST_F(IcListView, SortCommandsResortButHeaderClicksAlsoReload) {
     library();
     action("SortIC2")->trigger();
     EXPECT_EQ(grid().first(), "74138|3-to-8 line decoder|16");
@@ -158,7 +158,7 @@ TEST_F(Liste, SortCommandsResortButHeaderClicksAlsoReload) {
         {2, 1, "74xx/74595 74595:  8-bit shift register [English]"},
         {0, 0, "74xx/74LS00 74LS00:  Quad NAND, LS family [English]"}};
     for (const auto& [column, mode, after] : clicks) {
-        liste()->setCurrentCell(1, 0);
+        icList()->setCurrentCell(1, 0);
         clickHeader(column);
         EXPECT_EQ(std::tuple(int(settings.sortMode), action("SortIC2")->isChecked(), shown()),
                   std::tuple(mode, mode == 1, after));
@@ -174,46 +174,46 @@ TEST_F(Liste, SortCommandsResortButHeaderClicksAlsoReload) {
     EXPECT_EQ(shown(), "74xx/74LS00 74LS00:  Quad NAND, LS family [Changed]");
 }
 
-TEST_F(Liste, LongListsLeaveRoomForTheScrollBarAndKeepTheChosenRowInView) {
+TEST_F(IcListView, LongListsLeaveRoomForTheScrollBarAndKeepTheChosenRowInView) {
     for (int k = 0; k < 200; ++k)
         dir.write(QStringLiteral("big/%1.txt").arg(1000 + k), librarySheet("d", "e"));
     dir.write("pinatlas.ini", "E\r\n 0 \r\n");
-    startHaupt();
-    EXPECT_EQ(liste()->columnWidth(1), 153);
-    const int last = liste()->rowAt(liste()->viewport()->height()) - 1; // the last shown whole
-    liste()->setCurrentCell(last - 1, 0); // its neighbour below is still in view
-    EXPECT_EQ(liste()->rowAt(0), 0);
-    liste()->setCurrentCell(last, 0);
-    EXPECT_EQ(liste()->rowAt(0), last);
+    startMainWindow();
+    EXPECT_EQ(icList()->columnWidth(1), 153);
+    const int last = icList()->rowAt(icList()->viewport()->height()) - 1; // the last shown whole
+    icList()->setCurrentCell(last - 1, 0); // its neighbour below is still in view
+    EXPECT_EQ(icList()->rowAt(0), 0);
+    icList()->setCurrentCell(last, 0);
+    EXPECT_EQ(icList()->rowAt(0), last);
     // Upwards onto a row above the top: it becomes the top row.
-    liste()->setCurrentCell(last - 1, 0);
-    EXPECT_EQ(liste()->rowAt(0), last - 1);
+    icList()->setCurrentCell(last - 1, 0);
+    EXPECT_EQ(icList()->rowAt(0), last - 1);
     // A row found by typing lands where a choice puts it.
     for (const QChar c : QString("1150"))
-        press(liste(), c.unicode(), c);
-    EXPECT_EQ(std::pair(liste()->currentRow(), liste()->rowAt(0)), std::pair(150, 150));
+        press(icList(), c.unicode(), c);
+    EXPECT_EQ(std::pair(icList()->currentRow(), icList()->rowAt(0)), std::pair(150, 150));
 }
 
-TEST_F(Liste, NoTypedDirectoryNameEverLeadsOutOfTheLibraries) {
+TEST_F(IcListView, NoTypedDirectoryNameEverLeadsOutOfTheLibraries) {
     // Another library the typed names below would reach by a detour.
     dir.write("other/7400.txt", librarySheet("Fremd", "Foreign"));
     library("E\r\n-1 \r\n"); // no directory chosen: nothing to print
     EXPECT_FALSE(action("Drucken")->isEnabled() || action("PDF_speichern")->isEnabled());
-    haupt->dirBox()->setEditText(dir.path() + "other");
-    haupt->Liste_aufbauen();
+    mainWindow->dirBox()->setEditText(dir.path() + "other");
+    mainWindow->Liste_aufbauen();
     EXPECT_EQ(std::pair(grid(), platform.boxes.size()), std::pair(QStringList("||"), size_t(0)));
 
     // A load with a typed name that leaves the directory is refused like a
     // file that cannot be opened.
-    haupt->dirBox()->setEditText("74xx");
-    haupt->Liste_aufbauen();
-    haupt->dirBox()->setEditText("74xx/../other");
+    mainWindow->dirBox()->setEditText("74xx");
+    mainWindow->Liste_aufbauen();
+    mainWindow->dirBox()->setEditText("74xx/../other");
     platform.answer(MsgAnswer::Ignore);
-    liste()->setCurrentCell(1, 0);
+    icList()->setCurrentCell(1, 0);
     expectBoxes(1, "74xx/../other/7400.txt");
 }
 
-TEST_F(Liste, ADefectiveSheetIsReportedWhenLoaded) {
+TEST_F(IcListView, ADefectiveSheetIsReportedWhenLoaded) {
     dir.write("74xx/7404.txt", librarySheet("Sechs Inverter", "Hex inverter", 41));
     // Read past its pin names before the defect shows.
     dir.write("74xx/7401.txt",
@@ -224,11 +224,11 @@ TEST_F(Liste, ADefectiveSheetIsReportedWhenLoaded) {
     // unless the reading had already cleared it.
     const std::string before = "74LS00:  Quad NAND, LS family [";
     platform.answer(MsgAnswer::Ignore);
-    liste()->setCurrentCell(4, 0);
+    icList()->setCurrentCell(4, 0);
     expectBoxes(1, "74xx/7404.txt");
     EXPECT_EQ(shown(), "74xx/7404 " + before + "English]");
     platform.answer(MsgAnswer::Ignore);
-    liste()->setCurrentCell(2, 0);
+    icList()->setCurrentCell(2, 0);
     expectBoxes(2, "74xx/7401.txt");
     EXPECT_EQ(shown(), "74xx/7401 " + before + "-]");
 
@@ -236,19 +236,19 @@ TEST_F(Liste, ADefectiveSheetIsReportedWhenLoaded) {
     // Abort ends the program at once and writes nothing.
     dir.write("74xx/notes", "only\r\ntwo lines\r\n");
     platform.answer(MsgAnswer::Ignore);
-    haupt->Liste_aufbauen();
+    mainWindow->Liste_aufbauen();
     EXPECT_EQ(grid(), QStringList(7, "||"));
     platform.answer(MsgAnswer::Retry);
     platform.answer(MsgAnswer::Abort);
-    haupt->Liste_aufbauen();
+    mainWindow->Liste_aufbauen();
     expectBoxes(5, "74xx/notes");
     EXPECT_EQ(platform.endNowCalls, 1);
 }
 
-TEST_F(Liste, FindTypingListsTheBestMatchesInTheLanguageAndEnterShowsOne) {
+TEST_F(IcListView, FindTypingListsTheBestMatchesInTheLanguageAndEnterShowsOne) {
     library();
     action("Suchen")->trigger();
-    FindWindow& w = *haupt->findCommands()->window();
+    FindWindow& w = *mainWindow->findCommands()->window();
     EXPECT_EQ(find(w, "40"),
               QStringList({"40xx|4011|Quad NAND gate", "40xx|4017|Decade counter",
                            "74xx|74LS00|Quad NAND, LS family", "74xx|7400|Quad 2-input NAND",
@@ -291,13 +291,13 @@ TEST_F(Liste, FindTypingListsTheBestMatchesInTheLanguageAndEnterShowsOne) {
 
     press(w.textBox(), Qt::Key_Escape);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(haupt->findCommands()->window(), nullptr);
+    EXPECT_EQ(mainWindow->findCommands()->window(), nullptr);
 }
 
 // Every row and directory stands for one name on disk, shown so that no name
 // can pass for another, break a line or turn the text around it; and the
 // toolkit speaks the language from the first box on.
-TEST_F(Liste, EveryRowIsOneFileOnDiskAndNoNameMisleads) {
+TEST_F(IcListView, EveryRowIsOneFileOnDiskAndNoNameMisleads) {
     const std::string lib = QFile::encodeName(dir.path()).toStdString();
     const auto put = [&](const std::string& name, const char* de) {
         std::ofstream(lib + name, std::ios::binary) << librarySheet(de, "").toStdString();
@@ -320,22 +320,22 @@ TEST_F(Liste, EveryRowIsOneFileOnDiskAndNoNameMisleads) {
     dir.write("40xx/notes", "only\r\ntwo lines\r\n");
     dir.write("pinatlas.ini", "D\r\n 0 \r\n");
     platform.answer(MsgAnswer::Ignore);
-    startHaupt();
+    startMainWindow();
     ASSERT_EQ(platform.boxes.size(), 1u);
     EXPECT_TRUE(platform.boxes[0].toolkitGerman);
 
-    haupt->selectDirectory(2);
+    mainWindow->selectDirectory(2);
     const QStringList titles =
         QString::fromUtf8("74\\e01: Steuer|74ä99: Neu|74<U+202E>00: Umgekehrt|74ä99 (1252): Alt")
             .split(u'|');
     for (int row : {3, 2, 1, 0}) {
-        liste()->setCurrentCell(row, 0);
-        EXPECT_EQ(haupt->findChild<QLabel*>("Info")->text(), titles[row]);
-        EXPECT_EQ(liste()->item(row, 0)->text(), titles[row].section(':', 0, 0));
+        icList()->setCurrentCell(row, 0);
+        EXPECT_EQ(mainWindow->findChild<QLabel*>("Info")->text(), titles[row]);
+        EXPECT_EQ(icList()->item(row, 0)->text(), titles[row].section(':', 0, 0));
     }
     EXPECT_EQ(platform.boxes.size(), 1u); // every listed file loads
 
-    liste()->setCurrentCell(3, 0);
+    icList()->setCurrentCell(3, 0);
     platform.answer(MsgAnswer::Yes);
     action("D_entfernen")->trigger();
     EXPECT_EQ(std::pair(::access((lib + "odd/74\xe4"
@@ -348,7 +348,7 @@ TEST_F(Liste, EveryRowIsOneFileOnDiskAndNoNameMisleads) {
                                  F_OK)),
               std::pair(-1, 0));
     action("Suchen")->trigger();
-    FindWindow& w = *haupt->findCommands()->window();
+    FindWindow& w = *mainWindow->findCommands()->window();
     EXPECT_EQ(find(w, "NOR"), QStringList(QString::fromUtf8("lä (1252)|4000|Zwei NOR")));
     press(w.textBox(), Qt::Key_Return);
     EXPECT_EQ(grid(), QStringList("4000|Zwei NOR|14"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/Haupt.h"
+#include "app/ui/MainWindow.h"
 #include "shared/Settings.h"
 #include "support/TempDir.h"
 #include "support/ui/FakePlatform.h"
@@ -24,33 +24,33 @@ inline void settle() {
 }
 
 // A main window over a temporary program directory and a scripted desktop.
-class HauptFixture : public ::testing::Test {
+class MainWindowFixture : public ::testing::Test {
 protected:
     void TearDown() override {
-        haupt.reset();
+        mainWindow.reset();
         QApplication::processEvents();
     }
 
     // Creates the window and runs its load event.
-    Haupt& startHaupt() {
-        haupt = std::make_unique<Haupt>(settings, platform, dir.path());
-        haupt->start();
+    MainWindow& startMainWindow() {
+        mainWindow = std::make_unique<MainWindow>(settings, platform, dir.path());
+        mainWindow->start();
         QApplication::processEvents();
-        return *haupt;
+        return *mainWindow;
     }
 
     // A new run in a language on the library directory "74xx", the first
     // listed; what an earlier run showed or opened is forgotten.
     void start(const char* language = "E") {
-        haupt.reset();
+        mainWindow.reset();
         platform.boxes.clear();
         platform.opened.clear();
         dir.mkdir("74xx");
         dir.write("pinatlas.ini", QByteArray(language) + "\r\n 0 \r\n");
-        startHaupt();
+        startMainWindow();
     }
 
-    QAction* action(const QString& name) const { return haupt->findChild<QAction*>(name); }
+    QAction* action(const QString& name) const { return mainWindow->findChild<QAction*>(name); }
     void menu(const char* name) {
         action(QString::fromUtf8(name))->trigger();
         settle();
@@ -59,7 +59,7 @@ protected:
     TempDir dir;
     Settings settings;
     FakePlatform platform;
-    std::unique_ptr<Haupt> haupt;
+    std::unique_ptr<MainWindow> mainWindow;
 };
 
 } // namespace pinatlas::test

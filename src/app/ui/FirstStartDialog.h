@@ -8,10 +8,10 @@ namespace pinatlas {
 
 // The first-start dialog: asks for the language once, before the
 // configuration file exists. Its texts are bilingual in themselves.
-class Erststart : public QDialog {
+class FirstStartDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit Erststart(QWidget* parent);
+    explicit FirstStartDialog(QWidget* parent);
     bool englishChosen() const;
 
 Q_SIGNALS:
@@ -23,8 +23,8 @@ protected:
     void reject() override;
 
 private:
-    QRadioButton* m_englisch;
-    QRadioButton* m_deutsch;
+    QRadioButton* m_englishButton;
+    QRadioButton* m_germanButton;
 };
 
 } // namespace pinatlas
