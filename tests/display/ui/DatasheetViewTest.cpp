@@ -167,18 +167,14 @@ TEST_F(DrawingArea, RoleMarksMoveNothingAndPointingLinksPinsToColumns) {
         *readDatasheetFile(QStringLiteral(PINATLAS_SOURCE_DIR "/library/74xx/74125.txt")).file;
     show(f.sheet, f.commentEn);
     const auto geometries = [this] {
-        QStringList all;
+        QList<std::pair<QString, QRect>> all;
         for (QWidget* w : view->frame()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (w->isVisible() && !w->objectName().startsWith(QStringLiteral("Marks")) &&
                 w->objectName() != QStringLiteral("PinMarkLegend"))
-                all << w->objectName() + QStringLiteral(" %1,%2 %3x%4")
-                                             .arg(w->x())
-                                             .arg(w->y())
-                                             .arg(w->width())
-                                             .arg(w->height());
+                all.append({w->objectName(), w->geometry()});
         return all;
     };
-    const QStringList marked = geometries();
+    const auto marked = geometries();
     EXPECT_TRUE(child(QStringLiteral("PinMarkLegend"))->isVisible());
     view->setPinMarksShown(false);
     EXPECT_EQ(geometries(), marked);
