@@ -90,12 +90,7 @@ const Pair kPairs[] = {
 TEST(Compatibility, VerdictsWorkedOutByHandFromTheMakersDocuments) {
     const FamilyTable& table = shippedFamilies();
     for (const Pair& p : kPairs) {
-        SCOPED_TRACE(QStringLiteral("%1 at %2 V -> %3 at %4 V")
-                         .arg(p.driver)
-                         .arg(p.driverSupply)
-                         .arg(p.receiver)
-                         .arg(p.receiverSupply)
-                         .toStdString());
+        SCOPED_TRACE(std::string(p.driver) + " -> " + p.receiver);
         const CompatResult r = judgeCompatibility(
             {table.find(QString::fromLatin1(p.driver)), p.driverSupply,
              table.find(QString::fromLatin1(p.receiver)), p.receiverSupply, false});
