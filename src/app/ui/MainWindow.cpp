@@ -7,7 +7,6 @@
 #include "display/ui/PrintCommands.h"
 #include "editor/ui/Wizard.h"
 #include "families/ui/FamiliesWindow.h"
-#include "lang/Captions.h"
 #include "library/Names.h"
 #include "library/ui/FindCommands.h"
 #include "library/ui/SheetListing.h"
@@ -108,75 +107,54 @@ MainWindow::MainWindow(Settings& settings, Platform& platform, const QString& pr
 
 MainWindow::~MainWindow() = default;
 
-namespace {
-
-QString captionOr(const char* name, const QString& caption) {
-    if (!caption.isEmpty())
-        return caption;
-    for (const MenuCaption& c : languageCaptions())
-        if (qstrcmp(c.item, name) == 0)
-            return c.de;
-    return caption;
-}
-
-} // namespace
-
-QMenu* MainWindow::addMenu(QMenu* parent, const char* name, const QString& given) {
-    const QString caption = captionOr(name, given);
-    QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
-    menu->setObjectName(QString::fromUtf8(name));
+QMenu* MainWindow::addMenu(QMenu* parent, const CommandCaption& caption) {
+    QMenu* menu = parent ? parent->addMenu(caption.de) : menuBar()->addMenu(caption.de);
+    menu->setObjectName(QString::fromUtf8(caption.name));
+    m_captioned.emplace_back(menu->menuAction(), caption);
     return menu;
 }
 
-QAction* MainWindow::addAction(QMenu* parent, const char* name, const QString& caption) {
-    QAction* action = parent->addAction(captionOr(name, caption));
-    action->setObjectName(QString::fromUtf8(name));
+QAction* MainWindow::addAction(QMenu* parent, const CommandCaption& caption) {
+    QAction* action = parent->addAction(caption.de);
+    action->setObjectName(QString::fromUtf8(caption.name));
+    m_captioned.emplace_back(action, caption);
     return action;
 }
 
 void MainWindow::buildMenus() {
-    QMenu* fileMenu = addMenu(nullptr, "M_Datei");
-    QAction* printAction = addAction(fileMenu, "Drucken");
-    printAction->setShortcut(QKeySequence::Print);
-    connect(printAction, &QAction::triggered, m_print, [this] { m_print->print(); });
-    QAction* pdf = addAction(fileMenu, "PDF_speichern");
-    connect(pdf, &QAction::triggered, m_print, [this] { m_print->saveAsPdf(); });
-    // Nothing to print until a sheet is on display.
-    for (QAction* a : {printAction, pdf}) {
-        a->setEnabled(false);
-        connect(m_view, &DatasheetView::displayed, a, [a] { a->setEnabled(true); });
-    }
+    QMenu* fileMenu =
+        addMenu(nullptr, {"M_Datei", QStringLiteral("&Datei"), QStringLiteral("&File")});
+    fileMenu->addActions(m_print->actions());
     fileMenu->addSeparator()->setObjectName(QStringLiteral("Datei_Leer1"));
-    QAction* quitAction = addAction(fileMenu, "Beenden");
+    QAction* quitAction =
+        addAction(fileMenu, {"Beenden", QStringLiteral("&Beenden"), QStringLiteral("E&xit")});
     quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(quitAction, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* editMenu = addMenu(nullptr, "Bearbeiten");
-    QAction* findAction = addAction(editMenu, "Suchen");
-    findAction->setShortcut(QKeySequence::Find);
-    connect(findAction, &QAction::triggered, m_find, [this] { m_find->showFind(); });
-    QAction* familiesAction = addAction(editMenu, "Familien");
+    QMenu* editMenu =
+        addMenu(nullptr, {"Bearbeiten", QStringLiteral("&Bearbeiten"), QStringLiteral("&Edit")});
+    editMenu->addAction(m_find->findAction());
+    QAction* familiesAction = addAction(
+        editMenu, {"Familien", QStringLiteral("F&amilien…"), QStringLiteral("F&amilies…")});
     familiesAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
     connect(familiesAction, &QAction::triggered, this, &MainWindow::showFamilies);
-    QMenu* sheetMenu = addMenu(editMenu, "Datenblatt");
-    connect(addAction(sheetMenu, "D_hinzufügen"), &QAction::triggered, m_wizard,
-            [this] { m_wizard->startNew(); });
-    connect(addAction(sheetMenu, "D_ändern"), &QAction::triggered, m_wizard,
-            [this] { m_wizard->startEdit(); });
-    QAction* removeAction = addAction(sheetMenu, "D_entfernen");
-    // Inside the directory box Delete still edits the text.
-    removeAction->setShortcut(QKeySequence::Delete);
-    connect(removeAction, &QAction::triggered, m_library, [this] { m_library->removeDatasheet(); });
-    QMenu* directoryMenu = addMenu(editMenu, "Verzeichnis");
-    connect(addAction(directoryMenu, "V_hinzufügen"), &QAction::triggered, m_library,
-            [this] { m_library->addDirectory(); });
-    connect(addAction(directoryMenu, "V_entfernen"), &QAction::triggered, m_library,
-            [this] { m_library->removeDirectory(); });
+    QMenu* sheetMenu = addMenu(
+        editMenu, {"Datenblatt", QStringLiteral("&Datenblatt"), QStringLiteral("&Datasheet")});
+    sheetMenu->addActions(m_wizard->actions());
+    sheetMenu->addAction(m_library->removeDatasheetAction());
+    QMenu* directoryMenu = addMenu(
+        editMenu, {"Verzeichnis", QStringLiteral("&Verzeichnis"), QStringLiteral("Di&rectory")});
+    directoryMenu->addActions(m_library->directoryActions());
 
-    QMenu* optionsMenu = addMenu(nullptr, "Optionen");
-    QMenu* sortMenu = addMenu(optionsMenu, "Sortiere");
-    m_sortByTypeAction = addAction(sortMenu, "SortIC1");
-    m_sortByDescriptionAction = addAction(sortMenu, "SortIC2");
+    QMenu* optionsMenu =
+        addMenu(nullptr, {"Optionen", QStringLiteral("&Optionen"), QStringLiteral("&Option")});
+    QMenu* sortMenu = addMenu(
+        optionsMenu, {"Sortiere", QStringLiteral("&Sortiere ICs"), QStringLiteral("&Sort ICs")});
+    m_sortByTypeAction =
+        addAction(sortMenu, {"SortIC1", QStringLiteral("nach &Typ"), QStringLiteral("by &type")});
+    m_sortByDescriptionAction =
+        addAction(sortMenu, {"SortIC2", QStringLiteral("nach &Beschreibung"),
+                             QStringLiteral("by &description")});
     auto* sortGroup = new QActionGroup(this);
     for (QAction* a : {m_sortByTypeAction, m_sortByDescriptionAction}) {
         a->setCheckable(true);
@@ -186,25 +164,28 @@ void MainWindow::buildMenus() {
     connect(m_sortByTypeAction, &QAction::triggered, this, &MainWindow::sortByType);
     connect(m_sortByDescriptionAction, &QAction::triggered, this, &MainWindow::sortByDescription);
     // For this session only: the configuration file keeps its two lines.
-    QAction* pinRolesAction = addAction(optionsMenu, "Pinrollen");
+    QAction* pinRolesAction =
+        addAction(optionsMenu, {"Pinrollen", QStringLiteral("&Pin-Rollen zeigen"),
+                                QStringLiteral("Show &pin roles")});
     pinRolesAction->setCheckable(true);
     pinRolesAction->setChecked(m_view->pinMarksShown());
     connect(pinRolesAction, &QAction::toggled, m_view, &DatasheetView::setPinMarksShown);
 
-    QMenu* service = addMenu(nullptr, "MNU_S", QStringLiteral("&Service"));
-    connect(addAction(service, "MNU_S_velkaris"), &QAction::triggered, m_service,
-            [this] { m_service->openHomepage(); });
-    connect(addAction(service, "MNU_S_Update"), &QAction::triggered, m_service,
-            [this] { m_service->openUpdates(); });
-    QAction* separator = service->addSeparator();
-    separator->setObjectName(QStringLiteral("MNU_Leer1"));
-    connect(addAction(service, "MNU_S_Bücher"), &QAction::triggered, m_service,
-            [this] { m_service->openBookShop(); });
+    const QString serviceCaption = QStringLiteral("&Service");
+    QMenu* service = addMenu(nullptr, {"MNU_S", serviceCaption, serviceCaption});
+    const QList<QAction*> web = m_service->webActions();
+    service->addActions(web.first(2));
+    service->addSeparator()->setObjectName(QStringLiteral("MNU_Leer1"));
+    service->addActions(web.sliced(2));
 
-    QMenu* help = addMenu(nullptr, "H", QStringLiteral("&?"));
-    QMenu* languageMenu = addMenu(help, "EDSprache", QStringLiteral("&Language/ Sprache"));
-    m_englishAction = addAction(languageMenu, "Englisch", QStringLiteral("&English"));
-    m_germanAction = addAction(languageMenu, "Deutsch", QStringLiteral("&Deutsch"));
+    // The help menu and the language names read the same in either language.
+    const auto fixed = [](const char* name, const QString& caption) {
+        return CommandCaption{name, caption, caption};
+    };
+    QMenu* help = addMenu(nullptr, fixed("H", QStringLiteral("&?")));
+    QMenu* languageMenu = addMenu(help, fixed("EDSprache", QStringLiteral("&Language/ Sprache")));
+    m_englishAction = addAction(languageMenu, fixed("Englisch", QStringLiteral("&English")));
+    m_germanAction = addAction(languageMenu, fixed("Deutsch", QStringLiteral("&Deutsch")));
     auto* languageGroup = new QActionGroup(this);
     for (QAction* a : {m_englishAction, m_germanAction}) {
         a->setCheckable(true);
@@ -221,22 +202,20 @@ void MainWindow::buildMenus() {
         Liste_aufbauen();
         Datenblatt_laden();
     });
-    connect(addAction(help, "Inform", QStringLiteral("&Info/ Update")), &QAction::triggered,
-            m_service, [this] { m_service->showAbout(); });
+    help->addAction(m_service->aboutAction());
 }
 
 void MainWindow::applyCaptions(bool german) {
-    for (const MenuCaption& c : languageCaptions()) {
-        const QString name = QString::fromUtf8(c.item);
-        const QString& caption = german ? c.de : c.en;
-        if (auto* menu = findChild<QMenu*>(name))
-            menu->setTitle(caption);
-        else if (auto* action = findChild<QAction*>(name))
-            action->setText(caption);
-    }
+    const Language language = german ? Language::German : Language::English;
+    for (const auto& [action, caption] : m_captioned)
+        action->setText(caption.in(language));
+    m_print->retranslate(language);
+    m_find->retranslate(language);
+    m_wizard->retranslate(language);
+    m_library->retranslate(language);
+    m_service->retranslate(language);
     (german ? m_germanAction : m_englishAction)->setChecked(true);
     m_platform.useToolkitLanguage(german);
-    const Language language = german ? Language::German : Language::English;
     const QString directory = german ? QStringLiteral("Verzeichnis") : QStringLiteral("Directory");
     // The text field inside has the focus while the box is chosen.
     m_dirBox->setAccessibleName(directory);

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "app/ConfigFile.h"
+#include "lang/ui/CommandActions.h"
 #include "shared/RunningProgram.h"
 
 #include <QMainWindow>
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -78,10 +81,9 @@ protected:
 
 private:
     void buildMenus();
-    // A menu or command named `name`; without a caption it takes the German
-    // one of the caption table, which also holds its English one.
-    QMenu* addMenu(QMenu* parent, const char* name, const QString& caption = {});
-    QAction* addAction(QMenu* parent, const char* name, const QString& caption = {});
+    // A menu or command of the window's own, named and captioned by `caption`.
+    QMenu* addMenu(QMenu* parent, const CommandCaption& caption);
+    QAction* addAction(QMenu* parent, const CommandCaption& caption);
     void applyCaptions(bool german);
     void onDirectoryChosen();
     void onFirstStartAccepted();
@@ -109,6 +111,9 @@ private:
     FindCommands* m_find = nullptr;
     FamiliesWindow* m_families = nullptr; // a child of the window, made once
     PrintCommands* m_print = nullptr;
+    // The window's own menus and commands with their captions; each command
+    // group captions its own.
+    std::vector<std::pair<QAction*, CommandCaption>> m_captioned;
     // The first-start choice when the configuration file could not be written.
     std::optional<ConfigValues> m_unsavedConfig;
     bool m_configFailureShown = false;

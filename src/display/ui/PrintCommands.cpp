@@ -1,12 +1,14 @@
 #include "display/ui/PrintCommands.h"
 
 #include "display/ui/DatasheetView.h"
+#include "lang/ui/CommandActions.h"
 #include "library/DatasheetReader.h"
 #include "library/Names.h"
 #include "platform/Platform.h"
 #include "shared/RunningProgram.h"
 #include "shared/Settings.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
@@ -16,8 +18,34 @@
 
 namespace pinatlas {
 
+namespace {
+
+std::span<const CommandCaption> captions() {
+    static const CommandCaption c[] = {
+        {"Drucken", QStringLiteral("&Drucken…"), QStringLiteral("&Print…")},
+        {"PDF_speichern", QStringLiteral("Als &PDF speichern…"), QStringLiteral("&Save as PDF…")},
+    };
+    return c;
+}
+
+} // namespace
+
 PrintCommands::PrintCommands(RunningProgram& program, const DatasheetView& view)
-    : QObject(program.mainWindow()), m_program(program), m_view(view) {}
+    : QObject(program.mainWindow()), m_program(program), m_view(view),
+      m_actions(makeActions(this, captions())) {
+    m_actions[0]->setShortcut(QKeySequence::Print);
+    connect(m_actions[0], &QAction::triggered, this, [this] { print(); });
+    connect(m_actions[1], &QAction::triggered, this, [this] { saveAsPdf(); });
+    // Nothing to print until a sheet is on display.
+    for (QAction* a : m_actions) {
+        a->setEnabled(false);
+        connect(&m_view, &DatasheetView::displayed, a, [a] { a->setEnabled(true); });
+    }
+}
+
+void PrintCommands::retranslate(Language language) {
+    retranslateActions(m_actions, captions(), language);
+}
 
 PrintableSheet PrintCommands::current() const {
     const DatasheetView* view = &m_view;

@@ -1,8 +1,12 @@
 #pragma once
 
 #include "display/ui/SheetPrinter.h"
+#include "shared/Language.h"
 
+#include <QList>
 #include <QObject>
+
+class QAction;
 
 namespace pinatlas {
 
@@ -19,6 +23,9 @@ public:
 
     void print();
     void saveAsPdf();
+    // Drucken and PDF_speichern, in menu order; usable once a sheet is on display.
+    const QList<QAction*>& actions() const { return m_actions; }
+    void retranslate(Language language);
     // What is on display, as it goes onto paper.
     PrintableSheet current() const;
 
@@ -31,6 +38,7 @@ private:
     const DatasheetView& m_view;
     QString m_folder;
     bool m_printedToFile = false;
+    QList<QAction*> m_actions;
 };
 
 } // namespace pinatlas

@@ -5,6 +5,7 @@
 #include "editor/ui/FunctionGridPage.h"
 #include "editor/ui/GeneralPage.h"
 #include "editor/ui/PinoutPage.h"
+#include "lang/ui/CommandActions.h"
 #include "library/DatasheetReader.h"
 #include "library/DatasheetWriter.h"
 #include "library/FileAccess.h"
@@ -12,6 +13,7 @@
 #include "shared/RunningProgram.h"
 #include "shared/Settings.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -25,9 +27,25 @@ namespace {
 const QString kTitle = QStringLiteral("Pinatlas");
 const QString kCrLf = QStringLiteral("\r\n");
 
+std::span<const CommandCaption> captions() {
+    static const CommandCaption c[] = {
+        {"D_hinzufügen", QStringLiteral("&hinzufügen"), QStringLiteral("&add")},
+        {"D_ändern", QStringLiteral("ä&ndern"), QStringLiteral("&edit")},
+    };
+    return c;
+}
+
 } // namespace
 
-Wizard::Wizard(RunningProgram& program) : QObject(program.mainWindow()), m_program(program) {}
+Wizard::Wizard(RunningProgram& program)
+    : QObject(program.mainWindow()), m_program(program), m_actions(makeActions(this, captions())) {
+    connect(m_actions[0], &QAction::triggered, this, [this] { startNew(); });
+    connect(m_actions[1], &QAction::triggered, this, [this] { startEdit(); });
+}
+
+void Wizard::retranslate(Language language) {
+    retranslateActions(m_actions, captions(), language);
+}
 
 bool Wizard::english() const {
     return !m_program.settings().german();

@@ -3,13 +3,16 @@
 #include "editor/WizardRules.h"
 #include "library/FileAccess.h"
 #include "platform/Platform.h"
+#include "shared/Language.h"
 
 #include <QHash>
-
+#include <QList>
 #include <QObject>
 
 #include <array>
 #include <optional>
+
+class QAction;
 
 namespace pinatlas {
 
@@ -28,6 +31,9 @@ public:
 
     void startNew();  // D_hinzufügen
     void startEdit(); // D_ändern
+    // D_hinzufügen and D_ändern, in menu order.
+    const QList<QAction*>& actions() const { return m_actions; }
+    void retranslate(Language language);
     // The loaded pages name their fields in the program's language again.
     void nameControls();
 
@@ -86,6 +92,7 @@ private:
     QHash<QString, FileStamp> m_seenFiles;   // by name, in m_seenDirectory
     QString m_editedType;                    // the name on disk; empty for a new sheet
     std::optional<QByteArray> m_editedBytes; // the edited file as read
+    QList<QAction*> m_actions;
 };
 
 } // namespace pinatlas

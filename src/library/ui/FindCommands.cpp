@@ -1,5 +1,6 @@
 #include "library/ui/FindCommands.h"
 
+#include "lang/ui/CommandActions.h"
 #include "library/FileAccess.h"
 #include "library/Names.h"
 
@@ -7,6 +8,7 @@
 #include "shared/RunningProgram.h"
 #include "shared/Settings.h"
 
+#include <QAction>
 #include <QApplication>
 
 #include <QComboBox>
@@ -315,9 +317,26 @@ bool ListTypeAhead::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
+namespace {
+
+std::span<const CommandCaption> findCaption() {
+    static const CommandCaption c[] = {
+        {"Suchen", QStringLiteral("&Suchen…"), QStringLiteral("&Find…")}};
+    return c;
+}
+
+} // namespace
+
 FindCommands::FindCommands(RunningProgram& program, QComboBox* dirBox, QTableWidget* icList)
-    : QObject(program.mainWindow()), m_program(program), m_dirBox(dirBox), m_icList(icList) {
+    : QObject(program.mainWindow()), m_program(program), m_dirBox(dirBox), m_icList(icList),
+      m_findAction(makeActions(this, findCaption()).front()) {
     new ListTypeAhead(icList);
+    m_findAction->setShortcut(QKeySequence::Find);
+    connect(m_findAction, &QAction::triggered, this, [this] { showFind(); });
+}
+
+void FindCommands::retranslate(Language language) {
+    retranslateActions({m_findAction}, findCaption(), language);
 }
 
 PartIndex& FindCommands::index() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/PartIndex.h"
+#include "shared/Language.h"
 
 #include <QAbstractTableModel>
 #include <QElapsedTimer>
@@ -11,6 +12,7 @@
 #include <functional>
 #include <optional>
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -112,6 +114,9 @@ public:
     FindCommands(RunningProgram& program, QComboBox* dirBox, QTableWidget* icList);
 
     void showFind();
+    // Suchen, for the Edit menu.
+    QAction* findAction() const { return m_findAction; }
+    void retranslate(Language language);
     FindWindow* window() const { return m_window; }
     // The open window follows a change of language.
     void nameControls();
@@ -129,6 +134,7 @@ private:
     std::optional<PartIndex> m_index;
     QString m_indexedDir;
     QPointer<FindWindow> m_window;
+    QAction* m_findAction;
 };
 
 } // namespace pinatlas

@@ -1,5 +1,6 @@
 #include "maintenance/ui/LibraryCommands.h"
 
+#include "lang/ui/CommandActions.h"
 #include "library/IcList.h"
 #include "library/Names.h"
 #include "maintenance/LibraryFiles.h"
@@ -8,15 +9,36 @@
 #include "shared/RunningProgram.h"
 #include "shared/Settings.h"
 
+#include <QAction>
+
 namespace pinatlas {
 namespace {
 
 const QString kProgramName = QStringLiteral("Pinatlas");
 
+std::span<const CommandCaption> captions() {
+    static const CommandCaption c[] = {
+        {"D_entfernen", QStringLiteral("&entfernen"), QStringLiteral("&remove")},
+        {"V_hinzufügen", QStringLiteral("&hinzufügen"), QStringLiteral("&add")},
+        {"V_entfernen", QStringLiteral("&entfernen"), QStringLiteral("&remove")},
+    };
+    return c;
+}
+
 } // namespace
 
 LibraryCommands::LibraryCommands(RunningProgram& program)
-    : QObject(program.mainWindow()), m_program(program) {}
+    : QObject(program.mainWindow()), m_program(program), m_actions(makeActions(this, captions())) {
+    // Inside the directory box Delete still edits the text.
+    m_actions[0]->setShortcut(QKeySequence::Delete);
+    connect(m_actions[0], &QAction::triggered, this, [this] { removeDatasheet(); });
+    connect(m_actions[1], &QAction::triggered, this, [this] { addDirectory(); });
+    connect(m_actions[2], &QAction::triggered, this, [this] { removeDirectory(); });
+}
+
+void LibraryCommands::retranslate(Language language) {
+    retranslateActions(m_actions, captions(), language);
+}
 
 NewDirectoryDialog* LibraryCommands::newDirectoryDialog() const {
     return m_newDirectory;

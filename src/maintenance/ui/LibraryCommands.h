@@ -1,8 +1,12 @@
 #pragma once
 
+#include "shared/Language.h"
+
+#include <QList>
 #include <QObject>
 #include <QPointer>
 
+class QAction;
 class QWidget;
 
 namespace pinatlas {
@@ -20,6 +24,12 @@ public:
     void addDirectory();    // V_hinzufügen
     void removeDirectory(); // V_entfernen
 
+    // D_entfernen for the Datasheet menu; V_hinzufügen and V_entfernen, in
+    // menu order, for the Directory menu.
+    QAction* removeDatasheetAction() const { return m_actions[0]; }
+    QList<QAction*> directoryActions() const { return m_actions.mid(1); }
+    void retranslate(Language language);
+
     // The open directory dialog, if any.
     NewDirectoryDialog* newDirectoryDialog() const;
 
@@ -33,6 +43,7 @@ private:
 
     RunningProgram& m_program;
     QPointer<NewDirectoryDialog> m_newDirectory;
+    QList<QAction*> m_actions;
 };
 
 } // namespace pinatlas

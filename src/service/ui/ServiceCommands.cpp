@@ -1,5 +1,6 @@
 #include "service/ui/ServiceCommands.h"
 
+#include "lang/ui/CommandActions.h"
 #include "platform/DesktopLink.h"
 #include "platform/Platform.h"
 #include "service/ServiceTexts.h"
@@ -8,10 +9,39 @@
 #include "shared/RunningProgram.h"
 #include "shared/Settings.h"
 
+#include <QAction>
+
 namespace pinatlas {
 
+namespace {
+
+std::span<const CommandCaption> captions() {
+    // An ampersand of the site name is shown, not taken as a mnemonic.
+    static const QString site =
+        QString::fromUtf8(maker::kSiteName).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    static const CommandCaption c[] = {
+        {"MNU_S_velkaris", site + QStringLiteral(" &Homepage"),
+         site + QStringLiteral(" &homepage")},
+        {"MNU_S_Update", QStringLiteral("Software &Updates"), QStringLiteral("Software &updates")},
+        {"MNU_S_Bücher", QStringLiteral("&Buch-Schnellsuche"), QStringLiteral("&Book-quickfinder")},
+        {"Inform", QStringLiteral("&Info/ Update"), QStringLiteral("&Info/ Update")},
+    };
+    return c;
+}
+
+} // namespace
+
 ServiceCommands::ServiceCommands(RunningProgram& program)
-    : QObject(program.mainWindow()), m_program(program) {}
+    : QObject(program.mainWindow()), m_program(program), m_actions(makeActions(this, captions())) {
+    connect(m_actions[0], &QAction::triggered, this, [this] { openHomepage(); });
+    connect(m_actions[1], &QAction::triggered, this, [this] { openUpdates(); });
+    connect(m_actions[2], &QAction::triggered, this, [this] { openBookShop(); });
+    connect(m_actions[3], &QAction::triggered, this, [this] { showAbout(); });
+}
+
+void ServiceCommands::retranslate(Language language) {
+    retranslateActions(m_actions, captions(), language);
+}
 
 ServiceCommands::~ServiceCommands() {
     // The program ends with the main window; so does the about box.

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "shared/Language.h"
+
+#include <QList>
 #include <QObject>
 #include <QPointer>
+
+class QAction;
 
 namespace pinatlas {
 
@@ -21,6 +26,11 @@ public:
     void showAbout();        // Inform
     void contributionMail(); // on exit, when datasheets were written
 
+    // MNU_S_velkaris, MNU_S_Update and MNU_S_Bücher, in menu order.
+    QList<QAction*> webActions() const { return m_actions.first(3); }
+    QAction* aboutAction() const { return m_actions[3]; } // Inform
+    void retranslate(Language language);
+
     // Hands a web address to the desktop; the result is the desktop's.
     bool Seite_oeffnen(const QString& address);
     // Hands the e-mail link to the desktop.
@@ -35,6 +45,7 @@ private:
     RunningProgram& m_program;
     // The about box has no owner window, so it is not a child of the main window.
     QPointer<Information> m_information;
+    QList<QAction*> m_actions;
 };
 
 } // namespace pinatlas
