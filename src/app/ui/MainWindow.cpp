@@ -9,6 +9,7 @@
 #include "families/ui/FamiliesWindow.h"
 #include "library/Names.h"
 #include "library/ui/FindCommands.h"
+#include "library/ui/IcListModel.h"
 #include "library/ui/SheetListing.h"
 #include "maintenance/ui/LibraryCommands.h"
 #include "platform/Platform.h"
@@ -29,7 +30,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTableWidget>
 
 namespace pinatlas {
 
@@ -85,7 +85,7 @@ MainWindow::MainWindow(Settings& settings, Platform& platform, const QString& pr
     m_dirBox->installEventFilter(altKeys);
     m_dirBox->lineEdit()->installEventFilter(altKeys);
 
-    m_icList = new QTableWidget(0, 3, m_client);
+    m_icList = new IcListView(m_client);
     m_icList->setObjectName(QStringLiteral("Liste"));
     // Tab leaves the list: the arrow keys move within it.
     m_icList->setTabKeyNavigation(false);

@@ -13,7 +13,7 @@
 class QAction;
 class QComboBox;
 class QMenu;
-class QTableWidget;
+class QTableView;
 
 namespace pinatlas {
 
@@ -59,7 +59,7 @@ public:
     void Sprache_Englisch();
 
     QComboBox* dirBox() const { return m_dirBox; }
-    QTableWidget* icList() const { return m_icList; }
+    QTableView* icList() const { return m_icList; }
     DatasheetView* view() const { return m_view; }
     Wizard* wizard() const { return m_wizard; }
     LibraryCommands* libraryCommands() const { return m_library; }
@@ -96,7 +96,7 @@ private:
     QString m_programDir;
     QWidget* m_client = nullptr;
     QComboBox* m_dirBox = nullptr;
-    QTableWidget* m_icList = nullptr;
+    QTableView* m_icList = nullptr;
     DatasheetView* m_view = nullptr;
     SheetListing* m_sheetListing = nullptr;
     Wizard* m_wizard = nullptr;

@@ -1,4 +1,5 @@
 #include "library/ui/FindCommands.h"
+#include "library/ui/IcListModel.h"
 
 #include "lang/ui/CommandActions.h"
 #include "library/FileAccess.h"
@@ -17,7 +18,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -276,47 +277,6 @@ void FindWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-ListTypeAhead::ListTypeAhead(QTableWidget* icList) : QObject(icList), m_icList(icList) {
-    icList->installEventFilter(this);
-}
-
-bool ListTypeAhead::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != m_icList || event->type() != QEvent::KeyPress)
-        return QObject::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    const QString text = key->text();
-    if (text.size() != 1 || !text[0].isLetterOrNumber() ||
-        (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
-        return QObject::eventFilter(watched, event);
-    if (!m_sinceLastKey.isValid() ||
-        m_sinceLastKey.elapsed() > QApplication::keyboardInputInterval())
-        m_typed.clear();
-    m_sinceLastKey.start();
-    m_typed += text;
-    // A type starting with what was typed comes first; then, as Find has it,
-    // one whose function number does: "595" and "HC595" find 74595.
-    const auto firstStartingWith = [this](const QString& start) {
-        const QString number = functionNumber(start);
-        for (const bool byNumber : {false, true})
-            for (int row = 0; row < m_icList->rowCount(); ++row)
-                if (const QTableWidgetItem* item = m_icList->item(row, 0))
-                    if (byNumber
-                            ? !number.isEmpty() && functionNumber(item->text()).startsWith(number)
-                            : item->text().startsWith(start, Qt::CaseInsensitive))
-                        return row;
-        return -1;
-    };
-    int row = firstStartingWith(m_typed);
-    if (row < 0) {
-        // A key that continues nothing starts a new search.
-        m_typed = text;
-        row = firstStartingWith(m_typed);
-    }
-    if (row >= 0 && row != m_icList->currentRow())
-        m_icList->setCurrentCell(row, 0);
-    return true;
-}
-
 namespace {
 
 std::span<const CommandCaption> findCaption() {
@@ -327,10 +287,9 @@ std::span<const CommandCaption> findCaption() {
 
 } // namespace
 
-FindCommands::FindCommands(RunningProgram& program, QComboBox* dirBox, QTableWidget* icList)
+FindCommands::FindCommands(RunningProgram& program, QComboBox* dirBox, QTableView* icList)
     : QObject(program.mainWindow()), m_program(program), m_dirBox(dirBox), m_icList(icList),
       m_findAction(makeActions(this, findCaption()).front()) {
-    new ListTypeAhead(icList);
     m_findAction->setShortcut(QKeySequence::Find);
     connect(m_findAction, &QAction::triggered, this, [this] { showFind(); });
 }
@@ -378,13 +337,10 @@ bool FindCommands::showSheet(const QString& directory, const QString& type) {
     const int position = dirBox->findData(directory);
     if (position < 0)
         return false;
-    QTableWidget* icList = m_icList;
+    QTableView* icList = m_icList;
     const auto rowOf = [icList, &type] {
-        for (int row = 0; row < icList->rowCount(); ++row)
-            if (const QTableWidgetItem* item = icList->item(row, 0);
-                item && item->data(Qt::UserRole) == type)
-                return row;
-        return -1;
+        const auto* list = qobject_cast<const IcListModel*>(icList->model());
+        return list ? list->rowOfType(type) : -1;
     };
     // A list that does not show the sheet (another directory, or one changed
     // since it was built) is chosen anew, as the user would.
@@ -394,8 +350,8 @@ bool FindCommands::showSheet(const QString& directory, const QString& type) {
     const int row = rowOf();
     if (row < 0)
         return false;
-    if (row != icList->currentRow())
-        icList->setCurrentCell(row, 0);
+    if (row != icList->currentIndex().row())
+        icList->setCurrentIndex(icList->model()->index(row, 0));
     return true;
 }
 

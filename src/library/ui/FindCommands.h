@@ -16,7 +16,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QTableWidget;
+class QTableView;
 class QTreeView;
 
 namespace pinatlas {
@@ -90,28 +90,12 @@ private:
     std::function<bool(const QString&)> m_openable;
 };
 
-// Moves the IC list to the first type that starts with what is typed while
-// it has the focus; keys typed in quick succession add up.
-class ListTypeAhead : public QObject {
-    Q_OBJECT
-public:
-    explicit ListTypeAhead(QTableWidget* icList);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    QTableWidget* m_icList;
-    QString m_typed;
-    QElapsedTimer m_sinceLastKey;
-};
-
 // The Find command of the main window and the index it searches, which
 // lives as long as the window so that the directories are read only once.
 class FindCommands : public QObject {
     Q_OBJECT
 public:
-    FindCommands(RunningProgram& program, QComboBox* dirBox, QTableWidget* icList);
+    FindCommands(RunningProgram& program, QComboBox* dirBox, QTableView* icList);
 
     void showFind();
     // Suchen, for the Edit menu.
@@ -130,7 +114,7 @@ public:
 private:
     RunningProgram& m_program;
     QComboBox* m_dirBox;
-    QTableWidget* m_icList;
+    QTableView* m_icList;
     std::optional<PartIndex> m_index;
     QString m_indexedDir;
     QPointer<FindWindow> m_window;

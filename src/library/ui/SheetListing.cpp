@@ -1,4 +1,5 @@
 #include "library/ui/SheetListing.h"
+#include "library/ui/IcListModel.h"
 
 #include "library/DatasheetDisplay.h"
 #include "library/DatasheetReader.h"
@@ -13,7 +14,7 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QScopedValueRollback>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 
 #include <algorithm>
@@ -24,25 +25,17 @@ namespace {
 // The list grid's row height, as the grid control has it by default.
 constexpr int kListRowHeight = 240;
 
-QTableWidgetItem* listItem(const QString& text) {
-    auto* item = new QTableWidgetItem(shownText(text));
-    // The column widths cut long descriptions; the tooltip shows them whole.
-    item->setToolTip(item->text());
-    // The commands act on the name on disk, not on how it is shown.
-    item->setData(Qt::UserRole, text);
-    return item;
-}
-
 } // namespace
 
-SheetListing::SheetListing(RunningProgram& program, QTableWidget* icList, DatasheetDisplay& display)
-    : QObject(program.mainWindow()), m_program(program), m_icList(icList), m_display(display) {
+SheetListing::SheetListing(RunningProgram& program, QTableView* icList, DatasheetDisplay& display)
+    : QObject(program.mainWindow()), m_program(program), m_icList(icList),
+      m_model(new IcListModel(icList)), m_display(display) {
     setUpIcList();
 }
 
 void SheetListing::setUpIcList() {
-    QTableWidget* icList = m_icList;
-    icList->setColumnCount(3);
+    QTableView* icList = m_icList;
+    icList->setModel(m_model);
     icList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     icList->setSelectionBehavior(QAbstractItemView::SelectRows);
     icList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -63,7 +56,6 @@ void SheetListing::setUpIcList() {
     rows->setDefaultSectionSize(
         std::max(Twips::of(icList).toPxY(kListRowHeight), icList->fontMetrics().height() + 4));
     showHeaders();
-    icList->setRowCount(1);
 
     connect(header, &QHeaderView::sectionClicked, this, &SheetListing::onHeaderClicked);
     connect(
@@ -73,10 +65,10 @@ void SheetListing::setUpIcList() {
 
 void SheetListing::Liste_aufbauen() {
     const Settings& s = m_program.settings();
-    QTableWidget* icList = m_icList;
+    QTableView* icList = m_icList;
     for (;;) {
         const QScopedValueRollback<bool> quiet(m_rebuilding, true);
-        icList->clearContents();
+        m_model->blank();
         showHeaders();
 
         // Without a directory, or with a typed name that would leave the
@@ -94,14 +86,8 @@ void SheetListing::Liste_aufbauen() {
 
         const std::vector<IcRow> rows = sortIcList(
             scan.entries, s.sortMode == 1 ? IcSort::ByDescription : IcSort::ByType, s.shown());
-        icList->setRowCount(0);
-        icList->setRowCount(std::max<int>(1, int(rows.size())));
-        for (int r = 0; r < int(rows.size()); ++r) {
-            icList->setItem(r, 0, listItem(rows[r].type));
-            icList->setItem(r, 1, listItem(rows[r].description));
-            icList->setItem(r, 2, listItem(rows[r].pins));
-        }
-        icList->setCurrentCell(0, 0);
+        m_model->setRows(rows);
+        icList->setCurrentIndex(m_model->index(0, 0));
         icList->scrollToTop();
         fitColumns();
         highlightCurrentRow();
@@ -110,10 +96,7 @@ void SheetListing::Liste_aufbauen() {
 }
 
 void SheetListing::showHeaders() {
-    QTableWidget* icList = m_icList;
-    const QStringList headers = icListHeaders(m_program.settings().shown());
-    for (int c = 0; c < 3; ++c)
-        icList->setHorizontalHeaderItem(c, listItem(headers[c]));
+    m_model->setHeaders(icListHeaders(m_program.settings().shown()));
 }
 
 bool SheetListing::askAboutFile(const QString& path) {
@@ -133,7 +116,7 @@ bool SheetListing::askAboutFile(const QString& path) {
 
 void SheetListing::highlightCurrentRow() {
     auto highlight = [this] {
-        QTableWidget* icList = m_icList;
+        QTableView* icList = m_icList;
         const QModelIndex current = icList->currentIndex();
         if (current.isValid())
             icList->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect |
@@ -150,7 +133,7 @@ void SheetListing::highlightCurrentRow() {
 }
 
 void SheetListing::fitColumns() {
-    QTableWidget* icList = m_icList;
+    QTableView* icList = m_icList;
     const Twips tw = Twips::of(icList);
     // The first data row is on top after a rebuild; the last is visible too
     // when all rows fit below the header.
@@ -174,7 +157,7 @@ void SheetListing::onHeaderClicked(int column) {
 }
 
 bool SheetListing::rowVisible(int row) const {
-    QTableWidget* icList = m_icList;
+    QTableView* icList = m_icList;
     const QRect rect = icList->visualRect(icList->model()->index(row, 0));
     // Only a row shown whole counts: the view itself scrolls a row that is cut
     // off at the bottom into full view when it becomes current.
@@ -182,7 +165,7 @@ bool SheetListing::rowVisible(int row) const {
 }
 
 void SheetListing::makeTopRow(int row) {
-    QTableWidget* icList = m_icList;
+    QTableView* icList = m_icList;
     icList->scrollTo(icList->model()->index(row, 0), QAbstractItemView::PositionAtTop);
 }
 
@@ -190,7 +173,7 @@ void SheetListing::onCurrentRowChanged(const QModelIndex& current) {
     if (m_rebuilding || !current.isValid())
         return;
     const int row = current.row();
-    const int rows = m_icList->rowCount();
+    const int rows = m_model->rowCount();
     // Keep the neighbours of the chosen row in view: moving onto the last
     // visible row brings it to the top.
     if (!rowVisible(row))
@@ -203,9 +186,7 @@ void SheetListing::onCurrentRowChanged(const QModelIndex& current) {
 }
 
 QString SheetListing::currentType() const {
-    const int row = m_icList->currentRow();
-    const QTableWidgetItem* item = row >= 0 ? m_icList->item(row, 0) : nullptr;
-    return item ? item->data(Qt::UserRole).toString() : QString();
+    return m_model->typeAt(m_icList->currentIndex().row());
 }
 
 void SheetListing::Datenblatt_laden() {

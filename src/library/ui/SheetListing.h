@@ -8,24 +8,27 @@
 #include <optional>
 
 class QModelIndex;
-class QTableWidget;
+class QTableView;
 
 namespace pinatlas {
 
 class DatasheetDisplay;
+class IcListModel;
 class RunningProgram;
 
 // The IC list and the loader of the main window: builds `Liste` from the
 // current directory and loads the selected datasheet for display. It also
 // owns the list's events (header clicks, tooltips, row changes).
 //
-// `Liste` shows the grid's fixed header row as the table's horizontal header;
-// data row r of the grid is table row r - 1.
+// `Liste` shows the rows of an IcListModel; the grid's fixed header row is
+// the view's horizontal header.
 class SheetListing : public QObject {
     Q_OBJECT
 public:
     // Takes over `icList`, the main window's list, and shows sheets on `display`.
-    SheetListing(RunningProgram& program, QTableWidget* icList, DatasheetDisplay& display);
+    SheetListing(RunningProgram& program, QTableView* icList, DatasheetDisplay& display);
+
+    IcListModel* model() const { return m_model; }
 
     void Liste_aufbauen();
     void Datenblatt_laden();
@@ -50,7 +53,8 @@ private:
     bool askAboutFile(const QString& path);
 
     RunningProgram& m_program;
-    QTableWidget* m_icList;
+    QTableView* m_icList;
+    IcListModel* m_model;
     DatasheetDisplay& m_display;
     // Set while the list is rebuilt: the row changes that causes load nothing.
     bool m_rebuilding = false;

@@ -29,7 +29,7 @@ TEST_F(InstalledStart, MakesALibraryOfItsOwnAndWritesThere) {
     mainWindow->firstStartDialog()->accept();
     settle();
     EXPECT_EQ(mainWindow->dirBox()->currentText(), "74xx");
-    EXPECT_EQ(mainWindow->icList()->rowCount(), shipped.entryList(QDir::Files).size());
+    EXPECT_EQ(mainWindow->icList()->model()->rowCount(), shipped.entryList(QDir::Files).size());
     firstPage("74ZZ00", false, false, false);
     press(2, "Weiter");
     EXPECT_EQ(platform.boxes.size(), 1u); // only the confirmation

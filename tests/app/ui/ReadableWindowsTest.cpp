@@ -111,9 +111,10 @@ TEST_F(ReadableWindows, EveryWindowReadsWholeInBothLanguagesAndBoxButtonsSpeakIt
                       ->button(QMessageBox::Cancel)
                       ->text(),
                   *language == 'D' ? "Abbrechen" : "Cancel");
-        for (int row = 0; row < mainWindow->icList()->rowCount(); ++row) {
-            mainWindow->icList()->setCurrentCell(row, 0);
-            expectReadable(where + " " + mainWindow->icList()->item(row, 0)->text().toStdString());
+        QTableView* list = mainWindow->icList();
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            list->setCurrentIndex(list->model()->index(row, 0));
+            expectReadable(where + " " + list->currentIndex().data().toString().toStdString());
         }
         menu("D_hinzufügen");
         expectReadable(where + " page 1");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/ui/TablePage.h"
+#include "library/ui/IcListModel.h"
 #include "support/ui/MainWindowFixture.h"
 
 #include <QCheckBox>
@@ -87,10 +88,9 @@ protected:
     }
     QByteArray sheet(const QString& type) const { return dir.read("74xx/" + type + ".txt"); }
     void edit(const QString& type) {
-        QTableWidget* icList = mainWindow->icList();
-        for (int r = 0; r < icList->rowCount(); ++r)
-            if (icList->item(r, 0) && icList->item(r, 0)->text() == type)
-                icList->setCurrentCell(r, 0);
+        const auto* list = static_cast<const IcListModel*>(mainWindow->icList()->model());
+        if (const int r = list->rowOfType(type); r >= 0)
+            mainWindow->icList()->setCurrentIndex(list->index(r, 0));
         menu("D_ändern");
     }
 };

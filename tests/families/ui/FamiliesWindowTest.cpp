@@ -36,7 +36,7 @@ TEST_F(Families, JudgesADriverAndAReceiverAndFollowsTheSheetAndTheLanguage) {
                 dir.path() + "pinatlas-families.txt");
     QFile::copy(PINATLAS_SOURCE_DIR "/library/74xx/7400.txt", dir.mkdir("74xx") + "7400.txt");
     start();
-    mainWindow->icList()->setCurrentCell(0, 0);
+    mainWindow->icList()->setCurrentIndex(mainWindow->icList()->model()->index(0, 0));
     FamiliesWindow* w = open();
     ASSERT_TRUE(w && w->isVisible());
     EXPECT_EQ(action("Familien")->shortcut(), QKeySequence("Ctrl+Shift+F"));

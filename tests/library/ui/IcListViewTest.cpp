@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTableWidget>
+#include <QTableView>
 
 #include <chrono>
 #include <filesystem>
@@ -62,14 +62,13 @@ protected:
         dir.write("pinatlas.ini", ini);
         startMainWindow();
     }
-    QTableWidget* icList() const { return mainWindow->icList(); }
+    QTableView* icList() const { return mainWindow->icList(); }
     // The directory, the chosen row's type, the title shown and the comment
     // box, "-" when hidden.
     std::string shown() const {
         const auto* commentBox = mainWindow->findChild<QPlainTextEdit*>("Doku");
-        const QTableWidgetItem* item = icList()->item(icList()->currentRow(), 0);
         return QStringLiteral("%1/%2 %3 [%4%5]")
-            .arg(mainWindow->currentDirectory(), item ? item->text() : QString(),
+            .arg(mainWindow->currentDirectory(), icList()->currentIndex().data().toString(),
                  mainWindow->findChild<QLabel*>("Info")->text(), commentBox->isHidden() ? "-" : "",
                  commentBox->toPlainText())
             .toStdString();
@@ -158,7 +157,7 @@ TEST_F(IcListView, SortCommandsResortButHeaderClicksAlsoReload) {
         {2, 1, "74xx/74595 74595:  8-bit shift register [English]"},
         {0, 0, "74xx/74LS00 74LS00:  Quad NAND, LS family [English]"}};
     for (const auto& [column, mode, after] : clicks) {
-        icList()->setCurrentCell(1, 0);
+        icList()->setCurrentIndex(icList()->model()->index(1, 0));
         clickHeader(column);
         EXPECT_EQ(std::tuple(int(settings.sortMode), action("SortIC2")->isChecked(), shown()),
                   std::tuple(mode, mode == 1, after));
@@ -181,17 +180,17 @@ TEST_F(IcListView, LongListsLeaveRoomForTheScrollBarAndKeepTheChosenRowInView) {
     startMainWindow();
     EXPECT_EQ(icList()->columnWidth(1), 153);
     const int last = icList()->rowAt(icList()->viewport()->height()) - 1; // the last shown whole
-    icList()->setCurrentCell(last - 1, 0); // its neighbour below is still in view
+    icList()->setCurrentIndex(icList()->model()->index(last - 1, 0));     // neighbour below shown
     EXPECT_EQ(icList()->rowAt(0), 0);
-    icList()->setCurrentCell(last, 0);
+    icList()->setCurrentIndex(icList()->model()->index(last, 0));
     EXPECT_EQ(icList()->rowAt(0), last);
     // Upwards onto a row above the top: it becomes the top row.
-    icList()->setCurrentCell(last - 1, 0);
+    icList()->setCurrentIndex(icList()->model()->index(last - 1, 0));
     EXPECT_EQ(icList()->rowAt(0), last - 1);
     // A row found by typing lands where a choice puts it.
     for (const QChar c : QString("1150"))
         press(icList(), c.unicode(), c);
-    EXPECT_EQ(std::pair(icList()->currentRow(), icList()->rowAt(0)), std::pair(150, 150));
+    EXPECT_EQ(std::pair(icList()->currentIndex().row(), icList()->rowAt(0)), std::pair(150, 150));
 }
 
 TEST_F(IcListView, NoTypedDirectoryNameEverLeadsOutOfTheLibraries) {
@@ -209,7 +208,7 @@ TEST_F(IcListView, NoTypedDirectoryNameEverLeadsOutOfTheLibraries) {
     mainWindow->Liste_aufbauen();
     mainWindow->dirBox()->setEditText("74xx/../other");
     platform.answer(MsgAnswer::Ignore);
-    icList()->setCurrentCell(1, 0);
+    icList()->setCurrentIndex(icList()->model()->index(1, 0));
     expectBoxes(1, "74xx/../other/7400.txt");
 }
 
@@ -224,11 +223,11 @@ TEST_F(IcListView, ADefectiveSheetIsReportedWhenLoaded) {
     // unless the reading had already cleared it.
     const std::string before = "74LS00:  Quad NAND, LS family [";
     platform.answer(MsgAnswer::Ignore);
-    icList()->setCurrentCell(4, 0);
+    icList()->setCurrentIndex(icList()->model()->index(4, 0));
     expectBoxes(1, "74xx/7404.txt");
     EXPECT_EQ(shown(), "74xx/7404 " + before + "English]");
     platform.answer(MsgAnswer::Ignore);
-    icList()->setCurrentCell(2, 0);
+    icList()->setCurrentIndex(icList()->model()->index(2, 0));
     expectBoxes(2, "74xx/7401.txt");
     EXPECT_EQ(shown(), "74xx/7401 " + before + "-]");
 
@@ -329,13 +328,13 @@ TEST_F(IcListView, EveryRowIsOneFileOnDiskAndNoNameMisleads) {
         QString::fromUtf8("74\\e01: Steuer|74ä99: Neu|74<U+202E>00: Umgekehrt|74ä99 (1252): Alt")
             .split(u'|');
     for (int row : {3, 2, 1, 0}) {
-        icList()->setCurrentCell(row, 0);
+        icList()->setCurrentIndex(icList()->model()->index(row, 0));
         EXPECT_EQ(mainWindow->findChild<QLabel*>("Info")->text(), titles[row]);
-        EXPECT_EQ(icList()->item(row, 0)->text(), titles[row].section(':', 0, 0));
+        EXPECT_EQ(icList()->currentIndex().data().toString(), titles[row].section(':', 0, 0));
     }
     EXPECT_EQ(platform.boxes.size(), 1u); // every listed file loads
 
-    icList()->setCurrentCell(3, 0);
+    icList()->setCurrentIndex(icList()->model()->index(3, 0));
     platform.answer(MsgAnswer::Yes);
     action("D_entfernen")->trigger();
     EXPECT_EQ(std::pair(::access((lib + "odd/74\xe4"

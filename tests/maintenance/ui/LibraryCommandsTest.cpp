@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 
 using namespace pinatlas;
 using namespace pinatlas::test;
@@ -39,8 +39,9 @@ protected:
         return names;
     }
     void select(const QString& type) {
-        mainWindow->icList()->setCurrentItem(
-            mainWindow->icList()->findItems(type, Qt::MatchExactly).value(0));
+        QAbstractItemModel* list = mainWindow->icList()->model();
+        mainWindow->icList()->setCurrentIndex(
+            list->match(list->index(0, 0), Qt::DisplayRole, type, 1, Qt::MatchExactly).value(0));
     }
     NewDirectoryDialog* shown() const {
         return mainWindow->libraryCommands()->newDirectoryDialog();
