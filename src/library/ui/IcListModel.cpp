@@ -4,6 +4,8 @@
 #include "library/PartIndex.h"
 
 #include <QApplication>
+#include <QHeaderView>
+#include <QScrollBar>
 
 namespace pinatlas {
 namespace {
@@ -103,6 +105,21 @@ void IcListView::keyboardSearch(const QString& search) {
     }
     if (row >= 0 && row != currentIndex().row())
         setCurrentIndex(list->index(row, 0));
+}
+
+void IcListView::scrollContentsBy(int dx, int dy) {
+    QTableView::scrollContentsBy(dx, dy);
+    if (verticalScrollMode() != ScrollPerItem)
+        return;
+    // At the end of its scroll bar the view lines the last row up with the
+    // bottom and cuts the top row under the header; the list shows whole rows
+    // from the top instead, as it does everywhere else.
+    QHeaderView* rows = verticalHeader();
+    const int top = rows->sectionPosition(rows->logicalIndex(verticalScrollBar()->value()));
+    if (top >= 0 && rows->offset() != top) {
+        rows->setOffset(top);
+        viewport()->update();
+    }
 }
 
 } // namespace pinatlas

@@ -50,6 +50,9 @@ public:
     using QTableView::QTableView;
     void keyboardSearch(const QString& search) override;
 
+protected:
+    void scrollContentsBy(int dx, int dy) override;
+
 private:
     QString m_typed;
     QElapsedTimer m_sinceLastKey;

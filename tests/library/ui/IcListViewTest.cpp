@@ -191,6 +191,9 @@ TEST_F(IcListView, LongListsLeaveRoomForTheScrollBarAndKeepTheChosenRowInView) {
     for (const QChar c : QString("1150"))
         press(icList(), c.unicode(), c);
     EXPECT_EQ(std::pair(icList()->currentIndex().row(), icList()->rowAt(0)), std::pair(150, 150));
+    // At the end of the list the top row is still shown whole.
+    icList()->setCurrentIndex(icList()->model()->index(199, 0));
+    EXPECT_EQ(icList()->visualRect(icList()->model()->index(icList()->rowAt(0), 0)).top(), 0);
 }
 
 TEST_F(IcListView, NoTypedDirectoryNameEverLeadsOutOfTheLibraries) {
