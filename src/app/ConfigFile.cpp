@@ -78,8 +78,4 @@ ConfigValues readConfigFile(const QString& path) {
     return head ? parseConfig(*head) : ConfigValues{};
 }
 
-QStringList scanLibraryDirectories(const QString& programDir) {
-    return directoryEntries(programDir);
-}
-
 } // namespace pinatlas

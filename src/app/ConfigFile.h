@@ -44,8 +44,4 @@ SaveOutcome writeConfigFile(const QString& path, std::optional<Language> languag
 // The values of the file; none when it cannot be read.
 ConfigValues readConfigFile(const QString& path);
 
-// The library directories below the program directory: directories only,
-// without dot entries, in name order so that a remembered position is stable.
-QStringList scanLibraryDirectories(const QString& programDir);
-
 } // namespace pinatlas

@@ -54,6 +54,10 @@ QStringList directoryEntries(const QString& directory, bool links) {
     return entries(directory, true, links);
 }
 
+QStringList scanLibraryDirectories(const QString& programDir) {
+    return directoryEntries(programDir);
+}
+
 QByteArray nativePath(const QString& path) {
     return nameToDisk(path);
 }

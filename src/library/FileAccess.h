@@ -22,6 +22,11 @@ QStringList fileEntries(const QString& directory);
 // same way.
 QStringList directoryEntries(const QString& directory, bool links = true);
 
+// The library directories below the program directory, as every part of the
+// program lists them: directories only, hidden ones left out, in name order
+// so that a remembered position is stable, each named as on disk.
+QStringList scanLibraryDirectories(const QString& programDir);
+
 // The name on disk of `path`.
 QByteArray nativePath(const QString& path);
 

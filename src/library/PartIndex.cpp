@@ -587,7 +587,7 @@ void PartIndex::read(Directory& dir, int room) {
 }
 
 bool PartIndex::refresh(bool deep) {
-    const QStringList names = directoryEntries(m_programDir);
+    const QStringList names = scanLibraryDirectories(m_programDir);
 
     bool changed = names.size() != qsizetype(m_dirs.size());
     std::vector<Directory> dirs;

@@ -7,6 +7,7 @@
 #include "display/ui/PrintCommands.h"
 #include "editor/ui/Wizard.h"
 #include "families/ui/FamiliesWindow.h"
+#include "library/FileAccess.h"
 #include "library/Names.h"
 #include "library/ui/FindCommands.h"
 #include "library/ui/IcListModel.h"
