@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrinterInfo>
 #include <QTableView>
 
 #include <chrono>
@@ -133,6 +134,11 @@ TEST_F(IcListView, ChoosingADirectoryListsItByTypeInTheLanguageAndLoadsTheFirstS
     action("PDF_speichern")->trigger();
     action("Drucken")->trigger();
     EXPECT_TRUE(platform.saveDialogs.value(0).endsWith(QDir::separator() + QString("74LS00.pdf")));
+    // Without a printer the first print goes into a file, named after the type.
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        EXPECT_TRUE(
+            platform.printSuggestions.value(0).endsWith(QDir::separator() + QString("74LS00.pdf")));
+    }
     EXPECT_EQ(std::tuple(platform.printDialogs, dir.read("sheet.pdf").left(4),
                          dir.read("printed.pdf").left(4), platform.boxes.size()),
               std::tuple(1, QByteArray("%PDF"), QByteArray("%PDF"), size_t(0)));
