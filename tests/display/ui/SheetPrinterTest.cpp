@@ -44,6 +44,13 @@ TEST(SheetPrinter, PrintsWhatSaveAsPdfWritesAsLinesAndText) {
             ASSERT_TRUE(printSheet(printer, sheet));
         }
         ASSERT_TRUE(writeSheetPdf(saved, sheet, nullptr, sheetPageLayout(QPageSize::A4)));
+        {
+            // A printer that cannot start is a failure, not an empty success.
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(dir.path() + "missing/printed.pdf");
+            EXPECT_FALSE(printSheet(printer, sheet));
+        }
 
         // pdfimages lists its two heading lines and no picture.
         EXPECT_EQ(run("pdfimages", {"-list", printed}).count('\n'), 2) << type.toStdString();
