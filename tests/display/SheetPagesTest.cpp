@@ -129,6 +129,9 @@ TEST(SheetPages, RoleMarksSitInTheStubGapsWithTheirLegendBelowTheBody) {
     // A bubble at /OE and a triangle at Y, each touching the body; one of
     // each in the legend, below the body's bottom edge.
     ASSERT_EQ(marked.marks.size(), 4u);
+    // Y sits on the right: its triangle points left, into the body.
+    EXPECT_EQ(std::tuple(marked.marks[0].towardsRight, marked.marks[1].towardsRight),
+              std::tuple(true, false));
     const PrintText* pin1 = find(marked, "/OE");
     const PrintText* legend = find(marked, "low-aktiv");
     ASSERT_TRUE(pin1 && legend && find(marked, "Tri-state-Ausgang"));
