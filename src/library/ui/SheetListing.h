@@ -21,7 +21,8 @@ class Session;
 // current directory and loads the selected datasheet for display. It also
 // owns the list's events (header clicks, tooltips, row changes) and keeps the
 // session's current type. It follows the session: a new sort order lists
-// again, a new language names the columns, a changed directory is read again.
+// again, a new language names the columns, changed files of the directory
+// shown are listed and loaded again.
 //
 // `Liste` shows the rows of an IcListModel; the grid's fixed header row is
 // the view's horizontal header.
