@@ -129,7 +129,10 @@ MainWindow::MainWindow(Settings& settings, Platform& platform, const QString& pr
     m_session->setParent(this);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The box empties itself as it goes: nothing may follow that.
+    m_dirBox->disconnect(this);
+}
 
 QMenu* MainWindow::addMenu(QMenu* parent, const CommandCaption& caption) {
     QMenu* menu = parent ? parent->addMenu(caption.de) : menuBar()->addMenu(caption.de);

@@ -181,7 +181,8 @@ void SheetListing::makeTopRow(int row) {
 }
 
 void SheetListing::onCurrentRowChanged(const QModelIndex& current) {
-    followCurrentRow();
+    // Only through `current`: the list may be going with the window.
+    m_session.setCurrentType(current.isValid() ? m_model->typeAt(current.row()) : QString());
     if (m_rebuilding || !current.isValid())
         return;
     const int row = current.row();
