@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shared/IcSort.h"
 #include "shared/Language.h"
 
 #include <QString>
@@ -42,8 +43,6 @@ QString descriptionKey(const QString& description);
 // Keys at or above these are never listed.
 inline constexpr double kTypeSentinel = 999999999.0;
 QString descriptionSentinel(); // ten u-umlauts
-
-enum class IcSort { ByType = 0, ByDescription = 1 };
 
 // The rows of the list in order: ascending key, equal keys in table order,
 // keys not below the sentinel left out; by description, in the descriptions

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shared/IcSort.h"
 #include "shared/Language.h"
 
 #include <QString>
@@ -10,7 +11,7 @@
 namespace pinatlas {
 
 // The state of the running program: one record for the whole run, owned by
-// main() and handed to every window by reference.
+// main() and shared with every window through the Session.
 struct Settings {
     // Holds at most this many changed files; later ones are not recorded.
     static constexpr int kMaxChangedFiles = 1001;
@@ -19,7 +20,7 @@ struct Settings {
     // None until start-up or the first-start dialog has chosen one; the
     // configuration file written before that holds no language.
     std::optional<Language> language;
-    qint16 sortMode = 0; // 0 by type, 1 by description
+    IcSort sortMode = IcSort::ByType;
     QString lineBreak = QStringLiteral("\r\n");
     qint16 changedCount = 0;
     QStringList changedFiles; // the first changedCount entries are meaningful

@@ -17,6 +17,7 @@
 #include "platform/ui/Accessibility.h"
 #include "platform/ui/Twips.h"
 #include "service/ui/ServiceCommands.h"
+#include "shared/Session.h"
 #include "shared/Settings.h"
 
 #include <QAbstractItemView>
@@ -59,7 +60,24 @@ protected:
 
 MainWindow::MainWindow(Settings& settings, Platform& platform, const QString& programDir,
                        QWidget* parent)
-    : QMainWindow(parent), m_settings(settings), m_platform(platform), m_programDir(programDir) {
+    : QMainWindow(parent), m_settings(settings), m_platform(platform), m_programDir(programDir),
+      m_session(new Session(settings, platform, this)) {
+    // The window follows the session before any subsystem does: its captions
+    // and the toolkit's language are in place when a subsystem shows a box.
+    connect(m_session, &Session::languageChanged, this, [this](Language language) {
+        if (language == Language::German)
+            Sprache_Deutsch();
+        else
+            Sprache_Englisch();
+    });
+    connect(m_session, &Session::sortOrderChanged, this, [this](IcSort order) {
+        (order == IcSort::ByType ? m_sortByTypeAction : m_sortByDescriptionAction)
+            ->setChecked(true);
+    });
+    connect(m_session, &Session::libraryChanged, this, [this](const QString& directory) {
+        if (directory.isEmpty())
+            Initialisieren();
+    });
     installAccessibility();
     setObjectName(QStringLiteral("Haupt"));
     // The caption writes version 1.3.0 as "V1.30": minor and patch run together.
@@ -82,6 +100,8 @@ MainWindow::MainWindow(Settings& settings, Platform& platform, const QString& pr
     tw.place(m_dirBox, kDirBoxLeft, kDirBoxTop, kDirBoxWidth, kDirBoxHeight);
     // Only choosing an entry acts; typed text just becomes the directory name.
     connect(m_dirBox, &QComboBox::activated, this, [this](int) { onDirectoryChosen(); });
+    connect(m_dirBox, &QComboBox::currentIndexChanged, this, &MainWindow::followDirBox);
+    connect(m_dirBox, &QComboBox::editTextChanged, this, &MainWindow::followDirBox);
     auto* altKeys = new AltKeysSwallowed(m_dirBox);
     m_dirBox->installEventFilter(altKeys);
     m_dirBox->lineEdit()->installEventFilter(altKeys);
@@ -93,20 +113,26 @@ MainWindow::MainWindow(Settings& settings, Platform& platform, const QString& pr
     tw.place(m_icList, kListLeft, kListTop, kListWidth, kMainWindowClientHeight - kListTop);
 
     m_view = new DatasheetView(m_client);
-    m_sheetListing = new SheetListing(*this, m_icList, *m_view);
-    m_wizard = new Wizard(*this);
-    m_library = new LibraryCommands(*this);
-    m_service = new ServiceCommands(*this);
-    m_find = new FindCommands(*this, m_dirBox, m_icList);
-    m_print = new PrintCommands(*this, *m_view);
+    m_sheetListing = new SheetListing(*m_session, m_icList, *m_view);
+    m_wizard = new Wizard(*m_session);
+    m_library = new LibraryCommands(*m_session);
+    m_service = new ServiceCommands(*m_session);
+    m_find = new FindCommands(*m_session, m_dirBox, m_icList);
+    m_print = new PrintCommands(*m_session, *m_view);
 
     buildMenus();
+    applyCaptions(m_settings.german());
     setTabOrder(m_dirBox, m_icList);
     setTabOrder(m_icList, m_view->frame());
     Form_Resize();
+    // Owned from here on, so that it goes after the windows that follow it.
+    m_session->setParent(this);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The box empties itself as it goes: nothing may follow that.
+    m_dirBox->disconnect(this);
+}
 
 QMenu* MainWindow::addMenu(QMenu* parent, const CommandCaption& caption) {
     QMenu* menu = parent ? parent->addMenu(caption.de) : menuBar()->addMenu(caption.de);
@@ -161,9 +187,12 @@ void MainWindow::buildMenus() {
         a->setCheckable(true);
         sortGroup->addAction(a);
     }
-    m_sortByTypeAction->setChecked(true);
-    connect(m_sortByTypeAction, &QAction::triggered, this, &MainWindow::sortByType);
-    connect(m_sortByDescriptionAction, &QAction::triggered, this, &MainWindow::sortByDescription);
+    (m_session->sortOrder() == IcSort::ByType ? m_sortByTypeAction : m_sortByDescriptionAction)
+        ->setChecked(true);
+    connect(m_sortByTypeAction, &QAction::triggered, m_sheetListing,
+            [this] { m_sheetListing->sortBy(IcSort::ByType); });
+    connect(m_sortByDescriptionAction, &QAction::triggered, m_sheetListing,
+            [this] { m_sheetListing->sortBy(IcSort::ByDescription); });
     // For this session only: the configuration file keeps its two lines.
     QAction* pinRolesAction =
         addAction(optionsMenu, {"Pinrollen", QStringLiteral("&Pin-Rollen zeigen"),
@@ -192,17 +221,10 @@ void MainWindow::buildMenus() {
         a->setCheckable(true);
         languageGroup->addAction(a);
     }
-    m_englishAction->setChecked(true);
-    connect(m_englishAction, &QAction::triggered, this, [this] {
-        Sprache_Englisch();
-        Liste_aufbauen();
-        Datenblatt_laden();
-    });
-    connect(m_germanAction, &QAction::triggered, this, [this] {
-        Sprache_Deutsch();
-        Liste_aufbauen();
-        Datenblatt_laden();
-    });
+    connect(m_englishAction, &QAction::triggered, this,
+            [this] { chooseLanguage(Language::English); });
+    connect(m_germanAction, &QAction::triggered, this,
+            [this] { chooseLanguage(Language::German); });
     help->addAction(m_service->aboutAction());
 }
 
@@ -210,11 +232,6 @@ void MainWindow::applyCaptions(bool german) {
     const Language language = german ? Language::German : Language::English;
     for (const auto& [action, caption] : m_captioned)
         action->setText(caption.in(language));
-    m_print->retranslate(language);
-    m_find->retranslate(language);
-    m_wizard->retranslate(language);
-    m_library->retranslate(language);
-    m_service->retranslate(language);
     (german ? m_germanAction : m_englishAction)->setChecked(true);
     m_platform.useToolkitLanguage(german);
     const QString directory = german ? QStringLiteral("Verzeichnis") : QStringLiteral("Directory");
@@ -224,18 +241,17 @@ void MainWindow::applyCaptions(bool german) {
     m_dirBox->view()->setAccessibleName(directory);
     m_icList->setAccessibleName(german ? QStringLiteral("IC-Liste") : QStringLiteral("IC list"));
     m_view->nameControls(language);
-    m_wizard->nameControls();
-    m_find->nameControls();
-    // Before any directory is chosen the empty list shows its headers too.
-    m_sheetListing->showHeaders();
-    if (m_families)
-        m_families->refresh();
 }
 
 void MainWindow::showFamilies() {
-    if (!m_families)
-        m_families = new FamiliesWindow(*this);
-    else
+    if (!m_families) {
+        m_families = new FamiliesWindow(*m_session);
+        // An open Families view follows the sheet.
+        connect(m_sheetListing, &SheetListing::loadRun, m_families, [this] {
+            if (m_families->isVisible())
+                m_families->refresh();
+        });
+    } else
         m_families->refresh();
     m_families->show();
     m_families->raise();
@@ -243,25 +259,18 @@ void MainWindow::showFamilies() {
 }
 
 void MainWindow::Sprache_Deutsch() {
-    m_settings.language = Language::German;
     applyCaptions(true);
 }
 
 void MainWindow::Sprache_Englisch() {
-    m_settings.language = Language::English;
     applyCaptions(false);
 }
 
-void MainWindow::sortByType() {
-    m_settings.sortMode = 0;
-    m_sortByTypeAction->setChecked(true);
+void MainWindow::chooseLanguage(Language language) {
+    m_session->setLanguage(language);
+    // Also for the language already shown: the command reads the list again.
     Liste_aufbauen();
-}
-
-void MainWindow::sortByDescription() {
-    m_settings.sortMode = 1;
-    m_sortByDescriptionAction->setChecked(true);
-    Liste_aufbauen();
+    Datenblatt_laden();
 }
 
 void MainWindow::start() {
@@ -294,6 +303,7 @@ void MainWindow::Initialisieren() {
             m_dirBox->addItem(shownText(name), name);
         m_dirBox->setCurrentIndex(-1);
     }
+    followDirBox();
 
     if (!configExists && !m_unsavedConfig) {
         hide();
@@ -316,7 +326,7 @@ void MainWindow::Initialisieren() {
         values = *m_unsavedConfig;
     }
     if (values.language)
-        m_settings.language = configLanguage(*values.language);
+        m_session->setLanguage(configLanguage(*values.language));
     // Choosing the directory may already ask about a defective file.
     m_platform.useToolkitLanguage(m_settings.german());
     const int position = selectedPosition(values, m_dirBox->count());
@@ -324,15 +334,13 @@ void MainWindow::Initialisieren() {
         selectDirectory(position);
     else
         m_dirBox->setCurrentIndex(-1);
-    if (m_settings.german())
-        Sprache_Deutsch();
-    else
-        Sprache_Englisch();
+    // Without a language in the file the run goes on in the one shown.
+    m_session->setLanguage(m_settings.shown());
 }
 
 void MainWindow::onFirstStartAccepted() {
-    m_settings.language =
-        m_firstStartDialog->englishChosen() ? Language::English : Language::German;
+    m_session->setLanguage(m_firstStartDialog->englishChosen() ? Language::English
+                                                               : Language::German);
     m_platform.useToolkitLanguage(m_settings.german());
     const int index =
         m_dirBox->findText(QStringLiteral("74xx"), Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -375,12 +383,12 @@ QString MainWindow::currentDirectory() const {
     return m_dirBox->currentText();
 }
 
-QString MainWindow::currentDirectoryPath() const {
-    return m_settings.programDir + currentDirectory() + QDir::separator();
+QString MainWindow::currentType() const {
+    return m_session->currentType();
 }
 
-QString MainWindow::currentType() const {
-    return m_sheetListing->currentType();
+void MainWindow::followDirBox() {
+    m_session->setDirectory(currentDirectory());
 }
 
 void MainWindow::selectDirectory(int index) {
@@ -388,6 +396,7 @@ void MainWindow::selectDirectory(int index) {
         const QSignalBlocker block(m_dirBox);
         m_dirBox->setCurrentIndex(index);
     }
+    followDirBox();
     onDirectoryChosen();
 }
 
@@ -402,9 +411,6 @@ void MainWindow::Liste_aufbauen() {
 
 void MainWindow::Datenblatt_laden() {
     m_sheetListing->Datenblatt_laden();
-    // An open Families view follows the sheet.
-    if (m_families && m_families->isVisible())
-        m_families->refresh();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -2,7 +2,7 @@
 
 #include "app/ConfigFile.h"
 #include "lang/ui/CommandActions.h"
-#include "shared/RunningProgram.h"
+#include "shared/Language.h"
 
 #include <QMainWindow>
 
@@ -26,11 +26,14 @@ class LibraryCommands;
 class Platform;
 class PrintCommands;
 class ServiceCommands;
+class Session;
 class Wizard;
 struct Settings;
 
 // The main window: directory list, IC list, drawing area and every command.
-class MainWindow : public QMainWindow, public RunningProgram {
+// It makes the session the subsystems share and keeps the session's
+// directory to the text of DirBox; its menus and captions follow the session.
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // `programDir` is where the library directories and the configuration file
@@ -42,19 +45,18 @@ public:
     // The load event: shows the window and runs Initialisieren.
     void start();
 
-    // What the subsystems ask of the running program.
-    Settings& settings() const override { return m_settings; }
-    Platform& platform() const override { return m_platform; }
-    QWidget* mainWindow() override { return this; }
-    QString currentDirectory() const override;
-    QString currentDirectoryPath() const override;
-    QString currentType() const override;
-    void Initialisieren() override;
-    void Liste_aufbauen() override;
-    void Datenblatt_laden() override;
-    void sortByType() override;
-    void sortByDescription() override;
+    Session& session() const { return *m_session; }
+    // The text of DirBox: the directory every operation works in.
+    QString currentDirectory() const;
+    // The type in column 0 of the list's current row; empty when there is none.
+    QString currentType() const;
+    // Reads the configuration and the directories again, as at start-up; runs
+    // when the session announces that directories were added or removed.
+    void Initialisieren();
+    void Liste_aufbauen();
+    void Datenblatt_laden();
 
+    // The window's texts in a language, as the session's language changes.
     void Sprache_Deutsch();
     void Sprache_Englisch();
 
@@ -71,7 +73,7 @@ public:
     void showFamilies();
 
     // Runs the directory-change handler, as choosing an entry does.
-    void selectDirectory(int index) override;
+    void selectDirectory(int index);
     // Writes the configuration file; tells the user once per run when it fails.
     bool writeConfiguration(int position);
 
@@ -85,6 +87,10 @@ private:
     QMenu* addMenu(QMenu* parent, const CommandCaption& caption);
     QAction* addAction(QMenu* parent, const CommandCaption& caption);
     void applyCaptions(bool german);
+    // The language command: the language, then the list and the sheet again.
+    void chooseLanguage(Language language);
+    // The session's directory follows the text of DirBox.
+    void followDirBox();
     void onDirectoryChosen();
     void onFirstStartAccepted();
     void Form_Resize();
@@ -94,6 +100,7 @@ private:
     Settings& m_settings;
     Platform& m_platform;
     QString m_programDir;
+    Session* m_session;
     QWidget* m_client = nullptr;
     QComboBox* m_dirBox = nullptr;
     QTableView* m_icList = nullptr;

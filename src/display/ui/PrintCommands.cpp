@@ -5,7 +5,7 @@
 #include "library/DatasheetReader.h"
 #include "library/Names.h"
 #include "platform/Platform.h"
-#include "shared/RunningProgram.h"
+#include "shared/Session.h"
 #include "shared/Settings.h"
 
 #include <QAction>
@@ -30,8 +30,8 @@ std::span<const CommandCaption> captions() {
 
 } // namespace
 
-PrintCommands::PrintCommands(RunningProgram& program, const DatasheetView& view)
-    : QObject(program.mainWindow()), m_program(program), m_view(view),
+PrintCommands::PrintCommands(Session& session, const DatasheetView& view)
+    : QObject(session.window()), m_session(session), m_view(view),
       m_actions(makeActions(this, captions())) {
     m_actions[0]->setShortcut(QKeySequence::Print);
     connect(m_actions[0], &QAction::triggered, this, [this] { print(); });
@@ -41,6 +41,8 @@ PrintCommands::PrintCommands(RunningProgram& program, const DatasheetView& view)
         a->setEnabled(false);
         connect(&m_view, &DatasheetView::displayed, a, [a] { a->setEnabled(true); });
     }
+    retranslate(session.language());
+    connect(&session, &Session::languageChanged, this, &PrintCommands::retranslate);
 }
 
 void PrintCommands::retranslate(Language language) {
@@ -49,12 +51,12 @@ void PrintCommands::retranslate(Language language) {
 
 PrintableSheet PrintCommands::current() const {
     const DatasheetView* view = &m_view;
-    return {view->sheet(), view->comment(), view->title(), m_program.settings().shown(),
+    return {view->sheet(), view->comment(), view->title(), m_session.settings().shown(),
             view->pinMarksShown()};
 }
 
 void PrintCommands::reportFailure(const QString& text) {
-    m_program.platform().message(m_program.mainWindow(), MsgIcon::Exclamation,
+    m_session.platform().message(m_session.window(), MsgIcon::Exclamation,
                                  QStringLiteral("Pinatlas"), text, MsgButtons::Ok);
 }
 
@@ -79,7 +81,7 @@ void PrintCommands::writePdf(const QString& path, const QPageLayout& layout) {
         m_folder = QFileInfo(path).absolutePath();
         return;
     }
-    const Settings& s = m_program.settings();
+    const Settings& s = m_session.settings();
     reportFailure(s.pick(QStringLiteral("Die Datei konnte nicht geschrieben werden:"),
                          QStringLiteral("The file could not be written:")) +
                   s.lineBreak + path + s.lineBreak + error);
@@ -95,7 +97,7 @@ void PrintCommands::print() {
     // choice, or the only one.
     if (m_printedToFile || QPrinterInfo::availablePrinterNames().isEmpty())
         printer.setOutputFileName(suggestedPdf());
-    if (!m_program.platform().choosePrinter(m_program.mainWindow(), printer))
+    if (!m_session.platform().choosePrinter(m_session.window(), printer))
         return;
     m_printedToFile =
         printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
@@ -105,7 +107,7 @@ void PrintCommands::print() {
         return;
     }
     if (!printSheet(printer, current()))
-        reportFailure(m_program.settings().pick(
+        reportFailure(m_session.settings().pick(
             QStringLiteral("Das Datenblatt konnte nicht gedruckt werden."),
             QStringLiteral("The datasheet could not be printed.")));
 }
@@ -113,9 +115,9 @@ void PrintCommands::print() {
 void PrintCommands::saveAsPdf() {
     if (!m_view.hasContent())
         return;
-    const Settings& s = m_program.settings();
-    const QString path = m_program.platform().saveFileName(
-        m_program.mainWindow(),
+    const Settings& s = m_session.settings();
+    const QString path = m_session.platform().saveFileName(
+        m_session.window(),
         s.pick(QStringLiteral("Als PDF speichern"), QStringLiteral("Save as PDF")), suggestedPdf(),
         s.pick(QStringLiteral("PDF-Dateien (*.pdf)"), QStringLiteral("PDF files (*.pdf)")));
     if (!path.isEmpty())

@@ -11,7 +11,7 @@ class QAction;
 namespace pinatlas {
 
 class DatasheetView;
-class RunningProgram;
+class Session;
 
 // Print and Save as PDF of the main window: the sheet on display, through
 // the desktop's print and save dialogs. Both suggest the type as the file
@@ -19,7 +19,7 @@ class RunningProgram;
 class PrintCommands : public QObject {
     Q_OBJECT
 public:
-    PrintCommands(RunningProgram& program, const DatasheetView& view);
+    PrintCommands(Session& session, const DatasheetView& view);
 
     void print();
     void saveAsPdf();
@@ -34,7 +34,7 @@ private:
     QString suggestedPdf() const;
     void writePdf(const QString& path, const QPageLayout& layout);
 
-    RunningProgram& m_program;
+    Session& m_session;
     const DatasheetView& m_view;
     QString m_folder;
     bool m_printedToFile = false;

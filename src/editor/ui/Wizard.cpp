@@ -10,7 +10,7 @@
 #include "library/DatasheetWriter.h"
 #include "library/FileAccess.h"
 #include "library/Names.h"
-#include "shared/RunningProgram.h"
+#include "shared/Session.h"
 #include "shared/Settings.h"
 
 #include <QAction>
@@ -37,10 +37,15 @@ std::span<const CommandCaption> captions() {
 
 } // namespace
 
-Wizard::Wizard(RunningProgram& program)
-    : QObject(program.mainWindow()), m_program(program), m_actions(makeActions(this, captions())) {
+Wizard::Wizard(Session& session)
+    : QObject(session.window()), m_session(session), m_actions(makeActions(this, captions())) {
     connect(m_actions[0], &QAction::triggered, this, [this] { startNew(); });
     connect(m_actions[1], &QAction::triggered, this, [this] { startEdit(); });
+    retranslate(session.language());
+    connect(&session, &Session::languageChanged, this, [this](Language language) {
+        retranslate(language);
+        nameControls();
+    });
 }
 
 void Wizard::retranslate(Language language) {
@@ -48,11 +53,11 @@ void Wizard::retranslate(Language language) {
 }
 
 bool Wizard::english() const {
-    return !m_program.settings().german();
+    return !m_session.settings().german();
 }
 
 void Wizard::tell(MsgIcon icon, const QString& de, const QString& en) {
-    m_program.platform().message(nullptr, icon, kTitle, m_program.settings().pick(de, en),
+    m_session.platform().message(nullptr, icon, kTitle, m_session.settings().pick(de, en),
                                  MsgButtons::Ok);
 }
 
@@ -62,8 +67,8 @@ PageWindow* Wizard::loaded(WizardPage id) const {
 }
 
 PageWindow* Wizard::create(WizardPage id) {
-    QWidget* owner = m_program.mainWindow();
-    Platform& platform = m_program.platform();
+    QWidget* owner = m_session.window();
+    Platform& platform = m_session.platform();
     switch (id) {
     case WizardPage::General:
         return new GeneralPage(owner, english());
@@ -96,9 +101,9 @@ PageWindow* Wizard::load(WizardPage id) {
     connect(page, &PageWindow::backPressed, this, [this, page] { back(page); });
     connect(page, &PageWindow::abortPressed, this, [this, page] {
         unload(page->id());
-        m_program.mainWindow()->show();
-        m_program.mainWindow()->raise();
-        m_program.mainWindow()->activateWindow();
+        m_session.window()->show();
+        m_session.window()->raise();
+        m_session.window()->activateWindow();
     });
     connect(page, &PageWindow::closedByUser, this, [this, page] { unload(page->id()); });
     return page;
@@ -233,13 +238,12 @@ void Wizard::Datenblatt_speichern() {
 
     tell(MsgIcon::None, QStringLiteral("Das neue/geänderte Datenblatt ist nun im Verzeichnis!"),
          QStringLiteral("The new/edit datasheet is now ready for use!"));
-    Settings& settings = m_program.settings();
+    Settings& settings = m_session.settings();
     // The mail names the file as the user finds it on disk.
     recordChangedFile(settings.changedFiles, settings.changedCount, markedName(path),
                       Settings::kMaxChangedFiles);
     unloadAll();
-    m_program.Liste_aufbauen();
-    m_program.Datenblatt_laden();
+    m_session.announceLibraryChange(m_session.directory());
 }
 
 SheetContent Wizard::gatheredSheet() {
@@ -319,8 +323,8 @@ bool Wizard::cellsAccepted(const EncodedSheet& encoded, WizardPage returnTo) {
 
 bool Wizard::saved(const QString& path, const QByteArray& bytes, WizardPage returnTo) {
     SaveOutcome outcome;
-    if (!isPlainDirectoryName(m_program.currentDirectory())) {
-        outcome.error = m_program.settings().pick(QStringLiteral("Kein Verzeichnis gewählt."),
+    if (!isPlainDirectoryName(m_session.directory())) {
+        outcome.error = m_session.settings().pick(QStringLiteral("Kein Verzeichnis gewählt."),
                                                   QStringLiteral("No directory chosen."));
     } else {
         if (!replacingOverwritesNoChange(path) || !replacingLosesNothing(path)) {
@@ -329,7 +333,7 @@ bool Wizard::saved(const QString& path, const QByteArray& bytes, WizardPage retu
         }
         outcome = saveFileWhole(path, bytes);
         if (outcome.refusedLink)
-            outcome.error = symbolicLinkRefusal(m_program.settings().german());
+            outcome.error = symbolicLinkRefusal(m_session.settings().german());
     }
     if (outcome.ok)
         return true;
@@ -348,9 +352,9 @@ bool Wizard::replacingLosesNothing(const QString& path) {
     if (!old.file || old.unreadFrom == 0)
         return true;
     const QString line = QString::number(old.unreadFrom);
-    const MsgAnswer answer = m_program.platform().message(
+    const MsgAnswer answer = m_session.platform().message(
         nullptr, MsgIcon::Exclamation, kTitle,
-        m_program.settings().pick(
+        m_session.settings().pick(
             QStringLiteral("Die Datei") + kCrLf + shownText(path) + kCrLf +
                 QStringLiteral("enthält ab Zeile %1 Text, den das Programm nicht liest, etwa einen "
                                "Abschnitt an falscher Stelle oder einen falsch geschriebenen "
@@ -369,7 +373,7 @@ bool Wizard::replacingLosesNothing(const QString& path) {
 }
 
 void Wizard::noteDirectory() {
-    m_seenDirectory = m_program.currentDirectoryPath();
+    m_seenDirectory = m_session.directoryPath();
     m_seenFiles.clear();
     for (const QString& name : fileEntries(m_seenDirectory))
         if (const std::optional<FileStamp> stamp = fileStamp(m_seenDirectory + name))
@@ -377,7 +381,7 @@ void Wizard::noteDirectory() {
 }
 
 QString Wizard::targetPath() {
-    const QString directory = m_program.currentDirectoryPath();
+    const QString directory = m_session.directoryPath();
     const QString typed = page<GeneralPage>().typeBox()->text();
     const bool same = !m_editedType.isEmpty() && directory == m_seenDirectory &&
                       typed == readableName(m_editedType);
@@ -385,7 +389,7 @@ QString Wizard::targetPath() {
 }
 
 bool Wizard::replacingOverwritesNoChange(const QString& path) {
-    const QString directory = m_program.currentDirectoryPath();
+    const QString directory = m_session.directoryPath();
     if (directory != m_seenDirectory)
         return true; // nothing seen there: a file of that name is replaced
     const QString name = path.mid(directory.size());
@@ -401,9 +405,9 @@ bool Wizard::replacingOverwritesNoChange(const QString& path) {
     if (!changed)
         return true;
     const QString shown = shownText(path);
-    const MsgAnswer answer = m_program.platform().message(
+    const MsgAnswer answer = m_session.platform().message(
         nullptr, MsgIcon::Exclamation, kTitle,
-        m_program.settings().pick(
+        m_session.settings().pick(
             QStringLiteral("Die Datei") + kCrLf + shown + kCrLf +
                 QStringLiteral("wurde geändert, angelegt oder gelöscht, seit der Assistent "
                                "begann, etwa von einem zweiten Pinatlas oder einem Editor.") +
@@ -422,9 +426,9 @@ bool Wizard::replacingOverwritesNoChange(const QString& path) {
 }
 
 void Wizard::startEdit() {
-    const QString type = m_program.currentType();
+    const QString type = m_session.currentType();
     if (type.isEmpty()) {
-        Platform& platform = m_program.platform();
+        Platform& platform = m_session.platform();
         platform.message(nullptr, MsgIcon::Information, kTitle,
                          QStringLiteral("Bitte wählen Sie zuerst das zu ändernde Datenblatt aus!"),
                          MsgButtons::Ok);
@@ -437,7 +441,7 @@ void Wizard::startEdit() {
 }
 
 std::optional<DatasheetFile> Wizard::editableFile(const QString& type) {
-    const QString path = m_program.currentDirectoryPath() + type + QStringLiteral(".txt");
+    const QString path = m_session.directoryPath() + type + QStringLiteral(".txt");
     auto refuse = [&](const QString& de, const QString& en) -> std::optional<DatasheetFile> {
         tell(MsgIcon::Exclamation,
              QStringLiteral("Das Datenblatt kann nicht bearbeitet werden:") + kCrLf +
@@ -450,7 +454,7 @@ std::optional<DatasheetFile> Wizard::editableFile(const QString& type) {
     // The same check as the loader's: a typed directory name must not take
     // the reading outside the program directory.
     const QString fileName = type + QStringLiteral(".txt");
-    if (!isPlainDirectoryName(m_program.currentDirectory()) || !isListedFileName(fileName))
+    if (!isPlainDirectoryName(m_session.directory()) || !isListedFileName(fileName))
         return refuse(QStringLiteral("Kein Verzeichnis der Bibliothek gewählt."),
                       QStringLiteral("No directory of the library chosen."));
     noteDirectory();

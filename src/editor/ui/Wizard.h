@@ -16,7 +16,7 @@ class QAction;
 
 namespace pinatlas {
 
-class RunningProgram;
+class Session;
 class PageWindow;
 struct DatasheetFile;
 struct EncodedSheet;
@@ -24,10 +24,11 @@ struct SheetContent;
 
 // The five-page datasheet wizard: adds a new datasheet or edits the selected one.
 // The pages are its storage; it owns their lifetimes and the moves between them.
+// It follows the session's language and announces the files it writes.
 class Wizard : public QObject {
     Q_OBJECT
 public:
-    explicit Wizard(RunningProgram& program);
+    explicit Wizard(Session& session);
 
     void startNew();  // D_hinzufügen
     void startEdit(); // D_ändern
@@ -37,8 +38,9 @@ public:
     // The loaded pages name their fields in the program's language again.
     void nameControls();
 
-    // Writes the file from the pages; on success closes the wizard and refreshes
-    // the main window, on failure tells why and shows the page it came from.
+    // Writes the file from the pages; on success closes the wizard and
+    // announces the changed directory, on failure tells why and shows the page
+    // it came from.
     void Datenblatt_speichern();
 
 private:
@@ -83,7 +85,7 @@ private:
     void fillPages(const QString& type, const DatasheetFile& file);
     void fillTablePages(const Datasheet& sheet);
 
-    RunningProgram& m_program;
+    Session& m_session;
     std::array<PageWindow*, kWizardPages> m_pages{};
     WizardPage m_finishedFrom = WizardPage::None;
 

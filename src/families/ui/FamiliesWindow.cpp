@@ -3,7 +3,7 @@
 #include "families/Compatibility.h"
 #include "families/Substitutes.h"
 #include "library/DatasheetReader.h"
-#include "shared/RunningProgram.h"
+#include "shared/Session.h"
 #include "shared/Settings.h"
 
 #include <QComboBox>
@@ -74,8 +74,7 @@ QDoubleSpinBox* supplyBox(const char* name, QWidget* parent) {
 
 } // namespace
 
-FamiliesWindow::FamiliesWindow(RunningProgram& program)
-    : QDialog(program.mainWindow()), m_program(program) {
+FamiliesWindow::FamiliesWindow(Session& session) : QDialog(session.window()), m_session(session) {
     setObjectName(QStringLiteral("Familien"));
     setModal(false);
 
@@ -128,7 +127,7 @@ FamiliesWindow::FamiliesWindow(RunningProgram& program)
     resize(980, 720);
 
     const FamilyTableLoad load = loadFamilyTable(familyTableCandidates(
-        m_program.settings().programDir, QCoreApplication::applicationDirPath()));
+        m_session.settings().programDir, QCoreApplication::applicationDirPath()));
     m_families = load.table;
     m_tablePath = load.path;
     m_tableError = load.error;
@@ -149,10 +148,13 @@ FamiliesWindow::FamiliesWindow(RunningProgram& program)
     for (QDoubleSpinBox* box : {m_driverSupply, m_receiverSupply})
         connect(box, &QDoubleSpinBox::valueChanged, this, [this] { judge(); });
     refresh();
+    connect(&session, &Session::languageChanged, this, &FamiliesWindow::refresh);
+    // The sheet's file or its whole directory may have gone.
+    connect(&session, &Session::libraryChanged, this, &FamiliesWindow::refresh);
 }
 
 QString FamiliesWindow::pick(const char* de, const char* en) const {
-    return m_program.settings().pick(QString::fromUtf8(de), QString::fromUtf8(en));
+    return m_session.settings().pick(QString::fromUtf8(de), QString::fromUtf8(en));
 }
 
 void FamiliesWindow::chooseFamily(QComboBox* box, QDoubleSpinBox* supply) {
@@ -165,7 +167,7 @@ void FamiliesWindow::chooseFamily(QComboBox* box, QDoubleSpinBox* supply) {
 }
 
 void FamiliesWindow::refresh() {
-    const Language l = m_program.settings().shown();
+    const Language l = m_session.settings().shown();
     setWindowTitle(pick("Familien", "Families"));
     m_substitutesBox->setTitle(
         pick("Ersatz in derselben Fassung", "Substitutes in the same socket"));
@@ -176,12 +178,11 @@ void FamiliesWindow::refresh() {
         box->setLocale(QLocale(l == Language::German ? QLocale::German : QLocale::English));
 
     // The sheet on display, for the families it is made in.
-    const QString type = m_program.currentType();
+    const QString type = m_session.currentType();
     std::optional<DatasheetFile> sheet;
     if (!type.isEmpty())
         sheet = readDatasheetFile(
-                    QDir(m_program.currentDirectoryPath()).filePath(type + QStringLiteral(".txt")),
-                    type)
+                    QDir(m_session.directoryPath()).filePath(type + QStringLiteral(".txt")), type)
                     .file;
     m_sheetFamilies = sheet ? familyColumnsOf(sheet->sheet) : QStringList();
 
@@ -222,7 +223,7 @@ void FamiliesWindow::refresh() {
 }
 
 void FamiliesWindow::fillTable() {
-    const Language l = m_program.settings().shown();
+    const Language l = m_session.settings().shown();
     const std::vector<Family>& families = m_families->families();
     m_table->clear();
     m_table->setColumnCount(int(families.size()));
@@ -265,7 +266,7 @@ void FamiliesWindow::fillTable() {
 void FamiliesWindow::judge() {
     if (!m_families)
         return;
-    const Language l = m_program.settings().shown();
+    const Language l = m_session.settings().shown();
     CompatQuery q;
     q.driver = m_families->find(m_driver->currentText());
     q.receiver = m_families->find(m_receiver->currentText());

@@ -15,7 +15,7 @@ class QTableWidget;
 
 namespace pinatlas {
 
-class RunningProgram;
+class Session;
 
 // The Families view: the families of the table side by side, what changes
 // between the families the sheet on display is made in, and the verdict
@@ -24,7 +24,7 @@ class RunningProgram;
 class FamiliesWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit FamiliesWindow(RunningProgram& program);
+    explicit FamiliesWindow(Session& session);
 
     // Reads the sheet on display again and writes every text anew in the
     // current language.
@@ -46,7 +46,7 @@ private:
     void chooseFamily(QComboBox* box, QDoubleSpinBox* supply);
     QString pick(const char* de, const char* en) const;
 
-    RunningProgram& m_program;
+    Session& m_session;
     std::optional<FamilyTable> m_families;
     QString m_tablePath;
     QString m_tableError;

@@ -6,7 +6,7 @@
 #include "library/Names.h"
 
 #include "platform/Platform.h"
-#include "shared/RunningProgram.h"
+#include "shared/Session.h"
 #include "shared/Settings.h"
 
 #include <QAction>
@@ -83,8 +83,8 @@ QVariant FoundModel::headerData(int section, Qt::Orientation orientation, int ro
     }
 }
 
-FindWindow::FindWindow(RunningProgram& program, PartIndex& index)
-    : QWidget(program.mainWindow(), Qt::Window), m_program(program), m_index(index) {
+FindWindow::FindWindow(Session& session, PartIndex& index)
+    : QWidget(session.window(), Qt::Window), m_session(session), m_index(index) {
     setObjectName(QStringLiteral("Suche"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_text = new QLineEdit(this);
@@ -99,7 +99,7 @@ FindWindow::FindWindow(RunningProgram& program, PartIndex& index)
     m_results->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_results->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_results->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_model = new FoundModel(program.settings(), this);
+    m_model = new FoundModel(session.settings(), this);
     m_results->setModel(m_model);
     m_results->header()->setStretchLastSection(true);
     m_results->setColumnWidth(0, 90);
@@ -122,7 +122,7 @@ FindWindow::FindWindow(RunningProgram& program, PartIndex& index)
 }
 
 void FindWindow::applyCaptions() {
-    const Settings& s = m_program.settings();
+    const Settings& s = m_session.settings();
     setWindowTitle(s.pick(QStringLiteral("Suchen"), QStringLiteral("Find")));
     m_text->setPlaceholderText(s.pick(QStringLiteral("Typ oder Wörter der Beschreibung"),
                                       QStringLiteral("Type or words of the description")));
@@ -148,7 +148,7 @@ void FindWindow::setOpenable(std::function<bool(const QString&)> openable) {
 }
 
 void FindWindow::search() {
-    const Settings& settings = m_program.settings();
+    const Settings& settings = m_session.settings();
     const QString text = m_text->text();
     std::vector<PartMatch> matches = m_index.find(text, settings.shown());
     const std::vector<PartRecord>& records = m_index.records();
@@ -191,7 +191,7 @@ void FindWindow::search() {
         m_results->setCurrentIndex(m_model->index(0, 0));
 }
 
-void FindWindow::languageChanged() {
+void FindWindow::refresh() {
     applyCaptions();
     m_model->languageChanged();
     // The notes and the order follow the language; the row chosen stays.
@@ -210,11 +210,11 @@ void FindWindow::choose(const QModelIndex& index) {
     if (!index.isValid())
         return;
     const PartRecord r = m_model->record(index.row());
-    if (!isDirectory(m_program.settings().programDir + r.directory)) {
+    if (!isDirectory(m_session.settings().programDir + r.directory)) {
         // Renamed or removed since the search: say so rather than only beep.
         search();
         showNote(QStringList{
-            m_program.settings().pick(
+            m_session.settings().pick(
                 QStringLiteral("Das Verzeichnis %1 gibt es nicht mehr: Es wurde umbenannt oder "
                                "entfernt.")
                     .arg(shownText(r.directory)),
@@ -223,7 +223,7 @@ void FindWindow::choose(const QModelIndex& index) {
             note()}
                      .join(u'\n')
                      .trimmed());
-        m_program.platform().beep();
+        m_session.platform().beep();
         return;
     }
     Q_EMIT chosen(r.directory, r.type);
@@ -287,11 +287,22 @@ std::span<const CommandCaption> findCaption() {
 
 } // namespace
 
-FindCommands::FindCommands(RunningProgram& program, QComboBox* dirBox, QTableView* icList)
-    : QObject(program.mainWindow()), m_program(program), m_dirBox(dirBox), m_icList(icList),
+FindCommands::FindCommands(Session& session, QComboBox* dirBox, QTableView* icList)
+    : QObject(session.window()), m_session(session), m_dirBox(dirBox), m_icList(icList),
       m_findAction(makeActions(this, findCaption()).front()) {
     m_findAction->setShortcut(QKeySequence::Find);
     connect(m_findAction, &QAction::triggered, this, [this] { showFind(); });
+    retranslate(session.language());
+    connect(&session, &Session::languageChanged, this, [this](Language language) {
+        retranslate(language);
+        if (m_window)
+            m_window->refresh();
+    });
+    // Added or removed directories change what the open window may offer.
+    connect(&session, &Session::libraryChanged, this, [this](const QString& directory) {
+        if (m_window && directory.isEmpty())
+            m_window->refresh();
+    });
 }
 
 void FindCommands::retranslate(Language language) {
@@ -299,7 +310,7 @@ void FindCommands::retranslate(Language language) {
 }
 
 PartIndex& FindCommands::index() {
-    const QString dir = m_program.settings().programDir;
+    const QString dir = m_session.settings().programDir;
     if (!m_index || m_indexedDir != dir) {
         m_index.emplace(dir);
         m_indexedDir = dir;
@@ -309,13 +320,13 @@ PartIndex& FindCommands::index() {
 
 void FindCommands::showFind() {
     if (!m_window) {
-        m_window = new FindWindow(m_program, index());
+        m_window = new FindWindow(m_session, index());
         m_window->setOpenable(
             [this](const QString& directory) { return m_dirBox->findData(directory) >= 0; });
         connect(m_window, &FindWindow::chosen, this,
                 [this](const QString& directory, const QString& type) {
                     if (!showSheet(directory, type))
-                        m_program.platform().beep();
+                        m_session.platform().beep();
                 });
     }
     m_window->show();
@@ -324,11 +335,6 @@ void FindCommands::showFind() {
     m_window->textBox()->setFocus();
     m_window->textBox()->selectAll();
     m_window->search();
-}
-
-void FindCommands::nameControls() {
-    if (m_window)
-        m_window->languageChanged();
 }
 
 bool FindCommands::showSheet(const QString& directory, const QString& type) {
@@ -344,9 +350,10 @@ bool FindCommands::showSheet(const QString& directory, const QString& type) {
     };
     // A list that does not show the sheet (another directory, or one changed
     // since it was built) is chosen anew, as the user would.
-    if (m_program.currentDirectory() != directory || dirBox->currentIndex() != position ||
-        rowOf() < 0)
-        m_program.selectDirectory(position);
+    if (m_session.directory() != directory || dirBox->currentIndex() != position || rowOf() < 0) {
+        dirBox->setCurrentIndex(position);
+        Q_EMIT dirBox->activated(position);
+    }
     const int row = rowOf();
     if (row < 0)
         return false;

@@ -21,7 +21,7 @@ class QTreeView;
 
 namespace pinatlas {
 
-class RunningProgram;
+class Session;
 struct Settings;
 
 // The matches of one search as the Find window lists them: directory, type
@@ -52,7 +52,7 @@ private:
 class FindWindow : public QWidget {
     Q_OBJECT
 public:
-    FindWindow(RunningProgram& program, PartIndex& index);
+    FindWindow(Session& session, PartIndex& index);
 
     QLineEdit* textBox() const { return m_text; }
     QTreeView* results() const { return m_results; }
@@ -66,8 +66,8 @@ public:
     void search();
     // Titles and names in the current language.
     void applyCaptions();
-    // Speaks the language now chosen, keeping the chosen row.
-    void languageChanged();
+    // Searches again in the language now chosen, keeping the chosen row.
+    void refresh();
 
 Q_SIGNALS:
     void chosen(const QString& directory, const QString& type);
@@ -81,7 +81,7 @@ private:
     void choose(const QModelIndex& index);
     void showNote(const QString& text);
 
-    RunningProgram& m_program;
+    Session& m_session;
     PartIndex& m_index;
     QLineEdit* m_text;
     QTreeView* m_results;
@@ -92,18 +92,17 @@ private:
 
 // The Find command of the main window and the index it searches, which
 // lives as long as the window so that the directories are read only once.
+// The open window follows the session's language and its directories.
 class FindCommands : public QObject {
     Q_OBJECT
 public:
-    FindCommands(RunningProgram& program, QComboBox* dirBox, QTableView* icList);
+    FindCommands(Session& session, QComboBox* dirBox, QTableView* icList);
 
     void showFind();
     // Suchen, for the Edit menu.
     QAction* findAction() const { return m_findAction; }
     void retranslate(Language language);
     FindWindow* window() const { return m_window; }
-    // The open window follows a change of language.
-    void nameControls();
     // The index of the program directory now in use.
     PartIndex& index();
 
@@ -112,7 +111,7 @@ public:
     bool showSheet(const QString& directory, const QString& type);
 
 private:
-    RunningProgram& m_program;
+    Session& m_session;
     QComboBox* m_dirBox;
     QTableView* m_icList;
     std::optional<PartIndex> m_index;

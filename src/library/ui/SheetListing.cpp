@@ -8,7 +8,7 @@
 #include "library/Names.h"
 #include "platform/Platform.h"
 #include "platform/ui/Twips.h"
-#include "shared/RunningProgram.h"
+#include "shared/Session.h"
 #include "shared/Settings.h"
 
 #include <QDir>
@@ -27,10 +27,18 @@ constexpr int kListRowHeight = 240;
 
 } // namespace
 
-SheetListing::SheetListing(RunningProgram& program, QTableView* icList, DatasheetDisplay& display)
-    : QObject(program.mainWindow()), m_program(program), m_icList(icList),
+SheetListing::SheetListing(Session& session, QTableView* icList, DatasheetDisplay& display)
+    : QObject(session.window()), m_session(session), m_icList(icList),
       m_model(new IcListModel(icList)), m_display(display) {
     setUpIcList();
+    connect(&session, &Session::sortOrderChanged, this, &SheetListing::Liste_aufbauen);
+    connect(&session, &Session::languageChanged, this, &SheetListing::showHeaders);
+    connect(&session, &Session::libraryChanged, this, [this](const QString& directory) {
+        if (!directory.isEmpty() && directory == m_session.directory()) {
+            Liste_aufbauen();
+            Datenblatt_laden();
+        }
+    });
 }
 
 void SheetListing::setUpIcList() {
@@ -64,16 +72,17 @@ void SheetListing::setUpIcList() {
 }
 
 void SheetListing::Liste_aufbauen() {
-    const Settings& s = m_program.settings();
+    const Settings& s = m_session.settings();
     QTableView* icList = m_icList;
     for (;;) {
         const QScopedValueRollback<bool> quiet(m_rebuilding, true);
         m_model->blank();
+        followCurrentRow();
         showHeaders();
 
         // Without a directory, or with a typed name that would leave the
         // program directory, there is nothing to list and nothing is read.
-        const QString dir = m_program.currentDirectory();
+        const QString dir = m_session.directory();
         DirectoryScan scan;
         if (isPlainDirectoryName(dir))
             scan = scanIcDirectory(s.programDir + dir + QDir::separator());
@@ -84,8 +93,7 @@ void SheetListing::Liste_aufbauen() {
             return;
         }
 
-        const std::vector<IcRow> rows = sortIcList(
-            scan.entries, s.sortMode == 1 ? IcSort::ByDescription : IcSort::ByType, s.shown());
+        const std::vector<IcRow> rows = sortIcList(scan.entries, s.sortMode, s.shown());
         m_model->setRows(rows);
         icList->setCurrentIndex(m_model->index(0, 0));
         icList->scrollToTop();
@@ -96,16 +104,16 @@ void SheetListing::Liste_aufbauen() {
 }
 
 void SheetListing::showHeaders() {
-    m_model->setHeaders(icListHeaders(m_program.settings().shown()));
+    m_model->setHeaders(icListHeaders(m_session.language()));
 }
 
 bool SheetListing::askAboutFile(const QString& path) {
-    const Settings& s = m_program.settings();
+    const Settings& s = m_session.settings();
     const FileErrorMessage m = defectiveFileMessage(s.shown(), shownText(path), s.lineBreak);
-    switch (m_program.platform().message(m_program.mainWindow(), MsgIcon::None, m.title, m.text,
+    switch (m_session.platform().message(m_session.window(), MsgIcon::None, m.title, m.text,
                                          MsgButtons::AbortRetryIgnore)) {
     case MsgAnswer::Abort:
-        m_program.platform().endNow();
+        m_session.platform().endNow();
         return false;
     case MsgAnswer::Retry:
         return true;
@@ -115,6 +123,7 @@ bool SheetListing::askAboutFile(const QString& path) {
 }
 
 void SheetListing::highlightCurrentRow() {
+    followCurrentRow();
     auto highlight = [this] {
         QTableView* icList = m_icList;
         const QModelIndex current = icList->currentIndex();
@@ -146,13 +155,15 @@ void SheetListing::fitColumns() {
     icList->setColumnWidth(2, tw.toPxX(w.pins));
 }
 
+void SheetListing::sortBy(IcSort order) {
+    if (!m_session.setSortOrder(order))
+        Liste_aufbauen();
+}
+
 void SheetListing::onHeaderClicked(int column) {
-    if (column == 0) {
-        m_program.sortByType();
-        m_program.Datenblatt_laden();
-    } else if (column == 1) {
-        m_program.sortByDescription();
-        m_program.Datenblatt_laden();
+    if (column == 0 || column == 1) {
+        sortBy(column == 0 ? IcSort::ByType : IcSort::ByDescription);
+        Datenblatt_laden();
     }
 }
 
@@ -170,6 +181,8 @@ void SheetListing::makeTopRow(int row) {
 }
 
 void SheetListing::onCurrentRowChanged(const QModelIndex& current) {
+    // Only through `current`: the list may be going with the window.
+    m_session.setCurrentType(current.isValid() ? m_model->typeAt(current.row()) : QString());
     if (m_rebuilding || !current.isValid())
         return;
     const int row = current.row();
@@ -182,20 +195,29 @@ void SheetListing::onCurrentRowChanged(const QModelIndex& current) {
         makeTopRow(row);
     if (row < rows - 1 && !rowVisible(row + 1))
         makeTopRow(row);
-    m_program.Datenblatt_laden();
+    Datenblatt_laden();
 }
 
 QString SheetListing::currentType() const {
     return m_model->typeAt(m_icList->currentIndex().row());
 }
 
+void SheetListing::followCurrentRow() {
+    m_session.setCurrentType(currentType());
+}
+
 void SheetListing::Datenblatt_laden() {
+    showSheet();
+    Q_EMIT loadRun();
+}
+
+void SheetListing::showSheet() {
     const QString type = currentType();
-    const QString dir = m_program.currentDirectory();
+    const QString dir = m_session.directory();
     if (type.isEmpty() || dir.isEmpty())
         return;
 
-    const Settings& s = m_program.settings();
+    const Settings& s = m_session.settings();
     const QString fileName = type + QStringLiteral(".txt");
     const QString path = s.programDir + dir + QDir::separator() + fileName;
     ReadResult result;
@@ -216,7 +238,7 @@ void SheetListing::Datenblatt_laden() {
         if (result.pastPinNames)
             m_display.clearComment();
         if (askAboutFile(path))
-            m_program.Liste_aufbauen();
+            Liste_aufbauen();
         return;
     }
 

@@ -2,6 +2,7 @@
 
 #include "library/DatasheetReader.h"
 #include "library/FileAccess.h"
+#include "shared/IcSort.h"
 
 #include <QObject>
 
@@ -14,11 +15,14 @@ namespace pinatlas {
 
 class DatasheetDisplay;
 class IcListModel;
-class RunningProgram;
+class Session;
 
 // The IC list and the loader of the main window: builds `Liste` from the
 // current directory and loads the selected datasheet for display. It also
-// owns the list's events (header clicks, tooltips, row changes).
+// owns the list's events (header clicks, tooltips, row changes) and keeps the
+// session's current type. It follows the session: a new sort order lists
+// again, a new language names the columns, changed files of the directory
+// shown are listed and loaded again.
 //
 // `Liste` shows the rows of an IcListModel; the grid's fixed header row is
 // the view's horizontal header.
@@ -26,12 +30,15 @@ class SheetListing : public QObject {
     Q_OBJECT
 public:
     // Takes over `icList`, the main window's list, and shows sheets on `display`.
-    SheetListing(RunningProgram& program, QTableView* icList, DatasheetDisplay& display);
+    SheetListing(Session& session, QTableView* icList, DatasheetDisplay& display);
 
     IcListModel* model() const { return m_model; }
 
     void Liste_aufbauen();
     void Datenblatt_laden();
+    // SortIC1 and SortIC2: the order, and the list built again, also when the
+    // order stays, so that choosing it reads the directory anew.
+    void sortBy(IcSort order);
     // The type in column 0 of the current row; empty when there is none.
     QString currentType() const;
     // The column headers in the current language.
@@ -39,7 +46,13 @@ public:
     // Column widths for the list's present height.
     void fitColumns();
 
+Q_SIGNALS:
+    // Datenblatt_laden ran, whether or not it could show a sheet.
+    void loadRun();
+
 private:
+    void showSheet();
+    void followCurrentRow();
     void setUpIcList();
     void onHeaderClicked(int column);
     void onCurrentRowChanged(const QModelIndex& current);
@@ -52,7 +65,7 @@ private:
     // ends the program.
     bool askAboutFile(const QString& path);
 
-    RunningProgram& m_program;
+    Session& m_session;
     QTableView* m_icList;
     IcListModel* m_model;
     DatasheetDisplay& m_display;

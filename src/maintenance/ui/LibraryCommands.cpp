@@ -6,7 +6,7 @@
 #include "maintenance/LibraryFiles.h"
 #include "maintenance/ui/NewDirectoryDialog.h"
 #include "platform/Platform.h"
-#include "shared/RunningProgram.h"
+#include "shared/Session.h"
 #include "shared/Settings.h"
 
 #include <QAction>
@@ -27,13 +27,15 @@ std::span<const CommandCaption> captions() {
 
 } // namespace
 
-LibraryCommands::LibraryCommands(RunningProgram& program)
-    : QObject(program.mainWindow()), m_program(program), m_actions(makeActions(this, captions())) {
+LibraryCommands::LibraryCommands(Session& session)
+    : QObject(session.window()), m_session(session), m_actions(makeActions(this, captions())) {
     // Inside the directory box Delete still edits the text.
     m_actions[0]->setShortcut(QKeySequence::Delete);
     connect(m_actions[0], &QAction::triggered, this, [this] { removeDatasheet(); });
     connect(m_actions[1], &QAction::triggered, this, [this] { addDirectory(); });
     connect(m_actions[2], &QAction::triggered, this, [this] { removeDirectory(); });
+    retranslate(session.language());
+    connect(&session, &Session::languageChanged, this, &LibraryCommands::retranslate);
 }
 
 void LibraryCommands::retranslate(Language language) {
@@ -56,12 +58,12 @@ QString shownPaths(const QStringList& paths, const QString& lineBreak) {
 } // namespace
 
 QString LibraryCommands::selectedType() const {
-    return m_program.currentType();
+    return m_session.currentType();
 }
 
 void LibraryCommands::regularNameMessage(QWidget* parent) {
-    const Settings& s = m_program.settings();
-    m_program.platform().message(
+    const Settings& s = m_session.settings();
+    m_session.platform().message(
         parent, MsgIcon::Critical, kProgramName,
         s.pick(QStringLiteral("Bitte beachten Sie die Regeln für Verzeichnisnamen!"),
                QStringLiteral("Please choose a regular name!")),
@@ -69,25 +71,25 @@ void LibraryCommands::regularNameMessage(QWidget* parent) {
 }
 
 void LibraryCommands::removeDatasheet() {
-    const Settings& s = m_program.settings();
-    Platform& platform = m_program.platform();
+    const Settings& s = m_session.settings();
+    Platform& platform = m_session.platform();
     const QString title = s.pick(QStringLiteral("Achtung!"), QStringLiteral("Attention!"));
     const QString type = selectedType();
     if (type.isEmpty()) {
-        platform.message(m_program.mainWindow(), MsgIcon::Information, title,
+        platform.message(m_session.window(), MsgIcon::Information, title,
                          s.pick(QStringLiteral("Sie haben noch kein Datenblatt ausgewählt!"),
                                 QStringLiteral("No datasheet chosen!")),
                          MsgButtons::Ok);
         return;
     }
     // A directory typed into DirBox must not lead the deletion elsewhere.
-    const QString directory = m_program.currentDirectory();
+    const QString directory = m_session.directory();
     if (!isPlainDirectoryName(directory)) {
-        regularNameMessage(m_program.mainWindow());
+        regularNameMessage(m_session.window());
         return;
     }
     const MsgAnswer answer = platform.message(
-        m_program.mainWindow(), MsgIcon::None, title,
+        m_session.window(), MsgIcon::None, title,
         s.pick(QStringLiteral("Wollen Sie das momentan ausgewählte Datenblatt vom ") +
                    shownText(type) + QStringLiteral(" wirklich löschen?"),
                QStringLiteral("Are you sure to remove the datasheet ") + shownText(type) +
@@ -97,11 +99,11 @@ void LibraryCommands::removeDatasheet() {
     if (answer != MsgAnswer::Yes)
         return;
 
-    const QString dirPath = m_program.currentDirectoryPath();
+    const QString dirPath = m_session.directoryPath();
     const SheetRemoval removal = removeSheetFiles(dirPath, type);
     if (!removal.failed.isEmpty()) {
         platform.message(
-            m_program.mainWindow(), MsgIcon::Critical, kProgramName,
+            m_session.window(), MsgIcon::Critical, kProgramName,
             s.pick(QStringLiteral("Das Datenblatt konnte nicht vollständig gelöscht werden. "
                                   "Diese Dateien sind noch vorhanden:"),
                    QStringLiteral("The datasheet could not be removed completely. These files "
@@ -109,15 +111,14 @@ void LibraryCommands::removeDatasheet() {
                 s.lineBreak + shownPaths(removal.failed, s.lineBreak),
             MsgButtons::Ok);
     } else if (removal.removed.isEmpty()) {
-        platform.message(m_program.mainWindow(), MsgIcon::Critical, kProgramName,
+        platform.message(m_session.window(), MsgIcon::Critical, kProgramName,
                          s.pick(QStringLiteral("Das Datenblatt ist nicht mehr vorhanden:"),
                                 QStringLiteral("The datasheet is no longer there:")) +
                              s.lineBreak + shownText(dirPath + type + QStringLiteral(".txt")),
                          MsgButtons::Ok);
     }
-    // Rebuilt in every case, so that the list shows what is on the disk.
-    m_program.Liste_aufbauen();
-    m_program.Datenblatt_laden();
+    // Announced in every case, so that the list shows what is on the disk.
+    m_session.announceLibraryChange(directory);
 }
 
 void LibraryCommands::addDirectory() {
@@ -126,7 +127,7 @@ void LibraryCommands::addDirectory() {
         m_newDirectory->activateWindow();
         return;
     }
-    m_newDirectory = new NewDirectoryDialog(m_program.mainWindow(), !m_program.settings().german());
+    m_newDirectory = new NewDirectoryDialog(m_session.window(), !m_session.settings().german());
     connect(m_newDirectory, &NewDirectoryDialog::okPressed, this,
             &LibraryCommands::onNewDirectoryOk);
     connect(m_newDirectory, &NewDirectoryDialog::aborted, this, &LibraryCommands::backToMainWindow);
@@ -136,7 +137,7 @@ void LibraryCommands::addDirectory() {
 void LibraryCommands::onNewDirectoryOk() {
     const QString name = m_newDirectory->name();
     if (!name.isEmpty()) {
-        switch (createLibraryDirectory(m_program.settings().programDir, name)) {
+        switch (createLibraryDirectory(m_session.settings().programDir, name)) {
         case DirectoryCreation::Created:
             break;
         case DirectoryCreation::NotRegularName:
@@ -148,27 +149,27 @@ void LibraryCommands::onNewDirectoryOk() {
     }
     m_newDirectory->accept();
     backToMainWindow();
-    m_program.Initialisieren();
+    m_session.announceLibraryChange({});
 }
 
 void LibraryCommands::backToMainWindow() {
-    m_program.mainWindow()->raise();
-    m_program.mainWindow()->activateWindow();
+    m_session.window()->raise();
+    m_session.window()->activateWindow();
 }
 
 void LibraryCommands::removeDirectory() {
-    const Settings& s = m_program.settings();
-    Platform& platform = m_program.platform();
-    const QString name = m_program.currentDirectory();
+    const Settings& s = m_session.settings();
+    Platform& platform = m_session.platform();
+    const QString name = m_session.directory();
     const QString path = shownText(s.programDir + name);
     const QString refusal = s.pick(QStringLiteral("Verzeichnis kann nicht gelöscht werden!"),
                                    QStringLiteral("Can\u00B4t remove directory!"));
     switch (removeLibraryDirectory(s.programDir, name)) {
     case DirectoryRemoval::NotPlainName:
-        regularNameMessage(m_program.mainWindow());
+        regularNameMessage(m_session.window());
         return;
     case DirectoryRemoval::HoldsFiles:
-        platform.message(m_program.mainWindow(), MsgIcon::Critical, refusal,
+        platform.message(m_session.window(), MsgIcon::Critical, refusal,
                          s.pick(QStringLiteral("Es befinden sich noch Dateien in dem Verzeichnis:"),
                                 QStringLiteral("There are files in the directory:")) +
                              s.lineBreak + path,
@@ -177,7 +178,7 @@ void LibraryCommands::removeDirectory() {
     case DirectoryRemoval::Failed:
         // Nothing changed on the disk, so the lists stay as they are.
         platform.message(
-            m_program.mainWindow(), MsgIcon::Critical, refusal,
+            m_session.window(), MsgIcon::Critical, refusal,
             s.pick(QStringLiteral("Das Verzeichnis enthält noch versteckte Dateien oder "
                                   "Unterverzeichnisse, oder Ihnen fehlen die Rechte, es zu "
                                   "löschen:"),
@@ -187,16 +188,16 @@ void LibraryCommands::removeDirectory() {
             MsgButtons::Ok);
         return;
     case DirectoryRemoval::Missing:
-        platform.message(m_program.mainWindow(), MsgIcon::Critical, refusal,
+        platform.message(m_session.window(), MsgIcon::Critical, refusal,
                          s.pick(QStringLiteral("Das Verzeichnis ist nicht mehr vorhanden:"),
                                 QStringLiteral("The directory is no longer there:")) +
                              s.lineBreak + path,
                          MsgButtons::Ok);
         // It is gone all the same: the directory list must follow the disk.
-        m_program.Initialisieren();
+        m_session.announceLibraryChange({});
         return;
     case DirectoryRemoval::Removed:
-        m_program.Initialisieren();
+        m_session.announceLibraryChange({});
         return;
     }
 }

@@ -11,14 +11,15 @@ class QWidget;
 
 namespace pinatlas {
 
-class RunningProgram;
+class Session;
 class NewDirectoryDialog;
 
-// Removing a datasheet, adding and removing library directories.
+// Removing a datasheet, adding and removing library directories; each change
+// is announced to the session, and the windows follow it.
 class LibraryCommands : public QObject {
     Q_OBJECT
 public:
-    explicit LibraryCommands(RunningProgram& program);
+    explicit LibraryCommands(Session& session);
 
     void removeDatasheet(); // D_entfernen
     void addDirectory();    // V_hinzufügen
@@ -41,7 +42,7 @@ private:
     void backToMainWindow();
     void regularNameMessage(QWidget* parent);
 
-    RunningProgram& m_program;
+    Session& m_session;
     QPointer<NewDirectoryDialog> m_newDirectory;
     QList<QAction*> m_actions;
 };

@@ -6,7 +6,7 @@
 #include "service/ServiceTexts.h"
 #include "service/ui/Information.h"
 #include "shared/Maker.h"
-#include "shared/RunningProgram.h"
+#include "shared/Session.h"
 #include "shared/Settings.h"
 
 #include <QAction>
@@ -31,12 +31,14 @@ std::span<const CommandCaption> captions() {
 
 } // namespace
 
-ServiceCommands::ServiceCommands(RunningProgram& program)
-    : QObject(program.mainWindow()), m_program(program), m_actions(makeActions(this, captions())) {
+ServiceCommands::ServiceCommands(Session& session)
+    : QObject(session.window()), m_session(session), m_actions(makeActions(this, captions())) {
     connect(m_actions[0], &QAction::triggered, this, [this] { openHomepage(); });
     connect(m_actions[1], &QAction::triggered, this, [this] { openUpdates(); });
     connect(m_actions[2], &QAction::triggered, this, [this] { openBookShop(); });
     connect(m_actions[3], &QAction::triggered, this, [this] { showAbout(); });
+    retranslate(session.language());
+    connect(&session, &Session::languageChanged, this, &ServiceCommands::retranslate);
 }
 
 void ServiceCommands::retranslate(Language language) {
@@ -53,15 +55,15 @@ Information* ServiceCommands::information() const {
 }
 
 bool ServiceCommands::Seite_oeffnen(const QString& address) {
-    return m_program.platform().openUrl(address);
+    return m_session.platform().openUrl(address);
 }
 
 void ServiceCommands::Mail(const QString& eMail, const QString& subject, const QString& body) {
-    m_program.platform().openUrl(mailtoLink(eMail, subject, body));
+    m_session.platform().openUrl(mailtoLink(eMail, subject, body));
 }
 
 void ServiceCommands::openByLanguage(const char* german, const char* english) {
-    Seite_oeffnen(QString::fromUtf8(m_program.settings().german() ? german : english));
+    Seite_oeffnen(QString::fromUtf8(m_session.settings().german() ? german : english));
 }
 
 void ServiceCommands::openHomepage() {
@@ -78,7 +80,7 @@ void ServiceCommands::openBookShop() {
 
 void ServiceCommands::showAbout() {
     if (!m_information) {
-        const Settings& s = m_program.settings();
+        const Settings& s = m_session.settings();
         m_information = new Information(s.german(), s.lineBreak);
     }
     m_information->show();
@@ -87,13 +89,13 @@ void ServiceCommands::showAbout() {
 }
 
 void ServiceCommands::contributionMail() {
-    Settings& s = m_program.settings();
+    Settings& s = m_session.settings();
     if (s.changedCount < 1)
         return;
     const bool german = s.german();
-    const MsgAnswer answer = m_program.platform().message(
-        m_program.mainWindow(), MsgIcon::None, QStringLiteral("Pinatlas"),
-        contributionQuestion(german), MsgButtons::OkCancel);
+    const MsgAnswer answer =
+        m_session.platform().message(m_session.window(), MsgIcon::None, QStringLiteral("Pinatlas"),
+                                     contributionQuestion(german), MsgButtons::OkCancel);
     if (answer != MsgAnswer::Ok)
         return;
     const QString files = contributionFileList(s.changedFiles, s.changedCount);

@@ -10,14 +10,14 @@ class QAction;
 
 namespace pinatlas {
 
-class RunningProgram;
+class Session;
 class Information;
 
 // The about box, the web links of the Service menu and the contribution mail.
 class ServiceCommands : public QObject {
     Q_OBJECT
 public:
-    explicit ServiceCommands(RunningProgram& program);
+    explicit ServiceCommands(Session& session);
     ~ServiceCommands() override;
 
     void openHomepage();     // MNU_S_velkaris
@@ -42,7 +42,7 @@ public:
 private:
     void openByLanguage(const char* german, const char* english);
 
-    RunningProgram& m_program;
+    Session& m_session;
     // The about box has no owner window, so it is not a child of the main window.
     QPointer<Information> m_information;
     QList<QAction*> m_actions;

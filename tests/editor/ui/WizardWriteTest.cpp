@@ -172,6 +172,7 @@ TEST_F(WizardWrite, EditingNeedsAReadableSelectedSheet) {
         const QSignalBlocker quiet(mainWindow->icList()->selectionModel()); // no load: no box
         auto* list = static_cast<IcListModel*>(mainWindow->icList()->model());
         list->setRows({IcRow{QString::fromUtf8(type), {}, {}}});
+        mainWindow->session().setCurrentType(QString::fromUtf8(type)); // what the list tells
         edit(type);
         ASSERT_EQ(platform.boxes.size(), 1u);
         EXPECT_TRUE(platform.boxes[0].text.startsWith("The datasheet cannot be edited:"));

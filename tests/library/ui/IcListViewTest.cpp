@@ -179,6 +179,31 @@ TEST_F(IcListView, SortCommandsResortButHeaderClicksAlsoReload) {
     EXPECT_EQ(shown(), "74xx/74LS00 74LS00:  Quad NAND, LS family [Changed]");
 }
 
+// The windows follow the session: each setter signals a real change once and
+// the same value not at all; menus, list and an open Find window follow it
+// without being told, and a typed directory rebuilds nothing.
+TEST_F(IcListView, WindowsFollowTheSessionsSignalsOnRealChangesOnly) {
+    library();
+    Session& session = mainWindow->session();
+    int changes = 0;
+    QObject::connect(&session, &Session::languageChanged, [&] { ++changes; });
+    QObject::connect(&session, &Session::sortOrderChanged, [&] { ++changes; });
+    mainWindow->findCommands()->showFind();
+    // Braces keep the calls in order.
+    const std::vector<bool> changed{
+        session.setLanguage(Language::English), session.setLanguage(Language::German),
+        session.setLanguage(Language::German), session.setSortOrder(IcSort::ByDescription),
+        session.setSortOrder(IcSort::ByDescription)};
+    EXPECT_EQ(changed, std::vector<bool>({false, true, false, true, false}));
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(mainWindow->findCommands()->window()->windowTitle(), "Suchen");
+    EXPECT_TRUE(action("Deutsch")->isChecked() && action("SortIC2")->isChecked());
+    EXPECT_EQ(grid().first(), "74138|3-zu-8-Dekoder|16");
+    mainWindow->dirBox()->setEditText("40xx");
+    EXPECT_EQ(std::pair(session.directory(), grid().first()),
+              std::pair(QString("40xx"), QString("74138|3-zu-8-Dekoder|16")));
+}
+
 TEST_F(IcListView, LongListsLeaveRoomForTheScrollBarAndKeepTheChosenRowInView) {
     for (int k = 0; k < 200; ++k)
         dir.write(QStringLiteral("big/%1.txt").arg(1000 + k), librarySheet("d", "e"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ui/MainWindow.h"
+#include "shared/Session.h"
 #include "shared/Settings.h"
 #include "support/TempDir.h"
 #include "support/ui/FakePlatform.h"
