@@ -22,8 +22,10 @@ _MUX2_CD = {
 }
 
 # TI's names for the dual 1-of-4 decoders against the reference's
+# Decoder b's two enables are both active low and ANDed; ST's M74HC155 names
+# pin 14 2G and pin 15 2C.
 _DUAL4 = {
-    "1C": "EA1", "~1G": "EA2", "~2C": "EB1", "~2G": "EB2", "B": "A1", "A": "A0",
+    "1C": "EA1", "~1G": "EA2", "~2G": "EB1", "~2C": "EB2", "B": "A1", "A": "A0",
     **_numbered("~1Y{}", "Q{}A", range(4)),
     **_numbered("~2Y{}", "Q{}B", range(4)),
 }
