@@ -131,10 +131,13 @@ TEST(Substitutes, ComparesTheSheetsFamiliesBothWaysAndNamesTwins) {
         en.contains("74LS outputs driving the new 74HC inputs: does not work — High level"));
     EXPECT_TRUE(en.contains("The new 74HC outputs driving 74LS inputs: works with a condition"));
 
-    sheet.dataCells.at(1, 1) = QStringLiteral("HEF4000B");
-    sheet.dataCells.at(2, 1) = QString();
+    // A column per supply names one family, by any of its names.
+    sheet.dataCells.at(1, 1) = QStringLiteral("HEF4000B 5 V");
+    sheet.dataCells.at(2, 1) = QStringLiteral("4000B 15,0V");
     const QString de =
         substituteReport(shippedFamilies(), "4049", sheet, Language::German).join(u'\n');
+    EXPECT_FALSE(de.contains("Nicht in der Familientabelle")) << de.toStdString();
+    EXPECT_TRUE(de.contains("keine zweite Familie zum Vergleich"));
     EXPECT_TRUE(de.contains("Gleiche Anschlüsse, andere Nummer: 74HC4049 (74HC, 2 V bis 6 V, "
                             "Eingänge bis 15 V) statt 4049 in CD4000B (3 V bis 15 V)"));
 }

@@ -210,9 +210,9 @@ void FamiliesWindow::refresh() {
     // The sheet's own families are the natural first question.
     if (!m_sheetFamilies.isEmpty() && !m_chosenByHand) {
         const QSignalBlocker a(m_driver), b(m_receiver);
-        if (const Family* f = m_families->find(m_sheetFamilies[0]))
+        if (const Family* f = familyOfColumn(*m_families, m_sheetFamilies[0]))
             m_driver->setCurrentText(f->name);
-        if (const Family* f = m_families->find(m_sheetFamilies.value(1)))
+        if (const Family* f = familyOfColumn(*m_families, m_sheetFamilies.value(1)))
             m_receiver->setCurrentText(f->name);
         chooseFamily(m_receiver, m_receiverSupply);
         chooseFamily(m_driver, m_driverSupply);
@@ -237,7 +237,7 @@ void FamiliesWindow::fillTable() {
         // The families of the sheet on display stand out.
         const bool ofSheet =
             std::any_of(m_sheetFamilies.begin(), m_sheetFamilies.end(),
-                        [&](const QString& s) { return m_families->find(s) == &f; });
+                        [&](const QString& s) { return familyOfColumn(*m_families, s) == &f; });
         QFont font = m_table->font();
         font.setBold(ofSheet);
         header->setFont(font);
