@@ -143,7 +143,9 @@ TEST(PinatlasTool, WrongUsageSaysWhyAndExitsTwo) {
         {{"list", "--sort"}, 2, "list: missing value after '--sort'\n\nusage:"},
         {{"show", "7400", "-x"}, 2, "show: unknown option 'x'\n"},
         {{"find", "a", "b"}, 2, "find: unknown argument 'b'\n"},
-        {{"compat", "74LS", "74HC", "--supply=0"}, 3, "compat: --supply takes a voltage"}};
+        {{"compat", "74LS", "74HC", "--supply=0"}, 3, "compat: --supply takes a voltage"},
+        {{"compat", "74LS", "74HC", "--receiver-supply=nan"}, 3, "compat: --receiver-supply"},
+        {{"compat", "74LS", "74HC", "--supply=1e308"}, 3, "compat: --supply takes a voltage"}};
     for (const auto& [args, status, why] : runs) {
         const ToolRun r = tool(args);
         EXPECT_TRUE(r.status == status && r.err.startsWith("pinatlas-tool " + why))

@@ -100,7 +100,9 @@ Options parse(const QStringList& args, bool withSupplies) {
             continue;
         bool ok = false;
         const double volts = parser.value(option).remove(u'V').replace(u',', u'.').toDouble(&ok);
-        if (!ok || volts <= 0)
+        // "nan", "inf" and 1e308 read as numbers too; a supply shows with two
+        // decimals, and no logic family comes near 100 V.
+        if (!ok || !(volts >= 0.01 && volts <= 100))
             o.error = QStringLiteral("--%1 takes a voltage, such as 3.3").arg(option.names()[0]);
         else
             (&option == &supplyOptions[0] ? o.supply : o.receiverSupply) = volts;
