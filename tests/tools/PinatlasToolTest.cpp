@@ -143,6 +143,10 @@ TEST(PinatlasTool, WrongUsageSaysWhyAndExitsTwo) {
         {{"list", "--sort"}, 2, "list: missing value after '--sort'\n\nusage:"},
         {{"show", "7400", "-x"}, 2, "show: unknown option 'x'\n"},
         {{"find", "a", "b"}, 2, "find: unknown argument 'b'\n"},
+        // After "--" an option's name is a file's or a type's.
+        {{"check", "--", "--help"}, 2, "check: no such file or directory: --help\n"},
+        {{"dump", "--", "-h"}, 1, "dump: -h: "},
+        {{"show", "--library=/none", "--", "--help"}, 1, "show: no sheet of the type --help"},
         {{"compat", "74LS", "74HC", "--supply=0"}, 3, "compat: --supply takes a voltage"},
         {{"compat", "74LS", "74HC", "--receiver-supply=nan"}, 3, "compat: --receiver-supply"},
         {{"compat", "74LS", "74HC", "--supply=1e308"}, 3, "compat: --supply takes a voltage"}};

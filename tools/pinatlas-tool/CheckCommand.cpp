@@ -92,12 +92,17 @@ int check(const QStringList& args) {
     }
     QStringList files;
     bool roles = false;
+    bool optionsEnd = false;
     for (const QString& arg : args) {
-        if (arg == QLatin1String("--roles")) {
+        if (!optionsEnd && arg == QLatin1String("--")) {
+            optionsEnd = true;
+            continue;
+        }
+        if (!optionsEnd && arg == QLatin1String("--roles")) {
             roles = true;
             continue;
         }
-        if (arg.startsWith(u'-')) {
+        if (!optionsEnd && arg.startsWith(u'-')) {
             err(QStringLiteral("pinatlas-tool check: unknown option '%1'\n").arg(visible(arg)));
             return 2;
         }

@@ -5,6 +5,7 @@
 #include "display/ui/SheetPrinter.h"
 #include "library/DatasheetReader.h"
 #include "library/FileAccess.h"
+#include "library/Names.h"
 #include "platform/ui/Fonts.h"
 #include "shared/Language.h"
 
@@ -92,7 +93,8 @@ int render(const QStringList& args) {
     const ReadResult result = readDatasheetFile(input, type);
     if (!result.file) {
         err(QStringLiteral("pinatlas-tool render: %1: %2\n")
-                .arg(visible(input), visible(describeDefect(result.defect, result.defectLine))));
+                .arg(visible(markedName(input)),
+                     visible(describeDefect(result.defect, result.defectLine))));
         return 1;
     }
 
@@ -107,7 +109,7 @@ int render(const QStringList& args) {
         if (!writeSheetPdf(output, {sheet, comment, title, language}, &error,
                            sheetPageLayout(paper))) {
             err(QStringLiteral("pinatlas-tool render: cannot write %1: %2\n")
-                    .arg(visible(output), visible(error)));
+                    .arg(visible(markedName(output)), visible(error)));
             return 1;
         }
         return 0;
@@ -134,7 +136,7 @@ int render(const QStringList& args) {
     const SaveOutcome saved = saveFileWhole(output, png);
     if (!saved.ok) {
         err(QStringLiteral("pinatlas-tool render: cannot write %1: %2\n")
-                .arg(visible(output), visible(saved.error)));
+                .arg(visible(markedName(output)), visible(saved.error)));
         return 1;
     }
     return 0;

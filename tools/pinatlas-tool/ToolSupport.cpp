@@ -36,7 +36,9 @@ void err(const QString& text) {
 }
 
 bool wantsHelp(const QStringList& args) {
-    return args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"));
+    // After "--" a "--help" is a name: a file or a type may be called so.
+    const QStringList options = args.mid(0, args.indexOf(QLatin1String("--")));
+    return options.contains(QLatin1String("--help")) || options.contains(QLatin1String("-h"));
 }
 
 QString parseOptions(QCommandLineParser& parser, const QStringList& args,

@@ -15,7 +15,7 @@ namespace pinatlas::tool {
 void out(const QString& text);
 void err(const QString& text);
 
-// True when the arguments ask for help (--help or -h anywhere).
+// True when the arguments ask for help (--help or -h anywhere before "--").
 bool wantsHelp(const QStringList& args);
 
 // Reads a command's arguments (without the command name) with `options`, which
