@@ -99,6 +99,8 @@ FamiliesWindow::FamiliesWindow(RunningProgram& program)
     m_driver->setObjectName(QStringLiteral("Treiber"));
     m_receiver = new QComboBox(m_compatBox);
     m_receiver->setObjectName(QStringLiteral("Empfaenger"));
+    m_driverLabel->setBuddy(m_driver);
+    m_receiverLabel->setBuddy(m_receiver);
     m_driverSupply = supplyBox("TreiberVersorgung", m_compatBox);
     m_receiverSupply = supplyBox("EmpfaengerVersorgung", m_compatBox);
     m_verdict = new QLabel(m_compatBox);
@@ -170,10 +172,18 @@ void FamiliesWindow::refresh() {
     m_substitutesBox->setTitle(
         pick("Ersatz in derselben Fassung", "Substitutes in the same socket"));
     m_compatBox->setTitle(pick("Treiber und Empfänger", "Driver and receiver"));
-    m_driverLabel->setText(pick("Treiber (Ausgang):", "Driver (output):"));
-    m_receiverLabel->setText(pick("Empfänger (Eingang):", "Receiver (input):"));
+    m_driverLabel->setText(pick("&Treiber (Ausgang):", "&Driver (output):"));
+    m_receiverLabel->setText(pick("&Empfänger (Eingang):", "&Receiver (input):"));
     for (QDoubleSpinBox* box : {m_driverSupply, m_receiverSupply})
         box->setLocale(QLocale(l == Language::German ? QLocale::German : QLocale::English));
+    // What a screen reader says for the controls no label stands beside.
+    m_table->setAccessibleName(pick("Familien im Vergleich", "Families compared"));
+    m_substitutes->setAccessibleName(m_substitutesBox->title());
+    m_reasons->setAccessibleName(pick("Gründe", "Reasons"));
+    m_driver->setAccessibleName(pick("Treiber", "Driver"));
+    m_receiver->setAccessibleName(pick("Empfänger", "Receiver"));
+    m_driverSupply->setAccessibleName(pick("Versorgung des Treibers", "Driver's supply"));
+    m_receiverSupply->setAccessibleName(pick("Versorgung des Empfängers", "Receiver's supply"));
 
     // The sheet on display, for the families it is made in.
     const QString type = m_program.currentType();
