@@ -110,6 +110,20 @@ TEST(PinatlasTool, CheckReportsEachFileAndFailsOnAnyDefect) {
             EXPECT_FALSE(QStringList({name, unitless}).contains(s.functionCells.at(c, 1)))
                 << l.toStdString();
     }
+
+    // A directory that cannot be read is not an empty, sound one. Root reads
+    // it all the same unless it gives up its right to.
+    QFile::setPermissions(dir.mkdir("lib/shut"), {});
+    const char* const asUser = "[ $(id -u) = 0 ] && set -- setpriv --inh-caps=-dac_override,"
+                               "-dac_read_search --bounding-set=-dac_override,-dac_read_search "
+                               "\"$@\"; exec \"$@\"";
+    for (const QStringList& command : {QStringList{"check", lib}, {"list", lib + "/shut"}}) {
+        const ToolRun shut =
+            tool(QStringList{"-c", asUser, "sh", PINATLAS_TOOL} + command, "/bin/sh");
+        EXPECT_EQ(shut.status, 1);
+        EXPECT_TRUE((shut.out + shut.err).contains("shut/: the directory cannot be read ("))
+            << shut.out.toStdString() << shut.err.toStdString();
+    }
 }
 
 TEST(PinatlasTool, ListPrintsTheRowsOfTheIcList) {
