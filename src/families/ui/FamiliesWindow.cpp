@@ -3,6 +3,7 @@
 #include "families/Compatibility.h"
 #include "families/Substitutes.h"
 #include "library/DatasheetReader.h"
+#include "library/Names.h"
 #include "shared/RunningProgram.h"
 #include "shared/Settings.h"
 
@@ -199,10 +200,11 @@ void FamiliesWindow::refresh() {
         m_hint->setText(
             m_tableError.isEmpty()
                 ? pick("Die Familientabelle fehlt: %1", "The family table is missing: %1")
-                      .arg(QDir::toNativeSeparators(m_tablePath))
+                      .arg(shownText(QDir::toNativeSeparators(m_tablePath)))
                 : pick("Die Familientabelle ist fehlerhaft: %1, %2",
                        "The family table is defective: %1, %2")
-                      .arg(QDir::toNativeSeparators(m_tablePath), m_tableError));
+                      .arg(shownText(QDir::toNativeSeparators(m_tablePath)),
+                           shownText(m_tableError)));
         m_substitutes->clear();
         m_table->clear();
         m_table->setRowCount(0);
@@ -212,11 +214,16 @@ void FamiliesWindow::refresh() {
         return;
     }
     m_hint->setText(sheet ? pick("Datenblatt %1: %2", "Sheet %1: %2")
-                                .arg(type, l == Language::German ? sheet->sheet.descriptionDe
-                                                                 : sheet->sheet.descriptionEn)
+                                .arg(shownText(type),
+                                     shownText(l == Language::German ? sheet->sheet.descriptionDe
+                                                                     : sheet->sheet.descriptionEn))
                           : pick("Kein Datenblatt angezeigt.", "No sheet on display."));
-    m_substitutes->setPlainText(
-        sheet ? substituteReport(*m_families, type, sheet->sheet, l).join(u'\n') : QString());
+    // The report quotes the sheet's headers: spelt out like every name shown.
+    QStringList report =
+        sheet ? substituteReport(*m_families, type, sheet->sheet, l) : QStringList();
+    for (QString& line : report)
+        line = shownText(line);
+    m_substitutes->setPlainText(report.join(u'\n'));
     // The sheet's own families are the natural first question.
     if (!m_sheetFamilies.isEmpty() && !m_chosenByHand) {
         const QSignalBlocker a(m_driver), b(m_receiver);
