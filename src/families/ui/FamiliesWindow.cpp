@@ -122,6 +122,10 @@ FamiliesWindow::FamiliesWindow(RunningProgram& program)
     grid->addWidget(m_verdict, 2, 0, 1, 3);
     grid->addWidget(m_reasons, 3, 0, 1, 3);
     grid->setColumnStretch(1, 1);
+    // Tab reads the grid row by row: a family, then its supply beside it.
+    setTabOrder(m_driver, m_driverSupply);
+    setTabOrder(m_driverSupply, m_receiver);
+    setTabOrder(m_receiver, m_receiverSupply);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_hint);

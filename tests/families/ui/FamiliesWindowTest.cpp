@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTableWidget>
+#include <QTest>
 
 using namespace pinatlas;
 using namespace pinatlas::test;
@@ -61,6 +62,16 @@ TEST_F(Families, JudgesADriverAndAReceiverAndFollowsTheSheetAndTheLanguage) {
         "✗ High level: VOH 2.7 V (at 0.4 mA) against VIH 3.5 V: 0.8 V short."));
     choose(w->receiverBox(), "74HCT");
     EXPECT_EQ(w->verdictLabel()->text(), "74LS → 74HCT: works");
+    // Tab runs row by row, each family and then its supply.
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    w->driverBox()->setFocus();
+    QStringList order;
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(order, QStringList({"TreiberVersorgung", "Empfaenger", "EmpfaengerVersorgung"}));
 
     menu("Deutsch");
     EXPECT_EQ(w->windowTitle(), "Familien");
