@@ -262,7 +262,10 @@ std::optional<PartFamily> familyOfPart(const FamilyTable& table, QStringView tex
     if (const Family* f = table.find(part))
         return PartFamily{f, {}};
     // A maker's prefix, 74 or 54, the family letters, the number, a suffix.
-    static const QRegularExpression ttl(QStringLiteral("^[A-Z]*?(?:74|54)([A-Z]*)(\\d+)[A-Z]*$"));
+    // One-, two- and three-gate parts (74LVC1G04) are of the family too; their
+    // function number tells the output type (1G07 is open-drain like the 07).
+    static const QRegularExpression ttl(
+        QStringLiteral("^[A-Z]*?(?:74|54)([A-Z]*?)(?:[123]G)?(\\d+)[A-Z]*$"));
     static const QRegularExpression cmos(QStringLiteral("^(?:CD|HEF|MC1)?(4\\d{3,4})[A-Z]*$"));
     if (const auto m = cmos.match(part); m.hasMatch()) {
         if (const Family* f = table.find(u"CD4000B"))

@@ -80,6 +80,7 @@ TEST(FamilyTable, PartNumbersNameTheirFamilyAndType) {
         {"HEF4011BP", "CD4000B", "4011"},
         {"MC14011B", "CD4000B", "4011"},
         {"74HC4049", "74HC", "4049"},
+        {"SN74LVC1G07DBVR", "74LVC", "7407"},
         {"hc", "74HC", ""},
         {"4000B", "CD4000B", ""},
         {"74L00", nullptr, ""},
