@@ -4,6 +4,7 @@
 #include "families/Substitutes.h"
 #include "library/DatasheetReader.h"
 #include "library/Names.h"
+#include "platform/ui/PlainText.h"
 #include "shared/RunningProgram.h"
 #include "shared/Settings.h"
 
@@ -83,6 +84,7 @@ FamiliesWindow::FamiliesWindow(RunningProgram& program)
     m_hint = new QLabel(this);
     m_hint->setObjectName(QStringLiteral("FamilienHinweis"));
     m_hint->setWordWrap(true);
+    m_hint->setTextFormat(Qt::PlainText); // it quotes the sheet
     m_table = new QTableWidget(this);
     m_table->setObjectName(QStringLiteral("FamilienTabelle"));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -106,6 +108,7 @@ FamiliesWindow::FamiliesWindow(RunningProgram& program)
     m_receiverSupply = supplyBox("EmpfaengerVersorgung", m_compatBox);
     m_verdict = new QLabel(m_compatBox);
     m_verdict->setObjectName(QStringLiteral("Urteil"));
+    m_verdict->setTextFormat(Qt::PlainText);
     QFont bold = m_verdict->font();
     bold.setBold(true);
     m_verdict->setFont(bold);
@@ -275,7 +278,7 @@ void FamiliesWindow::fillTable() {
             auto* item = new QTableWidgetItem(cellText(f, kRows[r].key, supply, l));
             const QString doc = f.documentOf(kRows[r].key, supply);
             if (!doc.isEmpty())
-                item->setToolTip(m_families->citation(doc));
+                item->setToolTip(plainToolTip(m_families->citation(doc)));
             m_table->setItem(kLeadRows + r, c, item);
         }
     }
