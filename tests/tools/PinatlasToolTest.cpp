@@ -157,6 +157,7 @@ TEST(PinatlasTool, WrongUsageSaysWhyAndExitsTwo) {
         {{"list", "--sort"}, 2, "list: missing value after '--sort'\n\nusage:"},
         {{"show", "7400", "-x"}, 2, "show: unknown option 'x'\n"},
         {{"find", "a", "b"}, 2, "find: unknown argument 'b'\n"},
+        {{"render", "7400.txt", "--out", "x.jpg"}, 2, "render: --out takes a name ending in .png"},
         // After "--" an option's name is a file's or a type's.
         {{"check", "--", "--help"}, 2, "check: no such file or directory: --help\n"},
         {{"dump", "--", "-h"}, 1, "dump: -h: "},

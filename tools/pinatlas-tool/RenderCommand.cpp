@@ -39,7 +39,8 @@ const char* const kRenderUsage =
     "  --dpi N      resolution of the picture, 24 to 1200 (default 96, the size\n"
     "               the main window has on a 96 dpi screen)\n"
     "  --page SIZE  paper of the document, a4 or letter (default: the locale's)\n"
-    "  --out FILE   the picture (.png) or document (.pdf) to write\n";
+    "  --out FILE   the picture (.png) or document (.pdf) to write; no other\n"
+    "               name is taken\n";
 
 int usageError(const char* message) {
     return tool::usageError("render", QLatin1String(message), kRenderUsage);
@@ -87,6 +88,10 @@ int render(const QStringList& args) {
     const QString input = inputs.value(0);
     if (input.isEmpty() || output.isEmpty())
         return usageError("FILE and --out PNG are needed");
+    // A PNG written under another picture's name would pass for what it is not.
+    if (!output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) &&
+        !output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        return usageError("--out takes a name ending in .png or .pdf");
 
     const QString type = QFileInfo(input).completeBaseName();
     // Read as the program reads: only an ordinary file, and only up to the limit.
