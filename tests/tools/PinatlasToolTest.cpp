@@ -162,6 +162,9 @@ TEST(PinatlasTool, WrongUsageSaysWhyAndExitsTwo) {
         {{"check", "--", "--help"}, 2, "check: no such file or directory: --help\n"},
         {{"dump", "--", "-h"}, 1, "dump: -h: "},
         {{"show", "--library=/none", "--", "--help"}, 1, "show: no sheet of the type --help"},
+        {{"show", "--library=" PINATLAS_SOURCE_DIR "/library", "7419"},
+         1,
+         "show: no sheet of the type 7419"},
         {{"compat", "74LS", "74HC", "--supply=0"}, 3, "compat: --supply takes a voltage"},
         {{"compat", "74LS", "74HC", "--receiver-supply=nan"}, 3, "compat: --receiver-supply"},
         {{"compat", "74LS", "74HC", "--supply=1e308"}, 3, "compat: --supply takes a voltage"}};

@@ -130,15 +130,16 @@ std::optional<FamilyTable> loadTable(const Options& o, const char* command) {
     return std::move(load.table);
 }
 
-// The library's sheet of a type, when its number is the type's own.
-std::optional<DatasheetFile> sheetOf(const QString& library, const QString& type, QString* path) {
-    PartIndex index(library);
-    const std::vector<PartMatch> matches = index.find(type);
-    if (matches.empty() || matches.front().kind > MatchKind::TypePrefix)
+// The library's sheet of a type, when its number is the type's own; else why not.
+std::optional<DatasheetFile> sheetOf(const QString& library, const QString& type, QString* path,
+                                     QString* error = nullptr) {
+    const SheetLookup found = lookUpSheet(library, type);
+    *path = found.path;
+    if (error)
+        *error = found.error;
+    if (found.path.isEmpty())
         return std::nullopt;
-    const PartRecord& r = index.records()[matches.front().record];
-    *path = QDir(library).filePath(r.directory + u'/' + r.type + QStringLiteral(".txt"));
-    return readDatasheetFile(*path, r.type).file;
+    return readDatasheetFile(found.path, QFileInfo(found.path).completeBaseName()).file;
 }
 
 } // namespace
@@ -156,11 +157,11 @@ int families(const QStringList& args) {
     const std::optional<FamilyTable> table = loadTable(o, "families");
     if (!table)
         return 1;
-    QString path;
-    const std::optional<DatasheetFile> file = sheetOf(o.library, o.subjects[0], &path);
+    QString path, error;
+    const std::optional<DatasheetFile> file = sheetOf(o.library, o.subjects[0], &path, &error);
     if (!file) {
-        err(QStringLiteral("pinatlas-tool families: no sheet of the type %1 in %2\n")
-                .arg(o.subjects[0], QDir::toNativeSeparators(o.library)));
+        err(QStringLiteral("pinatlas-tool families: %1\n")
+                .arg(error.isEmpty() ? QStringLiteral("%1: cannot be read").arg(path) : error));
         return 1;
     }
     const QString type = QFileInfo(path).completeBaseName();

@@ -136,15 +136,12 @@ int show(const QStringList& args) {
     QString path = o.subject;
     if (!namesFile(path)) {
         const QString library = o.library.isEmpty() ? programLibrary() : o.library;
-        PartIndex index(library);
-        const std::vector<PartMatch> matches = index.find(o.subject);
-        if (matches.empty() || matches.front().kind > MatchKind::TypePrefix) {
-            err(QStringLiteral("pinatlas-tool show: no sheet of the type %1 in %2\n")
-                    .arg(visible(o.subject), visible(QDir::toNativeSeparators(library))));
+        const SheetLookup found = lookUpSheet(library, o.subject);
+        if (found.path.isEmpty()) {
+            err(QStringLiteral("pinatlas-tool show: %1\n").arg(found.error));
             return 1;
         }
-        const PartRecord& r = index.records()[matches.front().record];
-        path = QDir(library).filePath(r.directory + u'/' + r.type + QStringLiteral(".txt"));
+        path = found.path;
     }
     const QString type = typeOfFileName(path.mid(path.lastIndexOf(u'/') + 1));
     const ReadResult result = readDatasheetFile(path, type);

@@ -1,8 +1,11 @@
 #include "ToolSupport.h"
 
+#include "library/Names.h"
+#include "library/PartIndex.h"
 #include "shared/VisibleText.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 
 #include <cstdio>
 
@@ -78,6 +81,24 @@ Datasheet visibleSheet(Datasheet sheet) {
     makeVisible(sheet.dataCells);
     makeVisible(sheet.extraCells);
     return sheet;
+}
+
+SheetLookup lookUpSheet(const QString& library, const QString& type) {
+    PartIndex index(library);
+    QStringList near;
+    for (const PartMatch& m : index.find(type)) {
+        const PartRecord& r = index.records()[m.record];
+        if (m.kind == MatchKind::ExactType)
+            return {QDir(library).filePath(r.directory + u'/' + r.type + QStringLiteral(".txt")),
+                    {}};
+        if (m.kind == MatchKind::TypePrefix && near.size() < 5)
+            near << markedName(r.type);
+    }
+    QString error = QStringLiteral("no sheet of the type %1 in %2")
+                        .arg(visible(type), visible(QDir::toNativeSeparators(library)));
+    if (!near.isEmpty())
+        error += QStringLiteral(" (types that begin so: %1)").arg(near.join(QStringLiteral(", ")));
+    return {{}, error};
 }
 
 bool utf8Locale() {

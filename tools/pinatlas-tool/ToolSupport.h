@@ -38,6 +38,15 @@ QString visible(const QString& text);
 // The sheet with every text in it made visible.
 Datasheet visibleSheet(Datasheet sheet);
 
+// The file of the library's sheet of `type`, its own type or function number
+// in any maker's or family's spelling; or, when there is none, why not. A type
+// that only begins another ("7419" of 74190) is no answer: its pinout differs.
+struct SheetLookup {
+    QString path;
+    QString error;
+};
+SheetLookup lookUpSheet(const QString& library, const QString& type);
+
 // True when the locale's character set (LC_CTYPE) is UTF-8, wherever the
 // output goes.
 bool utf8Locale();
