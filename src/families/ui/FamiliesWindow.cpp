@@ -234,10 +234,18 @@ void FamiliesWindow::refresh() {
     // The sheet's own families are the natural first question.
     if (!m_sheetFamilies.isEmpty() && !m_chosenByHand) {
         const QSignalBlocker a(m_driver), b(m_receiver);
-        if (const Family* f = familyOfColumn(*m_families, m_sheetFamilies[0]))
-            m_driver->setCurrentText(f->name);
-        if (const Family* f = familyOfColumn(*m_families, m_sheetFamilies.value(1)))
-            m_receiver->setCurrentText(f->name);
+        // Driver and receiver: the first two families, not one family's two
+        // columns ("74LS" and "LS", "4000B 5 V" and "4000B 15 V").
+        const Family* driver = nullptr;
+        for (const QString& column : m_sheetFamilies) {
+            const Family* f = familyOfColumn(*m_families, column);
+            if (f && !driver)
+                m_driver->setCurrentText((driver = f)->name);
+            else if (f && f != driver) {
+                m_receiver->setCurrentText(f->name);
+                break;
+            }
+        }
         chooseFamily(m_receiver, m_receiverSupply);
         chooseFamily(m_driver, m_driverSupply);
     }

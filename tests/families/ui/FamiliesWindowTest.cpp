@@ -36,6 +36,8 @@ TEST_F(Families, JudgesADriverAndAReceiverAndFollowsTheSheetAndTheLanguage) {
     QFile::copy(PINATLAS_SOURCE_DIR "/families/pinatlas-families.txt",
                 dir.path() + "pinatlas-families.txt");
     QFile::copy(PINATLAS_SOURCE_DIR "/library/74xx/7400.txt", dir.mkdir("74xx") + "7400.txt");
+    dir.write("74xx/7400.txt",
+              dir.read("74xx/7400.txt").replace("74LS,74HC,74HCT", "74LS,LS,74HC"));
     start();
     mainWindow->icList()->setCurrentIndex(mainWindow->icList()->model()->index(0, 0));
     FamiliesWindow* w = open();
@@ -49,6 +51,7 @@ TEST_F(Families, JudgesADriverAndAReceiverAndFollowsTheSheetAndTheLanguage) {
     EXPECT_TRUE(w->table()->horizontalHeaderItem(5)->font().bold());  // 74HC
     EXPECT_FALSE(w->table()->horizontalHeaderItem(1)->font().bold()); // 74S
     EXPECT_TRUE(w->substitutesText()->toPlainText().startsWith("7400 is made in: 74LS"));
+    EXPECT_EQ(w->receiverBox()->currentText(), "74HC"); // the second family, not its alias
 
     // Chosen as a user does, so that a reload keeps the choice.
     const auto choose = [](QComboBox* box, const QString& name) {
