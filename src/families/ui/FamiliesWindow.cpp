@@ -202,6 +202,7 @@ void FamiliesWindow::refresh() {
                     type)
                     .file;
     m_sheetFamilies = sheet ? familyColumnsOf(sheet->sheet) : QStringList();
+    m_sheetOpenCollector = sheet && sheet->sheet.outputType.startsWith(QStringLiteral("OC"));
 
     if (!m_families) {
         m_hint->setText(
@@ -303,6 +304,12 @@ void FamiliesWindow::judge() {
     q.receiver = m_families->find(m_receiver->currentText());
     q.driverSupply = m_driverSupply->value();
     q.receiverSupply = m_receiverSupply->value();
+    // A driver family the sheet on display is made in stands for that part, as
+    // `pinatlas-tool compat` judges a part number: its pull-up sets the high level.
+    q.openCollector =
+        m_sheetOpenCollector &&
+        std::any_of(m_sheetFamilies.begin(), m_sheetFamilies.end(),
+                    [&](const QString& s) { return familyOfColumn(*m_families, s) == q.driver; });
     const CompatResult result = judgeCompatibility(q);
     m_verdict->setText(QStringLiteral("%1 → %2: %3")
                            .arg(m_driver->currentText(), m_receiver->currentText(),

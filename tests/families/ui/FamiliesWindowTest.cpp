@@ -81,7 +81,10 @@ TEST_F(Families, JudgesADriverAndAReceiverAndFollowsTheSheetAndTheLanguage) {
     EXPECT_EQ(w->verdictLabel()->text(), "74LS → 74HCT: funktioniert");
     EXPECT_TRUE(w->hintLabel()->text().startsWith("Datenblatt 7400: Vier NAND-Gatter"));
     // What the sheet says is spelt out where it holds control characters.
-    dir.write("74xx/7400.txt", dir.read("74xx/7400.txt").replace("74LS,", "74\x1bLS,"));
+    dir.write("74xx/7400.txt",
+              dir.read("74xx/7400.txt").replace("74LS,", "74\x1bLS,").replace("TP (", "OC ("));
     menu("Englisch");
     EXPECT_TRUE(w->substitutesText()->toPlainText().startsWith("7400 is made in: 74\\eLS"));
+    // Open-collector outputs of the sheet's own family are judged with their pull-up.
+    EXPECT_TRUE(w->reasonsText()->toPlainText().contains("needs a pull-up resistor to 5 V"));
 }
