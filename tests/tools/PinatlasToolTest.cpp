@@ -270,10 +270,14 @@ TEST(PinatlasTool, EveryCommandReachesLegacyNamesAndTellsTwinsApart) {
     EXPECT_TRUE(tool({"find", "Legacy", "--library", dir.path() + "lib"})
                     .out.startsWith(QString::fromUtf8("lä (1252)  74ä99 (1252)  Legacy\n")));
     // The shell hands over the name's own bytes, as a user's terminal does.
-    const ToolRun shown = tool({"-c", "exec \"$0\" show \"$1\"$(printf '\\344/74\\34499.txt')",
-                                PINATLAS_TOOL, dir.path() + "lib/l"},
-                               "/bin/sh");
-    EXPECT_TRUE(shown.out.startsWith("74a99 (1252):  Legacy\n")) << shown.err.toStdString();
+    for (const auto& [command, starts] :
+         {std::pair("show", "74a99 (1252):  Legacy\n"),
+          std::pair("dump", "{\n  \"fileName\": \"74ä99.txt (1252)\"")}) {
+        const ToolRun shown = tool({"-c", "exec \"$0\" $1 \"$2\"$(printf '\\344/74\\34499.txt')",
+                                    PINATLAS_TOOL, command, dir.path() + "lib/l"},
+                                   "/bin/sh");
+        EXPECT_TRUE(shown.out.startsWith(QString::fromUtf8(starts))) << shown.out.toStdString();
+    }
 }
 
 TEST(PinatlasTool, RenderDrawsTheWholeSheetAtTheRequestedResolution) {

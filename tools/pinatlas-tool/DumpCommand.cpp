@@ -104,7 +104,7 @@ int dump(const QStringList& args) {
     const DatasheetFile& f = *r.file;
     const Datasheet& s = f.sheet;
     const QList<std::pair<const char*, QString>> fields{
-        {"fileName", json(name)},
+        {"fileName", json(markedName(name))}, // a legacy name as every command shows it
         {"descriptionDe", json(s.descriptionDe)},
         {"descriptionEn", json(s.descriptionEn)},
         {"pinCount", json(int(s.pinCount))},
