@@ -155,6 +155,7 @@ TEST(PinatlasTool, ListPrintsTheRowsOfTheIcList) {
 TEST(PinatlasTool, WrongUsageSaysWhyAndExitsTwo) {
     const std::tuple<QStringList, int, QString> runs[] = {
         {{"list", "--sort"}, 2, "list: missing value after '--sort'\n\nusage:"},
+        {{"list", ".", "--lang", "X"}, 2, "list: --lang takes D or E\n"}, // as every command says
         {{"show", "7400", "-x"}, 2, "show: unknown option 'x'\n"},
         {{"find", "a", "b"}, 2, "find: unknown argument 'b'\n"},
         {{"render", "7400.txt", "--out", "x.jpg"}, 2, "render: --out takes a name ending in .png"},

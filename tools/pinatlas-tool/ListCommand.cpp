@@ -47,14 +47,14 @@ int list(const QStringList& args) {
         else if (value == QLatin1String("description"))
             sort = IcSort::ByDescription;
         else
-            return usageError(QStringLiteral("unknown sort order '%1'").arg(value));
+            return usageError(QStringLiteral("--sort takes type or description"));
     }
     Language language = Language::English;
     if (parser.isSet(langOption)) {
         const QString value = parser.value(langOption);
         const std::optional<Language> chosen = languageOfCode(value);
         if (!chosen)
-            return usageError(QStringLiteral("unknown language '%1'").arg(value));
+            return usageError(QStringLiteral("--lang takes D or E"));
         language = *chosen;
     }
     const QStringList dirs = parser.positionalArguments();

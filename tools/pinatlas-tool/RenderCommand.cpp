@@ -84,7 +84,8 @@ int render(const QStringList& args) {
     const QString output = parser.value(outOption);
     const QStringList inputs = parser.positionalArguments();
     if (inputs.size() > 1)
-        return usageError("unknown argument");
+        return tool::usageError("render", QStringLiteral("unknown argument '%1'").arg(inputs[1]),
+                                kRenderUsage);
     const QString input = inputs.value(0);
     if (input.isEmpty() || output.isEmpty())
         return usageError("FILE and --out PNG are needed");
