@@ -162,7 +162,11 @@ TEST(PinatlasTool, WrongUsageSaysWhyAndExitsTwo) {
         // After "--" an option's name is a file's or a type's.
         {{"check", "--", "--help"}, 2, "check: no such file or directory: --help\n"},
         {{"dump", "--", "-h"}, 1, "dump: -h: "},
-        {{"show", "--library=/none", "--", "--help"}, 1, "show: no sheet of the type --help"},
+        {{"show", "--library=/none", "7400"}, 1, "show: the library /none cannot be read ("},
+        {{"find", "--library=/none", "7400"}, 1, "find: the library /none cannot be read ("},
+        {{"show", "--library=" PINATLAS_SOURCE_DIR "/library", "--", "--help"},
+         1,
+         "show: no sheet of the type --help"},
         {{"show", "--library=" PINATLAS_SOURCE_DIR "/library", "7419"},
          1,
          "show: no sheet of the type 7419"},

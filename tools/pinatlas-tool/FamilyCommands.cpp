@@ -33,7 +33,8 @@ const char* const kFamiliesUsage =
     "  --table FILE   the family table (default: pinatlas-families.txt where\n"
     "                 the program finds it)\n"
     "\n"
-    "Exit status: 0 shown, 1 no such sheet or no family table, 2 wrong usage.\n";
+    "Exit status: 0 shown, 1 no such sheet, no family table or a library that\n"
+    "cannot be read, 2 wrong usage.\n";
 
 const char* const kCompatUsage =
     "usage: pinatlas-tool compat DRIVER RECEIVER [--supply V] [--receiver-supply V]\n"
@@ -155,7 +156,7 @@ int families(const QStringList& args) {
                           o.error.isEmpty() ? QStringLiteral("one TYPE is needed") : o.error,
                           kFamiliesUsage, 2);
     const std::optional<FamilyTable> table = loadTable(o, "families");
-    if (!table)
+    if (!table || !libraryReadable("families", o.library))
         return 1;
     QString path, error;
     const std::optional<DatasheetFile> file = sheetOf(o.library, o.subjects[0], &path, &error);

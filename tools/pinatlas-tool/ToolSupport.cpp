@@ -1,5 +1,6 @@
 #include "ToolSupport.h"
 
+#include "library/FileAccess.h"
 #include "library/Names.h"
 #include "library/PartIndex.h"
 #include "shared/VisibleText.h"
@@ -99,6 +100,14 @@ SheetLookup lookUpSheet(const QString& library, const QString& type) {
     if (!near.isEmpty())
         error += QStringLiteral(" (types that begin so: %1)").arg(near.join(QStringLiteral(", ")));
     return {{}, error};
+}
+
+bool libraryReadable(const char* command, const QString& library) {
+    const std::optional<QString> why = listingError(library);
+    if (why)
+        err(QStringLiteral("pinatlas-tool %1: the library %2 cannot be read (%3)\n")
+                .arg(QLatin1String(command), visible(QDir::toNativeSeparators(library)), *why));
+    return !why;
 }
 
 bool utf8Locale() {

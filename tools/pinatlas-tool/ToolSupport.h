@@ -47,6 +47,11 @@ struct SheetLookup {
 };
 SheetLookup lookUpSheet(const QString& library, const QString& type);
 
+// False, with "pinatlas-tool COMMAND: the library ... cannot be read" on
+// stderr, when the library's directory cannot be listed: unread, it would
+// look like one without the sheet asked for.
+bool libraryReadable(const char* command, const QString& library);
+
 // True when the locale's character set (LC_CTYPE) is UTF-8, wherever the
 // output goes.
 bool utf8Locale();
