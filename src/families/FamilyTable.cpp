@@ -213,6 +213,9 @@ FamilyTable FamilyTable::parse(const QString& text, QString* error) {
             t.m_families.back().figures.push_back(f);
         }
     }
+    // An empty or cut-off file would judge nothing and say why nowhere.
+    if (t.m_families.empty())
+        return fail(int(lines.size()), QStringLiteral("the table names no family"));
     if (error)
         error->clear();
     return t;

@@ -108,6 +108,8 @@ TEST(FamilyTable, TheFirstCandidateThatExistsIsReadAndAMissingTableSaysWhere) {
     EXPECT_FALSE(bad.table);
     EXPECT_EQ(bad.path, candidates[0]);
     EXPECT_TRUE(bad.error.startsWith("line 1:"));
+    dir.write("a.txt", "");
+    EXPECT_EQ(loadFamilyTable(candidates).error, "line 1: the table names no family");
 }
 
 TEST(Substitutes, ComparesTheSheetsFamiliesBothWaysAndNamesTwins) {
