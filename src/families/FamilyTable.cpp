@@ -306,9 +306,16 @@ FamilyTableLoad loadFamilyTable(const QStringList& candidates) {
     FamilyTableLoad load;
     load.path = candidates.value(0);
     for (const QString& path : candidates) {
-        if (!QFileInfo(path).isFile())
+        if (!QFileInfo(path).isFile()) {
+            // A directory or a device by that name is there, not missing.
+            if (QFileInfo::exists(path) && load.error.isEmpty()) {
+                load.path = path;
+                load.error = QStringLiteral("not an ordinary file");
+            }
             continue;
+        }
         load.path = path;
+        load.error.clear();
         const auto bytes = readRegularFileHead(path, 1024 * 1024);
         if (!bytes) {
             load.error = QStringLiteral("cannot be read");

@@ -110,6 +110,7 @@ TEST(FamilyTable, TheFirstCandidateThatExistsIsReadAndAMissingTableSaysWhere) {
     EXPECT_TRUE(bad.error.startsWith("line 1:"));
     dir.write("a.txt", "");
     EXPECT_EQ(loadFamilyTable(candidates).error, "line 1: the table names no family");
+    EXPECT_EQ(loadFamilyTable({dir.mkdir("c.txt")}).error, "not an ordinary file");
 }
 
 TEST(Substitutes, ComparesTheSheetsFamiliesBothWaysAndNamesTwins) {
