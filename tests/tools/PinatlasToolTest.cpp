@@ -283,6 +283,11 @@ TEST(PinatlasTool, EveryCommandReachesLegacyNamesAndTellsTwinsApart) {
                                    "/bin/sh");
         EXPECT_TRUE(shown.out.startsWith(QString::fromUtf8(starts))) << shown.out.toStdString();
     }
+    const ToolRun type = tool({"-c", "exec \"$0\" show \"$(printf '74\\34498')\" --library \"$1\"",
+                               PINATLAS_TOOL, dir.path() + "lib"},
+                              "/bin/sh");
+    EXPECT_TRUE(type.err.contains(QString::fromUtf8("type 74ä98 (1252) in")))
+        << type.err.toStdString();
 }
 
 TEST(PinatlasTool, RenderDrawsTheWholeSheetAtTheRequestedResolution) {

@@ -7,6 +7,7 @@
 #include "families/FamilyTable.h"
 #include "families/Substitutes.h"
 #include "library/DatasheetReader.h"
+#include "library/Names.h"
 #include "library/PartIndex.h"
 #include "shared/Language.h"
 
@@ -165,7 +166,7 @@ int families(const QStringList& args) {
                 .arg(error.isEmpty() ? QStringLiteral("%1: cannot be read").arg(path) : error));
         return 1;
     }
-    const QString type = QFileInfo(path).completeBaseName();
+    const QString type = markedName(QFileInfo(path).completeBaseName());
     const bool german = o.language == Language::German;
     out(type + QStringLiteral(": ") +
         (german ? file->sheet.descriptionDe : file->sheet.descriptionEn) + u'\n');
@@ -193,7 +194,7 @@ int compat(const QStringList& args) {
         if (!sides[i]) {
             err(QStringLiteral("pinatlas-tool compat: %1 is neither a family of the table nor "
                                "a part number of one\n")
-                    .arg(o.subjects[i]));
+                    .arg(markedName(o.subjects[i])));
             return kCannotJudge;
         }
     }

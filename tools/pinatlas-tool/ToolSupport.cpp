@@ -95,8 +95,9 @@ SheetLookup lookUpSheet(const QString& library, const QString& type) {
         if (m.kind == MatchKind::TypePrefix && near.size() < 5)
             near << markedName(r.type);
     }
-    QString error = QStringLiteral("no sheet of the type %1 in %2")
-                        .arg(visible(type), visible(QDir::toNativeSeparators(library)));
+    QString error =
+        QStringLiteral("no sheet of the type %1 in %2")
+            .arg(visible(markedName(type)), visible(markedName(QDir::toNativeSeparators(library))));
     if (!near.isEmpty())
         error += QStringLiteral(" (types that begin so: %1)").arg(near.join(QStringLiteral(", ")));
     return {{}, error};
