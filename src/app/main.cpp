@@ -19,6 +19,16 @@ int main(int argc, char* argv[]) {
                     PINATLAS_VERSION_PATCH);
         return 0;
     }
+    // Asked in a terminal, help must not open the window instead.
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs("usage: pinatlas [--version | --help]\n"
+                   "\n"
+                   "Opens the data book of logic ICs on the library beside the program (or\n"
+                   "the user's library of an installed program). 'man pinatlas' tells more;\n"
+                   "pinatlas-tool serves the people who keep the library.\n",
+                   stdout);
+        return 0;
+    }
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Pinatlas"));
     // Lets the desktop match the windows to the menu entry and its icon.

@@ -213,6 +213,9 @@ FamilyTable FamilyTable::parse(const QString& text, QString* error) {
             t.m_families.back().figures.push_back(f);
         }
     }
+    // An empty or cut-off file would judge nothing and say why nowhere.
+    if (t.m_families.empty())
+        return fail(int(lines.size()), QStringLiteral("the table names no family"));
     if (error)
         error->clear();
     return t;
@@ -262,7 +265,10 @@ std::optional<PartFamily> familyOfPart(const FamilyTable& table, QStringView tex
     if (const Family* f = table.find(part))
         return PartFamily{f, {}};
     // A maker's prefix, 74 or 54, the family letters, the number, a suffix.
-    static const QRegularExpression ttl(QStringLiteral("^[A-Z]*?(?:74|54)([A-Z]*)(\\d+)[A-Z]*$"));
+    // One-, two- and three-gate parts (74LVC1G04) are of the family too; their
+    // function number tells the output type (1G07 is open-drain like the 07).
+    static const QRegularExpression ttl(
+        QStringLiteral("^[A-Z]*?(?:74|54)([A-Z]*?)(?:[123]G)?(\\d+)[A-Z]*$"));
     static const QRegularExpression cmos(QStringLiteral("^(?:CD|HEF|MC1)?(4\\d{3,4})[A-Z]*$"));
     if (const auto m = cmos.match(part); m.hasMatch()) {
         if (const Family* f = table.find(u"CD4000B"))
@@ -300,9 +306,16 @@ FamilyTableLoad loadFamilyTable(const QStringList& candidates) {
     FamilyTableLoad load;
     load.path = candidates.value(0);
     for (const QString& path : candidates) {
-        if (!QFileInfo(path).isFile())
+        if (!QFileInfo(path).isFile()) {
+            // A directory or a device by that name is there, not missing.
+            if (QFileInfo::exists(path) && load.error.isEmpty()) {
+                load.path = path;
+                load.error = QStringLiteral("not an ordinary file");
+            }
             continue;
+        }
         load.path = path;
+        load.error.clear();
         const auto bytes = readRegularFileHead(path, 1024 * 1024);
         if (!bytes) {
             load.error = QStringLiteral("cannot be read");

@@ -2,6 +2,10 @@
 
 #include "families/Compatibility.h"
 
+#include <QRegularExpression>
+
+#include <algorithm>
+
 namespace pinatlas {
 namespace {
 
@@ -100,6 +104,15 @@ QStringList familyColumnsOf(const Datasheet& sheet) {
     return names;
 }
 
+const Family* familyOfColumn(const FamilyTable& table, QStringView header) {
+    if (const Family* f = table.find(header))
+        return f;
+    // The CMOS sheets give one column per supply: "4000B 5 V", "4000B 15 V".
+    static const QRegularExpression atSupply(QStringLiteral("^(.*\\S)\\s+\\d+(?:[.,]\\d+)?\\s*V$"));
+    const QRegularExpressionMatch m = atSupply.match(header);
+    return m.hasMatch() ? table.find(m.capturedView(1)) : nullptr;
+}
+
 QStringList substituteReport(const FamilyTable& table, const QString& type, const Datasheet& sheet,
                              Language language) {
     const Words w{language};
@@ -108,10 +121,12 @@ QStringList substituteReport(const FamilyTable& table, const QString& type, cons
     std::vector<const Family*> families;
     QStringList unknown;
     for (const QString& c : columns) {
-        if (const Family* f = table.find(c))
-            families.push_back(f);
-        else
+        const Family* f = familyOfColumn(table, c);
+        if (!f)
             unknown << c;
+        // A family with a column per supply is still one family to compare.
+        else if (std::find(families.begin(), families.end(), f) == families.end())
+            families.push_back(f);
     }
     lines << w.pick("%1 gibt es in: %2", "%1 is made in: %2")
                  .arg(type, columns.isEmpty() ? w.pick("(keine Datenspalte)", "(no data column)")

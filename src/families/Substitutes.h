@@ -13,6 +13,10 @@ namespace pinatlas {
 // them ("74LS", "74HC", "4000B"); the unit column is left out.
 QStringList familyColumnsOf(const Datasheet& sheet);
 
+// The family of the table a data-table header names, by name or alias, with
+// or without the supply the column is given at ("4000B 15 V").
+const Family* familyOfColumn(const FamilyTable& table, QStringView header);
+
 // What the Families view and `pinatlas-tool families` say about a type:
 // the families it is made in, what changes when one replaces another in the
 // same socket (supply, levels, drive, speed, and whether each still works

@@ -54,6 +54,14 @@ QStringList directoryEntries(const QString& directory, bool links) {
     return entries(directory, true, links);
 }
 
+std::optional<QString> listingError(const QString& directory) {
+    DIR* dir = ::opendir(nativePath(directory).constData());
+    if (!dir)
+        return systemError(errno);
+    ::closedir(dir);
+    return std::nullopt;
+}
+
 QStringList scanLibraryDirectories(const QString& programDir) {
     return directoryEntries(programDir);
 }

@@ -22,6 +22,10 @@ QStringList fileEntries(const QString& directory);
 // same way.
 QStringList directoryEntries(const QString& directory, bool links = true);
 
+// Why the entries of `directory` cannot be listed (the system's reason), or
+// nothing when they can: the listings above are empty either way.
+std::optional<QString> listingError(const QString& directory);
+
 // The library directories below the program directory, as every part of the
 // program lists them: directories only, hidden ones left out, in name order
 // so that a remembered position is stable, each named as on disk.

@@ -58,7 +58,11 @@ QString contributionQuestion(bool german) {
 }
 
 QString contributionFileList(const QStringList& files, int count) {
-    return files.mid(0, qMax(0, count)).join(QStringLiteral(",<br>"));
+    // The body is HTML: a name holding "<" or "&" stays the name.
+    QStringList names = files.mid(0, qMax(0, count));
+    for (QString& name : names)
+        name = name.toHtmlEscaped();
+    return names.join(QStringLiteral(",<br>"));
 }
 
 QString contributionSubject(bool german) {

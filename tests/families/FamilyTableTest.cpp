@@ -80,6 +80,7 @@ TEST(FamilyTable, PartNumbersNameTheirFamilyAndType) {
         {"HEF4011BP", "CD4000B", "4011"},
         {"MC14011B", "CD4000B", "4011"},
         {"74HC4049", "74HC", "4049"},
+        {"SN74LVC1G07DBVR", "74LVC", "7407"},
         {"hc", "74HC", ""},
         {"4000B", "CD4000B", ""},
         {"74L00", nullptr, ""},
@@ -107,6 +108,9 @@ TEST(FamilyTable, TheFirstCandidateThatExistsIsReadAndAMissingTableSaysWhere) {
     EXPECT_FALSE(bad.table);
     EXPECT_EQ(bad.path, candidates[0]);
     EXPECT_TRUE(bad.error.startsWith("line 1:"));
+    dir.write("a.txt", "");
+    EXPECT_EQ(loadFamilyTable(candidates).error, "line 1: the table names no family");
+    EXPECT_EQ(loadFamilyTable({dir.mkdir("c.txt")}).error, "not an ordinary file");
 }
 
 TEST(Substitutes, ComparesTheSheetsFamiliesBothWaysAndNamesTwins) {
@@ -131,10 +135,13 @@ TEST(Substitutes, ComparesTheSheetsFamiliesBothWaysAndNamesTwins) {
         en.contains("74LS outputs driving the new 74HC inputs: does not work — High level"));
     EXPECT_TRUE(en.contains("The new 74HC outputs driving 74LS inputs: works with a condition"));
 
-    sheet.dataCells.at(1, 1) = QStringLiteral("HEF4000B");
-    sheet.dataCells.at(2, 1) = QString();
+    // A column per supply names one family, by any of its names.
+    sheet.dataCells.at(1, 1) = QStringLiteral("HEF4000B 5 V");
+    sheet.dataCells.at(2, 1) = QStringLiteral("4000B 15,0V");
     const QString de =
         substituteReport(shippedFamilies(), "4049", sheet, Language::German).join(u'\n');
+    EXPECT_FALSE(de.contains("Nicht in der Familientabelle")) << de.toStdString();
+    EXPECT_TRUE(de.contains("keine zweite Familie zum Vergleich"));
     EXPECT_TRUE(de.contains("Gleiche Anschlüsse, andere Nummer: 74HC4049 (74HC, 2 V bis 6 V, "
                             "Eingänge bis 15 V) statt 4049 in CD4000B (3 V bis 15 V)"));
 }

@@ -44,6 +44,7 @@ TEST(ServiceTexts, TheAboutBoxAndTheContributionMailInBothLanguages) {
     const QStringList files = {"/p/74xx/7400.txt", "/p/74xx/7402.txt", "/p/old.txt"};
     EXPECT_EQ(contributionFileList(files, 0), "");
     EXPECT_EQ(contributionFileList(files, 9), files.join(",<br>")); // never past the list
+    EXPECT_EQ(contributionFileList({"/p/<b>&.txt"}, 1), "/p/&lt;b&gt;&amp;.txt");
 }
 
 TEST(MailLink, TheDesktopUrlGivesBackSubjectAndBodyExactly) {

@@ -30,6 +30,9 @@ TEST(FamilyCommands, CompatAndFamiliesAnswerWithTheirExitStatus) {
         {{"compat", "LS", "HC", "--supply", "x"}, 3, "--supply takes a voltage"},
         {{"families", "4049", "--lang", "D"}, 0, "Gleiche Anschlüsse, andere Nummer: 74HC4049"},
         {{"families", "9999"}, 1, "no sheet of the type 9999"},
+        {{"families", "7418"},
+         1,
+         "of the type 7418 in " PINATLAS_SOURCE_DIR "/library (types that begin so: 74181"},
         {{"families"}, 2, "one TYPE is needed"},
     };
     for (const auto& r : rows) {

@@ -110,6 +110,20 @@ TEST(PinatlasTool, CheckReportsEachFileAndFailsOnAnyDefect) {
             EXPECT_FALSE(QStringList({name, unitless}).contains(s.functionCells.at(c, 1)))
                 << l.toStdString();
     }
+
+    // A directory that cannot be read is not an empty, sound one. Root reads
+    // it all the same unless it gives up its right to.
+    QFile::setPermissions(dir.mkdir("lib/shut"), {});
+    const char* const asUser = "[ $(id -u) = 0 ] && set -- setpriv --inh-caps=-dac_override,"
+                               "-dac_read_search --bounding-set=-dac_override,-dac_read_search "
+                               "\"$@\"; exec \"$@\"";
+    for (const QStringList& command : {QStringList{"check", lib}, {"list", lib + "/shut"}}) {
+        const ToolRun shut =
+            tool(QStringList{"-c", asUser, "sh", PINATLAS_TOOL} + command, "/bin/sh");
+        EXPECT_EQ(shut.status, 1);
+        EXPECT_TRUE((shut.out + shut.err).contains("shut/: the directory cannot be read ("))
+            << shut.out.toStdString() << shut.err.toStdString();
+    }
 }
 
 TEST(PinatlasTool, ListPrintsTheRowsOfTheIcList) {
@@ -141,9 +155,24 @@ TEST(PinatlasTool, ListPrintsTheRowsOfTheIcList) {
 TEST(PinatlasTool, WrongUsageSaysWhyAndExitsTwo) {
     const std::tuple<QStringList, int, QString> runs[] = {
         {{"list", "--sort"}, 2, "list: missing value after '--sort'\n\nusage:"},
+        {{"list", ".", "--lang", "X"}, 2, "list: --lang takes D or E\n"}, // as every command says
         {{"show", "7400", "-x"}, 2, "show: unknown option 'x'\n"},
         {{"find", "a", "b"}, 2, "find: unknown argument 'b'\n"},
-        {{"compat", "74LS", "74HC", "--supply=0"}, 3, "compat: --supply takes a voltage"}};
+        {{"render", "7400.txt", "--out", "x.jpg"}, 2, "render: --out takes a name ending in .png"},
+        // After "--" an option's name is a file's or a type's.
+        {{"check", "--", "--help"}, 2, "check: no such file or directory: --help\n"},
+        {{"dump", "--", "-h"}, 1, "dump: -h: "},
+        {{"show", "--library=/none", "7400"}, 1, "show: the library /none cannot be read ("},
+        {{"find", "--library=/none", "7400"}, 1, "find: the library /none cannot be read ("},
+        {{"show", "--library=" PINATLAS_SOURCE_DIR "/library", "--", "--help"},
+         1,
+         "show: no sheet of the type --help"},
+        {{"show", "--library=" PINATLAS_SOURCE_DIR "/library", "7419"},
+         1,
+         "show: no sheet of the type 7419"},
+        {{"compat", "74LS", "74HC", "--supply=0"}, 3, "compat: --supply takes a voltage"},
+        {{"compat", "74LS", "74HC", "--receiver-supply=nan"}, 3, "compat: --receiver-supply"},
+        {{"compat", "74LS", "74HC", "--supply=1e308"}, 3, "compat: --supply takes a voltage"}};
     for (const auto& [args, status, why] : runs) {
         const ToolRun r = tool(args);
         EXPECT_TRUE(r.status == status && r.err.startsWith("pinatlas-tool " + why))
@@ -246,10 +275,19 @@ TEST(PinatlasTool, EveryCommandReachesLegacyNamesAndTellsTwinsApart) {
     EXPECT_TRUE(tool({"find", "Legacy", "--library", dir.path() + "lib"})
                     .out.startsWith(QString::fromUtf8("lä (1252)  74ä99 (1252)  Legacy\n")));
     // The shell hands over the name's own bytes, as a user's terminal does.
-    const ToolRun shown = tool({"-c", "exec \"$0\" show \"$1\"$(printf '\\344/74\\34499.txt')",
-                                PINATLAS_TOOL, dir.path() + "lib/l"},
-                               "/bin/sh");
-    EXPECT_TRUE(shown.out.startsWith("74a99 (1252):  Legacy\n")) << shown.err.toStdString();
+    for (const auto& [command, starts] :
+         {std::pair("show", "74a99 (1252):  Legacy\n"),
+          std::pair("dump", "{\n  \"fileName\": \"74ä99.txt (1252)\"")}) {
+        const ToolRun shown = tool({"-c", "exec \"$0\" $1 \"$2\"$(printf '\\344/74\\34499.txt')",
+                                    PINATLAS_TOOL, command, dir.path() + "lib/l"},
+                                   "/bin/sh");
+        EXPECT_TRUE(shown.out.startsWith(QString::fromUtf8(starts))) << shown.out.toStdString();
+    }
+    const ToolRun type = tool({"-c", "exec \"$0\" show \"$(printf '74\\34498')\" --library \"$1\"",
+                               PINATLAS_TOOL, dir.path() + "lib"},
+                              "/bin/sh");
+    EXPECT_TRUE(type.err.contains(QString::fromUtf8("type 74ä98 (1252) in")))
+        << type.err.toStdString();
 }
 
 TEST(PinatlasTool, RenderDrawsTheWholeSheetAtTheRequestedResolution) {

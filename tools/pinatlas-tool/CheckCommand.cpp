@@ -20,6 +20,7 @@ const char* const kCheckUsage =
     "and their sub-directories, as the program does. Prints one line per file:\n"
     "  OK <path>\n"
     "  DEFECT <path>: line N: <reason>\n"
+    "(a directory that cannot be read is a DEFECT line of its own)\n"
     "and after it one line per passage the program reads past or takes other\n"
     "than it stands (a section out of order, a line that looks like a section\n"
     "key but matches none, text after the end, too many input columns):\n"
@@ -40,12 +41,22 @@ const char* const kCheckUsage =
     "Exit status: 0 when every file is sound, also when there are warnings;\n"
     "1 when any is defective, 2 for wrong usage.\n";
 
+struct Entry {
+    QString path;
+    QString unreadable; // why a directory cannot be listed
+};
+
 // The files below a directory in a stable order: its own files by name, then
-// those of its non-hidden sub-directories.
-void collect(const QString& dir, QStringList& files) {
+// those of its non-hidden sub-directories. A directory that cannot be read is
+// an entry of its own: unread, it would look empty and sound.
+void collect(const QString& dir, std::vector<Entry>& files) {
     const QString prefix = dir.endsWith(u'/') ? dir : dir + u'/';
+    if (const std::optional<QString> why = listingError(prefix)) {
+        files.push_back({prefix, *why});
+        return;
+    }
     for (const QString& name : listedFileNames(prefix))
-        files << prefix + name;
+        files.push_back({prefix + name, {}});
     // Links to directories are left out: two links to "." would never end.
     for (const QString& sub : directoryEntries(prefix, false))
         collect(prefix + sub, files);
@@ -90,14 +101,19 @@ int check(const QStringList& args) {
         err(QString::fromLatin1(kCheckUsage));
         return 2;
     }
-    QStringList files;
+    std::vector<Entry> files;
     bool roles = false;
+    bool optionsEnd = false;
     for (const QString& arg : args) {
-        if (arg == QLatin1String("--roles")) {
+        if (!optionsEnd && arg == QLatin1String("--")) {
+            optionsEnd = true;
+            continue;
+        }
+        if (!optionsEnd && arg == QLatin1String("--roles")) {
             roles = true;
             continue;
         }
-        if (arg.startsWith(u'-')) {
+        if (!optionsEnd && arg.startsWith(u'-')) {
             err(QStringLiteral("pinatlas-tool check: unknown option '%1'\n").arg(visible(arg)));
             return 2;
         }
@@ -109,10 +125,16 @@ int check(const QStringList& args) {
         if (isDirectory(arg))
             collect(arg, files);
         else
-            files << arg;
+            files.push_back({arg, {}});
     }
     int status = 0;
-    for (const QString& file : files) {
+    for (const auto& [file, unreadable] : files) {
+        if (!unreadable.isEmpty()) {
+            out(QStringLiteral("DEFECT %1: the directory cannot be read (%2)\n")
+                    .arg(visible(markedName(file)), unreadable));
+            status = 1;
+            continue;
+        }
         const ReadResult read =
             readDatasheetFile(file, typeOfFileName(file.mid(file.lastIndexOf(u'/') + 1)));
         const QString shown = visible(markedName(file));

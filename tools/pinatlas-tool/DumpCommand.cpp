@@ -2,6 +2,7 @@
 #include "ToolSupport.h"
 
 #include "library/DatasheetReader.h"
+#include "library/Names.h"
 #include "shared/VisibleText.h"
 
 #include <QFileInfo>
@@ -87,22 +88,23 @@ int dump(const QStringList& args) {
         out(QString::fromLatin1(kDumpUsage));
         return 0;
     }
-    if (args.size() != 1 || args[0].startsWith(u'-')) {
+    const bool named = args.size() == 2 && args[0] == QLatin1String("--");
+    if (!named && (args.size() != 1 || args[0].startsWith(u'-'))) {
         err(QString::fromLatin1(kDumpUsage));
         return 2;
     }
-    const QString path = args[0];
+    const QString path = args.back();
     const QString name = QFileInfo(path).fileName();
     ReadResult r = readDatasheetFile(path);
     if (!r.file) {
-        err(QStringLiteral("%1: %2\n")
-                .arg(visible(path), visible(describeDefect(r.defect, r.defectLine))));
+        err(QStringLiteral("pinatlas-tool dump: %1: %2\n")
+                .arg(visible(markedName(path)), visible(describeDefect(r.defect, r.defectLine))));
         return 1;
     }
     const DatasheetFile& f = *r.file;
     const Datasheet& s = f.sheet;
     const QList<std::pair<const char*, QString>> fields{
-        {"fileName", json(name)},
+        {"fileName", json(markedName(name))}, // a legacy name as every command shows it
         {"descriptionDe", json(s.descriptionDe)},
         {"descriptionEn", json(s.descriptionEn)},
         {"pinCount", json(int(s.pinCount))},

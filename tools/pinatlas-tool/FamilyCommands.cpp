@@ -7,6 +7,7 @@
 #include "families/FamilyTable.h"
 #include "families/Substitutes.h"
 #include "library/DatasheetReader.h"
+#include "library/Names.h"
 #include "library/PartIndex.h"
 #include "shared/Language.h"
 
@@ -33,7 +34,8 @@ const char* const kFamiliesUsage =
     "  --table FILE   the family table (default: pinatlas-families.txt where\n"
     "                 the program finds it)\n"
     "\n"
-    "Exit status: 0 shown, 1 no such sheet or no family table, 2 wrong usage.\n";
+    "Exit status: 0 shown, 1 no such sheet, no family table or a library that\n"
+    "cannot be read, 2 wrong usage.\n";
 
 const char* const kCompatUsage =
     "usage: pinatlas-tool compat DRIVER RECEIVER [--supply V] [--receiver-supply V]\n"
@@ -100,7 +102,9 @@ Options parse(const QStringList& args, bool withSupplies) {
             continue;
         bool ok = false;
         const double volts = parser.value(option).remove(u'V').replace(u',', u'.').toDouble(&ok);
-        if (!ok || volts <= 0)
+        // "nan", "inf" and 1e308 read as numbers too; a supply shows with two
+        // decimals, and no logic family comes near 100 V.
+        if (!ok || !(volts >= 0.01 && volts <= 100))
             o.error = QStringLiteral("--%1 takes a voltage, such as 3.3").arg(option.names()[0]);
         else
             (&option == &supplyOptions[0] ? o.supply : o.receiverSupply) = volts;
@@ -128,15 +132,16 @@ std::optional<FamilyTable> loadTable(const Options& o, const char* command) {
     return std::move(load.table);
 }
 
-// The library's sheet of a type, when its number is the type's own.
-std::optional<DatasheetFile> sheetOf(const QString& library, const QString& type, QString* path) {
-    PartIndex index(library);
-    const std::vector<PartMatch> matches = index.find(type);
-    if (matches.empty() || matches.front().kind > MatchKind::TypePrefix)
+// The library's sheet of a type, when its number is the type's own; else why not.
+std::optional<DatasheetFile> sheetOf(const QString& library, const QString& type, QString* path,
+                                     QString* error = nullptr) {
+    const SheetLookup found = lookUpSheet(library, type);
+    *path = found.path;
+    if (error)
+        *error = found.error;
+    if (found.path.isEmpty())
         return std::nullopt;
-    const PartRecord& r = index.records()[matches.front().record];
-    *path = QDir(library).filePath(r.directory + u'/' + r.type + QStringLiteral(".txt"));
-    return readDatasheetFile(*path, r.type).file;
+    return readDatasheetFile(found.path, QFileInfo(found.path).completeBaseName()).file;
 }
 
 } // namespace
@@ -152,16 +157,16 @@ int families(const QStringList& args) {
                           o.error.isEmpty() ? QStringLiteral("one TYPE is needed") : o.error,
                           kFamiliesUsage, 2);
     const std::optional<FamilyTable> table = loadTable(o, "families");
-    if (!table)
+    if (!table || !libraryReadable("families", o.library))
         return 1;
-    QString path;
-    const std::optional<DatasheetFile> file = sheetOf(o.library, o.subjects[0], &path);
+    QString path, error;
+    const std::optional<DatasheetFile> file = sheetOf(o.library, o.subjects[0], &path, &error);
     if (!file) {
-        err(QStringLiteral("pinatlas-tool families: no sheet of the type %1 in %2\n")
-                .arg(o.subjects[0], QDir::toNativeSeparators(o.library)));
+        err(QStringLiteral("pinatlas-tool families: %1\n")
+                .arg(error.isEmpty() ? QStringLiteral("%1: cannot be read").arg(path) : error));
         return 1;
     }
-    const QString type = QFileInfo(path).completeBaseName();
+    const QString type = markedName(QFileInfo(path).completeBaseName());
     const bool german = o.language == Language::German;
     out(type + QStringLiteral(": ") +
         (german ? file->sheet.descriptionDe : file->sheet.descriptionEn) + u'\n');
@@ -189,7 +194,7 @@ int compat(const QStringList& args) {
         if (!sides[i]) {
             err(QStringLiteral("pinatlas-tool compat: %1 is neither a family of the table nor "
                                "a part number of one\n")
-                    .arg(o.subjects[i]));
+                    .arg(markedName(o.subjects[i])));
             return kCannotJudge;
         }
     }

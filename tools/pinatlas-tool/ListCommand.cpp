@@ -20,8 +20,8 @@ const char* const kListUsage =
     "\\e, \\t, \\n, \\x9d, <U+202E> and the like. An empty directory gives the\n"
     "header and one empty row, as the list does.\n"
     "\n"
-    "Exit status: 0 when listed, 1 when the list rejects a file (its message\n"
-    "goes to stderr), 2 for wrong usage.\n";
+    "Exit status: 0 when listed, 1 when the directory cannot be read or the\n"
+    "list rejects a file (its message goes to stderr), 2 for wrong usage.\n";
 
 int usageError(const QString& why) {
     return tool::usageError("list", why, kListUsage);
@@ -47,14 +47,14 @@ int list(const QStringList& args) {
         else if (value == QLatin1String("description"))
             sort = IcSort::ByDescription;
         else
-            return usageError(QStringLiteral("unknown sort order '%1'").arg(value));
+            return usageError(QStringLiteral("--sort takes type or description"));
     }
     Language language = Language::English;
     if (parser.isSet(langOption)) {
         const QString value = parser.value(langOption);
         const std::optional<Language> chosen = languageOfCode(value);
         if (!chosen)
-            return usageError(QStringLiteral("unknown language '%1'").arg(value));
+            return usageError(QStringLiteral("--lang takes D or E"));
         language = *chosen;
     }
     const QStringList dirs = parser.positionalArguments();
@@ -67,6 +67,12 @@ int list(const QStringList& args) {
         return usageError(QStringLiteral("not a directory: %1").arg(visible(markedName(dir))));
 
     const QString prefix = dir.endsWith(u'/') ? dir : dir + u'/';
+    // Unread, the directory would look empty.
+    if (const std::optional<QString> why = listingError(prefix)) {
+        err(QStringLiteral("pinatlas-tool list: %1: the directory cannot be read (%2)\n")
+                .arg(visible(markedName(prefix)), *why));
+        return 1;
+    }
     const DirectoryScan scan = scanIcDirectory(prefix);
     if (scan.failed()) {
         err(defectiveFileMessage(language, visible(markedName(prefix + scan.failedFile)),

@@ -5,6 +5,7 @@
 #include "display/ui/SheetPrinter.h"
 #include "library/DatasheetReader.h"
 #include "library/FileAccess.h"
+#include "library/Names.h"
 #include "platform/ui/Fonts.h"
 #include "shared/Language.h"
 
@@ -38,7 +39,8 @@ const char* const kRenderUsage =
     "  --dpi N      resolution of the picture, 24 to 1200 (default 96, the size\n"
     "               the main window has on a 96 dpi screen)\n"
     "  --page SIZE  paper of the document, a4 or letter (default: the locale's)\n"
-    "  --out FILE   the picture (.png) or document (.pdf) to write\n";
+    "  --out FILE   the picture (.png) or document (.pdf) to write; no other\n"
+    "               name is taken\n";
 
 int usageError(const char* message) {
     return tool::usageError("render", QLatin1String(message), kRenderUsage);
@@ -82,17 +84,23 @@ int render(const QStringList& args) {
     const QString output = parser.value(outOption);
     const QStringList inputs = parser.positionalArguments();
     if (inputs.size() > 1)
-        return usageError("unknown argument");
+        return tool::usageError("render", QStringLiteral("unknown argument '%1'").arg(inputs[1]),
+                                kRenderUsage);
     const QString input = inputs.value(0);
     if (input.isEmpty() || output.isEmpty())
         return usageError("FILE and --out PNG are needed");
+    // A PNG written under another picture's name would pass for what it is not.
+    if (!output.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) &&
+        !output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        return usageError("--out takes a name ending in .png or .pdf");
 
     const QString type = QFileInfo(input).completeBaseName();
     // Read as the program reads: only an ordinary file, and only up to the limit.
     const ReadResult result = readDatasheetFile(input, type);
     if (!result.file) {
         err(QStringLiteral("pinatlas-tool render: %1: %2\n")
-                .arg(visible(input), visible(describeDefect(result.defect, result.defectLine))));
+                .arg(visible(markedName(input)),
+                     visible(describeDefect(result.defect, result.defectLine))));
         return 1;
     }
 
@@ -107,7 +115,7 @@ int render(const QStringList& args) {
         if (!writeSheetPdf(output, {sheet, comment, title, language}, &error,
                            sheetPageLayout(paper))) {
             err(QStringLiteral("pinatlas-tool render: cannot write %1: %2\n")
-                    .arg(visible(output), visible(error)));
+                    .arg(visible(markedName(output)), visible(error)));
             return 1;
         }
         return 0;
@@ -134,7 +142,7 @@ int render(const QStringList& args) {
     const SaveOutcome saved = saveFileWhole(output, png);
     if (!saved.ok) {
         err(QStringLiteral("pinatlas-tool render: cannot write %1: %2\n")
-                .arg(visible(output), visible(saved.error)));
+                .arg(visible(markedName(output)), visible(saved.error)));
         return 1;
     }
     return 0;

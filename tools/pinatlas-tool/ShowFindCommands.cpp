@@ -41,7 +41,8 @@ const char* const kShowUsage =
     "Control characters in the sheet are shown as \\e, \\x9d, <U+202E> and the\n"
     "like, never sent to the terminal.\n"
     "\n"
-    "Exit status: 0 shown, 1 no such sheet or a defective one, 2 wrong usage.\n";
+    "Exit status: 0 shown, 1 no such sheet, a defective one or a library that\n"
+    "cannot be read (said on stderr), 2 wrong usage.\n";
 
 const char* const kFindUsage =
     "usage: pinatlas-tool find TEXT [--lang D|E] [--library DIR]\n"
@@ -55,7 +56,8 @@ const char* const kFindUsage =
     "  --library DIR  the directory holding the library directories (default:\n"
     "                 the one the program opens, as for show)\n"
     "\n"
-    "Exit status: 0 when something matches, 1 when nothing does, 2 wrong usage.\n";
+    "Exit status: 0 when something matches, 1 when nothing does or the library\n"
+    "cannot be read (said on stderr), 2 wrong usage.\n";
 
 struct Options {
     QString subject;
@@ -136,15 +138,14 @@ int show(const QStringList& args) {
     QString path = o.subject;
     if (!namesFile(path)) {
         const QString library = o.library.isEmpty() ? programLibrary() : o.library;
-        PartIndex index(library);
-        const std::vector<PartMatch> matches = index.find(o.subject);
-        if (matches.empty() || matches.front().kind > MatchKind::TypePrefix) {
-            err(QStringLiteral("pinatlas-tool show: no sheet of the type %1 in %2\n")
-                    .arg(visible(o.subject), visible(QDir::toNativeSeparators(library))));
+        if (!libraryReadable("show", library))
+            return 1;
+        const SheetLookup found = lookUpSheet(library, o.subject);
+        if (found.path.isEmpty()) {
+            err(QStringLiteral("pinatlas-tool show: %1\n").arg(found.error));
             return 1;
         }
-        const PartRecord& r = index.records()[matches.front().record];
-        path = QDir(library).filePath(r.directory + u'/' + r.type + QStringLiteral(".txt"));
+        path = found.path;
     }
     const QString type = typeOfFileName(path.mid(path.lastIndexOf(u'/') + 1));
     const ReadResult result = readDatasheetFile(path, type);
@@ -175,7 +176,10 @@ int find(const QStringList& args) {
     const Options o = parse(args, false);
     if (!o.error.isEmpty())
         return usageError("find", o.error, kFindUsage);
-    PartIndex index(o.library.isEmpty() ? programLibrary() : o.library);
+    const QString library = o.library.isEmpty() ? programLibrary() : o.library;
+    if (!libraryReadable("find", library))
+        return 1;
+    PartIndex index(library);
     const std::vector<PartMatch> matches = index.find(o.subject, o.language);
     // What the Find window says beside the matches goes to standard error.
     const PartQuery query = makePartQuery(o.subject);

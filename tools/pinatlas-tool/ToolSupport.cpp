@@ -1,8 +1,12 @@
 #include "ToolSupport.h"
 
+#include "library/FileAccess.h"
+#include "library/Names.h"
+#include "library/PartIndex.h"
 #include "shared/VisibleText.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 
 #include <cstdio>
 
@@ -36,7 +40,9 @@ void err(const QString& text) {
 }
 
 bool wantsHelp(const QStringList& args) {
-    return args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"));
+    // After "--" a "--help" is a name: a file or a type may be called so.
+    const QStringList options = args.mid(0, args.indexOf(QLatin1String("--")));
+    return options.contains(QLatin1String("--help")) || options.contains(QLatin1String("-h"));
 }
 
 QString parseOptions(QCommandLineParser& parser, const QStringList& args,
@@ -76,6 +82,33 @@ Datasheet visibleSheet(Datasheet sheet) {
     makeVisible(sheet.dataCells);
     makeVisible(sheet.extraCells);
     return sheet;
+}
+
+SheetLookup lookUpSheet(const QString& library, const QString& type) {
+    PartIndex index(library);
+    QStringList near;
+    for (const PartMatch& m : index.find(type)) {
+        const PartRecord& r = index.records()[m.record];
+        if (m.kind == MatchKind::ExactType)
+            return {QDir(library).filePath(r.directory + u'/' + r.type + QStringLiteral(".txt")),
+                    {}};
+        if (m.kind == MatchKind::TypePrefix && near.size() < 5)
+            near << markedName(r.type);
+    }
+    QString error =
+        QStringLiteral("no sheet of the type %1 in %2")
+            .arg(visible(markedName(type)), visible(markedName(QDir::toNativeSeparators(library))));
+    if (!near.isEmpty())
+        error += QStringLiteral(" (types that begin so: %1)").arg(near.join(QStringLiteral(", ")));
+    return {{}, error};
+}
+
+bool libraryReadable(const char* command, const QString& library) {
+    const std::optional<QString> why = listingError(library);
+    if (why)
+        err(QStringLiteral("pinatlas-tool %1: the library %2 cannot be read (%3)\n")
+                .arg(QLatin1String(command), visible(QDir::toNativeSeparators(library)), *why));
+    return !why;
 }
 
 bool utf8Locale() {

@@ -15,7 +15,7 @@ namespace pinatlas::tool {
 void out(const QString& text);
 void err(const QString& text);
 
-// True when the arguments ask for help (--help or -h anywhere).
+// True when the arguments ask for help (--help or -h anywhere before "--").
 bool wantsHelp(const QStringList& args);
 
 // Reads a command's arguments (without the command name) with `options`, which
@@ -37,6 +37,20 @@ QString visible(const QString& text);
 
 // The sheet with every text in it made visible.
 Datasheet visibleSheet(Datasheet sheet);
+
+// The file of the library's sheet of `type`, its own type or function number
+// in any maker's or family's spelling; or, when there is none, why not. A type
+// that only begins another ("7419" of 74190) is no answer: its pinout differs.
+struct SheetLookup {
+    QString path;
+    QString error;
+};
+SheetLookup lookUpSheet(const QString& library, const QString& type);
+
+// False, with "pinatlas-tool COMMAND: the library ... cannot be read" on
+// stderr, when the library's directory cannot be listed: unread, it would
+// look like one without the sheet asked for.
+bool libraryReadable(const char* command, const QString& library);
 
 // True when the locale's character set (LC_CTYPE) is UTF-8, wherever the
 // output goes.

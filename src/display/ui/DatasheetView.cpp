@@ -9,6 +9,7 @@
 #include "library/Extent.h"
 #include "platform/ui/Accessibility.h"
 #include "platform/ui/Fonts.h"
+#include "platform/ui/PlainText.h"
 #include "platform/ui/Twips.h"
 
 #include <QCoreApplication>
@@ -139,6 +140,7 @@ DatasheetView::DatasheetView(QWidget* host) : QObject(host), m_host(host) {
     markDecorative(m_fieldLineY);
     m_info = new QLabel(host);
     m_info->setObjectName(QStringLiteral("Info"));
+    m_info->setTextFormat(Qt::PlainText); // a type such as "<h1>7400" is no markup
     m_info->setFont(arialBold());
     m_info->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
@@ -503,7 +505,8 @@ bool DatasheetView::eventFilter(QObject* watched, QEvent* event) {
         } else {
             const int pin = pinAt(watched, at.y());
             highlightPin(pin);
-            static_cast<QWidget*>(watched)->setToolTip(pin ? pinDescription(pin) : QString());
+            static_cast<QWidget*>(watched)->setToolTip(pin ? plainToolTip(pinDescription(pin))
+                                                           : QString());
         }
         return false;
     }

@@ -84,7 +84,7 @@ void PrintCommands::writePdf(const QString& path, const QPageLayout& layout) {
     const Settings& s = m_session.settings();
     reportFailure(s.pick(QStringLiteral("Die Datei konnte nicht geschrieben werden:"),
                          QStringLiteral("The file could not be written:")) +
-                  s.lineBreak + path + s.lineBreak + error);
+                  s.lineBreak + shownText(path) + s.lineBreak + error);
 }
 
 void PrintCommands::print() {

@@ -155,7 +155,8 @@ bool Wizard::typeAccepted() {
         tell(MsgIcon::Information, QStringLiteral("Bitte geben Sie den Typnamen an!"),
              QStringLiteral("Please insert a typ-name!"));
     } else {
-        const QString type = page<GeneralPage>().typeBox()->text();
+        // Spelt out: the control character that may be the reason shows.
+        const QString type = shownText(page<GeneralPage>().typeBox()->text());
         tell(MsgIcon::Exclamation,
              QStringLiteral("Der Typname \"%1\" kann nicht als Dateiname dienen.").arg(type) +
                  kCrLf +

@@ -3,6 +3,8 @@
 #include "families/Compatibility.h"
 #include "families/Substitutes.h"
 #include "library/DatasheetReader.h"
+#include "library/Names.h"
+#include "platform/ui/PlainText.h"
 #include "shared/Session.h"
 #include "shared/Settings.h"
 
@@ -81,6 +83,7 @@ FamiliesWindow::FamiliesWindow(Session& session) : QDialog(session.window()), m_
     m_hint = new QLabel(this);
     m_hint->setObjectName(QStringLiteral("FamilienHinweis"));
     m_hint->setWordWrap(true);
+    m_hint->setTextFormat(Qt::PlainText); // it quotes the sheet
     m_table = new QTableWidget(this);
     m_table->setObjectName(QStringLiteral("FamilienTabelle"));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -98,10 +101,13 @@ FamiliesWindow::FamiliesWindow(Session& session) : QDialog(session.window()), m_
     m_driver->setObjectName(QStringLiteral("Treiber"));
     m_receiver = new QComboBox(m_compatBox);
     m_receiver->setObjectName(QStringLiteral("Empfaenger"));
+    m_driverLabel->setBuddy(m_driver);
+    m_receiverLabel->setBuddy(m_receiver);
     m_driverSupply = supplyBox("TreiberVersorgung", m_compatBox);
     m_receiverSupply = supplyBox("EmpfaengerVersorgung", m_compatBox);
     m_verdict = new QLabel(m_compatBox);
     m_verdict->setObjectName(QStringLiteral("Urteil"));
+    m_verdict->setTextFormat(Qt::PlainText);
     QFont bold = m_verdict->font();
     bold.setBold(true);
     m_verdict->setFont(bold);
@@ -118,6 +124,10 @@ FamiliesWindow::FamiliesWindow(Session& session) : QDialog(session.window()), m_
     grid->addWidget(m_verdict, 2, 0, 1, 3);
     grid->addWidget(m_reasons, 3, 0, 1, 3);
     grid->setColumnStretch(1, 1);
+    // Tab reads the grid row by row: a family, then its supply beside it.
+    setTabOrder(m_driver, m_driverSupply);
+    setTabOrder(m_driverSupply, m_receiver);
+    setTabOrder(m_receiver, m_receiverSupply);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_hint);
@@ -172,10 +182,18 @@ void FamiliesWindow::refresh() {
     m_substitutesBox->setTitle(
         pick("Ersatz in derselben Fassung", "Substitutes in the same socket"));
     m_compatBox->setTitle(pick("Treiber und Empfänger", "Driver and receiver"));
-    m_driverLabel->setText(pick("Treiber (Ausgang):", "Driver (output):"));
-    m_receiverLabel->setText(pick("Empfänger (Eingang):", "Receiver (input):"));
+    m_driverLabel->setText(pick("&Treiber (Ausgang):", "&Driver (output):"));
+    m_receiverLabel->setText(pick("&Empfänger (Eingang):", "&Receiver (input):"));
     for (QDoubleSpinBox* box : {m_driverSupply, m_receiverSupply})
         box->setLocale(QLocale(l == Language::German ? QLocale::German : QLocale::English));
+    // What a screen reader says for the controls no label stands beside.
+    m_table->setAccessibleName(pick("Familien im Vergleich", "Families compared"));
+    m_substitutes->setAccessibleName(m_substitutesBox->title());
+    m_reasons->setAccessibleName(pick("Gründe", "Reasons"));
+    m_driver->setAccessibleName(pick("Treiber", "Driver"));
+    m_receiver->setAccessibleName(pick("Empfänger", "Receiver"));
+    m_driverSupply->setAccessibleName(pick("Versorgung des Treibers", "Driver's supply"));
+    m_receiverSupply->setAccessibleName(pick("Versorgung des Empfängers", "Receiver's supply"));
 
     // The sheet on display, for the families it is made in.
     const QString type = m_session.currentType();
@@ -185,15 +203,17 @@ void FamiliesWindow::refresh() {
                     QDir(m_session.directoryPath()).filePath(type + QStringLiteral(".txt")), type)
                     .file;
     m_sheetFamilies = sheet ? familyColumnsOf(sheet->sheet) : QStringList();
+    m_sheetOpenCollector = sheet && sheet->sheet.outputType.startsWith(QStringLiteral("OC"));
 
     if (!m_families) {
         m_hint->setText(
             m_tableError.isEmpty()
                 ? pick("Die Familientabelle fehlt: %1", "The family table is missing: %1")
-                      .arg(QDir::toNativeSeparators(m_tablePath))
+                      .arg(shownText(QDir::toNativeSeparators(m_tablePath)))
                 : pick("Die Familientabelle ist fehlerhaft: %1, %2",
                        "The family table is defective: %1, %2")
-                      .arg(QDir::toNativeSeparators(m_tablePath), m_tableError));
+                      .arg(shownText(QDir::toNativeSeparators(m_tablePath)),
+                           shownText(m_tableError)));
         m_substitutes->clear();
         m_table->clear();
         m_table->setRowCount(0);
@@ -203,18 +223,31 @@ void FamiliesWindow::refresh() {
         return;
     }
     m_hint->setText(sheet ? pick("Datenblatt %1: %2", "Sheet %1: %2")
-                                .arg(type, l == Language::German ? sheet->sheet.descriptionDe
-                                                                 : sheet->sheet.descriptionEn)
+                                .arg(shownText(type),
+                                     shownText(l == Language::German ? sheet->sheet.descriptionDe
+                                                                     : sheet->sheet.descriptionEn))
                           : pick("Kein Datenblatt angezeigt.", "No sheet on display."));
-    m_substitutes->setPlainText(
-        sheet ? substituteReport(*m_families, type, sheet->sheet, l).join(u'\n') : QString());
+    // The report quotes the sheet's headers: spelt out like every name shown.
+    QStringList report =
+        sheet ? substituteReport(*m_families, type, sheet->sheet, l) : QStringList();
+    for (QString& line : report)
+        line = shownText(line);
+    m_substitutes->setPlainText(report.join(u'\n'));
     // The sheet's own families are the natural first question.
     if (!m_sheetFamilies.isEmpty() && !m_chosenByHand) {
         const QSignalBlocker a(m_driver), b(m_receiver);
-        if (const Family* f = m_families->find(m_sheetFamilies[0]))
-            m_driver->setCurrentText(f->name);
-        if (const Family* f = m_families->find(m_sheetFamilies.value(1)))
-            m_receiver->setCurrentText(f->name);
+        // Driver and receiver: the first two families, not one family's two
+        // columns ("74LS" and "LS", "4000B 5 V" and "4000B 15 V").
+        const Family* driver = nullptr;
+        for (const QString& column : m_sheetFamilies) {
+            const Family* f = familyOfColumn(*m_families, column);
+            if (f && !driver)
+                m_driver->setCurrentText((driver = f)->name);
+            else if (f && f != driver) {
+                m_receiver->setCurrentText(f->name);
+                break;
+            }
+        }
         chooseFamily(m_receiver, m_receiverSupply);
         chooseFamily(m_driver, m_driverSupply);
     }
@@ -238,7 +271,7 @@ void FamiliesWindow::fillTable() {
         // The families of the sheet on display stand out.
         const bool ofSheet =
             std::any_of(m_sheetFamilies.begin(), m_sheetFamilies.end(),
-                        [&](const QString& s) { return m_families->find(s) == &f; });
+                        [&](const QString& s) { return familyOfColumn(*m_families, s) == &f; });
         QFont font = m_table->font();
         font.setBold(ofSheet);
         header->setFont(font);
@@ -255,7 +288,7 @@ void FamiliesWindow::fillTable() {
             auto* item = new QTableWidgetItem(cellText(f, kRows[r].key, supply, l));
             const QString doc = f.documentOf(kRows[r].key, supply);
             if (!doc.isEmpty())
-                item->setToolTip(m_families->citation(doc));
+                item->setToolTip(plainToolTip(m_families->citation(doc)));
             m_table->setItem(kLeadRows + r, c, item);
         }
     }
@@ -272,6 +305,12 @@ void FamiliesWindow::judge() {
     q.receiver = m_families->find(m_receiver->currentText());
     q.driverSupply = m_driverSupply->value();
     q.receiverSupply = m_receiverSupply->value();
+    // A driver family the sheet on display is made in stands for that part, as
+    // `pinatlas-tool compat` judges a part number: its pull-up sets the high level.
+    q.openCollector =
+        m_sheetOpenCollector &&
+        std::any_of(m_sheetFamilies.begin(), m_sheetFamilies.end(),
+                    [&](const QString& s) { return familyOfColumn(*m_families, s) == q.driver; });
     const CompatResult result = judgeCompatibility(q);
     m_verdict->setText(QStringLiteral("%1 → %2: %3")
                            .arg(m_driver->currentText(), m_receiver->currentText(),

@@ -51,6 +51,7 @@ private:
     QString m_tablePath;
     QString m_tableError;
     QStringList m_sheetFamilies;
+    bool m_sheetOpenCollector = false; // the sheet on display has open-collector outputs
     bool m_chosenByHand = false;
 
     QLabel* m_hint;

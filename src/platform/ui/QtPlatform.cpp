@@ -64,6 +64,9 @@ std::unique_ptr<QMessageBox> QtPlatform::messageBox(QWidget* parent, MsgIcon ico
                                                     std::optional<MsgAnswer> defaultButton) {
     auto box =
         std::make_unique<QMessageBox>(qtIcon(icon), title, text, QMessageBox::NoButton, parent);
+    // Every message is lines of plain text; a name in it that looks like
+    // markup ("<h1>7400") must show as written.
+    box->setTextFormat(Qt::PlainText);
     switch (buttons) {
     case MsgButtons::Ok:
         box->setStandardButtons(QMessageBox::Ok);

@@ -78,6 +78,7 @@ Information::Information(bool german, const QString& lineBreak) : QDialog(nullpt
     findChild<QLabel*>(QStringLiteral("lblVersion"))->setText(versionLine());
     setWindowTitle(aboutTitle(german));
     note->setPlainText(aboutNote(german, lineBreak));
+    note->setAccessibleName(german ? QStringLiteral("Hinweis") : QStringLiteral("Note"));
 }
 
 } // namespace pinatlas

@@ -107,10 +107,10 @@ TEST_F(ReadableWindows, EveryWindowReadsWholeInBothLanguagesAndBoxButtonsSpeakIt
         menu(*language == 'D' ? "Deutsch" : "Englisch"); // the same language twice over
         // Message boxes word their buttons in the language chosen.
         QtPlatform().useToolkitLanguage(platform.toolkitGerman);
-        EXPECT_EQ(QtPlatform::messageBox(nullptr, {}, "", "", MsgButtons::OkCancel)
-                      ->button(QMessageBox::Cancel)
-                      ->text(),
+        const auto box = QtPlatform::messageBox(nullptr, {}, "", "<h1>7400", MsgButtons::OkCancel);
+        EXPECT_EQ(box->button(QMessageBox::Cancel)->text(),
                   *language == 'D' ? "Abbrechen" : "Cancel");
+        EXPECT_EQ(box->textFormat(), Qt::PlainText); // a name is never markup
         QTableView* list = mainWindow->icList();
         for (int row = 0; row < list->model()->rowCount(); ++row) {
             list->setCurrentIndex(list->model()->index(row, 0));

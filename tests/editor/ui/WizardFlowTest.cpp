@@ -15,7 +15,8 @@ TEST_F(WizardFlow, RefusedTypesThenEveryPageInBothLanguages) {
         menu("D_hinzufügen");
         const std::pair<const char*, const char*> refused[] = {
             {"", en ? "Please insert a typ-name!" : "Bitte geben Sie den Typnamen an!"},
-            {"a*", en ? "The type name \"a*\" cannot be used" : "Der Typname \"a*\" kann nicht"}};
+            {"a*\x1b",
+             en ? "The type name \"a*\\e\" cannot be used" : "Der Typname \"a*\\e\" kann"}};
         for (const auto& [type, said] : refused) {
             get(1, "N_Typ")->setText(type);
             forward(1);

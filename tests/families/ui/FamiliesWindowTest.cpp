@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTableWidget>
+#include <QTest>
 
 using namespace pinatlas;
 using namespace pinatlas::test;
@@ -35,6 +36,8 @@ TEST_F(Families, JudgesADriverAndAReceiverAndFollowsTheSheetAndTheLanguage) {
     QFile::copy(PINATLAS_SOURCE_DIR "/families/pinatlas-families.txt",
                 dir.path() + "pinatlas-families.txt");
     QFile::copy(PINATLAS_SOURCE_DIR "/library/74xx/7400.txt", dir.mkdir("74xx") + "7400.txt");
+    dir.write("74xx/7400.txt",
+              dir.read("74xx/7400.txt").replace("74LS,74HC,74HCT", "74LS,LS,74HC"));
     start();
     mainWindow->icList()->setCurrentIndex(mainWindow->icList()->model()->index(0, 0));
     FamiliesWindow* w = open();
@@ -48,6 +51,7 @@ TEST_F(Families, JudgesADriverAndAReceiverAndFollowsTheSheetAndTheLanguage) {
     EXPECT_TRUE(w->table()->horizontalHeaderItem(5)->font().bold());  // 74HC
     EXPECT_FALSE(w->table()->horizontalHeaderItem(1)->font().bold()); // 74S
     EXPECT_TRUE(w->substitutesText()->toPlainText().startsWith("7400 is made in: 74LS"));
+    EXPECT_EQ(w->receiverBox()->currentText(), "74HC"); // the second family, not its alias
 
     // Chosen as a user does, so that a reload keeps the choice.
     const auto choose = [](QComboBox* box, const QString& name) {
@@ -61,9 +65,26 @@ TEST_F(Families, JudgesADriverAndAReceiverAndFollowsTheSheetAndTheLanguage) {
         "✗ High level: VOH 2.7 V (at 0.4 mA) against VIH 3.5 V: 0.8 V short."));
     choose(w->receiverBox(), "74HCT");
     EXPECT_EQ(w->verdictLabel()->text(), "74LS → 74HCT: works");
+    // Tab runs row by row, each family and then its supply.
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    w->driverBox()->setFocus();
+    QStringList order;
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(order, QStringList({"TreiberVersorgung", "Empfaenger", "EmpfaengerVersorgung"}));
 
     menu("Deutsch");
     EXPECT_EQ(w->windowTitle(), "Familien");
     EXPECT_EQ(w->verdictLabel()->text(), "74LS → 74HCT: funktioniert");
     EXPECT_TRUE(w->hintLabel()->text().startsWith("Datenblatt 7400: Vier NAND-Gatter"));
+    // What the sheet says is spelt out where it holds control characters.
+    dir.write("74xx/7400.txt",
+              dir.read("74xx/7400.txt").replace("74LS,", "74\x1bLS,").replace("TP (", "OC ("));
+    menu("Englisch");
+    EXPECT_TRUE(w->substitutesText()->toPlainText().startsWith("7400 is made in: 74\\eLS"));
+    // Open-collector outputs of the sheet's own family are judged with their pull-up.
+    EXPECT_TRUE(w->reasonsText()->toPlainText().contains("needs a pull-up resistor to 5 V"));
 }

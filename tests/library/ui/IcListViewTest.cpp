@@ -350,6 +350,7 @@ TEST_F(IcListView, EveryRowIsOneFileOnDiskAndNoNameMisleads) {
         "00.txt",
         "Umgekehrt");
     put("l\xe4/4000.txt", "Zwei NOR");
+    put("l\xe4/<h1>4001.txt", "Fett");
     dir.write("40xx/notes", "only\r\ntwo lines\r\n");
     dir.write("pinatlas.ini", "D\r\n 0 \r\n");
     platform.answer(MsgAnswer::Ignore);
@@ -384,5 +385,7 @@ TEST_F(IcListView, EveryRowIsOneFileOnDiskAndNoNameMisleads) {
     FindWindow& w = *mainWindow->findCommands()->window();
     EXPECT_EQ(find(w, "NOR"), QStringList(QString::fromUtf8("lä (1252)|4000|Zwei NOR")));
     press(w.textBox(), Qt::Key_Return);
-    EXPECT_EQ(grid(), QStringList("4000|Zwei NOR|14"));
+    EXPECT_EQ(grid(), QStringList({"<h1>4001|Fett|14", "4000|Zwei NOR|14"}));
+    // Nor is a name taken for markup.
+    EXPECT_EQ(mainWindow->findChild<QLabel*>("Info")->textFormat(), Qt::PlainText);
 }
