@@ -368,9 +368,8 @@ bool MainWindow::writeConfiguration(int position) {
             m_settings.pick(QStringLiteral("Die Einstellungen konnten nicht "
                                            "gespeichert werden:"),
                             QStringLiteral("The settings could not be saved:")) +
-                m_settings.lineBreak + path +
-                (saved.refusedLink ? m_settings.lineBreak + symbolicLinkRefusal(m_settings.german())
-                                   : QString()),
+                m_settings.lineBreak + shownText(path) + m_settings.lineBreak +
+                (saved.refusedLink ? symbolicLinkRefusal(m_settings.german()) : saved.error),
             MsgButtons::Ok);
     }
     return false;

@@ -55,8 +55,10 @@ TEST_F(Start, ReadsTheFileOrAsksAndRewritesItOnExit) {
         mainWindow->close();
         EXPECT_EQ(dir.read(at + "pinatlas.ini"), QByteArray(written));
         QStringList shown;
-        for (const FakePlatform::Box& box : std::exchange(platform.boxes, {}))
+        for (const FakePlatform::Box& box : std::exchange(platform.boxes, {})) {
             shown << box.text.section("\r\n", 0, 0);
+            EXPECT_FALSE(box.text.section("\r\n", 2).isEmpty()) << "the system's reason";
+        }
         EXPECT_EQ(shown.join('/'), boxes);
     }
 }
