@@ -2,6 +2,7 @@
 
 #include "app/ConfigFile.h"
 #include "library/FileAccess.h"
+#include "library/Names.h"
 #include "platform/Platform.h"
 
 #include <QCryptographicHash>
@@ -60,16 +61,16 @@ QByteArray formatManifest(const QMap<QString, QByteArray>& shipped) {
     return bytes;
 }
 
-bool saveFile(const QString& path, const QByteArray& bytes) {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    return saveFileWhole(path, bytes).ok;
+SaveOutcome saveFile(const QString& path, const QByteArray& bytes) {
+    // A directory that cannot be made shows in the write's own reason.
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return saveFileWhole(path, bytes);
 }
 
-bool copyFile(const QString& from, const QString& to) {
+SaveOutcome copyFile(const QString& from, const QString& to) {
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
-        return false;
+        return {.error = source.errorString()};
     return saveFile(to, source.readAll());
 }
 
@@ -91,8 +92,10 @@ QString pick(std::optional<Language> language, const QString& de, const QString&
     return language == Language::German ? de : en;
 }
 
-void reportFailure(Platform& platform, std::optional<Language> language, const QString& path) {
-    const QString where = kLineBreak + QDir::toNativeSeparators(path);
+void reportFailure(Platform& platform, std::optional<Language> language, const QString& path,
+                   const QString& reason = {}) {
+    const QString where = kLineBreak + shownText(QDir::toNativeSeparators(path)) +
+                          (reason.isEmpty() ? QString() : kLineBreak + reason);
     platform.message(
         nullptr, MsgIcon::Critical, QStringLiteral("Pinatlas"),
         pick(language,
@@ -177,20 +180,26 @@ LibraryUpdate planLibraryUpdate(const QString& shippedDir, const QString& userDi
     return update;
 }
 
-QString applyLibraryUpdate(const LibraryUpdate& update, const QString& shippedDir,
-                           const QString& userDir, bool takeSheets) {
+std::optional<WriteFailure> applyLibraryUpdate(const LibraryUpdate& update,
+                                               const QString& shippedDir, const QString& userDir,
+                                               bool takeSheets) {
     const QDir shipped(shippedDir);
     const QDir mine(userDir);
     if (takeSheets) {
         for (const QStringList* sheets : {&update.added, &update.replaced})
-            for (const QString& sheet : *sheets)
-                if (!copyFile(shipped.filePath(sheet), mine.filePath(sheet)))
-                    return mine.filePath(sheet);
+            for (const QString& sheet : *sheets) {
+                const SaveOutcome copied = copyFile(shipped.filePath(sheet), mine.filePath(sheet));
+                if (!copied.ok)
+                    return WriteFailure{mine.filePath(sheet), copied.error};
+            }
     }
     // Only what was really taken may count as seen: a failure above leaves the
     // manifest as it was, so the next start offers the rest again.
     const QString manifest = manifestPath(userDir);
-    return saveFile(manifest, formatManifest(update.shipped)) ? QString() : manifest;
+    const SaveOutcome saved = saveFile(manifest, formatManifest(update.shipped));
+    if (!saved.ok)
+        return WriteFailure{manifest, saved.error};
+    return std::nullopt;
 }
 
 bool updateUserLibrary(const QString& shippedDir, const QString& userDir, Platform& platform) {
@@ -237,9 +246,8 @@ bool updateUserLibrary(const QString& shippedDir, const QString& userDir, Platfo
             return true;
         take = answer == MsgAnswer::Yes;
     }
-    const QString failed = applyLibraryUpdate(update, shippedDir, userDir, take);
-    if (!failed.isEmpty())
-        reportFailure(platform, language, failed);
+    if (const auto failed = applyLibraryUpdate(update, shippedDir, userDir, take))
+        reportFailure(platform, language, failed->path, failed->reason);
     return true;
 }
 

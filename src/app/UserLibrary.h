@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace pinatlas {
 
 class Platform;
@@ -37,10 +39,15 @@ LibraryUpdate planLibraryUpdate(const QString& shippedDir, const QString& userDi
 
 // Copies the added and replaced sheets when `takeSheets`, then records the
 // shipped versions as seen. Every file goes through a complete write that
-// replaces the old one only at the end. Returns the first path that failed,
-// empty when everything was written.
-QString applyLibraryUpdate(const LibraryUpdate& update, const QString& shippedDir,
-                           const QString& userDir, bool takeSheets);
+// replaces the old one only at the end. Returns the first file that failed
+// and the system's reason, nothing when everything was written.
+struct WriteFailure {
+    QString path;
+    QString reason;
+};
+std::optional<WriteFailure> applyLibraryUpdate(const LibraryUpdate& update,
+                                               const QString& shippedDir, const QString& userDir,
+                                               bool takeSheets);
 
 // Brings the user's library up to the shipped one: the first time silently,
 // later by asking whether to take new and updated sheets (Cancel asks again at

@@ -86,10 +86,14 @@ TEST_F(UserLibrary, AFailedCopyIsReportedInBothLanguagesAndTriedAgain) {
     ASSERT_TRUE(start());
     ASSERT_EQ(platform.boxes.size(), 1u);
     const QString where = user.path() + "74xx/7400.txt";
+    // Each language names the file and the system's reason.
+    const QString reason = platform.boxes[0].text.section("\r\n", 2, 2);
+    EXPECT_FALSE(reason.isEmpty());
     EXPECT_EQ(platform.boxes[0].text,
-              "The datasheets could not be copied into your library:\r\n" + where +
+              "The datasheets could not be copied into your library:\r\n" + where + "\r\n" +
+                  reason +
                   "\r\n\r\nDie Datenblätter konnten nicht in Ihre Bibliothek kopiert werden:\r\n" +
-                  where);
+                  where + "\r\n" + reason);
 
     QFile::remove(user.path() + "74xx");
     ASSERT_TRUE(start());
