@@ -5,6 +5,8 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include <cerrno>
 #include <cstring>
@@ -23,24 +25,41 @@ QString systemError(int code) {
 
 const QString kNotRegular = QStringLiteral("not an ordinary file");
 
-QStringList entries(const QString& directory, bool directories, bool links) {
+std::optional<FileStamp> stampOf(const struct stat& info) {
+    return FileStamp{qint64(info.st_size),
+                     qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+}
+
+// `stamps`, when given, receives the stamp of each name returned, from the
+// look the listing takes at every entry anyway.
+QStringList entries(const QString& directory, bool directories, bool links,
+                    std::vector<std::optional<FileStamp>>* stamps = nullptr) {
     QStringList names;
     DIR* dir = ::opendir(nativePath(directory).constData());
     if (!dir)
         return names;
+    std::vector<std::pair<QString, std::optional<FileStamp>>> found;
     while (const dirent* entry = ::readdir(dir)) {
         const QByteArray name(entry->d_name);
         if (name.startsWith('.'))
             continue;
         struct stat info {};
-        const bool isDir =
-            ::fstatat(::dirfd(dir), entry->d_name, &info, links ? 0 : AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISDIR(info.st_mode);
+        const bool looked =
+            ::fstatat(::dirfd(dir), entry->d_name, &info, links ? 0 : AT_SYMLINK_NOFOLLOW) == 0;
+        const bool isDir = looked && S_ISDIR(info.st_mode);
         if (isDir == directories)
-            names << nameFromDisk(name);
+            found.emplace_back(nameFromDisk(name),
+                               looked ? stampOf(info) : std::optional<FileStamp>());
     }
     ::closedir(dir);
-    std::sort(names.begin(), names.end());
+    std::sort(found.begin(), found.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    names.reserve(qsizetype(found.size()));
+    for (auto& [name, stamp] : found) {
+        names << std::move(name);
+        if (stamps)
+            stamps->push_back(stamp);
+    }
     return names;
 }
 
@@ -48,6 +67,16 @@ QStringList entries(const QString& directory, bool directories, bool links) {
 
 QStringList fileEntries(const QString& directory) {
     return entries(directory, false, true);
+}
+
+std::vector<StampedName> stampedFileEntries(const QString& directory) {
+    std::vector<std::optional<FileStamp>> stamps;
+    const QStringList names = entries(directory, false, true, &stamps);
+    std::vector<StampedName> out;
+    out.reserve(stamps.size());
+    for (qsizetype i = 0; i < names.size(); ++i)
+        out.push_back({names[i], stamps[size_t(i)]});
+    return out;
 }
 
 QStringList directoryEntries(const QString& directory, bool links) {
@@ -66,8 +95,7 @@ std::optional<FileStamp> fileStamp(const QString& path) {
     struct stat info {};
     if (::stat(nativePath(path).constData(), &info) != 0)
         return std::nullopt;
-    return FileStamp{qint64(info.st_size),
-                     qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+    return stampOf(info);
 }
 
 bool removeFile(const QString& path) {

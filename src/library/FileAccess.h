@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace pinatlas {
 
@@ -38,6 +39,14 @@ struct FileStamp {
     bool operator==(const FileStamp&) const = default;
 };
 std::optional<FileStamp> fileStamp(const QString& path);
+
+// fileEntries() with the size and time each file had when it was listed:
+// the listing looks at every entry anyway. No stamp for a dangling link.
+struct StampedName {
+    QString name;
+    std::optional<FileStamp> stamp;
+};
+std::vector<StampedName> stampedFileEntries(const QString& directory);
 
 // Removes the file at `path` (never a directory); false when that failed.
 bool removeFile(const QString& path);

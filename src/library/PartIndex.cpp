@@ -46,10 +46,13 @@ size_t combine(size_t seed, const QString& name, const std::optional<FileStamp>&
     return qHashMulti(seed, name, stamp ? stamp->size : -1, stamp ? stamp->modifiedNs : -1);
 }
 
-QStringList datasheetFiles(const QString& path) {
-    QStringList files = listedFileNames(path);
+// The files the list shows, with the stamps the listing took.
+std::vector<StampedName> datasheetFiles(const QString& path) {
+    std::vector<StampedName> files = stampedFileEntries(path);
     // Only a ".txt" file can be loaded by its type.
-    files.removeIf([](const QString& name) { return !name.endsWith(QLatin1String(".txt")); });
+    std::erase_if(files, [](const StampedName& f) {
+        return !isListedFileName(f.name) || !f.name.endsWith(QLatin1String(".txt"));
+    });
     return files;
 }
 
@@ -61,7 +64,7 @@ std::optional<IcEntry> readIndexHead(const QString& path, const QString& name) {
     QFile f;
     if (!openRegularFile(f, path))
         return std::nullopt;
-    constexpr qint64 kChunk = 64 * 1024;
+    constexpr qint64 kChunk = 16 * 1024;
     QByteArray head;
     int lineEnds = 0;
     qsizetype kept = 0;
@@ -99,24 +102,29 @@ std::optional<IcEntry> readIndexHead(const QString& path, const QString& name) {
         previous = c;
     }
     head += chunk.mid(at);
-    head += f.read(kChunk);
-    if (f.error() != QFileDevice::NoError)
-        return std::nullopt;
-    TextInput in(head);
-    const auto line1 = in.readLine();
-    const auto line2 = in.readLine();
-    const auto field = line1 && line2 ? in.readField() : std::nullopt;
-    if (field && (!in.atEnd() || f.atEnd()))
-        return IcEntry{name, *line1, *line2, *field};
+    // The field after the two lines nearly always ends within what was read;
+    // only one that runs to its end needs the file read on.
+    for (const bool readOn : {false, true}) {
+        if (readOn) {
+            head += f.read(kChunk);
+            if (f.error() != QFileDevice::NoError)
+                return std::nullopt;
+        }
+        TextInput in(head);
+        const auto line1 = in.readLine();
+        const auto line2 = in.readLine();
+        const auto field = line1 && line2 ? in.readField() : std::nullopt;
+        if (field && (!in.atEnd() || (readOn && f.atEnd())))
+            return IcEntry{name, *line1, *line2, *field};
+    }
     return f.atEnd() ? std::nullopt : readIcHead(path, name);
 }
 
 } // namespace
 
-QString foldForSearch(QStringView text) {
-    // Most descriptions are plain ASCII: no decomposition needed.
-    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; }))
-        return text.toString().toLower();
+namespace {
+
+QString foldByDecomposing(QStringView text) {
     const QString decomposed = text.toString().normalized(QString::NormalizationForm_KD);
     QString folded;
     folded.reserve(decomposed.size());
@@ -127,6 +135,48 @@ QString foldForSearch(QStringView text) {
             folded += QStringLiteral("ss");
         else
             folded += c.toCaseFolded();
+    }
+    return folded;
+}
+
+// The Latin letters and the code page's punctuation, which every sheet's
+// text is made of. Their decompositions hold only base characters and
+// non-spacing marks, so each folds alone as it does within a text: the
+// marks, which are all that decomposing a whole text could reorder, are
+// dropped anyway.
+constexpr char16_t kLatinEnd = 0x250;
+bool foldsAlone(char16_t c) {
+    return c < kLatinEnd || c == 0x2C6 || c == 0x2DC || (c >= 0x2013 && c <= 0x203A) ||
+           c == 0x20AC || c == 0x2122;
+}
+
+const QString& foldedAlone(char16_t c) {
+    static const auto table = [] {
+        QHash<char16_t, QString> t;
+        for (char16_t k = 0x80; k < 0x3000; ++k)
+            if (foldsAlone(k))
+                t.insert(k, foldByDecomposing(QStringView(&k, 1)));
+        return t;
+    }();
+    return *table.constFind(c);
+}
+
+} // namespace
+
+QString foldForSearch(QStringView text) {
+    // Most descriptions are plain ASCII: no decomposition needed.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; }))
+        return text.toString().toLower();
+    if (!std::all_of(text.begin(), text.end(), [](QChar c) { return foldsAlone(c.unicode()); }))
+        return foldByDecomposing(text);
+    QString folded;
+    folded.reserve(text.size() + 4);
+    for (QChar c : text) {
+        if (c.unicode() < 128)
+            folded +=
+                QChar(c.unicode() >= u'A' && c.unicode() <= u'Z' ? c.unicode() + 32 : c.unicode());
+        else
+            folded += foldedAlone(c.unicode());
     }
     return folded;
 }
@@ -226,24 +276,38 @@ QString commonForm(QString w) {
 
 QStringList searchWords(QStringView text) {
     QString folded = foldForSearch(text);
-    // "Zaehler" is how "Zähler" is written without umlauts.
-    folded.replace(QLatin1String("ae"), QLatin1String("a"))
-        .replace(QLatin1String("oe"), QLatin1String("o"))
-        .replace(QLatin1String("ue"), QLatin1String("u"));
-    QStringList raw;
-    QString word;
-    for (QChar c : folded) {
-        const bool digit = isDigit(c);
-        if ((!digit && !c.isLetter()) || (!word.isEmpty() && digit != isDigit(word.back()))) {
-            if (!word.isEmpty())
-                raw << commonForm(word);
-            word.clear();
-        }
-        if (digit || c.isLetter())
-            word += c;
+    // "Zaehler" is how "Zähler" is written without umlauts: the e after an
+    // a, o or u goes.
+    qsizetype kept = 0;
+    for (qsizetype i = 0; i < folded.size(); ++i) {
+        const QChar c = folded.at(i);
+        if (kept != i)
+            folded[kept] = c;
+        ++kept;
+        if ((c == u'a' || c == u'o' || c == u'u') && i + 1 < folded.size() &&
+            folded.at(i + 1) == u'e')
+            ++i;
     }
-    if (!word.isEmpty())
-        raw << commonForm(word);
+    folded.truncate(kept);
+    QStringList raw;
+    // A word is a run of letters or of digits.
+    qsizetype start = -1;
+    bool digits = false;
+    for (qsizetype i = 0; i <= folded.size(); ++i) {
+        const QChar c = i < folded.size() ? folded.at(i) : QChar();
+        const bool digit = isDigit(c);
+        const bool letter = !digit && (c.unicode() < 128 ? (c.unicode() | 0x20) >= u'a' &&
+                                                               (c.unicode() | 0x20) <= u'z'
+                                                         : c.isLetter());
+        if (start >= 0 && (!(digit || letter) || digit != digits)) {
+            raw << commonForm(folded.mid(start, i - start));
+            start = -1;
+        }
+        if (start < 0 && (digit || letter)) {
+            start = i;
+            digits = digit;
+        }
+    }
     // "4-line to 16-line" is "4 to 16"; "mit je 2" is "mit 2".
     raw.removeIf([](const QString& w) { return w == u"line" || w == u"je"; });
 
@@ -555,8 +619,8 @@ void PartIndex::invalidate() {
 
 size_t PartIndex::filesSignature(const QString& path) const {
     size_t seed = 0;
-    for (const QString& name : datasheetFiles(path))
-        seed = combine(seed, name, fileStamp(path + name));
+    for (const StampedName& file : datasheetFiles(path))
+        seed = combine(seed, file.name, file.stamp);
     return seed;
 }
 
@@ -567,23 +631,22 @@ void PartIndex::read(Directory& dir, int room) {
     dir.modified = modifiedMs(path);
     dir.records.clear();
     dir.truncated = false;
-    const QStringList files = datasheetFiles(path);
     // The signature a later deep look compares with is the one of the files
-    // read now, so that an edit in place after this read is seen.
+    // read now, taken as they were listed, so that an edit in place after
+    // this read is seen.
     size_t signature = 0;
-    for (const QString& name : files)
-        signature = combine(signature, name, fileStamp(path + name));
-    dir.signature = signature;
-    for (const QString& name : files) {
+    for (const StampedName& file : datasheetFiles(path)) {
+        signature = combine(signature, file.name, file.stamp);
         if (int(dir.records.size()) >= room) {
             dir.truncated = true;
-            break;
+            continue;
         }
         // A file the list would refuse is left out of the search, not reported.
-        if (const auto head = readIndexHead(path + name, name))
-            dir.records.push_back(makePartRecord(dir.name, typeOfFileName(name),
+        if (const auto head = readIndexHead(path + file.name, file.name))
+            dir.records.push_back(makePartRecord(dir.name, typeOfFileName(file.name),
                                                  head->descriptionDe, head->descriptionEn));
     }
+    dir.signature = signature;
 }
 
 bool PartIndex::refresh(bool deep) {
