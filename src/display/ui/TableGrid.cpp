@@ -1,5 +1,6 @@
 #include "display/ui/TableGrid.h"
 
+#include "platform/ui/Fonts.h"
 #include "platform/ui/Twips.h"
 
 #include <QApplication>
@@ -107,9 +108,7 @@ TableGrid::TableGrid(QWidget* parent, const QString& name)
     setObjectName(name);
     setModel(m_model);
     setItemDelegate(new CellDelegate(this));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    setFont(font);
+    setFont(desktopFont(QStringLiteral("MS Sans Serif"), 8.25));
     horizontalHeader()->hide();
     verticalHeader()->hide();
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
