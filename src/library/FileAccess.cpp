@@ -116,15 +116,18 @@ bool isDirectory(const QString& path) {
     return ::stat(nativePath(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-bool openRegularFile(QFile& file, const QString& path, QString* error) {
+namespace {
+
+// Opens `path` when it is a regular file once links are resolved, looking
+// before opening: opening a device may already do something. -1 with
+// `error` set otherwise; `info` receives what the open file is.
+int openRegularFd(const QString& path, struct stat& info, QString* error) {
     auto fail = [error](const QString& why) {
         if (error)
             *error = why;
-        return false;
+        return -1;
     };
     const QByteArray native = nativePath(path);
-    // Looked at before opening: opening a device may already do something.
-    struct stat info {};
     if (::stat(native.constData(), &info) != 0)
         return fail(systemError(errno));
     if (!S_ISREG(info.st_mode))
@@ -137,11 +140,61 @@ bool openRegularFile(QFile& file, const QString& path, QString* error) {
         ::close(fd);
         return fail(kNotRegular);
     }
+    return fd;
+}
+
+} // namespace
+
+bool openRegularFile(QFile& file, const QString& path, QString* error) {
+    struct stat info {};
+    const int fd = openRegularFd(path, info, error);
+    if (fd < 0)
+        return false;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return fail(file.errorString());
+        if (error)
+            *error = file.errorString();
+        return false;
     }
     return true;
+}
+
+RegularFileReader::~RegularFileReader() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+bool RegularFileReader::open(const QString& path) {
+    struct stat info {};
+    m_fd = openRegularFd(path, info, nullptr);
+    m_size = qint64(info.st_size);
+    return m_fd >= 0;
+}
+
+QByteArray RegularFileReader::read(qint64 max) {
+    QByteArray bytes;
+    if (m_fd < 0 || m_failed || max <= 0)
+        return bytes;
+    // Up to the size the file had when opened, then on until the system says
+    // it ended, as the file may have grown.
+    const qint64 want = atEnd() ? max : std::min(max, m_size - m_pos);
+    bytes.resize(qsizetype(want));
+    qint64 got = 0;
+    while (got < want) {
+        const ssize_t n = ::read(m_fd, bytes.data() + got, size_t(want - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            m_failed = true;
+        if (n <= 0) {
+            m_ended = true;
+            break;
+        }
+        got += n;
+    }
+    bytes.truncate(qsizetype(got));
+    m_pos += got;
+    return bytes;
 }
 
 FileRead readRegularFile(const QString& path, qint64 limit) {

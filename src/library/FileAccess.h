@@ -61,6 +61,31 @@ bool isDirectory(const QString& path);
 // with `error` set (in English) otherwise.
 bool openRegularFile(QFile& file, const QString& path, QString* error = nullptr);
 
+// A regular file read in chunks straight from the system, opened as
+// openRegularFile() opens it: for reading the heads of many small files,
+// where a buffered device's extra calls cost more than the reading. The end
+// is known from the size the file had when opened, without another read.
+class RegularFileReader {
+public:
+    RegularFileReader() = default;
+    RegularFileReader(const RegularFileReader&) = delete;
+    RegularFileReader& operator=(const RegularFileReader&) = delete;
+    ~RegularFileReader();
+
+    bool open(const QString& path);
+    // At most `max` bytes; fewer at the end, none after it or after a failure.
+    QByteArray read(qint64 max);
+    bool atEnd() const { return m_ended || m_pos >= m_size; }
+    bool failed() const { return m_failed; }
+
+private:
+    int m_fd = -1;
+    qint64 m_size = 0;
+    qint64 m_pos = 0;
+    bool m_ended = false;
+    bool m_failed = false;
+};
+
 struct FileRead {
     std::optional<QByteArray> bytes; // empty when the file could not be read
     QString error;                   // why, in English

@@ -12,10 +12,13 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
+#include <QVarLengthArray>
 
 #include <algorithm>
 
 namespace pinatlas {
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -61,8 +64,8 @@ std::vector<StampedName> datasheetFiles(const QString& path) {
 // of many megabytes is never held whole. The rest is read as the list reads
 // it, and a head this cannot settle is left to the list's own reader.
 std::optional<IcEntry> readIndexHead(const QString& path, const QString& name) {
-    QFile f;
-    if (!openRegularFile(f, path))
+    RegularFileReader f;
+    if (!f.open(path))
         return std::nullopt;
     constexpr qint64 kChunk = 16 * 1024;
     QByteArray head;
@@ -75,7 +78,7 @@ std::optional<IcEntry> readIndexHead(const QString& path, const QString& name) {
         if (at == chunk.size()) {
             chunk = f.read(kChunk);
             at = 0;
-            if (f.error() != QFileDevice::NoError)
+            if (f.failed())
                 return std::nullopt;
             if (chunk.isEmpty())
                 return std::nullopt; // fewer than three lines
@@ -107,7 +110,7 @@ std::optional<IcEntry> readIndexHead(const QString& path, const QString& name) {
     for (const bool readOn : {false, true}) {
         if (readOn) {
             head += f.read(kChunk);
-            if (f.error() != QFileDevice::NoError)
+            if (f.failed())
                 return std::nullopt;
         }
         TextInput in(head);
@@ -164,19 +167,29 @@ const QString& foldedAlone(char16_t c) {
 } // namespace
 
 QString foldForSearch(QStringView text) {
-    // Most descriptions are plain ASCII: no decomposition needed.
-    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; }))
-        return text.toString().toLower();
     if (!std::all_of(text.begin(), text.end(), [](QChar c) { return foldsAlone(c.unicode()); }))
         return foldByDecomposing(text);
-    QString folded;
-    folded.reserve(text.size() + 4);
-    for (QChar c : text) {
-        if (c.unicode() < 128)
-            folded +=
-                QChar(c.unicode() >= u'A' && c.unicode() <= u'Z' ? c.unicode() + 32 : c.unicode());
-        else
-            folded += foldedAlone(c.unicode());
+    const auto lowered = [](char16_t u) { return u >= u'A' && u <= u'Z' ? char16_t(u + 32) : u; };
+    // Most descriptions are plain ASCII, which only needs its capitals lowered.
+    QString folded(text.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(folded.data());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        const QString* alone = u < 128 ? nullptr : &foldedAlone(u);
+        if (!alone || alone->size() == 1) {
+            out[i] = alone ? alone->front().unicode() : lowered(u);
+            continue;
+        }
+        // "ß" and the like fold to more than one character.
+        folded.truncate(i);
+        for (; i < text.size(); ++i) {
+            const char16_t r = text[i].unicode();
+            if (r < 128)
+                folded += QChar(lowered(r));
+            else
+                folded += foldedAlone(r);
+        }
+        break;
     }
     return folded;
 }
@@ -247,16 +260,21 @@ bool isNumber(const QString& word) {
 QString commonForm(QString w) {
     if (w.isEmpty() || isDigit(w[0]))
         return w;
-    if (w.startsWith(QLatin1String("dekod")) || w.startsWith(QLatin1String("enkod")))
+    // Each ending and beginning looked for is tried only after its first
+    // letter: this runs for every word of every sheet.
+    const QChar first = w.front();
+    if ((first == u'd' && w.startsWith("dekod"_L1)) || (first == u'e' && w.startsWith("enkod"_L1)))
         w[2] = u'c';
-    if (w.startsWith(QLatin1String("kodier")))
+    if (first == u'k' && w.startsWith("kodier"_L1))
         w[0] = u'c';
-    if (w.size() > 4 && (w.endsWith(QLatin1String("ches")) || w.endsWith(QLatin1String("shes")) ||
-                         w.endsWith(QLatin1String("xes"))))
-        w.chop(2);
-    else if (w.size() > 3 && w.endsWith(u's') && !w.endsWith(QLatin1String("ss")) &&
-             !w.endsWith(QLatin1String("us")) && !w.endsWith(QLatin1String("is")))
-        w.chop(1);
+    if (w.back() == u's') {
+        if (w.size() > 4 &&
+            (w.endsWith("ches"_L1) || w.endsWith("shes"_L1) || w.endsWith("xes"_L1)))
+            w.chop(2);
+        else if (w.size() > 3 && !w.endsWith("ss"_L1) && !w.endsWith("us"_L1) &&
+                 !w.endsWith("is"_L1))
+            w.chop(1);
+    }
     static const QHash<QString, QString> same = {
         {QStringLiteral("decodierer"), QStringLiteral("decoder")},
         {QStringLiteral("decodiert"), QStringLiteral("decoded")},
@@ -278,18 +296,16 @@ QStringList searchWords(QStringView text) {
     QString folded = foldForSearch(text);
     // "Zaehler" is how "Zähler" is written without umlauts: the e after an
     // a, o or u goes.
+    char16_t* chars = reinterpret_cast<char16_t*>(folded.data());
     qsizetype kept = 0;
     for (qsizetype i = 0; i < folded.size(); ++i) {
-        const QChar c = folded.at(i);
-        if (kept != i)
-            folded[kept] = c;
-        ++kept;
-        if ((c == u'a' || c == u'o' || c == u'u') && i + 1 < folded.size() &&
-            folded.at(i + 1) == u'e')
+        const char16_t c = chars[i];
+        chars[kept++] = c;
+        if ((c == u'a' || c == u'o' || c == u'u') && i + 1 < folded.size() && chars[i + 1] == u'e')
             ++i;
     }
     folded.truncate(kept);
-    QStringList raw;
+    QVarLengthArray<QString, 32> raw;
     // A word is a run of letters or of digits.
     qsizetype start = -1;
     bool digits = false;
@@ -300,7 +316,7 @@ QStringList searchWords(QStringView text) {
                                                                (c.unicode() | 0x20) <= u'z'
                                                          : c.isLetter());
         if (start >= 0 && (!(digit || letter) || digit != digits)) {
-            raw << commonForm(folded.mid(start, i - start));
+            raw.append(commonForm(folded.mid(start, i - start)));
             start = -1;
         }
         if (start < 0 && (digit || letter)) {
@@ -309,26 +325,31 @@ QStringList searchWords(QStringView text) {
         }
     }
     // "4-line to 16-line" is "4 to 16"; "mit je 2" is "mit 2".
-    raw.removeIf([](const QString& w) { return w == u"line" || w == u"je"; });
+    raw.erase(std::remove_if(raw.begin(), raw.end(),
+                             [](const QString& w) { return w == "line"_L1 || w == "je"_L1; }),
+              raw.end());
 
     QStringList words;
+    words.reserve(raw.size());
     const auto at = [&raw](qsizetype i) { return i < raw.size() ? raw[i] : QString(); };
     for (qsizetype i = 0; i < raw.size(); ++i) {
         const QString& w = raw[i];
         const QString next = at(i + 1);
-        if (next == u"state" && (w == u"tri" || w == u"3" || w == u"three" || w == u"drei")) {
+        if (next == "state"_L1 &&
+            (w == "tri"_L1 || w == "3"_L1 || w == "three"_L1 || w == "drei"_L1)) {
             words << QStringLiteral("tristate");
             ++i;
-        } else if (w == u"flip" && next == u"flop") {
+        } else if (w == "flip"_L1 && next == "flop"_L1) {
             words << QStringLiteral("flipflop");
             ++i;
-        } else if ((w == u"exclusive" || w == u"exklusiv") && (next == u"or" || next == u"oder")) {
+        } else if ((w == "exclusive"_L1 || w == "exklusiv"_L1) &&
+                   (next == "or"_L1 || next == "oder"_L1)) {
             words << QStringLiteral("xor");
             ++i;
-        } else if ((w == u"exclusive" || w == u"exklusiv") && next == u"nor") {
+        } else if ((w == "exclusive"_L1 || w == "exklusiv"_L1) && next == "nor"_L1) {
             words << QStringLiteral("xnor");
             ++i;
-        } else if (isNumber(w) && next == u"to" && isNumber(at(i + 2)) && w.size() <= 2 &&
+        } else if (isNumber(w) && next == "to"_L1 && isNumber(at(i + 2)) && w.size() <= 2 &&
                    at(i + 2).toInt() == 1 << w.toInt()) {
             // A 3-to-8 decoder is a 1-of-8 decoder.
             words << QStringLiteral("1") << QStringLiteral("of") << at(i + 2);
