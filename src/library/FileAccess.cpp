@@ -30,15 +30,12 @@ std::optional<FileStamp> stampOf(const struct stat& info) {
                      qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
 }
 
-// `stamps`, when given, receives the stamp of each name returned, from the
-// look the listing takes at every entry anyway.
-QStringList entries(const QString& directory, bool directories, bool links,
-                    std::vector<std::optional<FileStamp>>* stamps = nullptr) {
-    QStringList names;
+// The entries with what the listing's look at each of them found.
+std::vector<StampedName> entries(const QString& directory, bool directories, bool links) {
+    std::vector<StampedName> found;
     DIR* dir = ::opendir(nativePath(directory).constData());
     if (!dir)
-        return names;
-    std::vector<std::pair<QString, std::optional<FileStamp>>> found;
+        return found;
     while (const dirent* entry = ::readdir(dir)) {
         const QByteArray name(entry->d_name);
         if (name.startsWith('.'))
@@ -48,39 +45,36 @@ QStringList entries(const QString& directory, bool directories, bool links,
             ::fstatat(::dirfd(dir), entry->d_name, &info, links ? 0 : AT_SYMLINK_NOFOLLOW) == 0;
         const bool isDir = looked && S_ISDIR(info.st_mode);
         if (isDir == directories)
-            found.emplace_back(nameFromDisk(name),
-                               looked ? stampOf(info) : std::optional<FileStamp>());
+            found.push_back({nameFromDisk(name),
+                             looked ? stampOf(info) : std::optional<FileStamp>(),
+                             looked && S_ISREG(info.st_mode)});
     }
     ::closedir(dir);
     std::sort(found.begin(), found.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    names.reserve(qsizetype(found.size()));
-    for (auto& [name, stamp] : found) {
-        names << std::move(name);
-        if (stamps)
-            stamps->push_back(stamp);
-    }
-    return names;
+              [](const StampedName& a, const StampedName& b) { return a.name < b.name; });
+    return found;
+}
+
+QStringList names(std::vector<StampedName> found) {
+    QStringList out;
+    out.reserve(qsizetype(found.size()));
+    for (StampedName& f : found)
+        out << std::move(f.name);
+    return out;
 }
 
 } // namespace
 
 QStringList fileEntries(const QString& directory) {
-    return entries(directory, false, true);
+    return names(entries(directory, false, true));
 }
 
 std::vector<StampedName> stampedFileEntries(const QString& directory) {
-    std::vector<std::optional<FileStamp>> stamps;
-    const QStringList names = entries(directory, false, true, &stamps);
-    std::vector<StampedName> out;
-    out.reserve(stamps.size());
-    for (qsizetype i = 0; i < names.size(); ++i)
-        out.push_back({names[i], stamps[size_t(i)]});
-    return out;
+    return entries(directory, false, true);
 }
 
 QStringList directoryEntries(const QString& directory, bool links) {
-    return entries(directory, true, links);
+    return names(entries(directory, true, links));
 }
 
 QStringList scanLibraryDirectories(const QString& programDir) {
@@ -121,16 +115,17 @@ namespace {
 // Opens `path` when it is a regular file once links are resolved, looking
 // before opening: opening a device may already do something. -1 with
 // `error` set otherwise; `info` receives what the open file is.
-int openRegularFd(const QString& path, struct stat& info, QString* error) {
+int openRegularFd(const QString& path, struct stat& info, QString* error,
+                  bool seenRegular = false) {
     auto fail = [error](const QString& why) {
         if (error)
             *error = why;
         return -1;
     };
     const QByteArray native = nativePath(path);
-    if (::stat(native.constData(), &info) != 0)
+    if (!seenRegular && ::stat(native.constData(), &info) != 0)
         return fail(systemError(errno));
-    if (!S_ISREG(info.st_mode))
+    if (!seenRegular && !S_ISREG(info.st_mode))
         return fail(kNotRegular);
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
@@ -164,9 +159,9 @@ RegularFileReader::~RegularFileReader() {
         ::close(m_fd);
 }
 
-bool RegularFileReader::open(const QString& path) {
+bool RegularFileReader::open(const QString& path, bool seenRegular) {
     struct stat info {};
-    m_fd = openRegularFd(path, info, nullptr);
+    m_fd = openRegularFd(path, info, nullptr, seenRegular);
     m_size = qint64(info.st_size);
     return m_fd >= 0;
 }

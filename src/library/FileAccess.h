@@ -45,6 +45,7 @@ std::optional<FileStamp> fileStamp(const QString& path);
 struct StampedName {
     QString name;
     std::optional<FileStamp> stamp;
+    bool regular = false; // a regular file when listed, links resolved
 };
 std::vector<StampedName> stampedFileEntries(const QString& directory);
 
@@ -72,7 +73,10 @@ public:
     RegularFileReader& operator=(const RegularFileReader&) = delete;
     ~RegularFileReader();
 
-    bool open(const QString& path);
+    // `seenRegular`: a listing has just looked at the entry and found a
+    // regular file, so it is not looked at again before opening; the open
+    // file is checked all the same.
+    bool open(const QString& path, bool seenRegular = false);
     // At most `max` bytes; fewer at the end, none after it or after a failure.
     QByteArray read(qint64 max);
     bool atEnd() const { return m_ended || m_pos >= m_size; }

@@ -33,6 +33,7 @@ QString withoutBlanks(QString text) {
 
 QString digitsOf(QStringView text) {
     QString digits;
+    digits.reserve(text.size());
     for (QChar c : text)
         if (isDigit(c))
             digits += c;
@@ -63,9 +64,9 @@ std::vector<StampedName> datasheetFiles(const QString& path) {
 // to kMaxIndexedDescription characters as they stream past, so that a line
 // of many megabytes is never held whole. The rest is read as the list reads
 // it, and a head this cannot settle is left to the list's own reader.
-std::optional<IcEntry> readIndexHead(const QString& path, const QString& name) {
+std::optional<IcEntry> readIndexHead(const QString& path, const QString& name, bool seenRegular) {
     RegularFileReader f;
-    if (!f.open(path))
+    if (!f.open(path, seenRegular))
         return std::nullopt;
     constexpr qint64 kChunk = 16 * 1024;
     QByteArray head;
@@ -195,7 +196,15 @@ QString foldForSearch(QStringView text) {
 }
 
 QString functionNumber(QStringView text) {
-    const QString t = withoutBlanks(text.toString()).toUpper();
+    QString upper = withoutBlanks(text.toString());
+    // Types are nearly always ASCII, whose capitals need no case tables.
+    if (std::all_of(upper.cbegin(), upper.cend(), [](QChar c) { return c.unicode() < 128; })) {
+        for (QChar& c : upper)
+            c = QChar(c >= u'a' && c <= u'z' ? c.unicode() - 32 : c.unicode());
+    } else {
+        upper = upper.toUpper();
+    }
+    const QStringView t(upper);
     qsizetype i = 0;
     // The maker's prefix: SN, CD, HEF, MC ...
     while (i < t.size() && t[i].isLetter())
@@ -208,9 +217,10 @@ QString functionNumber(QStringView text) {
     }
     while (i < t.size() && t[i].isLetter())
         ++i;
-    QString number;
+    const qsizetype from = i;
     while (i < t.size() && isDigit(t[i]))
-        number += t[i++];
+        ++i;
+    QString number = t.sliced(from, i - from).toString();
     // MC14017B is the 4017: that maker numbers its 4000 series from 14000.
     if (motorola && number.size() >= 5 && number.startsWith(QLatin1String("14")))
         number.remove(0, 1);
@@ -663,7 +673,7 @@ void PartIndex::read(Directory& dir, int room) {
             continue;
         }
         // A file the list would refuse is left out of the search, not reported.
-        if (const auto head = readIndexHead(path + file.name, file.name))
+        if (const auto head = readIndexHead(path + file.name, file.name, file.regular))
             dir.records.push_back(makePartRecord(dir.name, typeOfFileName(file.name),
                                                  head->descriptionDe, head->descriptionEn));
     }
