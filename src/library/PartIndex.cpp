@@ -15,6 +15,9 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
 
 namespace pinatlas {
 
@@ -64,6 +67,25 @@ std::vector<StampedName> datasheetFiles(const QString& path) {
 // to kMaxIndexedDescription characters as they stream past, so that a line
 // of many megabytes is never held whole. The rest is read as the list reads
 // it, and a head this cannot settle is left to the list's own reader.
+// Whether the two lines of `bytes` end in it, neither longer than
+// kMaxIndexedDescription characters.
+bool headLinesFit(const QByteArray& bytes) {
+    int lineEnds = 0;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size() && lineEnds < 2; ++i) {
+        const char c = bytes[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        if (i - start > kMaxIndexedDescription)
+            return false;
+        // The LF of a CR LF ends no second line.
+        if (!(c == '\n' && i > 0 && bytes[i - 1] == '\r'))
+            ++lineEnds;
+        start = i + 1;
+    }
+    return lineEnds == 2;
+}
+
 std::optional<IcEntry> readIndexHead(const QString& path, const QString& name, bool seenRegular) {
     RegularFileReader f;
     if (!f.open(path, seenRegular))
@@ -73,8 +95,17 @@ std::optional<IcEntry> readIndexHead(const QString& path, const QString& name, b
     int lineEnds = 0;
     qsizetype kept = 0;
     char previous = 0;
-    QByteArray chunk;
+    QByteArray chunk = f.read(kChunk);
+    if (f.failed() || chunk.isEmpty())
+        return std::nullopt;
     qsizetype at = 0;
+    // Nearly always both lines end in the first chunk, neither longer than
+    // the index keeps: then the chunk is the head as it is.
+    if (headLinesFit(chunk)) {
+        head = chunk;
+        lineEnds = 2;
+        at = chunk.size();
+    }
     while (lineEnds < 2) {
         if (at == chunk.size()) {
             chunk = f.read(kChunk);
@@ -302,7 +333,32 @@ QString commonForm(QString w) {
 
 } // namespace
 
-QStringList searchWords(QStringView text) {
+namespace {
+
+// The common forms of the words read so far. Descriptions repeat their few
+// words from sheet to sheet: a word seen before costs a look-up instead of a
+// copy of its own, and the records share its text.
+class WordForms {
+public:
+    QString operator()(QStringView word) {
+        const std::u16string_view key(word.utf16(), size_t(word.size()));
+        auto known = m_forms.find(key);
+        if (known == m_forms.end()) {
+            QString raw = word.toString();
+            QString common = commonForm(raw);
+            // The key points into the text the entry itself keeps.
+            const std::u16string_view own(reinterpret_cast<const char16_t*>(raw.utf16()),
+                                          size_t(raw.size()));
+            known = m_forms.emplace(own, std::pair(std::move(raw), std::move(common))).first;
+        }
+        return known->second.second;
+    }
+
+private:
+    std::unordered_map<std::u16string_view, std::pair<QString, QString>> m_forms;
+};
+
+QStringList searchWords(QStringView text, WordForms* forms) {
     QString folded = foldForSearch(text);
     // "Zaehler" is how "Zähler" is written without umlauts: the e after an
     // a, o or u goes.
@@ -326,7 +382,8 @@ QStringList searchWords(QStringView text) {
                                                                (c.unicode() | 0x20) <= u'z'
                                                          : c.isLetter());
         if (start >= 0 && (!(digit || letter) || digit != digits)) {
-            raw.append(commonForm(folded.mid(start, i - start)));
+            const QStringView word = QStringView(folded).sliced(start, i - start);
+            raw.append(forms ? (*forms)(word) : commonForm(word.toString()));
             start = -1;
         }
         if (start < 0 && (digit || letter)) {
@@ -371,8 +428,17 @@ QStringList searchWords(QStringView text) {
     return words;
 }
 
+} // namespace
+
+QStringList searchWords(QStringView text) {
+    return searchWords(text, nullptr);
+}
+
+namespace {
+
 PartRecord makePartRecord(const QString& directory, const QString& type,
-                          const QString& descriptionDe, const QString& descriptionEn) {
+                          const QString& descriptionDe, const QString& descriptionEn,
+                          WordForms* forms) {
     PartRecord r;
     r.directory = directory;
     r.type = type;
@@ -383,10 +449,17 @@ PartRecord makePartRecord(const QString& directory, const QString& type,
     r.foldedType = withoutBlanks(foldForSearch(readable));
     r.digits = digitsOf(readable);
     r.number = functionNumber(readable);
-    r.wordsDe = searchWords(r.descriptionDe);
-    r.wordsEn = searchWords(r.descriptionEn);
+    r.wordsDe = searchWords(r.descriptionDe, forms);
+    r.wordsEn = searchWords(r.descriptionEn, forms);
     r.typeKey = leadingNumberIgnoringBlanks(type);
     return r;
+}
+
+} // namespace
+
+PartRecord makePartRecord(const QString& directory, const QString& type,
+                          const QString& descriptionDe, const QString& descriptionEn) {
+    return makePartRecord(directory, type, descriptionDe, descriptionEn, nullptr);
 }
 
 PartQuery makePartQuery(QStringView text) {
@@ -666,6 +739,7 @@ void PartIndex::read(Directory& dir, int room) {
     // read now, taken as they were listed, so that an edit in place after
     // this read is seen.
     size_t signature = 0;
+    WordForms forms;
     for (const StampedName& file : datasheetFiles(path)) {
         signature = combine(signature, file.name, file.stamp);
         if (int(dir.records.size()) >= room) {
@@ -675,7 +749,7 @@ void PartIndex::read(Directory& dir, int room) {
         // A file the list would refuse is left out of the search, not reported.
         if (const auto head = readIndexHead(path + file.name, file.name, file.regular))
             dir.records.push_back(makePartRecord(dir.name, typeOfFileName(file.name),
-                                                 head->descriptionDe, head->descriptionEn));
+                                                 head->descriptionDe, head->descriptionEn, &forms));
     }
     dir.signature = signature;
 }
