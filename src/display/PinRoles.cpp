@@ -33,74 +33,130 @@ QStringList familiesOf(const QString& stripped) {
     return out;
 }
 
-// "QA-QH", "A..H", "Q1-Q7", "QD-QA", "Y-Z" against the unit-less name.
-bool rangeNames(const QString& token, const QString& name) {
-    static const QRegularExpression range(QStringLiteral("^(.+?)(?:-|\\.\\.)(.+)$"));
-    const QRegularExpressionMatch m = range.match(token);
-    if (!m.hasMatch())
-        return false;
-    const QString a = m.captured(1);
-    const QString b = m.captured(2);
-    int common = 0;
-    while (common < a.size() && common < b.size() && a[common] == b[common])
-        ++common;
-    const QString prefix = a.left(common);
-    const QString ra = a.mid(common), rb = b.mid(common);
-    if (!name.startsWith(prefix) || ra.isEmpty() || rb.isEmpty())
-        return false;
-    const QString rest = name.mid(common);
-    if (ra.size() == 1 && rb.size() == 1 && rest.size() == 1 && ra[0].isLetter() &&
-        rb[0].isLetter())
-        return rest[0] >= std::min(ra[0], rb[0]) && rest[0] <= std::max(ra[0], rb[0]);
-    bool okA = false, okB = false, okN = false;
-    const int na = ra.toInt(&okA), nb = rb.toInt(&okB), n = rest.toInt(&okN);
-    return okA && okB && okN && !rest.startsWith(u'+') && n >= std::min(na, nb) &&
-           n <= std::max(na, nb);
+// A pin name and the shorter forms a heading may use for it, worked out once
+// for all the headings it is compared with.
+struct PinForm {
+    QString name;
+    QString stripped; // without the unit number
+    QStringList families;
+};
+
+PinForm pinForm(const QString& pinName) {
+    PinForm pin{pinName, withoutUnit(pinName), {}};
+    pin.families = familiesOf(pin.stripped);
+    return pin;
 }
 
-bool tokenNames(const QString& token, const QString& pinName, bool placeholders) {
-    const QString stripped = withoutUnit(pinName);
-    const QStringList families = familiesOf(stripped);
-    if (token == pinName || families.contains(token) || rangeNames(token, stripped) ||
-        rangeNames(token, pinName))
-        return true;
-    // "DCBA": inputs named by consecutive letters run together.
-    if (token.size() >= 3 && stripped.size() == 1 && token.contains(stripped[0])) {
+// One token of a heading or cell with what it says whatever the pin: tables
+// compare every heading with every pin.
+struct TokenForm {
+    QString token;
+    // "QA-QH", "A..H", "Q1-Q7", "QD-QA", "Y-Z": the ends' common start and
+    // what differs.
+    bool range = false;
+    QString prefix, ra, rb;
+    bool okA = false, okB = false;
+    int na = 0, nb = 0;
+    // "DCBA": at least three consecutive capitals, one step apart each.
+    bool consecutive = false;
+    // "/nG" -> "/G": the token with an any-unit placeholder taken out.
+    QString anyUnit;
+    // "Dn", "Qx", "I0x": what comes before an index or section placeholder.
+    bool hasIndexStem = false;
+    QString indexStem;
+};
+
+TokenForm tokenForm(const QString& token) {
+    TokenForm t;
+    t.token = token;
+    static const QRegularExpression range(QStringLiteral("^(.+?)(?:-|\\.\\.)(.+)$"));
+    if (const QRegularExpressionMatch m = range.match(token); m.hasMatch()) {
+        const QString a = m.captured(1);
+        const QString b = m.captured(2);
+        int common = 0;
+        while (common < a.size() && common < b.size() && a[common] == b[common])
+            ++common;
+        t.range = true;
+        t.prefix = a.left(common);
+        t.ra = a.mid(common);
+        t.rb = b.mid(common);
+        t.na = t.ra.toInt(&t.okA);
+        t.nb = t.rb.toInt(&t.okB);
+    }
+    if (token.size() >= 3) {
         bool consecutive = true;
         for (int i = 1; i < token.size(); ++i)
             consecutive = consecutive && isUpper(token[i]) && isUpper(token[i - 1]) &&
                           std::abs(token[i].unicode() - token[i - 1].unicode()) == 1 &&
                           (i < 2 || (token[i].unicode() - token[i - 1].unicode()) ==
                                         (token[i - 1].unicode() - token[i - 2].unicode()));
-        if (consecutive)
-            return true;
+        t.consecutive = consecutive;
     }
+    static const QRegularExpression anyUnit(QStringLiteral("^(/?)n(?=[A-Z])"));
+    t.anyUnit = token;
+    t.anyUnit.replace(anyUnit, QStringLiteral("\\1"));
+    static const QRegularExpression anyIndex(QStringLiteral("^(.*[A-Z0-9])[nx]$"));
+    if (const QRegularExpressionMatch m = anyIndex.match(t.anyUnit); m.hasMatch()) {
+        t.hasIndexStem = true;
+        t.indexStem = m.captured(1);
+    }
+    return t;
+}
+
+// Whether the range token covers the unit-less name.
+bool rangeNames(const TokenForm& t, const QString& name) {
+    if (!t.range || !name.startsWith(t.prefix) || t.ra.isEmpty() || t.rb.isEmpty())
+        return false;
+    const QString rest = name.mid(t.prefix.size());
+    if (t.ra.size() == 1 && t.rb.size() == 1 && rest.size() == 1 && t.ra[0].isLetter() &&
+        t.rb[0].isLetter())
+        return rest[0] >= std::min(t.ra[0], t.rb[0]) && rest[0] <= std::max(t.ra[0], t.rb[0]);
+    bool okN = false;
+    const int n = rest.toInt(&okN);
+    return t.okA && t.okB && okN && !rest.startsWith(u'+') && n >= std::min(t.na, t.nb) &&
+           n <= std::max(t.na, t.nb);
+}
+
+bool tokenNames(const TokenForm& t, const PinForm& pin, bool placeholders) {
+    const QString& token = t.token;
+    if (token == pin.name || pin.families.contains(token) || rangeNames(t, pin.stripped) ||
+        rangeNames(t, pin.name))
+        return true;
+    // "DCBA": inputs named by consecutive letters run together.
+    if (t.consecutive && pin.stripped.size() == 1 && token.contains(pin.stripped[0]))
+        return true;
     if (!placeholders)
         return false;
     // "/nG", "nY": any unit; "Dn", "Qx", "I0x": any index or section.
-    static const QRegularExpression anyUnit(QStringLiteral("^(/?)n(?=[A-Z])"));
-    QString t = token;
-    t.replace(anyUnit, QStringLiteral("\\1"));
-    if (t != token && (families.contains(t)))
+    if (t.anyUnit != token && pin.families.contains(t.anyUnit))
         return true;
-    static const QRegularExpression anyIndex(QStringLiteral("^(.*[A-Z0-9])[nx]$"));
-    const QRegularExpressionMatch m = anyIndex.match(t);
-    if (!m.hasMatch() || !stripped.startsWith(m.captured(1)))
+    if (!t.hasIndexStem || !pin.stripped.startsWith(t.indexStem))
         return false;
     static const QRegularExpression suffix(QStringLiteral("^(\\d+|[A-Da-d])$"));
-    return suffix.match(stripped.mid(m.captured(1).size())).hasMatch();
+    return suffix.match(pin.stripped.mid(t.indexStem.size())).hasMatch();
 }
 
-bool namesPin(const QString& cell, const QString& pinName, bool placeholders) {
-    const QString whole = cell.trimmed();
-    if (pinName.trimmed().isEmpty() || whole.isEmpty())
-        return false;
-    if (whole == pinName)
-        return true;
+// A cell or heading cut into the tokens its names are compared by.
+struct CellForm {
+    QString whole;
+    QList<TokenForm> tokens;
+};
+
+CellForm cellForm(const QString& cell) {
+    CellForm c{cell.trimmed(), {}};
     static const QRegularExpression separators(QStringLiteral("[\\s,:·()]+"));
-    const QStringList tokens = whole.split(separators, Qt::SkipEmptyParts);
-    return std::any_of(tokens.begin(), tokens.end(),
-                       [&](const QString& t) { return tokenNames(t, pinName, placeholders); });
+    for (const QString& token : c.whole.split(separators, Qt::SkipEmptyParts))
+        c.tokens << tokenForm(token);
+    return c;
+}
+
+bool namesPin(const CellForm& cell, const PinForm& pin, bool placeholders) {
+    if (pin.name.trimmed().isEmpty() || cell.whole.isEmpty())
+        return false;
+    if (cell.whole == pin.name)
+        return true;
+    return std::any_of(cell.tokens.begin(), cell.tokens.end(),
+                       [&](const TokenForm& t) { return tokenNames(t, pin, placeholders); });
 }
 
 OutputStage stageOf(const QString& outputType) {
@@ -131,7 +187,7 @@ bool english(Language language) {
 } // namespace
 
 bool cellNamesPin(const QString& cell, const QString& pinName) {
-    return namesPin(cell, pinName, true);
+    return namesPin(cellForm(cell), pinForm(pinName), true);
 }
 
 QList<PinRole> pinRoles(const Datasheet& sheet, const QStringList& comment) {
@@ -152,6 +208,21 @@ QList<PinRole> pinRoles(const Datasheet& sheet, const QStringList& comment) {
     const bool schmitt = described.contains(QStringLiteral("schmitt"), Qt::CaseInsensitive) ||
                          described.contains(QStringLiteral("hysteres"), Qt::CaseInsensitive);
 
+    // The headings and what they allow are the same for every pin.
+    QList<CellForm> headings;
+    QList<bool> placeholders;
+    for (int c = 1; c <= columns; ++c) {
+        const QString heading = sheet.functionCells.at(c, 1);
+        headings << cellForm(heading);
+        // "Cn" beside "Cn+1" numbers carry pins in and out alike: which
+        // pin is which, the heading does not say.
+        const QString carried = heading.trimmed() + u'+';
+        bool allowed = true;
+        for (int o = 1; o <= columns; ++o)
+            allowed = allowed && !sheet.functionCells.at(o, 1).startsWith(carried);
+        placeholders << allowed;
+    }
+
     for (int pin = 1; pin <= n; ++pin) {
         PinRole& role = roles[pin - 1];
         const QString name = sheet.pinName(pin).trimmed();
@@ -166,15 +237,9 @@ QList<PinRole> pinRoles(const Datasheet& sheet, const QStringList& comment) {
             continue;
         }
         bool input = false, output = false, clock = false, zColumn = false;
+        const PinForm pinName = pinForm(name);
         for (int c = 1; c <= columns; ++c) {
-            const QString heading = sheet.functionCells.at(c, 1);
-            // "Cn" beside "Cn+1" numbers carry pins in and out alike: which
-            // pin is which, the heading does not say.
-            bool placeholders = true;
-            for (int o = 1; o <= columns; ++o)
-                placeholders = placeholders &&
-                               !sheet.functionCells.at(o, 1).startsWith(heading.trimmed() + u'+');
-            if (!namesPin(heading, name, placeholders))
+            if (!namesPin(headings[c - 1], pinName, placeholders[c - 1]))
                 continue;
             role.columns << c;
             if (c <= inputs) {
@@ -333,12 +398,12 @@ QList<int> extraRowsNamingPin(const Datasheet& sheet, int pin) {
     QList<int> rows;
     if (!sheet.hasExtraTable)
         return rows;
-    const QString name = sheet.pinName(pin).trimmed();
+    const PinForm name = pinForm(sheet.pinName(pin).trimmed());
     const int columns = std::min(sheet.extraColumns, sheet.extraCells.columns());
     const int count = std::min(int(sheet.extraRows), sheet.extraCells.rows());
     for (int r = 1; r <= count; ++r)
         for (int c = 1; c <= columns; ++c)
-            if (namesPin(sheet.extraCells.at(c, r), name, false)) {
+            if (namesPin(cellForm(sheet.extraCells.at(c, r)), name, false)) {
                 rows << r;
                 break;
             }

@@ -5,6 +5,8 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include <cerrno>
 #include <cstring>
@@ -23,35 +25,56 @@ QString systemError(int code) {
 
 const QString kNotRegular = QStringLiteral("not an ordinary file");
 
-QStringList entries(const QString& directory, bool directories, bool links) {
-    QStringList names;
+std::optional<FileStamp> stampOf(const struct stat& info) {
+    return FileStamp{qint64(info.st_size),
+                     qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+}
+
+// The entries with what the listing's look at each of them found.
+std::vector<StampedName> entries(const QString& directory, bool directories, bool links) {
+    std::vector<StampedName> found;
     DIR* dir = ::opendir(nativePath(directory).constData());
     if (!dir)
-        return names;
+        return found;
     while (const dirent* entry = ::readdir(dir)) {
         const QByteArray name(entry->d_name);
         if (name.startsWith('.'))
             continue;
         struct stat info {};
-        const bool isDir =
-            ::fstatat(::dirfd(dir), entry->d_name, &info, links ? 0 : AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISDIR(info.st_mode);
+        const bool looked =
+            ::fstatat(::dirfd(dir), entry->d_name, &info, links ? 0 : AT_SYMLINK_NOFOLLOW) == 0;
+        const bool isDir = looked && S_ISDIR(info.st_mode);
         if (isDir == directories)
-            names << nameFromDisk(name);
+            found.push_back({nameFromDisk(name),
+                             looked ? stampOf(info) : std::optional<FileStamp>(),
+                             looked && S_ISREG(info.st_mode)});
     }
     ::closedir(dir);
-    std::sort(names.begin(), names.end());
-    return names;
+    std::sort(found.begin(), found.end(),
+              [](const StampedName& a, const StampedName& b) { return a.name < b.name; });
+    return found;
+}
+
+QStringList names(std::vector<StampedName> found) {
+    QStringList out;
+    out.reserve(qsizetype(found.size()));
+    for (StampedName& f : found)
+        out << std::move(f.name);
+    return out;
 }
 
 } // namespace
 
 QStringList fileEntries(const QString& directory) {
+    return names(entries(directory, false, true));
+}
+
+std::vector<StampedName> stampedFileEntries(const QString& directory) {
     return entries(directory, false, true);
 }
 
 QStringList directoryEntries(const QString& directory, bool links) {
-    return entries(directory, true, links);
+    return names(entries(directory, true, links));
 }
 
 std::optional<QString> listingError(const QString& directory) {
@@ -74,8 +97,7 @@ std::optional<FileStamp> fileStamp(const QString& path) {
     struct stat info {};
     if (::stat(nativePath(path).constData(), &info) != 0)
         return std::nullopt;
-    return FileStamp{qint64(info.st_size),
-                     qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+    return stampOf(info);
 }
 
 bool removeFile(const QString& path) {
@@ -96,18 +118,22 @@ bool isDirectory(const QString& path) {
     return ::stat(nativePath(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-bool openRegularFile(QFile& file, const QString& path, QString* error) {
+namespace {
+
+// Opens `path` when it is a regular file once links are resolved, looking
+// before opening: opening a device may already do something. -1 with
+// `error` set otherwise; `info` receives what the open file is.
+int openRegularFd(const QString& path, struct stat& info, QString* error,
+                  bool seenRegular = false) {
     auto fail = [error](const QString& why) {
         if (error)
             *error = why;
-        return false;
+        return -1;
     };
     const QByteArray native = nativePath(path);
-    // Looked at before opening: opening a device may already do something.
-    struct stat info {};
-    if (::stat(native.constData(), &info) != 0)
+    if (!seenRegular && ::stat(native.constData(), &info) != 0)
         return fail(systemError(errno));
-    if (!S_ISREG(info.st_mode))
+    if (!seenRegular && !S_ISREG(info.st_mode))
         return fail(kNotRegular);
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
@@ -117,11 +143,61 @@ bool openRegularFile(QFile& file, const QString& path, QString* error) {
         ::close(fd);
         return fail(kNotRegular);
     }
+    return fd;
+}
+
+} // namespace
+
+bool openRegularFile(QFile& file, const QString& path, QString* error) {
+    struct stat info {};
+    const int fd = openRegularFd(path, info, error);
+    if (fd < 0)
+        return false;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return fail(file.errorString());
+        if (error)
+            *error = file.errorString();
+        return false;
     }
     return true;
+}
+
+RegularFileReader::~RegularFileReader() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+bool RegularFileReader::open(const QString& path, bool seenRegular) {
+    struct stat info {};
+    m_fd = openRegularFd(path, info, nullptr, seenRegular);
+    m_size = qint64(info.st_size);
+    return m_fd >= 0;
+}
+
+QByteArray RegularFileReader::read(qint64 max) {
+    QByteArray bytes;
+    if (m_fd < 0 || m_failed || max <= 0)
+        return bytes;
+    // Up to the size the file had when opened, then on until the system says
+    // it ended, as the file may have grown.
+    const qint64 want = atEnd() ? max : std::min(max, m_size - m_pos);
+    bytes.resize(qsizetype(want));
+    qint64 got = 0;
+    while (got < want) {
+        const ssize_t n = ::read(m_fd, bytes.data() + got, size_t(want - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            m_failed = true;
+        if (n <= 0) {
+            m_ended = true;
+            break;
+        }
+        got += n;
+    }
+    bytes.truncate(qsizetype(got));
+    m_pos += got;
+    return bytes;
 }
 
 FileRead readRegularFile(const QString& path, qint64 limit) {

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace pinatlas {
 
@@ -43,6 +44,15 @@ struct FileStamp {
 };
 std::optional<FileStamp> fileStamp(const QString& path);
 
+// fileEntries() with the size and time each file had when it was listed:
+// the listing looks at every entry anyway. No stamp for a dangling link.
+struct StampedName {
+    QString name;
+    std::optional<FileStamp> stamp;
+    bool regular = false; // a regular file when listed, links resolved
+};
+std::vector<StampedName> stampedFileEntries(const QString& directory);
+
 // Removes the file at `path` (never a directory); false when that failed.
 bool removeFile(const QString& path);
 // Removes the empty directory at `path` (never a link); false when that failed.
@@ -55,6 +65,34 @@ bool isDirectory(const QString& path);
 // A FIFO, socket or device is never opened, so opening never blocks. False
 // with `error` set (in English) otherwise.
 bool openRegularFile(QFile& file, const QString& path, QString* error = nullptr);
+
+// A regular file read in chunks straight from the system, opened as
+// openRegularFile() opens it: for reading the heads of many small files,
+// where a buffered device's extra calls cost more than the reading. The end
+// is known from the size the file had when opened, without another read.
+class RegularFileReader {
+public:
+    RegularFileReader() = default;
+    RegularFileReader(const RegularFileReader&) = delete;
+    RegularFileReader& operator=(const RegularFileReader&) = delete;
+    ~RegularFileReader();
+
+    // `seenRegular`: a listing has just looked at the entry and found a
+    // regular file, so it is not looked at again before opening; the open
+    // file is checked all the same.
+    bool open(const QString& path, bool seenRegular = false);
+    // At most `max` bytes; fewer at the end, none after it or after a failure.
+    QByteArray read(qint64 max);
+    bool atEnd() const { return m_ended || m_pos >= m_size; }
+    bool failed() const { return m_failed; }
+
+private:
+    int m_fd = -1;
+    qint64 m_size = 0;
+    qint64 m_pos = 0;
+    bool m_ended = false;
+    bool m_failed = false;
+};
 
 struct FileRead {
     std::optional<QByteArray> bytes; // empty when the file could not be read

@@ -12,10 +12,16 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
+#include <QVarLengthArray>
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
 
 namespace pinatlas {
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -30,6 +36,7 @@ QString withoutBlanks(QString text) {
 
 QString digitsOf(QStringView text) {
     QString digits;
+    digits.reserve(text.size());
     for (QChar c : text)
         if (isDigit(c))
             digits += c;
@@ -46,10 +53,13 @@ size_t combine(size_t seed, const QString& name, const std::optional<FileStamp>&
     return qHashMulti(seed, name, stamp ? stamp->size : -1, stamp ? stamp->modifiedNs : -1);
 }
 
-QStringList datasheetFiles(const QString& path) {
-    QStringList files = listedFileNames(path);
+// The files the list shows, with the stamps the listing took.
+std::vector<StampedName> datasheetFiles(const QString& path) {
+    std::vector<StampedName> files = stampedFileEntries(path);
     // Only a ".txt" file can be loaded by its type.
-    files.removeIf([](const QString& name) { return !name.endsWith(QLatin1String(".txt")); });
+    std::erase_if(files, [](const StampedName& f) {
+        return !isListedFileName(f.name) || !f.name.endsWith(QLatin1String(".txt"));
+    });
     return files;
 }
 
@@ -57,22 +67,50 @@ QStringList datasheetFiles(const QString& path) {
 // to kMaxIndexedDescription characters as they stream past, so that a line
 // of many megabytes is never held whole. The rest is read as the list reads
 // it, and a head this cannot settle is left to the list's own reader.
-std::optional<IcEntry> readIndexHead(const QString& path, const QString& name) {
-    QFile f;
-    if (!openRegularFile(f, path))
+// Whether the two lines of `bytes` end in it, neither longer than
+// kMaxIndexedDescription characters.
+bool headLinesFit(const QByteArray& bytes) {
+    int lineEnds = 0;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size() && lineEnds < 2; ++i) {
+        const char c = bytes[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        if (i - start > kMaxIndexedDescription)
+            return false;
+        // The LF of a CR LF ends no second line.
+        if (!(c == '\n' && i > 0 && bytes[i - 1] == '\r'))
+            ++lineEnds;
+        start = i + 1;
+    }
+    return lineEnds == 2;
+}
+
+std::optional<IcEntry> readIndexHead(const QString& path, const QString& name, bool seenRegular) {
+    RegularFileReader f;
+    if (!f.open(path, seenRegular))
         return std::nullopt;
-    constexpr qint64 kChunk = 64 * 1024;
+    constexpr qint64 kChunk = 16 * 1024;
     QByteArray head;
     int lineEnds = 0;
     qsizetype kept = 0;
     char previous = 0;
-    QByteArray chunk;
+    QByteArray chunk = f.read(kChunk);
+    if (f.failed() || chunk.isEmpty())
+        return std::nullopt;
     qsizetype at = 0;
+    // Nearly always both lines end in the first chunk, neither longer than
+    // the index keeps: then the chunk is the head as it is.
+    if (headLinesFit(chunk)) {
+        head = chunk;
+        lineEnds = 2;
+        at = chunk.size();
+    }
     while (lineEnds < 2) {
         if (at == chunk.size()) {
             chunk = f.read(kChunk);
             at = 0;
-            if (f.error() != QFileDevice::NoError)
+            if (f.failed())
                 return std::nullopt;
             if (chunk.isEmpty())
                 return std::nullopt; // fewer than three lines
@@ -99,24 +137,29 @@ std::optional<IcEntry> readIndexHead(const QString& path, const QString& name) {
         previous = c;
     }
     head += chunk.mid(at);
-    head += f.read(kChunk);
-    if (f.error() != QFileDevice::NoError)
-        return std::nullopt;
-    TextInput in(head);
-    const auto line1 = in.readLine();
-    const auto line2 = in.readLine();
-    const auto field = line1 && line2 ? in.readField() : std::nullopt;
-    if (field && (!in.atEnd() || f.atEnd()))
-        return IcEntry{name, *line1, *line2, *field};
+    // The field after the two lines nearly always ends within what was read;
+    // only one that runs to its end needs the file read on.
+    for (const bool readOn : {false, true}) {
+        if (readOn) {
+            head += f.read(kChunk);
+            if (f.failed())
+                return std::nullopt;
+        }
+        TextInput in(head);
+        const auto line1 = in.readLine();
+        const auto line2 = in.readLine();
+        const auto field = line1 && line2 ? in.readField() : std::nullopt;
+        if (field && (!in.atEnd() || (readOn && f.atEnd())))
+            return IcEntry{name, *line1, *line2, *field};
+    }
     return f.atEnd() ? std::nullopt : readIcHead(path, name);
 }
 
 } // namespace
 
-QString foldForSearch(QStringView text) {
-    // Most descriptions are plain ASCII: no decomposition needed.
-    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; }))
-        return text.toString().toLower();
+namespace {
+
+QString foldByDecomposing(QStringView text) {
     const QString decomposed = text.toString().normalized(QString::NormalizationForm_KD);
     QString folded;
     folded.reserve(decomposed.size());
@@ -131,8 +174,68 @@ QString foldForSearch(QStringView text) {
     return folded;
 }
 
+// The Latin letters and the code page's punctuation, which every sheet's
+// text is made of. Their decompositions hold only base characters and
+// non-spacing marks, so each folds alone as it does within a text: the
+// marks, which are all that decomposing a whole text could reorder, are
+// dropped anyway.
+constexpr char16_t kLatinEnd = 0x250;
+bool foldsAlone(char16_t c) {
+    return c < kLatinEnd || c == 0x2C6 || c == 0x2DC || (c >= 0x2013 && c <= 0x203A) ||
+           c == 0x20AC || c == 0x2122;
+}
+
+const QString& foldedAlone(char16_t c) {
+    static const auto table = [] {
+        QHash<char16_t, QString> t;
+        for (char16_t k = 0x80; k < 0x3000; ++k)
+            if (foldsAlone(k))
+                t.insert(k, foldByDecomposing(QStringView(&k, 1)));
+        return t;
+    }();
+    return *table.constFind(c);
+}
+
+} // namespace
+
+QString foldForSearch(QStringView text) {
+    if (!std::all_of(text.begin(), text.end(), [](QChar c) { return foldsAlone(c.unicode()); }))
+        return foldByDecomposing(text);
+    const auto lowered = [](char16_t u) { return u >= u'A' && u <= u'Z' ? char16_t(u + 32) : u; };
+    // Most descriptions are plain ASCII, which only needs its capitals lowered.
+    QString folded(text.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(folded.data());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        const QString* alone = u < 128 ? nullptr : &foldedAlone(u);
+        if (!alone || alone->size() == 1) {
+            out[i] = alone ? alone->front().unicode() : lowered(u);
+            continue;
+        }
+        // "ß" and the like fold to more than one character.
+        folded.truncate(i);
+        for (; i < text.size(); ++i) {
+            const char16_t r = text[i].unicode();
+            if (r < 128)
+                folded += QChar(lowered(r));
+            else
+                folded += foldedAlone(r);
+        }
+        break;
+    }
+    return folded;
+}
+
 QString functionNumber(QStringView text) {
-    const QString t = withoutBlanks(text.toString()).toUpper();
+    QString upper = withoutBlanks(text.toString());
+    // Types are nearly always ASCII, whose capitals need no case tables.
+    if (std::all_of(upper.cbegin(), upper.cend(), [](QChar c) { return c.unicode() < 128; })) {
+        for (QChar& c : upper)
+            c = QChar(c >= u'a' && c <= u'z' ? c.unicode() - 32 : c.unicode());
+    } else {
+        upper = upper.toUpper();
+    }
+    const QStringView t(upper);
     qsizetype i = 0;
     // The maker's prefix: SN, CD, HEF, MC ...
     while (i < t.size() && t[i].isLetter())
@@ -145,9 +248,10 @@ QString functionNumber(QStringView text) {
     }
     while (i < t.size() && t[i].isLetter())
         ++i;
-    QString number;
+    const qsizetype from = i;
     while (i < t.size() && isDigit(t[i]))
-        number += t[i++];
+        ++i;
+    QString number = t.sliced(from, i - from).toString();
     // MC14017B is the 4017: that maker numbers its 4000 series from 14000.
     if (motorola && number.size() >= 5 && number.startsWith(QLatin1String("14")))
         number.remove(0, 1);
@@ -197,16 +301,21 @@ bool isNumber(const QString& word) {
 QString commonForm(QString w) {
     if (w.isEmpty() || isDigit(w[0]))
         return w;
-    if (w.startsWith(QLatin1String("dekod")) || w.startsWith(QLatin1String("enkod")))
+    // Each ending and beginning looked for is tried only after its first
+    // letter: this runs for every word of every sheet.
+    const QChar first = w.front();
+    if ((first == u'd' && w.startsWith("dekod"_L1)) || (first == u'e' && w.startsWith("enkod"_L1)))
         w[2] = u'c';
-    if (w.startsWith(QLatin1String("kodier")))
+    if (first == u'k' && w.startsWith("kodier"_L1))
         w[0] = u'c';
-    if (w.size() > 4 && (w.endsWith(QLatin1String("ches")) || w.endsWith(QLatin1String("shes")) ||
-                         w.endsWith(QLatin1String("xes"))))
-        w.chop(2);
-    else if (w.size() > 3 && w.endsWith(u's') && !w.endsWith(QLatin1String("ss")) &&
-             !w.endsWith(QLatin1String("us")) && !w.endsWith(QLatin1String("is")))
-        w.chop(1);
+    if (w.back() == u's') {
+        if (w.size() > 4 &&
+            (w.endsWith("ches"_L1) || w.endsWith("shes"_L1) || w.endsWith("xes"_L1)))
+            w.chop(2);
+        else if (w.size() > 3 && !w.endsWith("ss"_L1) && !w.endsWith("us"_L1) &&
+                 !w.endsWith("is"_L1))
+            w.chop(1);
+    }
     static const QHash<QString, QString> same = {
         {QStringLiteral("decodierer"), QStringLiteral("decoder")},
         {QStringLiteral("decodiert"), QStringLiteral("decoded")},
@@ -224,47 +333,90 @@ QString commonForm(QString w) {
 
 } // namespace
 
-QStringList searchWords(QStringView text) {
-    QString folded = foldForSearch(text);
-    // "Zaehler" is how "Zähler" is written without umlauts.
-    folded.replace(QLatin1String("ae"), QLatin1String("a"))
-        .replace(QLatin1String("oe"), QLatin1String("o"))
-        .replace(QLatin1String("ue"), QLatin1String("u"));
-    QStringList raw;
-    QString word;
-    for (QChar c : folded) {
-        const bool digit = isDigit(c);
-        if ((!digit && !c.isLetter()) || (!word.isEmpty() && digit != isDigit(word.back()))) {
-            if (!word.isEmpty())
-                raw << commonForm(word);
-            word.clear();
+namespace {
+
+// The common forms of the words read so far. Descriptions repeat their few
+// words from sheet to sheet: a word seen before costs a look-up instead of a
+// copy of its own, and the records share its text.
+class WordForms {
+public:
+    QString operator()(QStringView word) {
+        const std::u16string_view key(word.utf16(), size_t(word.size()));
+        auto known = m_forms.find(key);
+        if (known == m_forms.end()) {
+            QString raw = word.toString();
+            QString common = commonForm(raw);
+            // The key points into the text the entry itself keeps.
+            const std::u16string_view own(reinterpret_cast<const char16_t*>(raw.utf16()),
+                                          size_t(raw.size()));
+            known = m_forms.emplace(own, std::pair(std::move(raw), std::move(common))).first;
         }
-        if (digit || c.isLetter())
-            word += c;
+        return known->second.second;
     }
-    if (!word.isEmpty())
-        raw << commonForm(word);
+
+private:
+    std::unordered_map<std::u16string_view, std::pair<QString, QString>> m_forms;
+};
+
+QStringList searchWords(QStringView text, WordForms* forms) {
+    QString folded = foldForSearch(text);
+    // "Zaehler" is how "Zähler" is written without umlauts: the e after an
+    // a, o or u goes.
+    char16_t* chars = reinterpret_cast<char16_t*>(folded.data());
+    qsizetype kept = 0;
+    for (qsizetype i = 0; i < folded.size(); ++i) {
+        const char16_t c = chars[i];
+        chars[kept++] = c;
+        if ((c == u'a' || c == u'o' || c == u'u') && i + 1 < folded.size() && chars[i + 1] == u'e')
+            ++i;
+    }
+    folded.truncate(kept);
+    QVarLengthArray<QString, 32> raw;
+    // A word is a run of letters or of digits.
+    qsizetype start = -1;
+    bool digits = false;
+    for (qsizetype i = 0; i <= folded.size(); ++i) {
+        const QChar c = i < folded.size() ? folded.at(i) : QChar();
+        const bool digit = isDigit(c);
+        const bool letter = !digit && (c.unicode() < 128 ? (c.unicode() | 0x20) >= u'a' &&
+                                                               (c.unicode() | 0x20) <= u'z'
+                                                         : c.isLetter());
+        if (start >= 0 && (!(digit || letter) || digit != digits)) {
+            const QStringView word = QStringView(folded).sliced(start, i - start);
+            raw.append(forms ? (*forms)(word) : commonForm(word.toString()));
+            start = -1;
+        }
+        if (start < 0 && (digit || letter)) {
+            start = i;
+            digits = digit;
+        }
+    }
     // "4-line to 16-line" is "4 to 16"; "mit je 2" is "mit 2".
-    raw.removeIf([](const QString& w) { return w == u"line" || w == u"je"; });
+    raw.erase(std::remove_if(raw.begin(), raw.end(),
+                             [](const QString& w) { return w == "line"_L1 || w == "je"_L1; }),
+              raw.end());
 
     QStringList words;
+    words.reserve(raw.size());
     const auto at = [&raw](qsizetype i) { return i < raw.size() ? raw[i] : QString(); };
     for (qsizetype i = 0; i < raw.size(); ++i) {
         const QString& w = raw[i];
         const QString next = at(i + 1);
-        if (next == u"state" && (w == u"tri" || w == u"3" || w == u"three" || w == u"drei")) {
+        if (next == "state"_L1 &&
+            (w == "tri"_L1 || w == "3"_L1 || w == "three"_L1 || w == "drei"_L1)) {
             words << QStringLiteral("tristate");
             ++i;
-        } else if (w == u"flip" && next == u"flop") {
+        } else if (w == "flip"_L1 && next == "flop"_L1) {
             words << QStringLiteral("flipflop");
             ++i;
-        } else if ((w == u"exclusive" || w == u"exklusiv") && (next == u"or" || next == u"oder")) {
+        } else if ((w == "exclusive"_L1 || w == "exklusiv"_L1) &&
+                   (next == "or"_L1 || next == "oder"_L1)) {
             words << QStringLiteral("xor");
             ++i;
-        } else if ((w == u"exclusive" || w == u"exklusiv") && next == u"nor") {
+        } else if ((w == "exclusive"_L1 || w == "exklusiv"_L1) && next == "nor"_L1) {
             words << QStringLiteral("xnor");
             ++i;
-        } else if (isNumber(w) && next == u"to" && isNumber(at(i + 2)) && w.size() <= 2 &&
+        } else if (isNumber(w) && next == "to"_L1 && isNumber(at(i + 2)) && w.size() <= 2 &&
                    at(i + 2).toInt() == 1 << w.toInt()) {
             // A 3-to-8 decoder is a 1-of-8 decoder.
             words << QStringLiteral("1") << QStringLiteral("of") << at(i + 2);
@@ -276,8 +428,17 @@ QStringList searchWords(QStringView text) {
     return words;
 }
 
+} // namespace
+
+QStringList searchWords(QStringView text) {
+    return searchWords(text, nullptr);
+}
+
+namespace {
+
 PartRecord makePartRecord(const QString& directory, const QString& type,
-                          const QString& descriptionDe, const QString& descriptionEn) {
+                          const QString& descriptionDe, const QString& descriptionEn,
+                          WordForms* forms) {
     PartRecord r;
     r.directory = directory;
     r.type = type;
@@ -288,10 +449,17 @@ PartRecord makePartRecord(const QString& directory, const QString& type,
     r.foldedType = withoutBlanks(foldForSearch(readable));
     r.digits = digitsOf(readable);
     r.number = functionNumber(readable);
-    r.wordsDe = searchWords(r.descriptionDe);
-    r.wordsEn = searchWords(r.descriptionEn);
+    r.wordsDe = searchWords(r.descriptionDe, forms);
+    r.wordsEn = searchWords(r.descriptionEn, forms);
     r.typeKey = leadingNumberIgnoringBlanks(type);
     return r;
+}
+
+} // namespace
+
+PartRecord makePartRecord(const QString& directory, const QString& type,
+                          const QString& descriptionDe, const QString& descriptionEn) {
+    return makePartRecord(directory, type, descriptionDe, descriptionEn, nullptr);
 }
 
 PartQuery makePartQuery(QStringView text) {
@@ -555,8 +723,8 @@ void PartIndex::invalidate() {
 
 size_t PartIndex::filesSignature(const QString& path) const {
     size_t seed = 0;
-    for (const QString& name : datasheetFiles(path))
-        seed = combine(seed, name, fileStamp(path + name));
+    for (const StampedName& file : datasheetFiles(path))
+        seed = combine(seed, file.name, file.stamp);
     return seed;
 }
 
@@ -567,23 +735,23 @@ void PartIndex::read(Directory& dir, int room) {
     dir.modified = modifiedMs(path);
     dir.records.clear();
     dir.truncated = false;
-    const QStringList files = datasheetFiles(path);
     // The signature a later deep look compares with is the one of the files
-    // read now, so that an edit in place after this read is seen.
+    // read now, taken as they were listed, so that an edit in place after
+    // this read is seen.
     size_t signature = 0;
-    for (const QString& name : files)
-        signature = combine(signature, name, fileStamp(path + name));
-    dir.signature = signature;
-    for (const QString& name : files) {
+    WordForms forms;
+    for (const StampedName& file : datasheetFiles(path)) {
+        signature = combine(signature, file.name, file.stamp);
         if (int(dir.records.size()) >= room) {
             dir.truncated = true;
-            break;
+            continue;
         }
         // A file the list would refuse is left out of the search, not reported.
-        if (const auto head = readIndexHead(path + name, name))
-            dir.records.push_back(makePartRecord(dir.name, typeOfFileName(name),
-                                                 head->descriptionDe, head->descriptionEn));
+        if (const auto head = readIndexHead(path + file.name, file.name, file.regular))
+            dir.records.push_back(makePartRecord(dir.name, typeOfFileName(file.name),
+                                                 head->descriptionDe, head->descriptionEn, &forms));
     }
+    dir.signature = signature;
 }
 
 bool PartIndex::refresh(bool deep) {

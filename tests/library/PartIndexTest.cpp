@@ -162,9 +162,9 @@ TEST(PartIndex, ReadsEachDirectoryOnceUntilItChanges) {
     dir.write("40xx/4017.txt", sheet("Zaehler", "Counter"));
     dir.write("40xx/notes.doc", sheet("Vier NAND", "Quad NAND"));
     dir.write("40xx/broken.txt", "one line\r\n");
-    // Line ends of every kind, and a CR LF split by the index's 64 KiB reads.
+    // Line ends of every kind, and a CR LF split by the index's 16 KiB reads.
     dir.write("40xx/4071.txt", "Vier ODER\rFour OR\n14\rTP\r\n");
-    dir.write("40xx/4072.txt", QByteArray(65535 - 9, ' ') + "Zwei ODER\r\nDual OR\r\n14\r\n");
+    dir.write("40xx/4072.txt", QByteArray(16383 - 9, ' ') + "Zwei ODER\r\nDual OR\r\n14\r\n");
     dir.write(".hidden/7402.txt", sheet("Vier NOR", "Quad NOR"));
 
     PartIndex index(dir.path());

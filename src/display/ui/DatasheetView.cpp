@@ -32,10 +32,7 @@ namespace pinatlas {
 namespace {
 
 QFont arialBold() {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(9.75);
-    font.setBold(true);
-    return font;
+    return desktopFont(QStringLiteral("Arial"), 9.75, true);
 }
 
 QLabel* tableCaption(QWidget* parent, const char* name, const char* caption) {
@@ -147,9 +144,7 @@ DatasheetView::DatasheetView(QWidget* host) : QObject(host), m_host(host) {
     // Inside Frame, in the order they overlap: the grids below the package.
     m_commentBox = new QPlainTextEdit(m_frame);
     m_commentBox->setObjectName(QStringLiteral("Doku"));
-    QFont courier(QStringLiteral("Courier New"));
-    courier.setPointSizeF(8.25);
-    m_commentBox->setFont(courier);
+    m_commentBox->setFont(desktopFont(QStringLiteral("Courier New"), 8.25));
     m_commentBox->setReadOnly(true);
     m_commentBox->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_commentBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -1,6 +1,7 @@
 #include "display/ui/PinMarks.h"
 
 #include "display/PackageDrawing.h"
+#include "platform/ui/Fonts.h"
 #include "platform/ui/Twips.h"
 
 #include <QPainter>
@@ -11,9 +12,7 @@ namespace pinatlas {
 namespace {
 
 QFont legendFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    return font;
+    return desktopFont(QStringLiteral("MS Sans Serif"), 8.25);
 }
 
 } // namespace

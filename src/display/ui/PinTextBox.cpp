@@ -1,6 +1,7 @@
 #include "display/ui/PinTextBox.h"
 
 #include "display/PackageDrawing.h"
+#include "platform/ui/Fonts.h"
 #include "platform/ui/Twips.h"
 
 #include <QPainter>
@@ -21,10 +22,7 @@ PinTextBox::PinTextBox(QWidget* parent, const QString& name, Qt::Alignment align
     : QWidget(parent), m_alignment(alignment) {
     setObjectName(name);
     setFocusPolicy(Qt::NoFocus);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(9.75);
-    font.setBold(true);
-    setFont(font);
+    setFont(desktopFont(QStringLiteral("Arial"), 9.75, true));
     setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
 }

@@ -1,5 +1,6 @@
 #include "display/ui/TableGrid.h"
 
+#include "platform/ui/Fonts.h"
 #include "platform/ui/Twips.h"
 
 #include <QApplication>
@@ -107,9 +108,7 @@ TableGrid::TableGrid(QWidget* parent, const QString& name)
     setObjectName(name);
     setModel(m_model);
     setItemDelegate(new CellDelegate(this));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    setFont(font);
+    setFont(desktopFont(QStringLiteral("MS Sans Serif"), 8.25));
     horizontalHeader()->hide();
     verticalHeader()->hide();
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -152,15 +151,23 @@ TextWidth TableGrid::textWidth() const {
     const QFontMetrics metrics = fontMetrics();
     // Tables repeat their few texts (H, L, X, units) thousands of times, and
     // shaping a text costs far more than looking it up: each distinct text is
-    // measured once per sheet.
-    auto measured = std::make_shared<QHash<QString, int>>();
+    // measured once for as long as the font stays, so that a sheet shown
+    // again (on every resize of the window, say) is not shaped again.
+    constexpr qsizetype kMaxRemembered = 20000;
+    const QFont font = this->font();
+    const int dpi = logicalDpiX();
+    if (!m_advances || m_advancesFont != font || m_advancesDpi != dpi ||
+        m_advances->size() > kMaxRemembered) {
+        m_advances = std::make_shared<QHash<QString, int>>();
+        m_advancesFont = font;
+        m_advancesDpi = dpi;
+    }
     // The margins, the grid line and a pixel that rounding to twips may take.
-    return [tw, metrics, measured](const QString& text) {
-        auto known = measured->constFind(text);
-        if (known == measured->cend())
-            known = measured->insert(
-                text, tw.toTwipsX(metrics.horizontalAdvance(text) + 2 * kCellMargin + 2));
-        return *known;
+    return [tw, metrics, advances = m_advances](const QString& text) {
+        auto known = advances->constFind(text);
+        if (known == advances->cend())
+            known = advances->insert(text, metrics.horizontalAdvance(text));
+        return tw.toTwipsX(*known + 2 * kCellMargin + 2);
     };
 }
 

@@ -3,7 +3,11 @@
 #include "display/TableViews.h"
 
 #include <QAbstractTableModel>
+#include <QFont>
+#include <QHash>
 #include <QTableView>
+
+#include <memory>
 
 namespace pinatlas {
 
@@ -58,6 +62,11 @@ protected:
 
 private:
     GridModel* m_model;
+    // Pixel widths of the texts measured so far, in the font and resolution
+    // they were measured in.
+    mutable std::shared_ptr<QHash<QString, int>> m_advances;
+    mutable QFont m_advancesFont;
+    mutable int m_advancesDpi = 0;
 };
 
 } // namespace pinatlas

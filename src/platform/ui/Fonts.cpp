@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontMetrics>
+#include <QHash>
 #include <QLabel>
 
 namespace pinatlas {
@@ -15,9 +17,30 @@ void installDesktopFonts() {
     QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono")});
     QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
                                {QStringLiteral("Liberation Serif")});
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    QApplication::setFont(font);
+    QApplication::setFont(desktopFont(QStringLiteral("MS Sans Serif"), 8.25));
+}
+
+QFont desktopFont(const QString& family, double pointSize, bool bold) {
+    static QHash<QString, QString> installed;
+    auto known = installed.constFind(family);
+    if (known == installed.cend()) {
+        const QStringList families = QFontDatabase::families();
+        const auto find = [&families](const QString& name) {
+            for (const QString& f : families)
+                if (f.compare(name, Qt::CaseInsensitive) == 0)
+                    return f;
+            return QString();
+        };
+        QString found = find(family);
+        for (const QString& twin : QFont::substitutes(family))
+            if (found.isEmpty())
+                found = find(twin);
+        known = installed.insert(family, found.isEmpty() ? family : found);
+    }
+    QFont font(*known);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
 }
 
 } // namespace pinatlas

@@ -9,7 +9,8 @@ namespace pinatlas {
 void setToolkitLanguage(bool german) {
     static QTranslator* translator = nullptr;
     static bool installed = false;
-    if (!translator) {
+    // Loaded when first wanted: an English start has no use for them.
+    if (german && !translator) {
         translator = new QTranslator(QCoreApplication::instance());
         // Without the translations installed the toolkit stays English, which
         // is still better than no text at all.

@@ -1,8 +1,10 @@
 #include "app/ui/FirstStartDialog.h"
 #include "editor/ui/WizardFixture.h"
+#include "platform/ui/Fonts.h"
 #include "platform/ui/QtPlatform.h"
 
 #include <QAbstractItemView>
+#include <QFontInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -134,5 +136,28 @@ TEST_F(ReadableWindows, EveryWindowReadsWholeInBothLanguagesAndBoxButtonsSpeakIt
         menu("Inform");
         menu("V_hinzufügen");
         expectReadable(where + " dialogs");
+    }
+}
+
+// Named by their installed twins, the classic fonts must still be the faces
+// the toolkit's own substitution gives, or every twips layout would shift.
+TEST(DesktopFonts, AreTheFacesTheToolkitWouldSubstitute) {
+    const struct {
+        const char* family;
+        double points;
+        bool bold;
+    } rows[] = {{"MS Sans Serif", 8.25, false},
+                {"MS Sans Serif", 8.25, true},
+                {"Arial", 9.75, true},
+                {"Courier New", 8.25, false}};
+    for (const auto& r : rows) {
+        QFont classic(QString::fromLatin1(r.family));
+        classic.setPointSizeF(r.points);
+        classic.setBold(r.bold);
+        const QFontInfo want(classic);
+        const QFontInfo got(desktopFont(QString::fromLatin1(r.family), r.points, r.bold));
+        EXPECT_EQ(got.family(), want.family()) << r.family;
+        EXPECT_EQ(got.pixelSize(), want.pixelSize()) << r.family;
+        EXPECT_EQ(got.bold(), want.bold()) << r.family;
     }
 }
