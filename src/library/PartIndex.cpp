@@ -491,11 +491,15 @@ PartQuery makePartQuery(QStringView text) {
     const QString middle = m.captured(3);
     const bool numberAfter = !m.captured(4).isEmpty();
     // Letters between two numbers are family letters ("74HC595"); after the
-    // last digit they are a package suffix ("N", "BE") or family letters
-    // still being typed ("74HCT"), while "4bit" or "7seg" are words.
+    // last digit they are a package suffix ("N", "BE"), a CMOS series mark
+    // with its package ("UBE", "BCP" after a 4000-series number) or family
+    // letters still being typed ("74HCT"), while "4bit" or "7seg" are words.
+    static const QRegularExpression cmosSuffix(QStringLiteral("^u?b[a-z]{0,2}$"));
     const bool shaped =
         numberAfter ? isFamilyCode(middle)
-                    : m.captured(5).isEmpty() && (middle.size() <= 2 || isFamilyCode(middle));
+                    : m.captured(5).isEmpty() &&
+                          (middle.size() <= 2 || isFamilyCode(middle) ||
+                           (m.captured(2).size() >= 4 && cmosSuffix.match(middle).hasMatch()));
     if (!shaped)
         return q;
     q.isType = true;

@@ -73,7 +73,8 @@ TEST(PartIndex, FindsTypesWhateverTheirMakerFamilyAndPackage) {
         {"HC 595", true, ""},       {"74 HC 00", true, "74HC"}, {"CD4017BE", true, ""},
         {"4bit", false, ""},        {"7seg", false, ""},        {"3-state", false, ""},
         {"1of10", false, ""},       {"quad 2", false, ""},      {"2 input", false, ""},
-        {"decoder 138", false, ""}, {"74AHC1G08", true, ""},    {"595", true, ""}};
+        {"decoder 138", false, ""}, {"74AHC1G08", true, ""},    {"595", true, ""},
+        {"CD4049UBE", true, ""},    {"MC14013BCP", true, ""},   {"4bcd", false, ""}};
     for (const auto& [text, isType, family] : shapes) {
         const PartQuery q = makePartQuery(QString::fromUtf8(text));
         EXPECT_EQ(std::pair(q.isType, q.family), std::pair(isType, QString(family))) << text;
