@@ -56,13 +56,15 @@ bool appendRows(QString& out, const CellTable& table, TableKind kind,
 
 } // namespace
 
-std::optional<QChar> foreignCharacter(const SheetContent& c) {
-    std::optional<QChar> found;
+std::optional<char32_t> foreignCharacter(const SheetContent& c) {
+    std::optional<char32_t> found;
     auto check = [&found](const QString& text) {
         if (found || isCp1252(text))
             return;
-        for (const QChar ch : text)
-            if (!isCp1252(QStringView(&ch, 1))) {
+        // By code point: a character beyond the first plane is named whole,
+        // not by the first half of its surrogate pair.
+        for (const char32_t ch : text.toUcs4())
+            if (!isCp1252(QString::fromUcs4(&ch, 1))) {
                 found = ch;
                 return;
             }

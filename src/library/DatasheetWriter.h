@@ -53,7 +53,7 @@ EncodedSheet encodeDatasheet(const SheetContent& content);
 
 // The first character of what would be written that the code page of the files
 // has no byte for; it would reach the file as '?'.
-std::optional<QChar> foreignCharacter(const SheetContent& content);
+std::optional<char32_t> foreignCharacter(const SheetContent& content);
 
 // A cell as it stands in a table row; empty when it cannot be written.
 std::optional<QString> encodeCell(const QString& cell);

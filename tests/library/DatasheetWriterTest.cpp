@@ -67,10 +67,12 @@ TEST(DatasheetWriter, FindsACharacterTheCodePageCannotHold) {
     SheetContent c = inverter();
     c.descriptionDe = QString::fromUtf8("Gehäuse € – µA");
     c.pinNames[1] = QString::fromUtf8("V→CC");
-    EXPECT_EQ(foreignCharacter(c), QChar(0x2192));
+    EXPECT_EQ(foreignCharacter(c), char32_t(0x2192));
+    c.pinNames[1] = QString::fromUtf8("V\U0001F600"); // named whole, not by half its pair
+    EXPECT_EQ(foreignCharacter(c), char32_t(0x1F600));
     c.pinNames[1] = "Y";
     c.extraCells.at(1, 2) = QString::fromUtf8("Ω");
-    EXPECT_EQ(foreignCharacter(c), QChar(0x03A9));
+    EXPECT_EQ(foreignCharacter(c), char32_t(0x03A9));
     c.withExtraTable = false; // a table that is not written does not count
     EXPECT_FALSE(foreignCharacter(c).has_value());
 }

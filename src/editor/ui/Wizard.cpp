@@ -278,15 +278,17 @@ bool Wizard::charactersAccepted(const SheetContent& content, WizardPage returnTo
     if (!foreign)
         return true;
     const QString code =
-        QStringLiteral("U+%1").arg(foreign->unicode(), 4, 16, QLatin1Char('0')).toUpper();
+        QStringLiteral("U+%1").arg(uint(*foreign), 4, 16, QLatin1Char('0')).toUpper();
+    // A control or direction mark is spelt out rather than acting on the message.
+    const QString character = shownText(QString::fromUcs4(&*foreign, 1));
     tell(MsgIcon::Exclamation,
          QStringLiteral("Das Zeichen \"%1\" (%2) kennt der Zeichensatz der Datenblätter "
                         "nicht; es käme als ? in die Datei. Bitte ersetzen Sie es.")
-             .arg(*foreign)
+             .arg(character)
              .arg(code),
          QStringLiteral("The character \"%1\" (%2) is not in the character set of the "
                         "datasheets; it would reach the file as ?. Please replace it.")
-             .arg(*foreign)
+             .arg(character)
              .arg(code));
     showPage(returnTo);
     return false;

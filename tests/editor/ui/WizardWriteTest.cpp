@@ -100,10 +100,13 @@ TEST_F(WizardWrite, AFailedWriteIsReportedAndKeepsTheWizardWithItsEntries) {
 TEST_F(WizardWrite, ACellOrCharacterTheFileCannotHoldIsNamedAndNothingIsWritten) {
     start("E");
     firstPage("7400", false, true, false);
-    pinBox('R', 1)->setText(QString::fromUtf8("V→CC"));
+    pinBox('R', 1)->setText(QString::fromUtf8("V\u202E\U0001D6C0CC"));
     forward(2);
     forward(4);
-    expectRefused(MsgIcon::Exclamation, "U+2192", "4");
+    expectRefused(MsgIcon::Exclamation, "\"<U+202E>\" (U+202E)", "4");
+    pinBox('R', 1)->setText(QString::fromUtf8("V\U0001D6C0CC"));
+    forward(4);
+    expectRefused(MsgIcon::Exclamation, "\"\U0001D6C0\" (U+1D6C0)", "4");
     pinBox('R', 1)->setText("VCC");
     setCell(4, 1, 1, "\"quoted\"");
     setCell(4, 0, 0, "a,b");
