@@ -110,6 +110,22 @@ protected:
             << window->objectName().toStdString();
         walk(root, window->objectName());
     }
+    // Every stop of the Tab chain looks different while it holds the focus.
+    static void expectFocusShown(QWidget* window) {
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QWidget* first = nullptr;
+        for (keys("Tab"); QApplication::focusWidget() != first; keys("Tab")) {
+            QWidget* focus = QApplication::focusWidget();
+            ASSERT_NE(focus, nullptr);
+            first = first ? first : focus;
+            const QImage focused = focus->grab().toImage();
+            focus->clearFocus();
+            EXPECT_NE(focused, focus->grab().toImage()) << focus->objectName().toStdString();
+            focus->setFocus(Qt::TabFocusReason);
+        }
+    }
     // What a screen reader reads from the drawn package, item by item.
     QStringList pinout() const {
         QAccessibleInterface* list =
@@ -150,6 +166,9 @@ TEST_F(Access, EveryWindowNamesItsControlsAndReadsThePinoutPinByPinInBothLanguag
         for (int n = 1; n <= 5; ++n)
             expectNamed(page(n));
     }
+    for (int n = 1; n <= 5; ++n)
+        expectFocusShown(page(n));
+    expectFocusShown(mainWindow.get());
     // Drawn lines and boxes are not announced: the frame holds the pinout,
     // the comment and the tables.
     QAccessibleInterface* frame =
