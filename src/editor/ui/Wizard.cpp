@@ -101,9 +101,7 @@ PageWindow* Wizard::load(WizardPage id) {
     connect(page, &PageWindow::backPressed, this, [this, page] { back(page); });
     connect(page, &PageWindow::abortPressed, this, [this, page] {
         unload(page->id());
-        m_session.window()->show();
-        m_session.window()->raise();
-        m_session.window()->activateWindow();
+        backToMainWindow();
     });
     connect(page, &PageWindow::closedByUser, this, [this, page] { unload(page->id()); });
     return page;
@@ -244,7 +242,16 @@ void Wizard::Datenblatt_speichern() {
     recordChangedFile(settings.changedFiles, settings.changedCount, markedName(path),
                       Settings::kMaxChangedFiles);
     unloadAll();
+    // The page that had the keyboard is gone; without a window manager
+    // nothing else would hand it back.
+    backToMainWindow();
     m_session.announceLibraryChange(m_session.directory());
+}
+
+void Wizard::backToMainWindow() {
+    m_session.window()->show();
+    m_session.window()->raise();
+    m_session.window()->activateWindow();
 }
 
 SheetContent Wizard::gatheredSheet() {

@@ -55,6 +55,7 @@ private:
     void back(PageWindow* current);
     void unload(WizardPage id);
     void unloadAll();
+    void backToMainWindow();
     bool english() const;
     void tell(MsgIcon icon, const QString& de, const QString& en);
     // The type check of the first page; false after telling the user.
