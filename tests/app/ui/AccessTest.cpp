@@ -3,11 +3,13 @@
 #include "display/ui/PinoutList.h"
 #include "editor/ui/WizardFixture.h"
 #include "library/ui/FindCommands.h"
+#include "platform/ui/QtPlatform.h"
 
 #include <QAccessible>
 #include <QDialog>
 #include <QFile>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 
 #include <functional>
@@ -177,6 +179,20 @@ TEST_F(Access, EveryWindowNamesItsControlsAndReadsThePinoutPinByPinInBothLanguag
     // A count of 2 names the right box pin 2.
     get<QScrollBar>(2, "VScroll")->setValue(2);
     EXPECT_EQ(pinBox('R', 1)->accessibleName(), "Pin 2 Name");
+}
+
+TEST_F(Access, AMessageBoxGivesTheKeyboardBackToTheWindowThatHadIt) {
+    startWithSheets("E");
+    mainWindow->icList()->setFocus();
+    for (QWidget* owner :
+         {static_cast<QWidget*>(mainWindow.get()), static_cast<QWidget*>(nullptr)}) {
+        QTimer::singleShot(
+            50, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+        QtPlatform().message(owner, MsgIcon::Information, "Pinatlas", "text", MsgButtons::Ok);
+        settle();
+        EXPECT_EQ(QApplication::activeWindow(), mainWindow.get());
+        EXPECT_EQ(QApplication::focusWidget(), mainWindow->icList());
+    }
 }
 
 TEST_F(Access, EveryTaskWithTheKeyboardAlone) {
