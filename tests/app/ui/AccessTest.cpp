@@ -184,14 +184,14 @@ TEST_F(Access, EveryWindowNamesItsControlsAndReadsThePinoutPinByPinInBothLanguag
 TEST_F(Access, AMessageBoxGivesTheKeyboardBackToTheWindowThatHadIt) {
     startWithSheets("E");
     mainWindow->icList()->setFocus();
-    for (QWidget* owner :
-         {static_cast<QWidget*>(mainWindow.get()), static_cast<QWidget*>(nullptr)}) {
+    QWidget* const owners[] = {mainWindow.get(), nullptr};
+    for (QWidget* owner : owners) {
         QTimer::singleShot(
             50, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
         QtPlatform().message(owner, MsgIcon::Information, "Pinatlas", "text", MsgButtons::Ok);
         settle();
-        EXPECT_EQ(QApplication::activeWindow(), mainWindow.get());
-        EXPECT_EQ(QApplication::focusWidget(), mainWindow->icList());
+        const std::pair<QWidget*, QWidget*> expected(mainWindow.get(), mainWindow->icList());
+        EXPECT_EQ(std::pair(QApplication::activeWindow(), QApplication::focusWidget()), expected);
     }
 }
 
@@ -248,7 +248,6 @@ TEST_F(Access, EveryTaskWithTheKeyboardAlone) {
     forwardByKeys(5);
     EXPECT_TRUE(sheet("7499").startsWith("Probe\r\nTest\r\n16\r\n\r\nA\r\nB\r\n"))
         << sheet("7499").left(40).toStdString();
-    backToMain();
 
     // Delete asks first, with No as the button Enter presses.
     tabTo(mainWindow->icList());
@@ -262,7 +261,6 @@ TEST_F(Access, EveryTaskWithTheKeyboardAlone) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow->findChild<QDialog*>("Neu_V")));
     keys("\"neu\" Return");
     EXPECT_TRUE(dir.exists("neu"));
-    backToMain();
     EXPECT_FALSE(settings.german());
 
     keys("Alt+F S");
