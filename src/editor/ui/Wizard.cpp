@@ -16,7 +16,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTableWidget>
+#include <QTextBlock>
+#include <QTextCursor>
 
 #include <limits>
 
@@ -169,18 +172,29 @@ bool Wizard::typeAccepted() {
                                 "start, a dot or blank at the end, device names such as CON, NUL "
                                 "or COM1, and overlong names."));
     }
+    // The keyboard where the correction goes, not on the button pressed.
+    page<GeneralPage>().typeBox()->setFocus();
+    page<GeneralPage>().typeBox()->selectAll();
     return false;
 }
 
 bool Wizard::commentsAccepted() {
-    if (firstKeyLikeLine(page<CommentPage>().germanText()) < 0 &&
-        firstKeyLikeLine(page<CommentPage>().englishText()) < 0)
+    CommentPage& comments = page<CommentPage>();
+    QPlainTextEdit* box = nullptr;
+    int line = -1;
+    for (QPlainTextEdit* each : {comments.englishBox(), comments.germanBox()})
+        if (!box && (line = firstKeyLikeLine(each->toPlainText())) >= 0)
+            box = each;
+    if (!box)
         return true;
     tell(MsgIcon::Exclamation,
          QStringLiteral("Eine Zeile des Kommentars beginnt mit einem Apostroph ('). Beim Lesen "
                         "würde sie den Kommentar beenden. Bitte ändern Sie diese Zeile."),
          QStringLiteral("A line of the comment begins with an apostrophe ('). When read back it "
                         "would end the comment. Please change that line."));
+    // The keyboard at the start of that line.
+    box->setTextCursor(QTextCursor(box->document()->findBlockByNumber(line)));
+    box->setFocus();
     return false;
 }
 
@@ -327,6 +341,7 @@ bool Wizard::cellsAccepted(const EncodedSheet& encoded, WizardPage returnTo) {
     TablePage& table =
         function ? static_cast<TablePage&>(page<FunctionGridPage>()) : page<ExtraGridPage>();
     table.grid()->setCurrentCell(bad.row - 1, bad.column - 1);
+    table.grid()->setFocus();
     showPage(table.id());
     return false;
 }

@@ -113,6 +113,7 @@ TEST_F(WizardWrite, ACellOrCharacterTheFileCannotHoldIsNamedAndNothingIsWritten)
     forward(4);
     expectRefused(MsgIcon::Exclamation, "row 2, column 2 of the function table", "4");
     EXPECT_EQ(QPoint(grid(4)->currentColumn(), grid(4)->currentRow()), QPoint(1, 1));
+    EXPECT_EQ(page(4)->focusWidget(), grid(4)); // the keyboard on the cell
     setCell(4, 1, 1, QString::fromUtf8("\u201Cquoted\u201D"));
     forward(4);
     EXPECT_TRUE(
