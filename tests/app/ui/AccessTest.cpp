@@ -163,7 +163,7 @@ TEST_F(Access, EveryWindowNamesItsControlsAndReadsThePinoutPinByPinInBothLanguag
         EXPECT_EQ(pinBox('R', 1)->accessibleName(), german ? "Pin 14 Name" : "Pin 14 name");
         expectNamed(mainWindow.get());
         expectNamed(mainWindow->findCommands()->window());
-        for (const char* window : {"Familien", "Inform"}) {
+        for (const char* window : {"Familien", "Inform", "V_hinzufügen"}) {
             menu(window);
             expectNamed(QApplication::activeWindow());
         }
