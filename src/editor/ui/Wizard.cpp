@@ -298,10 +298,10 @@ bool Wizard::charactersAccepted(const SheetContent& content, WizardPage returnTo
     const auto foreign = foreignCharacter(content);
     if (!foreign)
         return true;
-    const QString code =
-        QStringLiteral("U+%1").arg(uint(*foreign), 4, 16, QLatin1Char('0')).toUpper();
+    const char32_t ch = foreign->character;
+    const QString code = QStringLiteral("U+%1").arg(uint(ch), 4, 16, QLatin1Char('0')).toUpper();
     // A control or direction mark is spelt out rather than acting on the message.
-    const QString character = shownText(QString::fromUcs4(&*foreign, 1));
+    const QString character = shownText(QString::fromUcs4(&ch, 1));
     tell(MsgIcon::Exclamation,
          QStringLiteral("Das Zeichen \"%1\" (%2) kennt der Zeichensatz der Datenblätter "
                         "nicht; es käme als ? in die Datei. Bitte ersetzen Sie es.")
@@ -311,8 +311,46 @@ bool Wizard::charactersAccepted(const SheetContent& content, WizardPage returnTo
                         "datasheets; it would reach the file as ?. Please replace it.")
              .arg(character)
              .arg(code));
-    showPage(returnTo);
+    showForCorrection(*foreign, returnTo);
     return false;
+}
+
+void Wizard::showForCorrection(const ForeignCharacter& at, WizardPage otherwise) {
+    QWidget* field = nullptr;
+    switch (at.field) {
+    case SheetField::DescriptionDe:
+        field = page<GeneralPage>().germanBox();
+        break;
+    case SheetField::DescriptionEn:
+        field = page<GeneralPage>().englishBox();
+        break;
+    case SheetField::OutputType:
+        field = page<GeneralPage>().findChild<QWidget*>(QStringLiteral("N_out"));
+        break;
+    case SheetField::PinName:
+        field = page<PinoutPage>().pinNameBox(at.index);
+        break;
+    case SheetField::CommentDe:
+        field = page<CommentPage>().germanBox();
+        break;
+    case SheetField::CommentEn:
+        field = page<CommentPage>().englishBox();
+        break;
+    case SheetField::Cell:
+        if (at.table != TableKind::Data) {
+            TablePage& table = at.table == TableKind::Function
+                                   ? static_cast<TablePage&>(page<FunctionGridPage>())
+                                   : page<ExtraGridPage>();
+            table.grid()->setCurrentCell(at.index - 1, at.column - 1);
+            field = table.grid();
+        }
+        break;
+    }
+    // The page that holds the character, the keyboard on it.
+    auto* holder = field ? qobject_cast<PageWindow*>(field->window()) : nullptr;
+    if (field)
+        field->setFocus();
+    showPage(holder ? holder->id() : otherwise);
 }
 
 bool Wizard::cellsAccepted(const EncodedSheet& encoded, WizardPage returnTo) {
