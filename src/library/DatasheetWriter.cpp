@@ -56,37 +56,40 @@ bool appendRows(QString& out, const CellTable& table, TableKind kind,
 
 } // namespace
 
-std::optional<QChar> foreignCharacter(const SheetContent& c) {
-    std::optional<QChar> found;
-    auto check = [&found](const QString& text) {
+std::optional<ForeignCharacter> foreignCharacter(const SheetContent& c) {
+    std::optional<ForeignCharacter> found;
+    auto check = [&found](const QString& text, ForeignCharacter where) {
         if (found || isCp1252(text))
             return;
-        for (const QChar ch : text)
-            if (!isCp1252(QStringView(&ch, 1))) {
-                found = ch;
+        // By code point: a character beyond the first plane is named whole,
+        // not by the first half of its surrogate pair.
+        for (const char32_t ch : text.toUcs4())
+            if (!isCp1252(QString::fromUcs4(&ch, 1))) {
+                where.character = ch;
+                found = where;
                 return;
             }
     };
-    auto checkTable = [&check](const CellTable& t) {
+    auto checkTable = [&check](const CellTable& t, TableKind table) {
         for (int row = 1; row <= t.rows(); ++row)
             for (int column = 1; column <= t.columns(); ++column)
-                check(t.at(column, row));
+                check(t.at(column, row), {0, SheetField::Cell, row, column, table});
     };
-    check(c.descriptionDe);
-    check(c.descriptionEn);
-    check(c.outputType);
-    for (const QString& name : c.pinNames.mid(0, c.pinCount))
-        check(name);
+    check(c.descriptionDe, {0, SheetField::DescriptionDe});
+    check(c.descriptionEn, {0, SheetField::DescriptionEn});
+    check(c.outputType, {0, SheetField::OutputType});
+    for (int pin = 1; pin <= c.pinCount && pin <= c.pinNames.size(); ++pin)
+        check(c.pinNames[pin - 1], {0, SheetField::PinName, pin});
     if (c.withComments) {
-        check(c.commentDe);
-        check(c.commentEn);
+        check(c.commentDe, {0, SheetField::CommentDe});
+        check(c.commentEn, {0, SheetField::CommentEn});
     }
     if (c.withFunctionTable)
-        checkTable(c.functionCells);
+        checkTable(c.functionCells, TableKind::Function);
     if (c.dataTable)
-        checkTable(*c.dataTable);
+        checkTable(*c.dataTable, TableKind::Data);
     if (c.withExtraTable)
-        checkTable(c.extraCells);
+        checkTable(c.extraCells, TableKind::Extra);
     return found;
 }
 

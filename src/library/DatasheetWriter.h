@@ -51,9 +51,28 @@ struct EncodedSheet {
 // The bytes of the datasheet file, CR LF after every line.
 EncodedSheet encodeDatasheet(const SheetContent& content);
 
+// Where a text of the sheet stands, for the wizard to show it.
+enum class SheetField {
+    DescriptionDe,
+    DescriptionEn,
+    OutputType,
+    PinName, // `index` is the pin
+    CommentDe,
+    CommentEn,
+    Cell, // in `table`, at `index` (row) and `column`, both from 1
+};
+
+struct ForeignCharacter {
+    char32_t character;
+    SheetField field;
+    int index = 0;
+    int column = 0;
+    TableKind table = TableKind::Function;
+};
+
 // The first character of what would be written that the code page of the files
-// has no byte for; it would reach the file as '?'.
-std::optional<QChar> foreignCharacter(const SheetContent& content);
+// has no byte for (it would reach the file as '?'), and where it stands.
+std::optional<ForeignCharacter> foreignCharacter(const SheetContent& content);
 
 // A cell as it stands in a table row; empty when it cannot be written.
 std::optional<QString> encodeCell(const QString& cell);

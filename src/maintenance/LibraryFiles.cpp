@@ -13,10 +13,13 @@ QStringList sheetFilesOf(const QString& dirPath, const QString& type) {
     if (type.isEmpty())
         return names;
     const QString prefix = type + QLatin1Char('.');
+    const QString own = type + QStringLiteral(".txt");
     // Compared by hand rather than as a name filter, so that a type such as
-    // "74*" or "[1]" names only itself.
+    // "74*" or "[1]" names only itself. A type may hold a dot, so the sheet
+    // of another type ("74HC00.5" beside "74HC00") is not one of its files.
     for (const QString& name : fileEntries(dirPath)) {
-        if (name.startsWith(prefix, Qt::CaseSensitive))
+        if (name.startsWith(prefix, Qt::CaseSensitive) &&
+            (name == own || !name.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive)))
             names << name;
     }
     return names;

@@ -6,8 +6,9 @@
 namespace pinatlas {
 
 // The ordinary files of `dirPath` whose name is `type` followed by a dot and
-// anything, in name order. The type is compared literally: wildcard
-// characters in it are part of the name.
+// anything, in name order, except the sheets of other types ("74HC00.5.txt"
+// for "74HC00"). The type is compared literally: wildcard characters in it
+// are part of the name.
 QStringList sheetFilesOf(const QString& dirPath, const QString& type);
 
 struct SheetRemoval {

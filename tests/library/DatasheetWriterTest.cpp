@@ -67,10 +67,16 @@ TEST(DatasheetWriter, FindsACharacterTheCodePageCannotHold) {
     SheetContent c = inverter();
     c.descriptionDe = QString::fromUtf8("Gehäuse € – µA");
     c.pinNames[1] = QString::fromUtf8("V→CC");
-    EXPECT_EQ(foreignCharacter(c), QChar(0x2192));
+    const auto pin = foreignCharacter(c);
+    EXPECT_EQ(std::tuple(pin->character, pin->field, pin->index),
+              std::tuple(char32_t(0x2192), SheetField::PinName, 2));
+    c.pinNames[1] = QString::fromUtf8("V\U0001F600"); // named whole, not by half its pair
+    EXPECT_EQ(foreignCharacter(c)->character, char32_t(0x1F600));
     c.pinNames[1] = "Y";
     c.extraCells.at(1, 2) = QString::fromUtf8("Ω");
-    EXPECT_EQ(foreignCharacter(c), QChar(0x03A9));
+    const auto cell = foreignCharacter(c);
+    EXPECT_EQ(std::tuple(cell->character, cell->field, cell->index, cell->column, cell->table),
+              std::tuple(char32_t(0x03A9), SheetField::Cell, 2, 1, TableKind::Extra));
     c.withExtraTable = false; // a table that is not written does not count
     EXPECT_FALSE(foreignCharacter(c).has_value());
 }

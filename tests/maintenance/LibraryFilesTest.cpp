@@ -20,8 +20,9 @@ using pinatlas::test::TempDir;
 class SheetFiles : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* name : {"74HC00.txt", "74HC00.bak", "74HC00.txt.bak", "74HC00A.txt",
-                                 "74hc00.txt", "74HC00", "x74HC00.txt", "74*.txt", "7400.txt"})
+        for (const char* name :
+             {"74HC00.txt", "74HC00.bak", "74HC00.txt.bak", "74HC00A.txt", "74HC00.5.txt",
+              "74hc00.txt", "74HC00", "x74HC00.txt", "74*.txt", "7400.txt"})
             dir.write(QStringLiteral("lib/") + QString::fromUtf8(name), "a\r\nb\r\n14\r\n");
         lib = dir.mkdir("lib");
         dir.mkdir("lib/74HC00.d");
@@ -39,8 +40,8 @@ TEST_F(SheetFiles, TheTypeFollowedByADotAndAnythingIsMatchedLiterallyAndRemoved)
               QStringList({lib + "74HC00.bak", lib + "74HC00.txt", lib + "74HC00.txt.bak"}));
     EXPECT_TRUE(r.failed.isEmpty());
     EXPECT_EQ(QDir(lib).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
-              QStringList({"74*.txt", "7400.txt", "74HC00", "74HC00.d", "74HC00A.txt", "74hc00.txt",
-                           "x74HC00.txt"}));
+              QStringList({"74*.txt", "7400.txt", "74HC00", "74HC00.5.txt", "74HC00.d",
+                           "74HC00A.txt", "74hc00.txt", "x74HC00.txt"}));
     const SheetRemoval again = removeSheetFiles(lib, "74HC00");
     EXPECT_TRUE(again.removed.isEmpty() && again.failed.isEmpty());
 }

@@ -349,6 +349,9 @@ void MainWindow::onFirstStartAccepted() {
     if (!writeConfiguration(m_dirBox->currentIndex()))
         m_unsavedConfig = configValues(m_settings.language, m_dirBox->currentIndex());
     show();
+    // The dialog had the keyboard; without a window manager nothing else
+    // would hand it to the window now in its place.
+    activateWindow();
     Initialisieren();
     FirstStartDialog* dialog = m_firstStartDialog;
     m_firstStartDialog = nullptr;

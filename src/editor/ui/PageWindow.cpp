@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -66,6 +67,16 @@ void PageWindow::showPage() {
     show();
     raise();
     activateWindow();
+}
+
+void PageWindow::keyPressEvent(QKeyEvent* event) {
+    // As in every other window of the program; a table takes Escape first,
+    // as a character of its cell.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_abort->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void PageWindow::closeEvent(QCloseEvent* event) {

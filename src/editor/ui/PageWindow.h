@@ -48,6 +48,7 @@ protected:
     }
     // Each time the page becomes the active window.
     virtual void activated() {}
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 

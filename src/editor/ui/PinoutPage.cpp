@@ -15,6 +15,23 @@ namespace {
 
 constexpr int kPinRowTwips = 240;
 
+// The style draws no focus on a scroll bar; this one takes the keyboard, so it
+// shows it with a frame of the highlight colour, as the sheet view does.
+class CountScrollBar : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QScrollBar::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter p(this);
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+};
+
 QTextEdit* numberColumn(QWidget* parent, const char* name, Qt::Alignment align) {
     auto* box = new QTextEdit(parent);
     box->setObjectName(QString::fromUtf8(name));
@@ -68,7 +85,7 @@ PinoutPage::PinoutPage(QWidget* owner, bool english)
     place(m_pins, 3000, 200, 375, 285);
 
     // A vertical bar grows downwards, so its down arrow raises the count.
-    m_scroll = new QScrollBar(Qt::Vertical, this);
+    m_scroll = new CountScrollBar(Qt::Vertical, this);
     m_scroll->setObjectName(QStringLiteral("VScroll"));
     m_scroll->setRange(2, 2 * kPinBoxesPerSide);
     m_scroll->setSingleStep(2);

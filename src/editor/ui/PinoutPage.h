@@ -25,6 +25,8 @@ public:
     // The names of pins 1 to n in order.
     QStringList pinNames() const;
     void setPinNames(const QStringList& names);
+    // The box of pin `pin` at the present count; null for a pin not shown.
+    QLineEdit* pinNameBox(int pin) const { return box(pinBox(pin, pinCount())); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

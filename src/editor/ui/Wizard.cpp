@@ -16,7 +16,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTableWidget>
+#include <QTextBlock>
+#include <QTextCursor>
 
 #include <limits>
 
@@ -101,9 +104,7 @@ PageWindow* Wizard::load(WizardPage id) {
     connect(page, &PageWindow::backPressed, this, [this, page] { back(page); });
     connect(page, &PageWindow::abortPressed, this, [this, page] {
         unload(page->id());
-        m_session.window()->show();
-        m_session.window()->raise();
-        m_session.window()->activateWindow();
+        backToMainWindow();
     });
     connect(page, &PageWindow::closedByUser, this, [this, page] { unload(page->id()); });
     return page;
@@ -171,18 +172,29 @@ bool Wizard::typeAccepted() {
                                 "start, a dot or blank at the end, device names such as CON, NUL "
                                 "or COM1, and overlong names."));
     }
+    // The keyboard where the correction goes, not on the button pressed.
+    page<GeneralPage>().typeBox()->setFocus();
+    page<GeneralPage>().typeBox()->selectAll();
     return false;
 }
 
 bool Wizard::commentsAccepted() {
-    if (firstKeyLikeLine(page<CommentPage>().germanText()) < 0 &&
-        firstKeyLikeLine(page<CommentPage>().englishText()) < 0)
+    CommentPage& comments = page<CommentPage>();
+    QPlainTextEdit* box = nullptr;
+    int line = -1;
+    for (QPlainTextEdit* each : {comments.englishBox(), comments.germanBox()})
+        if (!box && (line = firstKeyLikeLine(each->toPlainText())) >= 0)
+            box = each;
+    if (!box)
         return true;
     tell(MsgIcon::Exclamation,
          QStringLiteral("Eine Zeile des Kommentars beginnt mit einem Apostroph ('). Beim Lesen "
                         "würde sie den Kommentar beenden. Bitte ändern Sie diese Zeile."),
          QStringLiteral("A line of the comment begins with an apostrophe ('). When read back it "
                         "would end the comment. Please change that line."));
+    // The keyboard at the start of that line.
+    box->setTextCursor(QTextCursor(box->document()->findBlockByNumber(line)));
+    box->setFocus();
     return false;
 }
 
@@ -244,7 +256,16 @@ void Wizard::Datenblatt_speichern() {
     recordChangedFile(settings.changedFiles, settings.changedCount, markedName(path),
                       Settings::kMaxChangedFiles);
     unloadAll();
+    // The page that had the keyboard is gone; without a window manager
+    // nothing else would hand it back.
+    backToMainWindow();
     m_session.announceLibraryChange(m_session.directory());
+}
+
+void Wizard::backToMainWindow() {
+    m_session.window()->show();
+    m_session.window()->raise();
+    m_session.window()->activateWindow();
 }
 
 SheetContent Wizard::gatheredSheet() {
@@ -277,19 +298,59 @@ bool Wizard::charactersAccepted(const SheetContent& content, WizardPage returnTo
     const auto foreign = foreignCharacter(content);
     if (!foreign)
         return true;
-    const QString code =
-        QStringLiteral("U+%1").arg(foreign->unicode(), 4, 16, QLatin1Char('0')).toUpper();
+    const char32_t ch = foreign->character;
+    const QString code = QStringLiteral("U+%1").arg(uint(ch), 4, 16, QLatin1Char('0')).toUpper();
+    // A control or direction mark is spelt out rather than acting on the message.
+    const QString character = shownText(QString::fromUcs4(&ch, 1));
     tell(MsgIcon::Exclamation,
          QStringLiteral("Das Zeichen \"%1\" (%2) kennt der Zeichensatz der Datenblätter "
                         "nicht; es käme als ? in die Datei. Bitte ersetzen Sie es.")
-             .arg(*foreign)
+             .arg(character)
              .arg(code),
          QStringLiteral("The character \"%1\" (%2) is not in the character set of the "
                         "datasheets; it would reach the file as ?. Please replace it.")
-             .arg(*foreign)
+             .arg(character)
              .arg(code));
-    showPage(returnTo);
+    showForCorrection(*foreign, returnTo);
     return false;
+}
+
+void Wizard::showForCorrection(const ForeignCharacter& at, WizardPage otherwise) {
+    QWidget* field = nullptr;
+    switch (at.field) {
+    case SheetField::DescriptionDe:
+        field = page<GeneralPage>().germanBox();
+        break;
+    case SheetField::DescriptionEn:
+        field = page<GeneralPage>().englishBox();
+        break;
+    case SheetField::OutputType:
+        field = page<GeneralPage>().findChild<QWidget*>(QStringLiteral("N_out"));
+        break;
+    case SheetField::PinName:
+        field = page<PinoutPage>().pinNameBox(at.index);
+        break;
+    case SheetField::CommentDe:
+        field = page<CommentPage>().germanBox();
+        break;
+    case SheetField::CommentEn:
+        field = page<CommentPage>().englishBox();
+        break;
+    case SheetField::Cell:
+        if (at.table != TableKind::Data) {
+            TablePage& table = at.table == TableKind::Function
+                                   ? static_cast<TablePage&>(page<FunctionGridPage>())
+                                   : page<ExtraGridPage>();
+            table.grid()->setCurrentCell(at.index - 1, at.column - 1);
+            field = table.grid();
+        }
+        break;
+    }
+    // The page that holds the character, the keyboard on it.
+    auto* holder = field ? qobject_cast<PageWindow*>(field->window()) : nullptr;
+    if (field)
+        field->setFocus();
+    showPage(holder ? holder->id() : otherwise);
 }
 
 bool Wizard::cellsAccepted(const EncodedSheet& encoded, WizardPage returnTo) {
@@ -318,6 +379,7 @@ bool Wizard::cellsAccepted(const EncodedSheet& encoded, WizardPage returnTo) {
     TablePage& table =
         function ? static_cast<TablePage&>(page<FunctionGridPage>()) : page<ExtraGridPage>();
     table.grid()->setCurrentCell(bad.row - 1, bad.column - 1);
+    table.grid()->setFocus();
     showPage(table.id());
     return false;
 }

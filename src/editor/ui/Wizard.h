@@ -20,6 +20,7 @@ class Session;
 class PageWindow;
 struct DatasheetFile;
 struct EncodedSheet;
+struct ForeignCharacter;
 struct SheetContent;
 
 // The five-page datasheet wizard: adds a new datasheet or edits the selected one.
@@ -55,6 +56,7 @@ private:
     void back(PageWindow* current);
     void unload(WizardPage id);
     void unloadAll();
+    void backToMainWindow();
     bool english() const;
     void tell(MsgIcon icon, const QString& de, const QString& en);
     // The type check of the first page; false after telling the user.
@@ -65,6 +67,9 @@ private:
     SheetContent gatheredSheet();
     // Each false after telling the user and showing the page to correct.
     bool charactersAccepted(const SheetContent& content, WizardPage returnTo);
+    // Shows the page of that text with the keyboard on it; `otherwise` when
+    // no page holds it.
+    void showForCorrection(const ForeignCharacter& at, WizardPage otherwise);
     bool cellsAccepted(const EncodedSheet& encoded, WizardPage returnTo);
     bool saved(const QString& path, const QByteArray& bytes, WizardPage returnTo);
     // Asks before a save replaces a file holding text the reader passed over;

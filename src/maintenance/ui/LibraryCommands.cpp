@@ -122,16 +122,18 @@ void LibraryCommands::removeDatasheet() {
 }
 
 void LibraryCommands::addDirectory() {
-    if (m_newDirectory) {
-        m_newDirectory->raise();
-        m_newDirectory->activateWindow();
-        return;
+    if (!m_newDirectory) {
+        m_newDirectory = new NewDirectoryDialog(m_session.window(), !m_session.settings().german());
+        connect(m_newDirectory, &NewDirectoryDialog::okPressed, this,
+                &LibraryCommands::onNewDirectoryOk);
+        connect(m_newDirectory, &NewDirectoryDialog::aborted, this,
+                &LibraryCommands::backToMainWindow);
     }
-    m_newDirectory = new NewDirectoryDialog(m_session.window(), !m_session.settings().german());
-    connect(m_newDirectory, &NewDirectoryDialog::okPressed, this,
-            &LibraryCommands::onNewDirectoryOk);
-    connect(m_newDirectory, &NewDirectoryDialog::aborted, this, &LibraryCommands::backToMainWindow);
+    // Asked for, not left to a window manager: without one the name typed
+    // next would go to the main window.
     m_newDirectory->show();
+    m_newDirectory->raise();
+    m_newDirectory->activateWindow();
 }
 
 void LibraryCommands::onNewDirectoryOk() {

@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 
 #include <cstdio>
@@ -56,6 +57,25 @@ QMessageBox::StandardButton qtButton(MsgAnswer answer) {
     return QMessageBox::NoButton;
 }
 
+// Gives the keyboard back, when a modal dialog closes, to the window that had
+// it: the toolkit leaves that to a window manager, and without one (or with one
+// that does not) the keys typed next would go nowhere.
+class FocusReturn {
+public:
+    FocusReturn() : m_had(QApplication::activeWindow()) {}
+    ~FocusReturn() {
+        if (m_had && m_had->isVisible() && !QApplication::activeModalWidget()) {
+            m_had->raise();
+            m_had->activateWindow();
+        }
+    }
+    FocusReturn(const FocusReturn&) = delete;
+    FocusReturn& operator=(const FocusReturn&) = delete;
+
+private:
+    QPointer<QWidget> m_had;
+};
+
 } // namespace
 
 std::unique_ptr<QMessageBox> QtPlatform::messageBox(QWidget* parent, MsgIcon icon,
@@ -93,6 +113,7 @@ std::unique_ptr<QMessageBox> QtPlatform::messageBox(QWidget* parent, MsgIcon ico
 MsgAnswer QtPlatform::message(QWidget* parent, MsgIcon icon, const QString& title,
                               const QString& text, MsgButtons buttons,
                               std::optional<MsgAnswer> defaultButton) {
+    const FocusReturn focusReturn;
     switch (messageBox(parent, icon, title, text, buttons, defaultButton)->exec()) {
     case QMessageBox::Ok:
         return MsgAnswer::Ok;
@@ -137,12 +158,14 @@ void QtPlatform::useToolkitLanguage(bool german) {
 }
 
 bool QtPlatform::choosePrinter(QWidget* parent, QPrinter& printer) {
+    const FocusReturn focusReturn;
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
 }
 
 QString QtPlatform::saveFileName(QWidget* parent, const QString& caption,
                                  const QString& suggestedPath, const QString& filter) {
+    const FocusReturn focusReturn;
     return QFileDialog::getSaveFileName(parent, caption, suggestedPath, filter);
 }
 

@@ -55,6 +55,9 @@ Information::Information(bool german, const QString& lineBreak) : QDialog(nullpt
     note->setReadOnly(true);
     note->setFrameShape(QFrame::NoFrame);
     note->viewport()->setAutoFillBackground(false);
+    // Borderless, it could not show the focus; it fits the box, and a screen
+    // reader reads it with the dialog. The keyboard goes to the button.
+    note->setFocusPolicy(Qt::NoFocus);
     tw.place(note, 240, 1260, 5160, 2040);
 
     tw.place(line(this), 240, 3360, 5160, 30);

@@ -82,6 +82,12 @@ void ServiceCommands::showAbout() {
     if (!m_information) {
         const Settings& s = m_session.settings();
         m_information = new Information(s.german(), s.lineBreak);
+        // The box had the keyboard; without a window manager nothing else
+        // would hand it back to the main window.
+        connect(m_information, &QDialog::finished, this, [this] {
+            m_session.window()->raise();
+            m_session.window()->activateWindow();
+        });
     }
     m_information->show();
     m_information->raise();

@@ -19,8 +19,10 @@ TEST_F(WizardFlow, RefusedTypesThenEveryPageInBothLanguages) {
              en ? "The type name \"a*\\e\" cannot be used" : "Der Typname \"a*\\e\" kann"}};
         for (const auto& [type, said] : refused) {
             get(1, "N_Typ")->setText(type);
+            get<QPushButton>(1, "Weiter")->setFocus(); // the keyboard goes back to the type
             forward(1);
             expectRefused(*type ? MsgIcon::Exclamation : MsgIcon::Information, said, "1");
+            EXPECT_EQ(QApplication::focusWidget(), get(1, "N_Typ"));
             EXPECT_EQ(page(2), nullptr);
         }
         firstPage(language, true, true, true);
@@ -71,7 +73,8 @@ TEST_F(WizardFlow, AbortUnloadsOnlyItsPageAndTheNextStartShowsWhatIsLeft) {
     pinBox('L', 1)->setText("1A");
     forward(2);
     comment("N_Bes")->setPlainText("Kommentar");
-    press(3, "Abbrechen");
+    key(comment("N_Bes"), Qt::Key_Escape); // as Abbrechen
+    settle();
     EXPECT_EQ(page(3), nullptr);
     EXPECT_EQ(shown(), "");
 
@@ -105,6 +108,8 @@ TEST_F(WizardFlow, ACommentLineThatWouldEndItsSectionIsRefused) {
         comment(box)->setPlainText("fine\n'Ende\nmore");
         forward(3);
         expectRefused(MsgIcon::Exclamation, "apostrophe", "3");
+        EXPECT_EQ(std::pair(QApplication::focusWidget(), comment(box)->textCursor().blockNumber()),
+                  (std::pair<QWidget*, int>(comment(box), 1))); // on the line to change
         comment(box)->setPlainText("fine\n 'Ende\nmore");
     }
     forward(3);

@@ -100,16 +100,23 @@ TEST_F(WizardWrite, AFailedWriteIsReportedAndKeepsTheWizardWithItsEntries) {
 TEST_F(WizardWrite, ACellOrCharacterTheFileCannotHoldIsNamedAndNothingIsWritten) {
     start("E");
     firstPage("7400", false, true, false);
-    pinBox('R', 1)->setText(QString::fromUtf8("V→CC"));
+    pinBox('R', 1)->setText(QString::fromUtf8("V\u202E\U0001D6C0CC"));
     forward(2);
     forward(4);
-    expectRefused(MsgIcon::Exclamation, "U+2192", "4");
+    expectRefused(MsgIcon::Exclamation, "\"<U+202E>\" (U+202E)", "2"); // where it stands
+    EXPECT_EQ(page(2)->focusWidget(), pinBox('R', 1));
+    pinBox('R', 1)->setText(QString::fromUtf8("V\U0001D6C0CC"));
+    forward(2);
+    forward(4);
+    expectRefused(MsgIcon::Exclamation, "\"\U0001D6C0\" (U+1D6C0)", "2");
     pinBox('R', 1)->setText("VCC");
+    forward(2);
     setCell(4, 1, 1, "\"quoted\"");
     setCell(4, 0, 0, "a,b");
     forward(4);
     expectRefused(MsgIcon::Exclamation, "row 2, column 2 of the function table", "4");
     EXPECT_EQ(QPoint(grid(4)->currentColumn(), grid(4)->currentRow()), QPoint(1, 1));
+    EXPECT_EQ(page(4)->focusWidget(), grid(4)); // the keyboard on the cell
     setCell(4, 1, 1, QString::fromUtf8("\u201Cquoted\u201D"));
     forward(4);
     EXPECT_TRUE(

@@ -30,7 +30,8 @@ TEST_F(Service, TheAboutBoxFollowsTheLanguageOnlyWhenShownAgain) {
     EXPECT_TRUE(note().startsWith("Ich hoffe"));
     box->findChild<QPushButton*>("cmdOK")->click();
     settle();
-    box = showAbout(); // a new box
+    EXPECT_EQ(QApplication::activeWindow(), mainWindow.get()); // the keyboard goes back
+    box = showAbout();                                         // a new box
     EXPECT_TRUE(note().startsWith("If you have"));
     EXPECT_EQ(box->size(), QSize(376, 332));
     EXPECT_EQ(box->findChild<QPlainTextEdit*>("DBInfo")->geometry(), QRect(16, 84, 344, 136));
