@@ -251,6 +251,11 @@ void MainWindow::showFamilies() {
             if (m_families->isVisible())
                 m_families->refresh();
         });
+        // Without a window manager nothing else would hand the keyboard back.
+        connect(m_families, &QDialog::finished, this, [this] {
+            raise();
+            activateWindow();
+        });
     } else
         m_families->refresh();
     m_families->show();

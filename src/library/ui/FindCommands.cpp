@@ -11,7 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
-
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
@@ -267,6 +267,11 @@ void FindWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+void FindWindow::closeEvent(QCloseEvent* event) {
+    Q_EMIT closed();
+    QWidget::closeEvent(event);
+}
+
 void FindWindow::changeEvent(QEvent* event) {
     // Back in the window after working elsewhere: the files may have changed
     // on disk, so look at every one of them once.
@@ -328,6 +333,11 @@ void FindCommands::showFind() {
                     if (!showSheet(directory, type))
                         m_session.platform().beep();
                 });
+        // Without a window manager nothing else would hand the keyboard back.
+        connect(m_window, &FindWindow::closed, this, [this] {
+            m_session.window()->raise();
+            m_session.window()->activateWindow();
+        });
     }
     m_window->show();
     m_window->raise();

@@ -71,11 +71,13 @@ public:
 
 Q_SIGNALS:
     void chosen(const QString& directory, const QString& type);
+    void closed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void choose(const QModelIndex& index);
