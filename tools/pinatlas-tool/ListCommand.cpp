@@ -50,13 +50,8 @@ int list(const QStringList& args) {
             return usageError(QStringLiteral("--sort takes type or description"));
     }
     Language language = Language::English;
-    if (parser.isSet(langOption)) {
-        const QString value = parser.value(langOption);
-        const std::optional<Language> chosen = languageOfCode(value);
-        if (!chosen)
-            return usageError(QStringLiteral("--lang takes D or E"));
-        language = *chosen;
-    }
+    if (!readLanguageOption(parser, langOption, language))
+        return usageError(kLanguageOptionError);
     const QStringList dirs = parser.positionalArguments();
     if (dirs.isEmpty())
         return usageError(QStringLiteral("no directory given"));

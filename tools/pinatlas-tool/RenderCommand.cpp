@@ -61,12 +61,8 @@ int render(const QStringList& args) {
         !why.isEmpty())
         return tool::usageError("render", why, kRenderUsage);
     Language language = Language::English;
-    if (parser.isSet(langOption)) {
-        const std::optional<Language> chosen = languageOfCode(parser.value(langOption));
-        if (!chosen)
-            return usageError("--lang takes D or E");
-        language = *chosen;
-    }
+    if (!tool::readLanguageOption(parser, langOption, language))
+        return tool::usageError("render", tool::kLanguageOptionError, kRenderUsage);
     int dpi = 96;
     if (parser.isSet(dpiOption)) {
         bool ok = false;

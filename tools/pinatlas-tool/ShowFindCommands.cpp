@@ -79,12 +79,8 @@ Options parse(const QStringList& args, bool allowAscii) {
     o.error = parseOptions(parser, args, options);
     if (!o.error.isEmpty())
         return o;
-    if (parser.isSet(langOption)) {
-        if (const std::optional<Language> chosen = languageOfCode(parser.value(langOption)))
-            o.language = *chosen;
-        else
-            o.error = QStringLiteral("--lang takes D or E");
-    }
+    if (!readLanguageOption(parser, langOption, o.language))
+        o.error = kLanguageOptionError;
     o.library = parser.value(libraryOption);
     o.ascii = allowAscii && parser.isSet(asciiOption);
     const QStringList subjects = parser.positionalArguments();

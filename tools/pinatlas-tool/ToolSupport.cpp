@@ -58,6 +58,16 @@ QString parseOptions(QCommandLineParser& parser, const QStringList& args,
     return why.isEmpty() ? why : why.front().toLower() + why.mid(1);
 }
 
+bool readLanguageOption(const QCommandLineParser& parser, const QCommandLineOption& option,
+                        Language& language) {
+    if (!parser.isSet(option))
+        return true;
+    const std::optional<Language> chosen = languageOfCode(parser.value(option));
+    if (chosen)
+        language = *chosen;
+    return chosen.has_value();
+}
+
 int usageError(const char* command, const QString& why, const char* usage) {
     err(QStringLiteral("pinatlas-tool %1: %2\n\n").arg(QLatin1String(command), why) +
         QString::fromLatin1(usage));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/Datasheet.h"
+#include "shared/Language.h"
 
 #include <QCommandLineOption>
 #include <QString>
@@ -23,6 +24,12 @@ bool wantsHelp(const QStringList& args);
 // unknown option or one without its value. The command checks the values.
 QString parseOptions(QCommandLineParser& parser, const QStringList& args,
                      const QList<QCommandLineOption>& options);
+
+// Sets `language` from --lang when it is given; false when it names neither
+// language, which the command reports as kLanguageOptionError.
+bool readLanguageOption(const QCommandLineParser& parser, const QCommandLineOption& option,
+                        Language& language);
+inline const QString kLanguageOptionError = QStringLiteral("--lang takes D or E");
 
 // "pinatlas-tool COMMAND: why", a blank line and the usage on stderr; returns
 // the exit status for wrong usage, 2.
