@@ -1,6 +1,7 @@
 #include "display/ui/TableGrid.h"
 
 #include "platform/ui/Fonts.h"
+#include "platform/ui/GridCell.h"
 #include "platform/ui/Twips.h"
 
 #include <QApplication>
@@ -9,43 +10,11 @@
 #include <QPainter>
 #include <QPalette>
 #include <QScrollBar>
-#include <QStyledItemDelegate>
 #include <QWheelEvent>
 
 #include <memory>
 
 namespace pinatlas {
-
-namespace {
-
-// Room between a cell's text and its grid lines.
-constexpr int kCellMargin = 2;
-
-// Draws a cell as the grid control does: its text with a small margin, cut
-// at the cell's edges, never elided or wrapped.
-class CellDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        painter->save();
-        const QVariant background = index.data(Qt::BackgroundRole);
-        if (background.canConvert<QBrush>())
-            painter->fillRect(option.rect, background.value<QBrush>());
-        painter->setClipRect(option.rect);
-        painter->setFont(option.font);
-        const QVariant foreground = index.data(Qt::ForegroundRole);
-        painter->setPen(foreground.canConvert<QColor>() ? foreground.value<QColor>()
-                                                        : option.palette.color(QPalette::Text));
-        const auto alignment = index.data(Qt::TextAlignmentRole).value<Qt::Alignment>();
-        painter->drawText(option.rect.adjusted(kCellMargin, 0, -kCellMargin, 0),
-                          int(alignment | Qt::TextSingleLine), index.data().toString());
-        painter->restore();
-    }
-};
-
-} // namespace
 
 void GridModel::setContent(const GridContent& content) {
     beginResetModel();
@@ -107,7 +76,7 @@ TableGrid::TableGrid(QWidget* parent, const QString& name)
     : QTableView(parent), m_model(new GridModel(this)) {
     setObjectName(name);
     setModel(m_model);
-    setItemDelegate(new CellDelegate(this));
+    setItemDelegate(new GridCellDelegate(this));
     setFont(desktopFont(QStringLiteral("MS Sans Serif"), 8.25));
     horizontalHeader()->hide();
     verticalHeader()->hide();
@@ -167,7 +136,7 @@ TextWidth TableGrid::textWidth() const {
         auto known = advances->constFind(text);
         if (known == advances->cend())
             known = advances->insert(text, metrics.horizontalAdvance(text));
-        return tw.toTwipsX(*known + 2 * kCellMargin + 2);
+        return tw.toTwipsX(*known + 2 * kGridCellMargin + 2);
     };
 }
 

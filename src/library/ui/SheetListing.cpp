@@ -7,6 +7,7 @@
 #include "library/IcList.h"
 #include "library/Names.h"
 #include "platform/Platform.h"
+#include "platform/ui/GridCell.h"
 #include "platform/ui/Twips.h"
 #include "shared/Session.h"
 #include "shared/Settings.h"
@@ -44,6 +45,7 @@ SheetListing::SheetListing(Session& session, QTableView* icList, DatasheetDispla
 void SheetListing::setUpIcList() {
     QTableView* icList = m_icList;
     icList->setModel(m_model);
+    icList->setItemDelegate(new GridCellDelegate(icList));
     icList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     icList->setSelectionBehavior(QAbstractItemView::SelectRows);
     icList->setSelectionMode(QAbstractItemView::SingleSelection);

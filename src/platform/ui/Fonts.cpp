@@ -40,6 +40,8 @@ QFont desktopFont(const QString& family, double pointSize, bool bold) {
     QFont font(*known);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
     return font;
 }
 

@@ -56,7 +56,7 @@ TEST_F(WizardPages, ThePinPageFollowsItsScrollBarAndWalksItsBoxesOnEnter) {
 TEST_F(WizardPages, TheCountBoxesSetTheGridOrBeep) {
     functionTablePage();
     const auto header = [&](const char* name) { return get<QLabel>(4, name)->geometry(); };
-    EXPECT_EQ(header("L_Outputs"), QRect(53, 48, 42, 17)); // wide enough for "Outputs"
+    EXPECT_EQ(header("L_Outputs"), QRect(53, 48, 43, 17)); // wide enough for "Outputs"
     // Each row: a count box given a text, then the grid's size, the box's text and the beeps.
     const struct {
         const char* box;
