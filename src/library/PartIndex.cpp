@@ -15,6 +15,7 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <array>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
@@ -198,18 +199,45 @@ const QString& foldedAlone(char16_t c) {
 
 } // namespace
 
+namespace {
+
+char16_t lowered(char16_t u) {
+    return u >= u'A' && u <= u'Z' ? char16_t(u + 32) : u;
+}
+
+// The Latin letters each folded alone to one character, looked up by index
+// for the umlauts of every German description; 0 where one folds to more.
+const std::array<char16_t, kLatinEnd>& latinFolds() {
+    static const auto table = [] {
+        std::array<char16_t, kLatinEnd> t{};
+        for (char16_t k = 0; k < kLatinEnd; ++k) {
+            const QString& alone = k < 128 ? QString() : foldedAlone(k);
+            t[k] = k < 128 ? lowered(k) : alone.size() == 1 ? alone.front().unicode() : 0;
+        }
+        return t;
+    }();
+    return table;
+}
+
+} // namespace
+
 QString foldForSearch(QStringView text) {
     if (!std::all_of(text.begin(), text.end(), [](QChar c) { return foldsAlone(c.unicode()); }))
         return foldByDecomposing(text);
-    const auto lowered = [](char16_t u) { return u >= u'A' && u <= u'Z' ? char16_t(u + 32) : u; };
-    // Most descriptions are plain ASCII, which only needs its capitals lowered.
+    const std::array<char16_t, kLatinEnd>& latin = latinFolds();
     QString folded(text.size(), Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(folded.data());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t u = text[i].unicode();
-        const QString* alone = u < 128 ? nullptr : &foldedAlone(u);
-        if (!alone || alone->size() == 1) {
-            out[i] = alone ? alone->front().unicode() : lowered(u);
+        // Most descriptions are plain ASCII, which only needs its capitals lowered.
+        const char16_t one = u < 128 ? lowered(u) : u < kLatinEnd ? latin[u] : 0;
+        if (one || u < 128) {
+            out[i] = one;
+            continue;
+        }
+        const QString* alone = &foldedAlone(u);
+        if (alone->size() == 1) {
+            out[i] = alone->front().unicode();
             continue;
         }
         // "ß" and the like fold to more than one character.
@@ -335,17 +363,62 @@ QString commonForm(QString w) {
 
 namespace {
 
+// What a word is to the phrases searchWords() joins: a bit for each part it
+// can play, so that joining tests bits instead of comparing texts.
+enum WordRole : unsigned {
+    kDropped = 1 << 0, // "4-line to 16-line" is "4 to 16"; "mit je 2" is "mit 2"
+    kState = 1 << 1,
+    kTri = 1 << 2, // tri-state, 3-state
+    kFlip = 1 << 3,
+    kFlop = 1 << 4,
+    kExclusive = 1 << 5,
+    kOr = 1 << 6,
+    kNor = 1 << 7,
+    kTo = 1 << 8,
+    kNumber = 1 << 9,
+};
+
+unsigned rolesOf(const QString& common) {
+    static const QHash<QString, unsigned> roles = {{QStringLiteral("line"), kDropped},
+                                                   {QStringLiteral("je"), kDropped},
+                                                   {QStringLiteral("state"), kState},
+                                                   {QStringLiteral("tri"), kTri},
+                                                   {QStringLiteral("3"), kTri | kNumber},
+                                                   {QStringLiteral("three"), kTri},
+                                                   {QStringLiteral("drei"), kTri},
+                                                   {QStringLiteral("flip"), kFlip},
+                                                   {QStringLiteral("flop"), kFlop},
+                                                   {QStringLiteral("exclusive"), kExclusive},
+                                                   {QStringLiteral("exklusiv"), kExclusive},
+                                                   {QStringLiteral("or"), kOr},
+                                                   {QStringLiteral("oder"), kOr},
+                                                   {QStringLiteral("nor"), kNor},
+                                                   {QStringLiteral("to"), kTo}};
+    return roles.value(common, isNumber(common) ? unsigned(kNumber) : 0u);
+}
+
+struct Word {
+    QString common;
+    unsigned roles = 0;
+};
+
+Word wordOf(const QString& raw) {
+    Word w{commonForm(raw), 0};
+    w.roles = rolesOf(w.common);
+    return w;
+}
+
 // The common forms of the words read so far. Descriptions repeat their few
 // words from sheet to sheet: a word seen before costs a look-up instead of a
 // copy of its own, and the records share its text.
 class WordForms {
 public:
-    QString operator()(QStringView word) {
+    const Word& operator()(QStringView word) {
         const std::u16string_view key(word.utf16(), size_t(word.size()));
         auto known = m_forms.find(key);
         if (known == m_forms.end()) {
             QString raw = word.toString();
-            QString common = commonForm(raw);
+            Word common = wordOf(raw);
             // The key points into the text the entry itself keeps.
             const std::u16string_view own(reinterpret_cast<const char16_t*>(raw.utf16()),
                                           size_t(raw.size()));
@@ -355,35 +428,55 @@ public:
     }
 
 private:
-    std::unordered_map<std::u16string_view, std::pair<QString, QString>> m_forms;
+    std::unordered_map<std::u16string_view, std::pair<QString, Word>> m_forms;
 };
 
-QStringList searchWords(QStringView text, WordForms* forms) {
-    QString folded = foldForSearch(text);
-    // "Zaehler" is how "Zähler" is written without umlauts: the e after an
-    // a, o or u goes.
-    char16_t* chars = reinterpret_cast<char16_t*>(folded.data());
-    qsizetype kept = 0;
-    for (qsizetype i = 0; i < folded.size(); ++i) {
-        const char16_t c = chars[i];
-        chars[kept++] = c;
-        if ((c == u'a' || c == u'o' || c == u'u') && i + 1 < folded.size() && chars[i + 1] == u'e')
-            ++i;
+// The text folded for search, with the e after an a, o or u dropped:
+// "Zaehler" is how "Zähler" is written without umlauts.
+void foldWithoutUmlautE(QStringView text, QVarLengthArray<char16_t, 256>& out) {
+    bool afterVowel = false;
+    const auto put = [&](char16_t c) {
+        if (afterVowel && c == u'e') {
+            afterVowel = false;
+            return;
+        }
+        out.append(c);
+        afterVowel = c == u'a' || c == u'o' || c == u'u';
+    };
+    if (!std::all_of(text.begin(), text.end(), [](QChar c) { return foldsAlone(c.unicode()); })) {
+        for (QChar c : foldForSearch(text))
+            put(c.unicode());
+        return;
     }
-    folded.truncate(kept);
-    QVarLengthArray<QString, 32> raw;
+    const std::array<char16_t, kLatinEnd>& latin = latinFolds();
+    for (QChar ch : text) {
+        const char16_t u = ch.unicode();
+        const char16_t one = u < 128 ? lowered(u) : u < kLatinEnd ? latin[u] : 0;
+        if (one || u < 128) {
+            put(one);
+            continue;
+        }
+        for (QChar c : foldedAlone(u))
+            put(c.unicode());
+    }
+}
+
+QStringList searchWords(QStringView text, WordForms& forms) {
+    QVarLengthArray<char16_t, 256> folded;
+    foldWithoutUmlautE(text, folded);
+    QVarLengthArray<const Word*, 32> raw;
     // A word is a run of letters or of digits.
     qsizetype start = -1;
     bool digits = false;
     for (qsizetype i = 0; i <= folded.size(); ++i) {
-        const QChar c = i < folded.size() ? folded.at(i) : QChar();
-        const bool digit = isDigit(c);
-        const bool letter = !digit && (c.unicode() < 128 ? (c.unicode() | 0x20) >= u'a' &&
-                                                               (c.unicode() | 0x20) <= u'z'
-                                                         : c.isLetter());
+        const char16_t c = i < folded.size() ? folded[i] : u'\0';
+        const bool digit = c >= u'0' && c <= u'9';
+        const bool letter =
+            !digit && (c < 128 ? (c | 0x20) >= u'a' && (c | 0x20) <= u'z' : QChar(c).isLetter());
         if (start >= 0 && (!(digit || letter) || digit != digits)) {
-            const QStringView word = QStringView(folded).sliced(start, i - start);
-            raw.append(forms ? (*forms)(word) : commonForm(word.toString()));
+            const Word& w = forms(QStringView(folded.constData() + start, i - start));
+            if (!(w.roles & kDropped))
+                raw.append(&w);
             start = -1;
         }
         if (start < 0 && (digit || letter)) {
@@ -391,38 +484,33 @@ QStringList searchWords(QStringView text, WordForms* forms) {
             digits = digit;
         }
     }
-    // "4-line to 16-line" is "4 to 16"; "mit je 2" is "mit 2".
-    raw.erase(std::remove_if(raw.begin(), raw.end(),
-                             [](const QString& w) { return w == "line"_L1 || w == "je"_L1; }),
-              raw.end());
 
     QStringList words;
     words.reserve(raw.size());
-    const auto at = [&raw](qsizetype i) { return i < raw.size() ? raw[i] : QString(); };
+    const auto roles = [&raw](qsizetype i) { return i < raw.size() ? raw[i]->roles : 0u; };
     for (qsizetype i = 0; i < raw.size(); ++i) {
-        const QString& w = raw[i];
-        const QString next = at(i + 1);
-        if (next == "state"_L1 &&
-            (w == "tri"_L1 || w == "3"_L1 || w == "three"_L1 || w == "drei"_L1)) {
+        const unsigned w = raw[i]->roles;
+        const unsigned next = roles(i + 1);
+        if ((next & kState) && (w & kTri)) {
             words << QStringLiteral("tristate");
             ++i;
-        } else if (w == "flip"_L1 && next == "flop"_L1) {
+        } else if ((w & kFlip) && (next & kFlop)) {
             words << QStringLiteral("flipflop");
             ++i;
-        } else if ((w == "exclusive"_L1 || w == "exklusiv"_L1) &&
-                   (next == "or"_L1 || next == "oder"_L1)) {
+        } else if ((w & kExclusive) && (next & kOr)) {
             words << QStringLiteral("xor");
             ++i;
-        } else if ((w == "exclusive"_L1 || w == "exklusiv"_L1) && next == "nor"_L1) {
+        } else if ((w & kExclusive) && (next & kNor)) {
             words << QStringLiteral("xnor");
             ++i;
-        } else if (isNumber(w) && next == "to"_L1 && isNumber(at(i + 2)) && w.size() <= 2 &&
-                   at(i + 2).toInt() == 1 << w.toInt()) {
+        } else if ((w & kNumber) && (next & kTo) && (roles(i + 2) & kNumber) &&
+                   raw[i]->common.size() <= 2 && raw[i]->common.toInt() < 31 &&
+                   raw[i + 2]->common.toInt() == 1 << raw[i]->common.toInt()) {
             // A 3-to-8 decoder is a 1-of-8 decoder.
-            words << QStringLiteral("1") << QStringLiteral("of") << at(i + 2);
+            words << QStringLiteral("1") << QStringLiteral("of") << raw[i + 2]->common;
             i += 2;
         } else {
-            words << w;
+            words << raw[i]->common;
         }
     }
     return words;
@@ -431,14 +519,15 @@ QStringList searchWords(QStringView text, WordForms* forms) {
 } // namespace
 
 QStringList searchWords(QStringView text) {
-    return searchWords(text, nullptr);
+    WordForms forms;
+    return searchWords(text, forms);
 }
 
 namespace {
 
 PartRecord makePartRecord(const QString& directory, const QString& type,
                           const QString& descriptionDe, const QString& descriptionEn,
-                          WordForms* forms) {
+                          WordForms& forms) {
     PartRecord r;
     r.directory = directory;
     r.type = type;
@@ -459,7 +548,8 @@ PartRecord makePartRecord(const QString& directory, const QString& type,
 
 PartRecord makePartRecord(const QString& directory, const QString& type,
                           const QString& descriptionDe, const QString& descriptionEn) {
-    return makePartRecord(directory, type, descriptionDe, descriptionEn, nullptr);
+    WordForms forms;
+    return makePartRecord(directory, type, descriptionDe, descriptionEn, forms);
 }
 
 PartQuery makePartQuery(QStringView text) {
@@ -753,7 +843,7 @@ void PartIndex::read(Directory& dir, int room) {
         // A file the list would refuse is left out of the search, not reported.
         if (const auto head = readIndexHead(path + file.name, file.name, file.regular))
             dir.records.push_back(makePartRecord(dir.name, typeOfFileName(file.name),
-                                                 head->descriptionDe, head->descriptionEn, &forms));
+                                                 head->descriptionDe, head->descriptionEn, forms));
     }
     dir.signature = signature;
 }

@@ -79,8 +79,10 @@ TEST(PartIndex, FindsTypesWhateverTheirMakerFamilyAndPackage) {
         const PartQuery q = makePartQuery(QString::fromUtf8(text));
         EXPECT_EQ(std::pair(q.isType, q.family), std::pair(isType, QString(family))) << text;
     }
-    EXPECT_EQ(searchWords(u"Exklusiv-ODER, exclusive nor, flip flop, 2-to-1, demux"),
-              QStringList({"xor", "xnor", "flipflop", "2", "to", "1", "demultiplexer"}));
+    // 2 to the 32 is no int: "32 to 1" stays as written.
+    EXPECT_EQ(
+        searchWords(u"Exklusiv-ODER, exclusive nor, flip flop, 2-to-1, demux, 32 to 1"),
+        QStringList({"xor", "xnor", "flipflop", "2", "to", "1", "demultiplexer", "32", "to", "1"}));
     EXPECT_EQ(searchWords(u"3-to-8 line Dekodierer, Tri-State Zaehler-Flip-Flops (1 aus 10)"),
               QStringList(
                   {"1", "of", "8", "decoder", "tristate", "zahler", "flipflop", "1", "of", "10"}));
