@@ -427,7 +427,10 @@ public:
         return known->second.second;
     }
 
+    size_t size() const { return m_forms.size(); }
+
 private:
+    // Nodes stay where they are: searchWords() keeps pointers to the words.
     std::unordered_map<std::u16string_view, std::pair<QString, Word>> m_forms;
 };
 
@@ -435,30 +438,44 @@ private:
 // "Zaehler" is how "Zähler" is written without umlauts.
 void foldWithoutUmlautE(QStringView text, QVarLengthArray<char16_t, 256>& out) {
     bool afterVowel = false;
-    const auto put = [&](char16_t c) {
+    const auto dropped = [&afterVowel](char16_t c) {
         if (afterVowel && c == u'e') {
             afterVowel = false;
-            return;
+            return true;
         }
-        out.append(c);
         afterVowel = c == u'a' || c == u'o' || c == u'u';
+        return false;
     };
-    if (!std::all_of(text.begin(), text.end(), [](QChar c) { return foldsAlone(c.unicode()); })) {
-        for (QChar c : foldForSearch(text))
-            put(c.unicode());
-        return;
-    }
+    // Nearly every description is Latin letters that fold one to one.
     const std::array<char16_t, kLatinEnd>& latin = latinFolds();
+    out.resize(text.size());
+    char16_t* kept = out.data();
     for (QChar ch : text) {
         const char16_t u = ch.unicode();
-        const char16_t one = u < 128 ? lowered(u) : u < kLatinEnd ? latin[u] : 0;
-        if (one || u < 128) {
-            put(one);
-            continue;
+        const char16_t c = u < 128 ? lowered(u) : u < kLatinEnd ? latin[u] : 0;
+        if (c == 0 && u != 0) {
+            out.clear();
+            afterVowel = false;
+            for (QChar f : foldForSearch(text))
+                if (!dropped(f.unicode()))
+                    out.append(f.unicode());
+            return;
         }
-        for (QChar c : foldedAlone(u))
-            put(c.unicode());
+        if (!dropped(c))
+            *kept++ = c;
     }
+    out.resize(kept - out.data());
+}
+
+// What a character is to a word: 0 between words, 1 a letter, 2 a digit.
+int characterClass(char16_t c) {
+    static constexpr auto ascii = [] {
+        std::array<unsigned char, 128> t{};
+        for (int c = 0; c < 128; ++c)
+            t[c] = c >= '0' && c <= '9' ? 2 : (c | 0x20) >= 'a' && (c | 0x20) <= 'z' ? 1 : 0;
+        return t;
+    }();
+    return c < 128 ? ascii[c] : QChar(c).isLetter() ? 1 : 0;
 }
 
 QStringList searchWords(QStringView text, WordForms& forms) {
@@ -466,23 +483,20 @@ QStringList searchWords(QStringView text, WordForms& forms) {
     foldWithoutUmlautE(text, folded);
     QVarLengthArray<const Word*, 32> raw;
     // A word is a run of letters or of digits.
-    qsizetype start = -1;
-    bool digits = false;
-    for (qsizetype i = 0; i <= folded.size(); ++i) {
-        const char16_t c = i < folded.size() ? folded[i] : u'\0';
-        const bool digit = c >= u'0' && c <= u'9';
-        const bool letter =
-            !digit && (c < 128 ? (c | 0x20) >= u'a' && (c | 0x20) <= u'z' : QChar(c).isLetter());
-        if (start >= 0 && (!(digit || letter) || digit != digits)) {
-            const Word& w = forms(QStringView(folded.constData() + start, i - start));
-            if (!(w.roles & kDropped))
-                raw.append(&w);
-            start = -1;
-        }
-        if (start < 0 && (digit || letter)) {
-            start = i;
-            digits = digit;
-        }
+    const char16_t* p = folded.constData();
+    const char16_t* const end = p + folded.size();
+    for (;;) {
+        while (p != end && characterClass(*p) == 0)
+            ++p;
+        if (p == end)
+            break;
+        const char16_t* const from = p;
+        const int kind = characterClass(*p);
+        while (p != end && characterClass(*p) == kind)
+            ++p;
+        const Word& w = forms(QStringView(from, p - from));
+        if (!(w.roles & kDropped))
+            raw.append(&w);
     }
 
     QStringList words;
@@ -518,6 +532,23 @@ QStringList searchWords(QStringView text, WordForms& forms) {
 
 } // namespace
 
+// The words of the descriptions read so far as well: a directory for one
+// family repeats the descriptions of another (the 74LS00 and the 74HC00 are
+// both four NAND gates), and a directory read again repeats its own.
+class PartIndexWords : public WordForms {
+public:
+    QStringList descriptionWords(const QString& description) {
+        auto known = m_descriptions.constFind(description);
+        if (known == m_descriptions.cend())
+            known = m_descriptions.insert(description, searchWords(description, *this));
+        return *known;
+    }
+    size_t size() const { return WordForms::size() + size_t(m_descriptions.size()); }
+
+private:
+    QHash<QString, QStringList> m_descriptions;
+};
+
 QStringList searchWords(QStringView text) {
     WordForms forms;
     return searchWords(text, forms);
@@ -527,7 +558,7 @@ namespace {
 
 PartRecord makePartRecord(const QString& directory, const QString& type,
                           const QString& descriptionDe, const QString& descriptionEn,
-                          WordForms& forms) {
+                          PartIndexWords& words) {
     PartRecord r;
     r.directory = directory;
     r.type = type;
@@ -538,8 +569,8 @@ PartRecord makePartRecord(const QString& directory, const QString& type,
     r.foldedType = withoutBlanks(foldForSearch(readable));
     r.digits = digitsOf(readable);
     r.number = functionNumber(readable);
-    r.wordsDe = searchWords(r.descriptionDe, forms);
-    r.wordsEn = searchWords(r.descriptionEn, forms);
+    r.wordsDe = words.descriptionWords(r.descriptionDe);
+    r.wordsEn = words.descriptionWords(r.descriptionEn);
     r.typeKey = leadingNumberIgnoringBlanks(type);
     return r;
 }
@@ -548,8 +579,8 @@ PartRecord makePartRecord(const QString& directory, const QString& type,
 
 PartRecord makePartRecord(const QString& directory, const QString& type,
                           const QString& descriptionDe, const QString& descriptionEn) {
-    WordForms forms;
-    return makePartRecord(directory, type, descriptionDe, descriptionEn, forms);
+    PartIndexWords words;
+    return makePartRecord(directory, type, descriptionDe, descriptionEn, words);
 }
 
 PartQuery makePartQuery(QStringView text) {
@@ -811,6 +842,7 @@ PartIndex::PartIndex(QString programDir) : m_programDir(std::move(programDir)) {
 }
 
 void PartIndex::invalidate() {
+    m_words.reset();
     m_dirs.clear();
     m_records.clear();
 }
@@ -833,8 +865,15 @@ void PartIndex::read(Directory& dir, int room) {
     // read now, taken as they were listed, so that an edit in place after
     // this read is seen.
     size_t signature = 0;
-    WordForms forms;
-    for (const StampedName& file : datasheetFiles(path)) {
+    // Directories share most of their words, and a directory read again
+    // finds its own.
+    constexpr size_t kMaxRememberedWords = 200'000;
+    if (!m_words || m_words->size() > kMaxRememberedWords)
+        m_words = std::make_shared<PartIndexWords>();
+    PartIndexWords& words = *m_words;
+    const std::vector<StampedName> files = datasheetFiles(path);
+    dir.records.reserve(std::min(files.size(), size_t(std::max(0, room))));
+    for (const StampedName& file : files) {
         signature = combine(signature, file.name, file.stamp);
         if (int(dir.records.size()) >= room) {
             dir.truncated = true;
@@ -843,7 +882,7 @@ void PartIndex::read(Directory& dir, int room) {
         // A file the list would refuse is left out of the search, not reported.
         if (const auto head = readIndexHead(path + file.name, file.name, file.regular))
             dir.records.push_back(makePartRecord(dir.name, typeOfFileName(file.name),
-                                                 head->descriptionDe, head->descriptionEn, forms));
+                                                 head->descriptionDe, head->descriptionEn, words));
     }
     dir.signature = signature;
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <memory>
 #include <optional>
 
 #include <vector>
@@ -112,6 +113,9 @@ QStringList dataTableFamilies(const QString& path);
 QString searchNote(const PartQuery& query, const PartRecord* best, const QStringList& families,
                    Language language);
 
+// The words the index has seen, each kept once for all its records.
+class PartIndexWords;
+
 // The datasheets of every library directory below a program directory, read
 // once and kept until a directory changes. A search first asks the file
 // system cheaply whether a directory was added, removed or changed (its
@@ -149,6 +153,7 @@ private:
     size_t filesSignature(const QString& path) const;
 
     QString m_programDir;
+    std::shared_ptr<PartIndexWords> m_words;
     std::vector<Directory> m_dirs;
     std::vector<PartRecord> m_records;
     int m_directoriesRead = 0;
