@@ -14,10 +14,9 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     const QPalette::ColorGroup group = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
                                        : (option.state & QStyle::State_Active) ? QPalette::Active
                                                                                : QPalette::Inactive;
+    // The view has painted a chosen row's highlight under the cells already.
     const QVariant background = index.data(Qt::BackgroundRole);
-    if (selected)
-        painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
-    else if (background.canConvert<QBrush>())
+    if (!selected && background.canConvert<QBrush>())
         painter->fillRect(option.rect, background.value<QBrush>());
     const QVariant foreground = index.data(Qt::ForegroundRole);
     painter->setPen(selected ? option.palette.color(group, QPalette::HighlightedText)

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -388,4 +389,26 @@ TEST_F(IcListView, EveryRowIsOneFileOnDiskAndNoNameMisleads) {
     EXPECT_EQ(grid(), QStringList({"<h1>4001|Fett|14", "4000|Zwei NOR|14"}));
     // Nor is a name taken for markup.
     EXPECT_EQ(mainWindow->findChild<QLabel*>("Info")->textFormat(), Qt::PlainText);
+}
+
+// The list draws its own cells: the chosen row in the desktop's highlight
+// colours, the others in the plain ones.
+TEST_F(IcListView, TheChosenRowIsDrawnInTheHighlightColours) {
+    library();
+    const QImage shot = icList()->viewport()->grab().toImage();
+    const QPalette p = icList()->palette();
+    const QPalette::ColorGroup group =
+        icList()->isActiveWindow() ? QPalette::Active : QPalette::Inactive;
+    // Whether a pixel of the cell has the colour, and the colour at its far right.
+    const auto cell = [&](int row, int column, QPalette::ColorRole role) {
+        const QRect r = icList()->visualRect(icList()->model()->index(row, column));
+        bool found = false;
+        for (int x = r.left(); x <= r.right(); ++x)
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                found = found || shot.pixelColor(x, y) == p.color(group, role);
+        return std::pair(found, shot.pixelColor(r.right() - 2, r.center().y()));
+    };
+    EXPECT_EQ(cell(0, 0, QPalette::HighlightedText),
+              std::pair(true, p.color(group, QPalette::Highlight)));
+    EXPECT_EQ(cell(1, 0, QPalette::Text), std::pair(true, p.color(group, QPalette::Base)));
 }
