@@ -302,13 +302,24 @@ void DatasheetView::display(const Datasheet& sheet, const QStringList& comment,
 
 void DatasheetView::showComment(const QStringList& comment) {
     const Twips tw = Twips::of(m_host);
-    m_commentBox->hide();
-    m_commentBox->clear();
-    if (comment.isEmpty())
+    if (comment.isEmpty()) {
+        m_commentBox->hide();
+        m_commentBox->clear();
         return;
-    m_commentBox->setPlainText(comment.join(QLatin1Char('\n')));
+    }
+    // Sized before it is filled, and filled only with a text it does not
+    // hold yet, so that the text is laid out once: a reload of the same sheet
+    // after a resize only shows it from its start again.
     m_commentBox->resize(tw.toPxX(kCommentWidth),
                          tw.toPxY(clampExtent(qint64(comment.size()) * kCommentLineHeight)));
+    const QString text = comment.join(QLatin1Char('\n'));
+    if (m_commentBox->toPlainText() != text) {
+        m_commentBox->setPlainText(text);
+    } else {
+        m_commentBox->moveCursor(QTextCursor::Start);
+        m_commentBox->horizontalScrollBar()->setValue(0);
+        m_commentBox->verticalScrollBar()->setValue(0);
+    }
     m_commentBox->show();
 }
 
