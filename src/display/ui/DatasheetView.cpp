@@ -308,18 +308,13 @@ void DatasheetView::showComment(const QStringList& comment) {
         return;
     }
     // Sized before it is filled, and filled only with a text it does not
-    // hold yet, so that the text is laid out once: a reload of the same sheet
-    // after a resize only shows it from its start again.
+    // hold yet, so that the text is laid out once; the box is as high as its
+    // text, so there is no scroll position to restore.
     m_commentBox->resize(tw.toPxX(kCommentWidth),
                          tw.toPxY(clampExtent(qint64(comment.size()) * kCommentLineHeight)));
     const QString text = comment.join(QLatin1Char('\n'));
-    if (m_commentBox->toPlainText() != text) {
+    if (m_commentBox->toPlainText() != text)
         m_commentBox->setPlainText(text);
-    } else {
-        m_commentBox->moveCursor(QTextCursor::Start);
-        m_commentBox->horizontalScrollBar()->setValue(0);
-        m_commentBox->verticalScrollBar()->setValue(0);
-    }
     m_commentBox->show();
 }
 
