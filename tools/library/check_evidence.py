@@ -3,9 +3,11 @@
 
   tools/library/check_evidence.py [ROOT]
 
-For every datasheet with an evidence file (tools/library/evidence/<dir>/<type>.tsv)
-each row that gives a value must name a family column of the sheet's data table
-and hold exactly the figure and unit of that cell. For the family table
+Every figure of a sheet's data table (a filled cell other than "-", which says
+the row does not apply) must have a row in its evidence file
+(tools/library/evidence/<dir>/<type>.tsv), and each row that gives a value must
+name a family column of the sheet's data table and hold exactly the figure and
+unit of that cell: an empty cell is a figure not verified. For the family table
 (families/pinatlas-families.txt) every figure must have its evidence row and
 every evidence row its figure. Prints how many data cells are filled and how
 many of them are traced; fails on any disagreement."""
@@ -50,11 +52,15 @@ def check_sheets():
         if table is None:
             continue
         filled += sum(1 for cells, _ in table["cells"].values() for c in cells if c.strip())
+        figures = {(family, row) for row, (cells, _) in table["cells"].items()
+                   for family, c in zip(table["families"], cells) if c.strip() not in ("", "-")}
         evidence = EVIDENCE / sheet.parent.name / (sheet.stem + ".tsv")
-        if not evidence.exists():
-            continue
+        rows = evidence_rows(evidence) if evidence.exists() else []
+        confirmed = {(row[0], row[1]) for _, row in rows if row[2].strip()}
+        for family, row in sorted(figures - confirmed):
+            problems.append(f"{sheet.relative_to(ROOT)}: {family} {row} has no evidence row")
         name = evidence.relative_to(ROOT)
-        for number, (family, row, value, unit, document, where, address) in evidence_rows(evidence):
+        for number, (family, row, value, unit, document, where, address) in rows:
             if not value.strip():
                 continue
             if family not in table["families"]:
