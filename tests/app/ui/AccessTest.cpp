@@ -180,6 +180,14 @@ TEST_F(Access, EveryWindowNamesItsControlsAndReadsThePinoutPinByPinInBothLanguag
     QAccessibleInterface* frame =
         QAccessible::queryAccessibleInterface(mainWindow->view()->frame());
     EXPECT_LE(frame->childCount(), 8);
+    // Children are counted from 0, and a reader asking past either end gets none.
+    QAccessibleInterface* dirBox = QAccessible::queryAccessibleInterface(mainWindow->dirBox());
+    for (QAccessibleInterface* at : {frame, dirBox}) {
+        EXPECT_EQ(
+            std::tuple(at->child(-1), at->child(at->childCount()), at->indexOfChild(at->child(0))),
+            std::tuple(nullptr, nullptr, 0));
+    }
+    EXPECT_TRUE(dirBox->state().expandable);
     // A count of 2 names the right box pin 2.
     get<QScrollBar>(2, "VScroll")->setValue(2);
     EXPECT_EQ(pinBox('R', 1)->accessibleName(), "Pin 2 Name");
