@@ -217,5 +217,7 @@ TEST(PartIndex, ReadsEachDirectoryOnceUntilItChanges) {
     index.invalidate();
     EXPECT_EQ(types("4017"), "40xx/4017 #8");
     EXPECT_EQ(types("schieberegister"), "cmos/4094 #8");
-    EXPECT_EQ(index.records().back().descriptionDe.size(), kMaxIndexedDescription);
+    EXPECT_EQ(std::pair(index.records().back().descriptionDe.size(),
+                        index.records().back().descriptionEn),
+              std::pair(kMaxIndexedDescription, QStringLiteral("Shift register")));
 }
