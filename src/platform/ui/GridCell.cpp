@@ -28,8 +28,19 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     const QVariant aligned = index.data(Qt::TextAlignmentRole);
     const Qt::Alignment alignment =
         aligned.isValid() ? aligned.value<Qt::Alignment>() : (Qt::AlignLeft | Qt::AlignVCenter);
-    painter->drawText(option.rect.adjusted(kGridCellMargin, 0, -kGridCellMargin, 0),
-                      int(alignment | Qt::TextSingleLine), index.data().toString());
+    const QRect room = option.rect.adjusted(kGridCellMargin, 0, -kGridCellMargin, 0);
+    const QString text = index.data().toString();
+    if ((alignment & Qt::AlignHorizontal_Mask) == Qt::AlignLeft &&
+        (alignment & Qt::AlignVertical_Mask) == Qt::AlignVCenter) {
+        // Most cells: the text from the left edge, centred in the height, set
+        // down at its baseline without the paragraph layout a rectangle takes.
+        const QFontMetrics metrics = painter->fontMetrics();
+        painter->drawText(QPoint(room.left(), room.top() + (room.height() - metrics.height()) / 2 +
+                                                  metrics.ascent()),
+                          text);
+    } else {
+        painter->drawText(room, int(alignment | Qt::TextSingleLine), text);
+    }
     if (option.state & QStyle::State_HasFocus) {
         QStyleOptionFocusRect frame;
         frame.QStyleOption::operator=(option);
