@@ -147,8 +147,8 @@ TEST(PartIndex, RanksTheShippedLibraryAsAUserMeansTheQuery) {
                           language);
     };
     EXPECT_EQ(note("74HCT04", Language::English), "7404 shows the data of 74LS, 74HC, [74HCT].");
-    EXPECT_EQ(note("SN74HC09N", Language::German),
-              "7409 zeigt die Daten von 74LS. 74HC ist nicht dabei.");
+    EXPECT_EQ(note("SN74HC290N", Language::German),
+              "74290 zeigt die Daten von 74LS. 74HC ist nicht dabei.");
     EXPECT_EQ(note("7404", Language::English), "");
     EXPECT_EQ(note("74LVC1G04", Language::English),
               "74LVC1G04 is a single-gate part with a pinout of its own and is not in the "
