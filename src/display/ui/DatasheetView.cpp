@@ -63,11 +63,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override {
         QWidget::paintEvent(event);
-        if (!hasFocus())
-            return;
-        QPainter p(this);
-        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
-        p.drawRect(rect().adjusted(1, 1, -1, -1));
+        paintKeyboardFocus(this);
     }
     void focusInEvent(QFocusEvent* event) override {
         QWidget::focusInEvent(event);

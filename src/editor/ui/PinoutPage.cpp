@@ -1,5 +1,7 @@
 #include "editor/ui/PinoutPage.h"
 
+#include "platform/ui/Accessibility.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -24,11 +26,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override {
         QScrollBar::paintEvent(event);
-        if (!hasFocus())
-            return;
-        QPainter p(this);
-        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
-        p.drawRect(rect().adjusted(1, 1, -1, -1));
+        paintKeyboardFocus(this);
     }
 };
 

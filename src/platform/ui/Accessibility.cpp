@@ -6,6 +6,8 @@
 #include <QFocusFrame>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
+#include <QPen>
 #include <QWidget>
 
 namespace pinatlas {
@@ -131,6 +133,14 @@ void installAccessibility() {
         return true;
     }();
     (void)installed;
+}
+
+void paintKeyboardFocus(QWidget* widget) {
+    if (!widget->hasFocus())
+        return;
+    QPainter p(widget);
+    p.setPen(QPen(widget->palette().color(QPalette::Highlight), 2));
+    p.drawRect(widget->rect().adjusted(1, 1, -1, -1));
 }
 
 } // namespace pinatlas
