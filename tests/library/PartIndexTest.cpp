@@ -83,6 +83,8 @@ TEST(PartIndex, FindsTypesWhateverTheirMakerFamilyAndPackage) {
     EXPECT_EQ(
         searchWords(u"Exklusiv-ODER, exclusive nor, flip flop, 2-to-1, demux, 32 to 1"),
         QStringList({"xor", "xnor", "flipflop", "2", "to", "1", "demultiplexer", "32", "to", "1"}));
+    // Letters that fold to more than one, and signs beyond the Latin letters.
+    EXPECT_EQ(searchWords(u"Maß–Straße"), QStringList({"mass", "strasse"}));
     EXPECT_EQ(searchWords(u"3-to-8 line Dekodierer, Tri-State Zaehler-Flip-Flops (1 aus 10)"),
               QStringList(
                   {"1", "of", "8", "decoder", "tristate", "zahler", "flipflop", "1", "of", "10"}));
