@@ -200,6 +200,10 @@ TEST_F(IcListView, WindowsFollowTheSessionsSignalsOnRealChangesOnly) {
     EXPECT_EQ(mainWindow->findCommands()->window()->windowTitle(), "Suchen");
     EXPECT_TRUE(action("Deutsch")->isChecked() && action("SortIC2")->isChecked());
     EXPECT_EQ(grid().first(), "74138|3-zu-8-Dekoder|16");
+    // A sheet saved in another directory leaves the list and its row alone.
+    icList()->setCurrentIndex(icList()->model()->index(2, 0));
+    Q_EMIT session.libraryChanged(QStringLiteral("40xx"));
+    EXPECT_EQ(icList()->currentIndex().row(), 2);
     mainWindow->dirBox()->setEditText("40xx");
     EXPECT_EQ(std::pair(session.directory(), grid().first()),
               std::pair(QString("40xx"), QString("74138|3-zu-8-Dekoder|16")));
