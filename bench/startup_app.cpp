@@ -5,6 +5,7 @@
 
 #include "app/ProgramDirectory.h"
 #include "app/ui/MainWindow.h"
+#include "platform/ui/DesktopStyle.h"
 #include "platform/ui/Fonts.h"
 #include "shared/Settings.h"
 
@@ -21,6 +22,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Pinatlas"));
     pinatlas::installDesktopFonts();
+    pinatlas::installDesktopStyle();
     app.setQuitOnLastWindowClosed(false);
     // Frame is painted once Initialisieren has loaded the first datasheet.
     pinatlas::bench::FirstPaintProbe probe(QStringLiteral("Frame"));

@@ -1,5 +1,6 @@
 #include "app/ProgramDirectory.h"
 #include "app/ui/MainWindow.h"
+#include "platform/ui/DesktopStyle.h"
 #include "platform/ui/Fonts.h"
 #include "platform/ui/QtPlatform.h"
 #include "shared/Settings.h"
@@ -35,6 +36,7 @@ int main(int argc, char* argv[]) {
     app.setDesktopFileName(QStringLiteral(PINATLAS_APP_ID));
     app.setWindowIcon(QIcon::fromTheme(QStringLiteral(PINATLAS_APP_ID)));
     pinatlas::installDesktopFonts();
+    pinatlas::installDesktopStyle();
     // Wizard pages and dialogs must not keep the program alive after the main window closed.
     app.setQuitOnLastWindowClosed(false);
 

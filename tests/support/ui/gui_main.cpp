@@ -1,3 +1,4 @@
+#include "platform/ui/DesktopStyle.h"
 #include "platform/ui/Fonts.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     pinatlas::installDesktopFonts();
+    pinatlas::installDesktopStyle();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
