@@ -1,35 +1,70 @@
 #include "display/PinRoles.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 
 namespace pinatlas {
 
 namespace {
 
+// The names are compared by hand-written scans: every sheet shown works out
+// the roles of all its pins, and compiling patterns would cost the first
+// sheet more than the comparing.
 bool isUpper(QChar c) {
     return c >= u'A' && c <= u'Z';
+}
+
+bool isAsciiLetter(QChar c) {
+    return isUpper(c) || (c >= u'a' && c <= u'z');
+}
+
+bool isUpperOrDigit(QChar c) {
+    return isUpper(c) || (c >= u'0' && c <= u'9');
+}
+
+// Where the run of digits that ends the text starts (the text's size when it
+// does not end in a digit).
+qsizetype trailingDigits(QStringView text) {
+    qsizetype at = text.size();
+    while (at > 0 && text[at - 1].isDigit())
+        --at;
+    return at;
+}
+
+// The text after an optional leading "/" and what follows `mark` there, when
+// an ASCII letter (or, with `upperOnly`, a capital) comes next: "/1CLR" with
+// digits -> "/CLR", "/nG" with "n" -> "/G". Anything else stays as it is.
+QString withoutMarkBeforeLetter(const QString& text, bool digits, bool upperOnly) {
+    const qsizetype from = text.startsWith(u'/') ? 1 : 0;
+    qsizetype to = from;
+    if (digits)
+        while (to < text.size() && text[to].isDigit())
+            ++to;
+    else if (to < text.size() && text[to] == u'n')
+        ++to;
+    if (to == from || to >= text.size())
+        return text;
+    if (!(upperOnly ? isUpper(text[to]) : isAsciiLetter(text[to])))
+        return text;
+    return text.left(from) + text.mid(to);
 }
 
 // "/1CLR" -> "/CLR", "2A3" -> "A3": the unit number that tells the gates of
 // one package apart.
 QString withoutUnit(const QString& name) {
-    static const QRegularExpression unit(QStringLiteral("^(/?)\\d+(?=[A-Za-z])"));
-    return QString(name).replace(unit, QStringLiteral("\\1"));
+    return withoutMarkBeforeLetter(name, true, false);
 }
 
 // The shorter names a heading may use for the pin: "A1" -> "A" (an index),
 // "/OEa" -> "/OE" (a section letter).
 QStringList familiesOf(const QString& stripped) {
     QStringList out{stripped};
-    static const QRegularExpression index(QStringLiteral("^(.*[A-Za-z])\\d+$"));
-    static const QRegularExpression section(QStringLiteral("^(.*[A-Z0-9])[a-d]$"));
-    for (const QRegularExpression* re : {&index, &section}) {
-        const QRegularExpressionMatch m = re->match(stripped);
-        if (m.hasMatch())
-            out << m.captured(1);
-    }
+    const qsizetype digits = trailingDigits(stripped);
+    if (digits < stripped.size() && digits > 0 && isAsciiLetter(stripped[digits - 1]))
+        out << stripped.left(digits);
+    const qsizetype n = stripped.size();
+    if (n >= 2 && stripped[n - 1] >= u'a' && stripped[n - 1] <= u'd' &&
+        isUpperOrDigit(stripped[n - 2]))
+        out << stripped.left(n - 1);
     return out;
 }
 
@@ -69,10 +104,19 @@ struct TokenForm {
 TokenForm tokenForm(const QString& token) {
     TokenForm t;
     t.token = token;
-    static const QRegularExpression range(QStringLiteral("^(.+?)(?:-|\\.\\.)(.+)$"));
-    if (const QRegularExpressionMatch m = range.match(token); m.hasMatch()) {
-        const QString a = m.captured(1);
-        const QString b = m.captured(2);
+    // The first "-" or ".." with something on both sides.
+    qsizetype dash = 1, dashSize = 0;
+    for (; dash < token.size(); ++dash) {
+        if (token[dash] == u'-' && dash + 1 < token.size())
+            dashSize = 1;
+        else if (token[dash] == u'.' && dash + 2 < token.size() && token[dash + 1] == u'.')
+            dashSize = 2;
+        if (dashSize)
+            break;
+    }
+    if (dashSize) {
+        const QString a = token.left(dash);
+        const QString b = token.mid(dash + dashSize);
         int common = 0;
         while (common < a.size() && common < b.size() && a[common] == b[common])
             ++common;
@@ -92,13 +136,12 @@ TokenForm tokenForm(const QString& token) {
                                         (token[i - 1].unicode() - token[i - 2].unicode()));
         t.consecutive = consecutive;
     }
-    static const QRegularExpression anyUnit(QStringLiteral("^(/?)n(?=[A-Z])"));
-    t.anyUnit = token;
-    t.anyUnit.replace(anyUnit, QStringLiteral("\\1"));
-    static const QRegularExpression anyIndex(QStringLiteral("^(.*[A-Z0-9])[nx]$"));
-    if (const QRegularExpressionMatch m = anyIndex.match(t.anyUnit); m.hasMatch()) {
+    t.anyUnit = withoutMarkBeforeLetter(token, false, true);
+    const qsizetype n = t.anyUnit.size();
+    if (n >= 2 && (t.anyUnit[n - 1] == u'n' || t.anyUnit[n - 1] == u'x') &&
+        isUpperOrDigit(t.anyUnit[n - 2])) {
         t.hasIndexStem = true;
-        t.indexStem = m.captured(1);
+        t.indexStem = t.anyUnit.left(n - 1);
     }
     return t;
 }
@@ -132,8 +175,12 @@ bool tokenNames(const TokenForm& t, const PinForm& pin, bool placeholders) {
         return true;
     if (!t.hasIndexStem || !pin.stripped.startsWith(t.indexStem))
         return false;
-    static const QRegularExpression suffix(QStringLiteral("^(\\d+|[A-Da-d])$"));
-    return suffix.match(pin.stripped.mid(t.indexStem.size())).hasMatch();
+    // An index or a section letter.
+    const QStringView rest = QStringView(pin.stripped).mid(t.indexStem.size());
+    if (rest.size() == 1 &&
+        ((rest[0] >= u'A' && rest[0] <= u'D') || (rest[0] >= u'a' && rest[0] <= u'd')))
+        return true;
+    return !rest.isEmpty() && trailingDigits(rest) == 0;
 }
 
 // A cell or heading cut into the tokens its names are compared by.
@@ -144,9 +191,18 @@ struct CellForm {
 
 CellForm cellForm(const QString& cell) {
     CellForm c{cell.trimmed(), {}};
-    static const QRegularExpression separators(QStringLiteral("[\\s,:·()]+"));
-    for (const QString& token : c.whole.split(separators, Qt::SkipEmptyParts))
-        c.tokens << tokenForm(token);
+    const auto separates = [](QChar ch) {
+        return ch.isSpace() || ch == u',' || ch == u':' || ch == u'\u00B7' || ch == u'(' ||
+               ch == u')';
+    };
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= c.whole.size(); ++i) {
+        if (i < c.whole.size() && !separates(c.whole[i]))
+            continue;
+        if (i > start)
+            c.tokens << tokenForm(c.whole.mid(start, i - start));
+        start = i + 1;
+    }
     return c;
 }
 
