@@ -75,7 +75,6 @@ Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
 TableGrid::TableGrid(QWidget* parent, const QString& name)
     : QTableView(parent), m_model(new GridModel(this)) {
     setObjectName(name);
-    setModel(m_model);
     setItemDelegate(new GridCellDelegate(this));
     setFont(desktopFont(QStringLiteral("MS Sans Serif"), 8.25));
     horizontalHeader()->hide();
@@ -98,6 +97,11 @@ TableGrid::TableGrid(QWidget* parent, const QString& name)
 
 void TableGrid::fill(const GridContent& content) {
     const Twips tw = Twips::of(this);
+    // The view takes its model with the first content: a grid that never
+    // shows a table (most sheets have no extra table) spares the start the
+    // view's wiring.
+    if (model() != m_model)
+        setModel(m_model);
     m_model->setContent(content);
     verticalHeader()->setDefaultSectionSize(tw.toPxY(kGridRowHeight));
     // Edges rounded from the running sum, so that the columns add up to the
