@@ -55,8 +55,8 @@ TEST(Names, NamesOnDiskAndAsShown) {
         {"/l\xe4/74\xc3\xa4.txt", QString::fromUtf8("/lä (1252)/74ä.txt")},
         {"a\x1b]0;x\x07", "a\\e]0;x\\a"},
         {"a\x01"
-         "b\x7f\xc2\x9d",
-         "a\\x01b\\x7f\\x9d"},
+         "b\x7f\xc2\x9d\xc2\x9f",
+         "a\\x01b\\x7f\\x9d\\x9f"},
         {"74\xe2\x80\xae"
          "00",
          "74<U+202E>00"},
