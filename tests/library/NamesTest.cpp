@@ -52,6 +52,7 @@ TEST(Names, NamesOnDiskAndAsShown) {
          "99",
          QString::fromUtf8("74ä99 (1252)")},               // its legacy twin
         {"\xc3\xa4\xe4", QString::fromUtf8("Ã¤ä (1252)")}, // one bad byte: all are legacy
+        {"\x80\xff", QString::fromUtf8("€ÿ (1252)")},
         {"/l\xe4/74\xc3\xa4.txt", QString::fromUtf8("/lä (1252)/74ä.txt")},
         {"a\x1b]0;x\x07", "a\\e]0;x\\a"},
         {"a\x01"
