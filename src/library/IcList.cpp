@@ -6,6 +6,9 @@
 #include "library/RoundHalfEven.h"
 #include "library/TextInput.h"
 
+#include <QDir>
+#include <QFile>
+
 #include <algorithm>
 #include <numeric>
 
@@ -76,19 +79,20 @@ QStringList listedFileNames(const QString& directory) {
     return names;
 }
 
-std::optional<IcEntry> readIcHead(const QString& path, const QString& fileName, bool seenRegular) {
-    RegularFileReader f;
-    if (!f.open(path, seenRegular))
+std::optional<IcEntry> readIcHead(const QString& path, const QString& fileName) {
+    QFile f;
+    if (!openRegularFile(f, path))
         return std::nullopt;
     // Read only as much as the three lines need, growing the amount so that a
     // file made of one huge line costs no more than twice its head.
     QByteArray bytes;
     qint64 chunk = 16 * 1024;
     for (;;) {
-        bytes += f.read(chunk);
-        if (f.failed())
+        const QByteArray more = f.read(chunk);
+        if (f.error() != QFileDevice::NoError)
             return std::nullopt;
-        const bool atEnd = f.atEnd();
+        bytes += more;
+        const bool atEnd = more.size() < chunk;
         TextInput in(bytes);
         const auto line1 = in.readLine();
         const auto line2 = in.readLine();
@@ -105,14 +109,10 @@ std::optional<IcEntry> readIcHead(const QString& path, const QString& fileName, 
 
 DirectoryScan scanIcDirectory(const QString& directory) {
     DirectoryScan scan;
-    // The listing has looked at every entry already: a regular file is opened
-    // without looking again (the open file is checked all the same).
-    for (const StampedName& file : stampedFileEntries(directory)) {
-        if (!isListedFileName(file.name))
-            continue;
-        auto entry = readIcHead(directory + file.name, file.name, file.regular);
+    for (const QString& name : listedFileNames(directory)) {
+        auto entry = readIcHead(directory + name, name);
         if (!entry) {
-            scan.failedFile = file.name;
+            scan.failedFile = name;
             return scan;
         }
         scan.entries.push_back(std::move(*entry));

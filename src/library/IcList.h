@@ -60,9 +60,7 @@ inline constexpr qsizetype kMaxShownDescription = 400;
 
 // Reads the head of one file: line 1, line 2 and the first field of line 3.
 // Empty when the file cannot be opened or ends before the third field.
-// `seenRegular`: a listing has just found the entry a regular file.
-std::optional<IcEntry> readIcHead(const QString& path, const QString& fileName,
-                                  bool seenRegular = false);
+std::optional<IcEntry> readIcHead(const QString& path, const QString& fileName);
 
 struct DirectoryScan {
     std::vector<IcEntry> entries; // the files read, in name order
