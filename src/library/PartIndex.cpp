@@ -556,6 +556,62 @@ QStringList searchWords(QStringView text) {
 
 namespace {
 
+bool isAsciiLetter(char16_t c) {
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+// Nearly every type is ASCII letters and digits ("74LS00", "MC14017BCP"):
+// its search forms come from one pass, as the general folding, the digit
+// filter and functionNumber() would give them. Reading a whole directory for
+// the first search spends most of its time on these otherwise.
+bool plainTypeForms(QStringView type, PartRecord& r) {
+    const qsizetype n = type.size();
+    if (n == 0 || n > 64)
+        return false;
+    char16_t folded[64];
+    char16_t digits[64];
+    qsizetype digitCount = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = type[i].unicode();
+        if (c >= u'0' && c <= u'9')
+            digits[digitCount++] = c;
+        else if (!isAsciiLetter(c))
+            return false;
+        folded[i] = c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
+    }
+    r.foldedType = QString(reinterpret_cast<const QChar*>(folded), n);
+    r.digits = QString(reinterpret_cast<const QChar*>(digits), digitCount);
+    // The maker's prefix, the series 74 or 54, the family letters, the number.
+    qsizetype i = 0;
+    while (i < n && isAsciiLetter(type[i].unicode()))
+        ++i;
+    const bool motorola = i == 2 && folded[0] == u'm' && folded[1] == u'c';
+    if (i + 2 < n &&
+        ((type[i] == u'7' && type[i + 1] == u'4') || (type[i] == u'5' && type[i + 1] == u'4')))
+        i += 2;
+    while (i < n && isAsciiLetter(type[i].unicode()))
+        ++i;
+    qsizetype from = i;
+    while (i < n && !isAsciiLetter(type[i].unicode()))
+        ++i;
+    // MC14017B is the 4017: that maker numbers its 4000 series from 14000.
+    if (motorola && i - from >= 5 && type[from] == u'1' && type[from + 1] == u'4')
+        ++from;
+    r.number = type.sliced(from, i - from).toString();
+    // The list's sort key: the leading number. An E or D after it would make
+    // an exponent, which the general reader knows.
+    qsizetype lead = 0;
+    qint64 value = 0;
+    while (lead < n && lead < 15 && type[lead] >= u'0' && type[lead] <= u'9')
+        value = value * 10 + (type[lead++].unicode() - u'0');
+    const char16_t after = lead < n ? char16_t(folded[lead]) : u' ';
+    if (after == u'e' || after == u'd' || (after >= u'0' && after <= u'9'))
+        r.typeKey = leadingNumberIgnoringBlanks(type);
+    else
+        r.typeKey = double(value);
+    return true;
+}
+
 PartRecord makePartRecord(const QString& directory, const QString& type,
                           const QString& descriptionDe, const QString& descriptionEn,
                           PartIndexWords& words) {
@@ -564,14 +620,16 @@ PartRecord makePartRecord(const QString& directory, const QString& type,
     r.type = type;
     r.descriptionDe = descriptionDe.left(kMaxIndexedDescription);
     r.descriptionEn = descriptionEn.left(kMaxIndexedDescription);
-    // Searched as read, so that a legacy name is found by what the user types.
-    const QString readable = readableName(type);
-    r.foldedType = withoutBlanks(foldForSearch(readable));
-    r.digits = digitsOf(readable);
-    r.number = functionNumber(readable);
+    if (!plainTypeForms(type, r)) {
+        // Searched as read, so that a legacy name is found by what the user types.
+        const QString readable = readableName(type);
+        r.foldedType = withoutBlanks(foldForSearch(readable));
+        r.digits = digitsOf(readable);
+        r.number = functionNumber(readable);
+        r.typeKey = leadingNumberIgnoringBlanks(type);
+    }
     r.wordsDe = words.descriptionWords(r.descriptionDe);
     r.wordsEn = words.descriptionWords(r.descriptionEn);
-    r.typeKey = leadingNumberIgnoringBlanks(type);
     return r;
 }
 

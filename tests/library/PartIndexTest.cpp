@@ -1,4 +1,5 @@
 #include "library/PartIndex.h"
+#include "library/IcList.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -222,4 +223,42 @@ TEST(PartIndex, ReadsEachDirectoryOnceUntilItChanges) {
     EXPECT_EQ(std::pair(index.records().back().descriptionDe.size(),
                         index.records().back().descriptionEn),
               std::pair(kMaxIndexedDescription, QStringLiteral("Shift register")));
+}
+
+// Plain ASCII types take a quick path; every name must get the forms the
+// general folding gives it (a blank or a legacy byte takes the general path).
+TEST(PartIndex, TypeFormsAgreeWhicheverPathMadeThem) {
+    for (const char* name : {"7400",
+                             "74LS00",
+                             "SN74HC595N",
+                             "MC14017BCP",
+                             "mc14017b",
+                             "MC1401",
+                             "CD4017BE",
+                             "74",
+                             "7454",
+                             "54HC00",
+                             "HEF4094BP",
+                             "74C922",
+                             "E5",
+                             "4E2",
+                             "4d",
+                             "1234567890123456789",
+                             "Sn74Hct00",
+                             "X",
+                             "74 LS 00",
+                             "74\xc3\xa4"
+                             "99",
+                             "MC14-017"}) {
+        const QString type = QString::fromUtf8(name);
+        const PartRecord r = makePartRecord(QStringLiteral("74xx"), type, {}, {});
+        QString digits;
+        for (QChar c : type)
+            if (c >= u'0' && c <= u'9')
+                digits += c;
+        EXPECT_EQ(r.foldedType, foldForSearch(type).remove(u' ')) << name;
+        EXPECT_EQ(r.digits, digits) << name;
+        EXPECT_EQ(r.number, functionNumber(type)) << name;
+        EXPECT_EQ(r.typeKey, leadingNumberIgnoringBlanks(type)) << name;
+    }
 }
