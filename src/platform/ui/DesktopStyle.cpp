@@ -5,7 +5,9 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
 
+#include <algorithm>
 #include <memory>
 
 namespace pinatlas {
@@ -65,24 +67,24 @@ public:
 
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget = nullptr) const override {
-        if (control == CC_ScrollBar && m_classic)
-            m_classic->drawComplexControl(control, option, painter, widget);
+        if (const QStyle* classic = classicFor(control, option))
+            classic->drawComplexControl(control, option, painter, widget);
         else
             QProxyStyle::drawComplexControl(control, option, painter, widget);
     }
 
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
                          const QWidget* widget = nullptr) const override {
-        if (control == CC_ScrollBar && m_classic)
-            return m_classic->subControlRect(control, option, part, widget);
+        if (const QStyle* classic = classicFor(control, option))
+            return classic->subControlRect(control, option, part, widget);
         return QProxyStyle::subControlRect(control, option, part, widget);
     }
 
     SubControl hitTestComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                      const QPoint& position,
                                      const QWidget* widget = nullptr) const override {
-        if (control == CC_ScrollBar && m_classic)
-            return m_classic->hitTestComplexControl(control, option, position, widget);
+        if (const QStyle* classic = classicFor(control, option))
+            return classic->hitTestComplexControl(control, option, position, widget);
         return QProxyStyle::hitTestComplexControl(control, option, position, widget);
     }
 
@@ -94,6 +96,17 @@ public:
     }
 
 private:
+    // A bar hardly longer than wide (the wizard's pin-count spinner) has room
+    // for the desktop style's small arrows only; its fills are short anyway.
+    const QStyle* classicFor(ComplexControl control, const QStyleOptionComplex* option) const {
+        if (control != CC_ScrollBar || !m_classic || !option)
+            return nullptr;
+        const QSize size = option->rect.size();
+        const bool bar =
+            std::max(size.width(), size.height()) >= 3 * std::min(size.width(), size.height());
+        return bar ? m_classic.get() : nullptr;
+    }
+
     std::unique_ptr<QStyle> m_classic;
 };
 
