@@ -68,6 +68,8 @@ TEST(PinRoles, HeadingsNameTheirPins) {
         {"Qn", "Q11", true},
         {"/Qn", "Q1", false},
         {"/nG", "/2G", true},
+        {"/nG", "/2OE", false},
+        {"nY", "2A", false},
         {"I0x", "I0B", true},
         {"QA-QH", "QD", true},
         {"QA-QH", "QH'", false},

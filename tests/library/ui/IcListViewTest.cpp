@@ -223,6 +223,9 @@ TEST_F(IcListView, LongListsLeaveRoomForTheScrollBarAndKeepTheChosenRowInView) {
     // Upwards onto a row above the top: it becomes the top row.
     icList()->setCurrentIndex(icList()->model()->index(last - 1, 0));
     EXPECT_EQ(icList()->rowAt(0), last - 1);
+    // Onto the second row shown: the row above it is in view, nothing moves.
+    icList()->setCurrentIndex(icList()->model()->index(last, 0));
+    EXPECT_EQ(icList()->rowAt(0), last - 1);
     // A row found by typing lands where a choice puts it.
     for (const QChar c : QString("1150"))
         press(icList(), c.unicode(), c);
