@@ -230,10 +230,10 @@ TEST(PinatlasTool, ShowFindAndDumpReadTheSheetsAsTheProgramDoes) {
     EXPECT_TRUE(r.out.contains("\nGND -| 7      8 |- 3Y\n")) << r.out.toStdString();
 
     // Role marks between a name and its pin, clocks pointing at the body,
-    // and the legend of the marks that occur.
+    // and the legend of the marks that occur; units and degrees spelt in ASCII.
     r = tool({"show", "7474", "--library", PINATLAS_SOURCE_DIR "/library", "--ascii"});
     for (const char* line : {"\n/1CLR o -| 1     14 |- VCC\n", "\n 1CLK > -| 3     12 |- 2D\n",
-                             "|- < 2CLK\n", "\no active low   > clock\n"})
+                             "|- < 2CLK\n", "\no active low   > clock\n", " degC", " uA\n"})
         EXPECT_TRUE(r.out.contains(line)) << line << r.out.toStdString();
 
     // A path names a file, never a type, even when it is missing or no ordinary file.

@@ -78,6 +78,13 @@ TEST_F(DrawingArea, The7400WithItsTablesAndCommentAndWithoutThem) {
     // Every column of the grid lies inside it.
     auto* functionGrid = child<TableGrid>("Funktion");
     EXPECT_LE(functionGrid->horizontalHeader()->length(), functionGrid->viewport()->width());
+    // The data table's heading row and label column are drawn as fixed cells, its figures not.
+    const GridModel* data = child<TableGrid>("Daten")->gridModel();
+    const auto fixed = [data](int r, int c) {
+        return data->data(data->index(r, c), Qt::BackgroundRole).isValid();
+    };
+    EXPECT_EQ(std::tuple(fixed(0, 1), fixed(1, 0), fixed(1, 1), fixed(2, 2)),
+              std::tuple(true, true, false, false));
 
     // The next sheet hides them.
     show(sheetWithPins(0));
