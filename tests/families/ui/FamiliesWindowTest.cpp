@@ -87,4 +87,7 @@ TEST_F(Families, JudgesADriverAndAReceiverAndFollowsTheSheetAndTheLanguage) {
     EXPECT_TRUE(w->substitutesText()->toPlainText().startsWith("7400 is made in: 74\\eLS"));
     // Open-collector outputs of the sheet's own family are judged with their pull-up.
     EXPECT_TRUE(w->reasonsText()->toPlainText().contains("needs a pull-up resistor to 5 V"));
+    // A family the part is not made in drives with its own outputs.
+    choose(w->driverBox(), "74S");
+    EXPECT_FALSE(w->reasonsText()->toPlainText().contains("pull-up"));
 }
