@@ -121,11 +121,23 @@ TEST_F(DrawingArea, TheWheelAndTheScrollBarsMoveTheLargestSheetToEveryCorner) {
     wheel(view->frame(), {-120, 0}); // sideways
     EXPECT_EQ(std::pair(view->hScroll()->value() > 0, view->vScroll()->value()),
               std::pair(true, down));
-    // The keys scroll it as the scroll bars' steps do.
-    QKeyEvent key(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier);
-    QApplication::sendEvent(view->frame(), &key);
-    EXPECT_EQ(view->vScroll()->value(), down + view->vScroll()->pageStep());
-    view->vScroll()->setValue(down);
+    // The keys scroll it as the scroll bars' steps do, each its own bar.
+    QScrollBar* v = view->vScroll();
+    QScrollBar* h = view->hScroll();
+    const int side = h->value();
+    const std::tuple<Qt::Key, int, int> keys[] = {
+        {Qt::Key_PageDown, side, down + v->pageStep()},
+        {Qt::Key_Up, side, down + v->pageStep() - v->singleStep()},
+        {Qt::Key_Right, side + h->singleStep(), down + v->pageStep() - v->singleStep()},
+        {Qt::Key_End, side + h->singleStep(), v->maximum()},
+        {Qt::Key_Home, side + h->singleStep(), 0},
+    };
+    for (const auto& [k, x, y] : keys) {
+        QKeyEvent key(QEvent::KeyPress, k, Qt::NoModifier);
+        QApplication::sendEvent(view->frame(), &key);
+        EXPECT_EQ(std::pair(h->value(), v->value()), std::pair(x, y)) << k;
+    }
+    v->setValue(down);
     // A grid leaves the wheel to the drawing around it and never scrolls inside.
     EXPECT_FALSE(wheel(functionGrid->viewport(), {0, -120}));
     EXPECT_EQ(functionGrid->verticalScrollBar()->value(), 0);
