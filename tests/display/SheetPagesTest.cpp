@@ -62,6 +62,17 @@ TEST(SheetPages, PutsTheCommentBesideThePackageAndTablesSideBySideBelow) {
     EXPECT_GT(inp->box.y, find(page, "P7")->box.y);
     EXPECT_EQ(label->box.y, inp->box.y);
     EXPECT_GT(label->box.x, find(page, "3.1")->box.x);
+
+    // A line too long for its room breaks between words and loses no letter.
+    QStringList words;
+    for (int i = 1; i <= 40; ++i)
+        words << QStringLiteral("word%1").arg(i);
+    QStringList lines;
+    for (const QString& t : texts(print(sheet, {words.join(u' ')})))
+        if (t.startsWith(u"word"))
+            lines << t;
+    EXPECT_GT(lines.size(), 1);
+    EXPECT_EQ(lines.join(u' '), words.join(u' '));
 }
 
 TEST(SheetPages, ShrinksWithinLimitsAndContinuesATableWithItsHeadingAndClosedFrames) {
