@@ -13,6 +13,13 @@ TEST(FillPinBoxes, ListsTheLeftSideDownAndTheRightSideUp) {
     EXPECT_EQ(b.numbersR, QStringList({" 14", " 13", " 12", " 11", " 10", " 9", " 8"}));
     EXPECT_EQ(std::pair(b.height, b.widthL), std::pair(1680, 440)); // "GND": 3 characters
     EXPECT_EQ(pinBoxText(b.numbersL), " 1\r\n 2\r\n 3\r\n 4\r\n 5\r\n 6\r\n 7\r\n");
+    // The marks run with the names, down to the last pin of each side.
+    QList<PinRole> roles(14);
+    roles[6].activeLow = true;
+    roles[7].clock = true;
+    const PinBoxes m = FillPinBoxes(sheet7400(), roles);
+    EXPECT_EQ(std::pair(m.marksL.value(6), m.marksR.value(6)),
+              std::pair(QList<PinMark>{PinMark::ActiveLow}, QList<PinMark>{PinMark::Clock}));
 }
 
 TEST(PackageDrawing, SizesAndStubsByPinCount) {

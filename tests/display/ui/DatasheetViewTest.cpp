@@ -128,6 +128,8 @@ TEST_F(DrawingArea, TheWheelAndTheScrollBarsMoveTheLargestSheetToEveryCorner) {
     const std::tuple<Qt::Key, int, int> keys[] = {
         {Qt::Key_PageDown, side, down + v->pageStep()},
         {Qt::Key_Up, side, down + v->pageStep() - v->singleStep()},
+        {Qt::Key_PageUp, side, down - v->singleStep()},
+        {Qt::Key_PageDown, side, down + v->pageStep() - v->singleStep()},
         {Qt::Key_Right, side + h->singleStep(), down + v->pageStep() - v->singleStep()},
         {Qt::Key_End, side + h->singleStep(), v->maximum()},
         {Qt::Key_Home, side + h->singleStep(), 0},
